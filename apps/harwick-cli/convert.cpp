@@ -1,0 +1,123 @@
+#include "convert.h"
+
+#include "fileio/fileio.h"
+
+#include <string_view>
+
+namespace harwick::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: harwick convert [--precision 0.001|0.0001|0.00001] INPUT OUTPUT\n"
+    "\n"
+    "Converts a point list. INPUT is read as GSI (.gsi), KARD (.dat) or IDX (.idx);\n"
+    "OUTPUT is written as GSI-16 (.gsi16), GSI-8 (.gsi8), KARD (.dat) or IDX (.idx).\n"
+    "A .gsi16 or .gsi8 output is saved with the extension .gsi; a plain .gsi output\n"
+    "keeps the flavour of a GSI input. The precision decides the decimals of the\n"
+    "coordinates and the GSI unit; without --precision it is taken from the input.\n";
+
+constexpr std::string_view kCommand = "harwick convert: ";
+
+std::string_view kindName(pointlist::FileKind kind, std::optional<gsi::Flavour> flavour)
+{
+    switch (kind) {
+    case pointlist::FileKind::Gsi: return flavour == gsi::Flavour::Gsi16 ? "GSI-16" : "GSI-8";
+    case pointlist::FileKind::Kard: return "KARD";
+    case pointlist::FileKind::Idx: return "IDX";
+    case pointlist::FileKind::Unknown: break;
+    }
+    return "unknown";
+}
+
+int fail(std::ostream& err, const std::string& message)
+{
+    err << kCommand << message << '\n';
+    return kExitFailed;
+}
+
+int usage(std::ostream& err, std::string_view problem)
+{
+    if (!problem.empty()) err << "harwick: " << problem << '\n';
+    err << kUsage;
+    return kExitUsage;
+}
+
+} // namespace
+
+int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
+{
+    const pointlist::FileKind inputKind = pointlist::kindOfPath(request.input);
+    if (inputKind == pointlist::FileKind::Unknown) {
+        return fail(err, "'" + request.input + "': unknown kind of point list (name it .gsi, .dat or .idx)");
+    }
+    pointlist::Table table;
+    const pointlist::SaveTarget target = pointlist::resolveSavePath(request.output, std::nullopt);
+    if (target.kind == pointlist::FileKind::Unknown) {
+        return fail(err, "'" + request.output + "': unknown kind of output (name it .gsi16, .gsi8, .dat or .idx)");
+    }
+
+    std::string error;
+    std::optional<std::string> content = platform::readWholeFile(request.input, error);
+    if (!content) return fail(err, error);
+    pointlist::importFile(table, inputKind, *content);
+    if (pointlist::exportableRows(table) == 0) return fail(err, "'" + request.input + "': no points found");
+    if (request.precision) pointlist::changePrecision(table, *request.precision);
+
+    const std::optional<gsi::Flavour> flavour = target.flavour ? target.flavour : table.flavour;
+    if (target.kind == pointlist::FileKind::Gsi && !flavour) {
+        return fail(err, "'" + request.output + "': say which GSI to write by naming it .gsi16 or .gsi8");
+    }
+    pointlist::ExportResult result = pointlist::exportFile(table, target.kind, flavour, now);
+    if (!platform::replaceFileAtomically(target.path, result.content, error)) return fail(err, error);
+
+    if (result.valuesCut > 0) {
+        err << kCommand << "warning: " << result.valuesCut << " coordinate value(s) had more digits than "
+            << kindName(target.kind, flavour) << " holds and keep only their rightmost digits\n";
+    }
+    out << "converted " << result.rowsWritten << " point(s) from " << kindName(inputKind, table.flavour) << " '"
+        << request.input << "' to " << kindName(target.kind, flavour) << " '" << target.path << "' (precision "
+        << pointlist::info(table.precision).text << ")\n";
+    return kExitOk;
+}
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) return usage(err, "no command given");
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << kUsage;
+        return kExitOk;
+    }
+    if (args[0] != "convert") return usage(err, "unknown command '" + args[0] + "'");
+
+    ConvertRequest request;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            out << kUsage;
+            return kExitOk;
+        }
+        if (a == "--precision" || a.starts_with("--precision=")) {
+            std::string value;
+            if (a == "--precision") {
+                if (i + 1 >= args.size()) return usage(err, "--precision needs a value");
+                value = args[++i];
+            } else {
+                value = a.substr(std::string_view("--precision=").size());
+            }
+            request.precision = pointlist::parsePrecision(value);
+            if (!request.precision) return usage(err, "precision must be 0.001, 0.0001 or 0.00001, not '" + value + "'");
+        } else if (a.starts_with("--") && a.size() > 2) {
+            return usage(err, "unknown option '" + a + "'");
+        } else {
+            files.push_back(a);
+        }
+    }
+    if (files.size() != 2) return usage(err, "convert takes an INPUT and an OUTPUT file");
+    request.input = files[0];
+    request.output = files[1];
+    return convert(request, text::localNow(), out, err);
+}
+
+} // namespace harwick::cli

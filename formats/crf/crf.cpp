@@ -1,0 +1,160 @@
+#include "crf/crf.h"
+
+#include "text/text.h"
+
+#include <cstdio>
+
+namespace harwick::crf {
+
+namespace {
+
+constexpr std::string_view kNameKey = "NAME";
+constexpr std::string_view kTemplateId = "1000";
+constexpr std::string_view kSystem = "QRX700";
+constexpr std::string_view kObjectType = "POINT";
+constexpr std::string_view kAttributeTail = ",\tTEXT,\tNO,\tNO;";
+
+void line(std::string& out, std::string_view tabs, std::string_view body)
+{
+    out.append(tabs);
+    out.append(body);
+    out.append(text::kCrLf);
+}
+
+void quoted(std::string& out, std::string_view s)
+{
+    out.push_back('"');
+    out.append(s);
+    out.push_back('"');
+}
+
+void appendCodeLine(std::string& out, const CodeEntry& c)
+{
+    out.append("\t\t");
+    quoted(out, c.code);
+    out.append(",\t\"\",\t");
+    out.append(kObjectType);
+    out.append(",\t");
+    out.append(c.shortcut);
+    out.append(";");
+    out.append(text::kCrLf);
+}
+
+void appendAttributeLine(std::string& out, std::size_t number, const CodeEntry& c)
+{
+    out.append("\t\t\"Info");
+    out.append(std::to_string(number));
+    out.append("\",\t");
+    quoted(out, c.code);
+    out.append(",\t");
+    quoted(out, c.defaults[number - 1]);
+    out.append(kAttributeTail);
+    out.append(text::kCrLf);
+}
+
+bool has(std::string_view line, std::string_view what) { return line.find(what) != std::string_view::npos; }
+
+std::string tabbed(std::string_view key)
+{
+    std::string s("\t");
+    s.append(key);
+    s.push_back('\t');
+    return s;
+}
+
+std::string field(const std::vector<std::string>& f, std::size_t i) { return i < f.size() ? f[i] : std::string(); }
+
+} // namespace
+
+std::vector<std::string> cleanRecordFields(std::string_view line)
+{
+    std::string cleaned(line);
+    text::removeChars(cleaned, "\t\" ;");
+    std::vector<std::string> fields;
+    for (std::string_view f : text::splitFields(cleaned, ",")) fields.emplace_back(f);
+    return fields;
+}
+
+std::string write(std::string_view name, const std::vector<CodeEntry>& codes)
+{
+    std::string out;
+    line(out, "", "HEADER");
+    line(out, "\t", kVersionMarker);
+    out.append("\tSYSTEM\t");
+    quoted(out, kSystem);
+    out.append(text::kCrLf);
+    line(out, "", "END HEADER");
+    line(out, "", "DEFINITIONS");
+    line(out, "\t", "CODELIST");
+    out.append("\t\t");
+    out.append(kNameKey);
+    out.push_back('\t');
+    quoted(out, name);
+    out.append(text::kCrLf);
+    out.append("\t\t");
+    out.append(kTemplateIdKey);
+    out.push_back('\t');
+    line(out, "", kTemplateId);
+    line(out, "\t\t", kCodesHeader);
+    for (const CodeEntry& c : codes) appendCodeLine(out, c);
+    line(out, "\t\t", kCodesEnd);
+    line(out, "\t\t", kAttributesHeader);
+    for (const CodeEntry& c : codes) {
+        for (std::size_t i = 1; i <= kAttributesPerCode; ++i) appendAttributeLine(out, i, c);
+    }
+    line(out, "\t\t", kAttributesEnd);
+    line(out, "\t", "END CODELIST");
+    line(out, "", "END DEFINITIONS");
+    return out;
+}
+
+CodeList read(std::string_view file)
+{
+    CodeList list;
+    const std::string nameKey = tabbed(kNameKey);
+    const std::string templateKey = tabbed(kTemplateIdKey);
+    bool version = false;
+    bool inCodes = false;
+    bool inAttributes = false;
+    text::forEachLine(file, [&](std::string_view l) {
+        if (!version) {
+            version = has(l, kVersionMarker);
+            return;
+        }
+        if (has(l, nameKey)) {
+            std::string name(l);
+            text::replaceAll(name, kNameKey, "");
+            text::removeChars(name, " \t\"\r\n");
+            list.name = std::move(name);
+        } else if (has(l, templateKey)) {
+            std::string id(l);
+            text::replaceAll(id, kTemplateIdKey, "");
+            text::removeChars(id, " \t");
+            list.templateId = std::move(id);
+        } else if (has(l, kCodesHeader)) {
+            inCodes = true;
+        } else if (has(l, kCodesEnd)) {
+            inCodes = false;
+        } else if (inCodes) {
+            std::vector<std::string> f = cleanRecordFields(l);
+            list.codes.push_back(CodeRecord{{}, field(f, 0), field(f, 1), field(f, 2), {}, field(f, 3)});
+        } else if (has(l, kAttributesHeader)) {
+            inAttributes = true;
+        } else if (has(l, kAttributesEnd)) {
+            inAttributes = false;
+        } else if (inAttributes) {
+            std::vector<std::string> f = cleanRecordFields(l);
+            AttributeRecord a;
+            a.Attribute = field(f, 0);
+            a.Code = field(f, 1);
+            a.Default = field(f, 2);
+            a.DATATYPE = field(f, 3);
+            a.MANDATORY = field(f, 4);
+            a.HIDDEN = field(f, 5);
+            list.attributes.push_back(std::move(a));
+        }
+    });
+    return list;
+}
+
+} // namespace harwick::crf

@@ -1,0 +1,91 @@
+#include "gsi/gsi.h"
+
+#include "text/text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace harwick::gsi {
+
+namespace {
+
+constexpr std::size_t kMaxBlockNumber = 9999;
+constexpr std::string_view kNoBlockNumber = "....";
+
+void appendWholeSteps(std::string& digits, double steps)
+{
+    // "%0.0f": the nearest whole number, without sign or decimals.
+    text::appendFixed(digits, std::fabs(steps), 0);
+}
+
+} // namespace
+
+void appendTextWord(std::string& out, std::string_view head, std::string_view text, Flavour f)
+{
+    out.append(head);
+    text::appendRightAligned(out, text, dataWidth(f), '0');
+}
+
+bool appendLengthWord(std::string& out, std::string_view index, LengthUnit unit, double metres, Flavour f)
+{
+    if (!std::isfinite(metres)) metres = 0.0;
+    double steps = metres * unit.stepsPerMetre;
+    out.append(index);
+    out.append("..");
+    out.append(unit.pair);
+    out.push_back(steps < 0 ? '-' : '+');
+    std::string digits;
+    appendWholeSteps(digits, steps);
+    text::appendRightAligned(out, digits, dataWidth(f), '0');
+    return digits.size() <= dataWidth(f);
+}
+
+std::string editorPointHead(std::size_t row)
+{
+    std::string head(kPointNumber);
+    if (row > kMaxBlockNumber) {
+        head.append(kNoBlockNumber);
+    } else {
+        std::array<char, 8> buffer{};
+        std::snprintf(buffer.data(), buffer.size(), "%04zu", row);
+        head.append(buffer.data());
+    }
+    head.push_back('+');
+    return head;
+}
+
+int appendEditorBlock(std::string& out, Flavour f, std::size_t row, std::string_view name, std::string_view code,
+                      double easting, double northing, double elevation, LengthUnit unit)
+{
+    if (f == Flavour::Gsi16) out.push_back(kGsi16Mark);
+    appendTextWord(out, editorPointHead(row), name, f);
+    out.push_back(kSeparator);
+    appendTextWord(out, kEditorCodeHead, code, f);
+    out.push_back(kSeparator);
+    int overflows = 0;
+    overflows += appendLengthWord(out, kEasting, unit, easting, f) ? 0 : 1;
+    out.push_back(kSeparator);
+    overflows += appendLengthWord(out, kNorthing, unit, northing, f) ? 0 : 1;
+    out.push_back(kSeparator);
+    overflows += appendLengthWord(out, kElevation, unit, elevation, f) ? 0 : 1;
+    out.push_back(kSeparator);
+    out.append(text::kCrLf);
+    return overflows;
+}
+
+void appendExchangePointBlock(std::string& out, std::string_view name, double easting, double northing,
+                              double elevation)
+{
+    appendTextWord(out, kExchangePointHead, name, Flavour::Gsi16);
+    out.push_back(kSeparator);
+    appendLengthWord(out, kEasting, kMillimetre, easting, Flavour::Gsi16);
+    out.push_back(kSeparator);
+    appendLengthWord(out, kNorthing, kMillimetre, northing, Flavour::Gsi16);
+    out.push_back(kSeparator);
+    appendLengthWord(out, kElevation, kMillimetre, elevation, Flavour::Gsi16);
+    out.push_back(kSeparator);
+}
+
+} // namespace harwick::gsi

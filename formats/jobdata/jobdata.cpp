@@ -1,0 +1,85 @@
+#include "jobdata/jobdata.h"
+
+#include "gsi/gsi.h"
+#include "kard/kard.h"
+#include "text/text.h"
+
+#include <vector>
+
+namespace harwick::jobdata {
+
+namespace {
+
+bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+
+bool has(std::string_view s, std::string_view p) { return s.find(p) != std::string_view::npos; }
+
+std::string lengthText(std::string_view word) { return text::formatFixed(gsi::decodeEditorLength(word), 3); }
+
+} // namespace
+
+GsiLine ParseGsiLine(std::string_view line)
+{
+    gsi::MarkedBlock marked = gsi::markFixedStride(line, gsi::FixedStrideReader::Exchange);
+    GsiLine result;
+    for (std::string_view word : gsi::splitFixedStride(marked.body, marked.flavour)) {
+        if (startsWith(word, gsi::kCodeBlock) || has(word, "*41")) {
+            result.kind = GsiLine::Kind::Code;
+            result.code = gsi::decodeEditorText(word);
+            return result;
+        }
+        if (startsWith(word, gsi::kPointNumber) || has(word, "*11")) {
+            std::string_view id = gsi::decodeEditorText(word);
+            result.pointId = id.empty() ? std::string("0") : std::string(id);
+        } else if (startsWith(word, gsi::kPointCode)) {
+            result.remark = gsi::decodeEditorText(word);
+        } else if (startsWith(word, gsi::kEasting)) {
+            result.easting = lengthText(word);
+        } else if (startsWith(word, gsi::kNorthing)) {
+            result.northing = lengthText(word);
+        } else if (startsWith(word, gsi::kElevation)) {
+            result.height = lengthText(word);
+        }
+    }
+    return result;
+}
+
+std::string KardFromJobData(std::string_view data)
+{
+    std::string out;
+    out.reserve(data.size() / 2);
+    std::string code;
+    text::forEachLine(data, [&](std::string_view line) {
+        GsiLine block = ParseGsiLine(line);
+        if (block.kind == GsiLine::Kind::Code) {
+            code = std::move(block.code);
+            return;
+        }
+        if (block.pointId.empty()) return;
+        out.append(block.pointId);
+        out.append(kard::kSeparator);
+        out.append(code);
+        out.append(kard::kSeparator);
+        out.append(block.easting);
+        out.append(kard::kSeparator);
+        out.append(block.northing);
+        out.append(kard::kSeparator);
+        out.append(block.height);
+        out.append(text::kCrLf);
+    });
+    return out;
+}
+
+std::string KardLineToGsi16(std::string_view line)
+{
+    std::vector<std::string_view> f = text::splitFields(line, kard::kSeparator);
+    if (f.size() != kard::kFieldCount) return std::string(line);
+    std::string block;
+    block.reserve(100);
+    gsi::appendExchangePointBlock(block, f[kard::kKard300.name], text::readNumber(f[kard::kKard300.easting]),
+                                  text::readNumber(f[kard::kKard300.northing]),
+                                  text::readNumber(f[kard::kKard300.elevation]));
+    return block;
+}
+
+} // namespace harwick::jobdata

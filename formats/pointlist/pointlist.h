@@ -1,0 +1,96 @@
+// The coordinate editor's point list and its import and export rules, shared
+// by the editor's window and by the batch converter: which files are read as
+// what, how each kind fills the rows, how the precision reformats the cells,
+// and how the rows are written back as GSI-8, GSI-16, KARD or IDX.
+#pragma once
+
+#include "gsi/gsi.h"
+#include "text/text.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace harwick::pointlist {
+
+// The editor's precision setting: decimals shown and GSI unit written.
+enum class Precision { Milli, TenthMilli, HundredthMilli };
+
+struct PrecisionInfo {
+    std::string_view text;
+    int decimals;
+    gsi::LengthUnit unit;
+};
+
+const PrecisionInfo& info(Precision p);
+
+// "0.001", "0.0001" or "0.00001"; nothing for any other text.
+std::optional<Precision> parsePrecision(std::string_view text);
+
+// The options dialog lists the precisions in this order.
+inline constexpr std::array<Precision, 3> kPrecisionChoices = {Precision::HundredthMilli, Precision::TenthMilli,
+                                                               Precision::Milli};
+
+// One row of the grid; every cell is text.
+struct Row {
+    std::string name;
+    std::string easting;   // "Y(Easting)"
+    std::string northing;  // "X(Northing)"
+    std::string elevation; // "H(Elevation)"
+    std::string code;
+};
+
+struct Table {
+    std::vector<Row> rows;                 // rows 1..n of the grid, without the entry row
+    Precision precision = Precision::Milli;
+    std::optional<gsi::Flavour> flavour;   // the GSI flavour Save writes
+};
+
+enum class FileKind { Gsi, Kard, Idx, Unknown };
+
+// Extensions searched for, in this order, anywhere in the lower-cased path.
+inline constexpr std::string_view kGsiExtension = ".gsi";
+inline constexpr std::string_view kKardExtension = ".dat";
+inline constexpr std::string_view kIdxExtension = ".idx";
+// Pseudo-extensions of the save dialog's two GSI choices.
+inline constexpr std::string_view kGsi16Extension = ".gsi16";
+inline constexpr std::string_view kGsi8Extension = ".gsi8";
+
+FileKind kindOfPath(std::string_view path);
+
+// Replaces the rows with the file's points. GSI also sets the flavour (from
+// the "*" mark) and the precision (from the last metric unit read); KARD and
+// IDX leave both as they were.
+void importFile(Table& table, FileKind kind, std::string_view content);
+
+// Reformats every coordinate cell for a new precision, as the options dialog
+// does; nothing happens when the precision is unchanged.
+void changePrecision(Table& table, Precision newPrecision);
+
+// Rows written by every export: up to, not including, the first row whose
+// name is empty.
+std::size_t exportableRows(const Table& table);
+
+// Where Save writes: a path holding ".gsi16" or ".gsi8" chooses that flavour
+// and has the pseudo-extension turned into ".gsi".
+struct SaveTarget {
+    std::string path;
+    FileKind kind = FileKind::Unknown;
+    std::optional<gsi::Flavour> flavour;
+};
+SaveTarget resolveSavePath(std::string_view chosenPath, std::optional<gsi::Flavour> currentFlavour);
+
+struct ExportResult {
+    std::string content;
+    std::size_t rowsWritten = 0;
+    std::size_t valuesCut = 0; // GSI values whose steps did not fit the data width
+};
+
+// The file's bytes for kind (a GSI export needs a flavour; without one it is
+// empty, as the editor leaves it). created stamps an IDX header.
+ExportResult exportFile(const Table& table, FileKind kind, std::optional<gsi::Flavour> flavour,
+                        const text::LocalDateTime& created);
+
+} // namespace harwick::pointlist

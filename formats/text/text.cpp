@@ -1,0 +1,183 @@
+#include "text/text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <system_error>
+
+namespace harwick::text {
+
+std::vector<std::string> splitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    forEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+std::vector<std::string_view> splitFields(std::string_view line, std::string_view sep)
+{
+    std::vector<std::string_view> fields;
+    if (line.empty()) return fields;
+    if (sep.empty()) {
+        fields.push_back(line);
+        return fields;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t at = line.find(sep, start);
+        if (at == std::string_view::npos) {
+            fields.push_back(line.substr(start));
+            return fields;
+        }
+        fields.push_back(line.substr(start, at - start));
+        start = at + sep.size();
+    }
+}
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+// Length of the decimal number at the start of s (no sign), 0 when there is none.
+std::size_t numberLength(std::string_view s)
+{
+    std::size_t i = 0;
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+} // namespace
+
+double readNumber(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && isSpace(s[i])) ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    std::string_view rest = s.substr(i);
+    std::size_t len = numberLength(rest);
+    if (len == 0) return 0.0;
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(rest.data(), rest.data() + len, value, std::chars_format::general);
+    if (ec != std::errc() || !std::isfinite(value)) return 0.0;
+    return negative ? -value : value;
+}
+
+void appendFixed(std::string& out, double value, int decimals)
+{
+    if (!std::isfinite(value)) value = 0.0;
+    // Large enough for any finite double in fixed notation with up to 20 decimals.
+    std::array<char, 400> buffer{};
+    auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                                   decimals);
+    if (ec != std::errc()) {
+        int n = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+        ptr = buffer.data() + (n > 0 ? std::min<std::size_t>(static_cast<std::size_t>(n), buffer.size() - 1) : 0);
+    }
+    out.append(buffer.data(), ptr);
+}
+
+std::string formatFixed(double value, int decimals)
+{
+    std::string out;
+    appendFixed(out, value, decimals);
+    return out;
+}
+
+void removeChars(std::string& s, std::string_view chars)
+{
+    std::erase_if(s, [chars](char c) { return chars.find(c) != std::string_view::npos; });
+}
+
+void replaceAll(std::string& s, std::string_view from, std::string_view to)
+{
+    if (from.empty()) return;
+    std::string out;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t at = s.find(from, start);
+        if (at == std::string::npos) break;
+        out.append(s, start, at - start);
+        out.append(to);
+        start = at + from.size();
+    }
+    if (start == 0) return;
+    out.append(s, start, std::string::npos);
+    s = std::move(out);
+}
+
+std::string_view stripLeadingZeros(std::string_view s)
+{
+    std::size_t i = s.find_first_not_of('0');
+    return i == std::string_view::npos ? std::string_view{} : s.substr(i);
+}
+
+std::string toLower(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+void appendRightAligned(std::string& out, std::string_view s, std::size_t width, char fill)
+{
+    if (s.size() >= width) {
+        out.append(s.substr(s.size() - width));
+    } else {
+        out.append(width - s.size(), fill);
+        out.append(s);
+    }
+}
+
+LocalDateTime localNow()
+{
+    std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    return LocalDateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+std::string formatStamp(const LocalDateTime& t)
+{
+    // dd-mm-yyyy/hh:mm:ss.0: every item but the year at least two digits.
+    std::string out;
+    auto item = [&out](int value, std::size_t minDigits, std::string_view after) {
+        std::string digits = std::to_string(value < 0 ? -value : value);
+        if (value < 0) out.push_back('-');
+        if (digits.size() < minDigits) out.append(minDigits - digits.size(), '0');
+        out.append(digits);
+        out.append(after);
+    };
+    item(t.day, 2, "-");
+    item(t.month, 2, "-");
+    item(t.year, 1, "/");
+    item(t.hour, 2, ":");
+    item(t.minute, 2, ":");
+    item(t.second, 2, ".0");
+    return out;
+}
+
+} // namespace harwick::text

@@ -1,0 +1,83 @@
+// Text helpers every format module shares: line walking, field splitting,
+// the suite's number reading and fixed-decimal printing, and its date stamp.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace harwick::text {
+
+// Every file the suite writes ends its lines with CR LF, whatever the platform.
+inline constexpr std::string_view kCrLf = "\r\n";
+
+// Calls fn(line) for each line of text. Lines end at LF; one CR before the LF
+// is not part of the line, so LF and CR LF files read alike. A last line
+// without a line end is still a line; text ending in a line end has no empty
+// line after it.
+template <typename Fn>
+void forEachLine(std::string_view text, Fn&& fn)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (end < text.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+        fn(line);
+        start = next;
+    }
+}
+
+// The lines of text as forEachLine walks them.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Cuts a line at every occurrence of sep. An empty line gives no fields; a
+// line with k separators gives k + 1 fields; fields are not trimmed.
+std::vector<std::string_view> splitFields(std::string_view line, std::string_view sep);
+
+// Reads the longest decimal number at the start of s (after leading white
+// space): optional sign, digits, optional point and digits, optional
+// exponent. Text that holds no such number, or one out of range, reads as 0.
+// Hexadecimal, infinities and NaN are not numbers here.
+double readNumber(std::string_view s);
+
+// Appends value printed with the given number of decimals, as "%0.Nf" prints it.
+void appendFixed(std::string& out, double value, int decimals);
+std::string formatFixed(double value, int decimals);
+
+// Removes every occurrence of each character of chars.
+void removeChars(std::string& s, std::string_view chars);
+
+// Replaces every occurrence of from (left to right, without overlap) by to.
+void replaceAll(std::string& s, std::string_view from, std::string_view to);
+
+// s without its leading '0' characters.
+std::string_view stripLeadingZeros(std::string_view s);
+
+// Lower-case copy of s (ASCII letters only).
+std::string toLower(std::string_view s);
+
+// Text filled on the left with fill up to width; a longer text keeps its
+// rightmost width characters.
+void appendRightAligned(std::string& out, std::string_view s, std::size_t width, char fill);
+
+// A local date and time, as stamped into the files the suite writes.
+struct LocalDateTime {
+    int year = 1970;
+    int month = 1;  // 1-12
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// The machine's local time now.
+LocalDateTime localNow();
+
+// "dd-mm-yyyy/hh:mm:ss.0", the stamp of IDX headers and IDEX code lists.
+std::string formatStamp(const LocalDateTime& t);
+
+} // namespace harwick::text

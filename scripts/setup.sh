@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs every Debian package the suite builds, tests and runs with.
+# Safe to run again: it only calls apt-get for packages that are missing.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ clang pkg-config
+  # fuzzing and sanitizer runtimes for clang
+  libclang-rt-dev
+  # GUI and serial port
+  qt6-base-dev qt6-serialport-dev libgl-dev
+  # USB
+  libusb-1.0-0-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # independent DXF reader for tests, display server for window tests
+  python3 python3-ezdxf xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all packages present"
+  exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "setup: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  as_root=(sudo)
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
