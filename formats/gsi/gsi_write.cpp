@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace harwick::gsi {
@@ -14,10 +15,17 @@ namespace {
 constexpr std::size_t kMaxBlockNumber = 9999;
 constexpr std::string_view kNoBlockNumber = "....";
 
+// "%0.0f" of the absolute value: the nearest whole number, ties to even.
 void appendWholeSteps(std::string& digits, double steps)
 {
-    // "%0.0f": the nearest whole number, without sign or decimals.
-    text::appendFixed(digits, std::fabs(steps), 0);
+    const double whole = std::nearbyint(std::fabs(steps));
+    if (whole < 1e18) {
+        std::array<char, 24> buffer{};
+        auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<std::uint64_t>(whole));
+        digits.append(buffer.data(), end);
+        return;
+    }
+    text::appendFixed(digits, whole, 0);
 }
 
 } // namespace

@@ -92,8 +92,8 @@ std::vector<IdxPoint> readPoints(std::string_view file)
         } else if (inPoints) {
             cleaned.assign(line);
             text::removeChars(cleaned, "\" \t");
-            std::vector<std::string_view> f = text::splitFields(cleaned, kFieldSeparator);
-            if (f.size() != kPointFieldCount) return;
+            std::array<std::string_view, kPointFieldCount> f;
+            if (text::splitFieldsInto(cleaned, kFieldSeparator, f) != kPointFieldCount) return;
             IdxPoint p{std::string(f[1]), std::string(f[2]), std::string(f[3]), std::string(f[4]), std::string(f[5])};
             if (feet) {
                 p.easting = fromFeet(p.easting);

@@ -4,7 +4,7 @@
 #include "kard/kard.h"
 #include "text/text.h"
 
-#include <vector>
+#include <array>
 
 namespace harwick::jobdata {
 
@@ -72,8 +72,8 @@ std::string KardFromJobData(std::string_view data)
 
 std::string KardLineToGsi16(std::string_view line)
 {
-    std::vector<std::string_view> f = text::splitFields(line, kard::kSeparator);
-    if (f.size() != kard::kFieldCount) return std::string(line);
+    std::array<std::string_view, kard::kFieldCount> f;
+    if (text::splitFieldsInto(line, kard::kSeparator, f) != kard::kFieldCount) return std::string(line);
     std::string block;
     block.reserve(100);
     gsi::appendExchangePointBlock(block, f[kard::kKard300.name], text::readNumber(f[kard::kKard300.easting]),

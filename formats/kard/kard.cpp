@@ -3,13 +3,14 @@
 #include "text/text.h"
 
 #include <algorithm>
+#include <array>
 
 namespace harwick::kard {
 
 std::optional<KardPoint> readLine(std::string_view line)
 {
-    std::vector<std::string_view> f = text::splitFields(line, kSeparator);
-    if (f.size() != kFieldCount) return std::nullopt;
+    std::array<std::string_view, kFieldCount> f;
+    if (text::splitFieldsInto(line, kSeparator, f) != kFieldCount) return std::nullopt;
     return KardPoint{std::string(f[kKard300.name]), std::string(), std::string(f[kKard300.easting]),
                      std::string(f[kKard300.northing]), std::string(f[kKard300.elevation])};
 }
@@ -45,8 +46,8 @@ void appendCableLine(std::string& out, std::string_view name, std::string_view c
 
 std::optional<std::string> kard600ToKard300(std::string_view line)
 {
-    std::vector<std::string_view> f = text::splitFields(line, kSeparator);
-    if (f.size() != kFieldCount) return std::nullopt;
+    std::array<std::string_view, kFieldCount> f;
+    if (text::splitFieldsInto(line, kSeparator, f) != kFieldCount) return std::nullopt;
     for (std::string_view& field : f) field = field.substr(0, kKard600FieldLimit);
     std::string out;
     const std::size_t order[kFieldCount] = {kKard600.name, kKard600.code, kKard600.easting, kKard600.northing,

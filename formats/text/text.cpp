@@ -18,20 +18,31 @@ std::vector<std::string> splitLines(std::string_view text)
 
 std::vector<std::string_view> splitFields(std::string_view line, std::string_view sep)
 {
-    std::vector<std::string_view> fields;
-    if (line.empty()) return fields;
+    std::vector<std::string_view> fields(splitFieldsInto(line, sep, {}));
+    splitFieldsInto(line, sep, fields);
+    return fields;
+}
+
+std::size_t splitFieldsInto(std::string_view line, std::string_view sep, std::span<std::string_view> out)
+{
+    if (line.empty()) return 0;
+    std::size_t count = 0;
+    auto store = [&](std::string_view f) {
+        if (count < out.size()) out[count] = f;
+        ++count;
+    };
     if (sep.empty()) {
-        fields.push_back(line);
-        return fields;
+        store(line);
+        return count;
     }
     std::size_t start = 0;
     for (;;) {
         std::size_t at = line.find(sep, start);
         if (at == std::string_view::npos) {
-            fields.push_back(line.substr(start));
-            return fields;
+            store(line.substr(start));
+            return count;
         }
-        fields.push_back(line.substr(start, at - start));
+        store(line.substr(start, at - start));
         start = at + sep.size();
     }
 }

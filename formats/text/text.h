@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,10 @@ std::vector<std::string> splitLines(std::string_view text);
 // Cuts a line at every occurrence of sep. An empty line gives no fields; a
 // line with k separators gives k + 1 fields; fields are not trimmed.
 std::vector<std::string_view> splitFields(std::string_view line, std::string_view sep);
+
+// The same cut without allocating: stores the first out.size() fields in out
+// and returns how many fields the line has in all.
+std::size_t splitFieldsInto(std::string_view line, std::string_view sep, std::span<std::string_view> out);
 
 // Reads the longest decimal number at the start of s (after leading white
 // space): optional sign, digits, optional point and digits, optional

@@ -1,0 +1,262 @@
+// The batch converter end to end: the shipped samples among every output
+// kind, and every way a conversion can fail without leaving a file behind.
+#include "convert.h"
+
+#include "gsi/gsi.h"
+#include "idx/idx.h"
+#include "kard/kard.h"
+#include "text/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+using namespace harwick;
+
+namespace {
+
+const text::LocalDateTime kWhen{2026, 3, 7, 14, 5, 9};
+
+std::string slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void spit(const fs::path& p, std::string_view bytes)
+{
+    std::ofstream out(p, std::ios::binary);
+    out << bytes;
+}
+
+fs::path sample(std::string_view name) { return fs::path(HARWICK_SOURCE_DIR) / "samples" / name; }
+
+bool everyLineEndsCrLf(std::string_view s)
+{
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\n' && (i == 0 || s[i - 1] != '\r')) return false;
+    }
+    return !s.empty() && s.back() == '\n';
+}
+
+class ConvertTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/harwick-convert-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    int convert(const fs::path& in, const fs::path& out, std::optional<pointlist::Precision> precision = {})
+    {
+        stdout_.str("");
+        stderr_.str("");
+        return cli::convert({in.string(), out.string(), precision}, kWhen, stdout_, stderr_);
+    }
+
+    std::vector<fs::path> filesInDir() const
+    {
+        std::vector<fs::path> files;
+        for (const auto& e : fs::directory_iterator(dir_)) files.push_back(e.path().filename());
+        return files;
+    }
+
+    fs::path dir_;
+    std::ostringstream stdout_;
+    std::ostringstream stderr_;
+};
+
+TEST_F(ConvertTest, EverySampleConvertsToEveryKind)
+{
+    struct Input {
+        const char* name;
+        std::size_t points;
+    };
+    for (Input input : {Input{"job-north-gsi8.gsi", 10}, Input{"job-north-gsi16.gsi", 10},
+                        Input{"site-points.dat", 10}, Input{"creek-feet.idx", 10}}) {
+        for (const char* ext : {".gsi16", ".gsi8", ".dat", ".idx"}) {
+            SCOPED_TRACE(std::string(input.name) + " -> " + ext);
+            fs::path out = dir_ / (std::string("out") + ext);
+            ASSERT_EQ(convert(sample(input.name), out), cli::kExitOk) << stderr_.str();
+            EXPECT_EQ(stderr_.str(), "");
+            std::string written = slurp(std::string(ext) == ".gsi16" || std::string(ext) == ".gsi8"
+                                            ? dir_ / "out.gsi"
+                                            : out);
+            EXPECT_TRUE(everyLineEndsCrLf(written));
+            pointlist::Table back;
+            std::string path = std::string(ext) == ".gsi16" || std::string(ext) == ".gsi8" ? "x.gsi" : out.string();
+            pointlist::importFile(back, pointlist::kindOfPath(path), written);
+            EXPECT_EQ(pointlist::exportableRows(back), input.points);
+            fs::remove(dir_ / "out.gsi");
+        }
+    }
+}
+
+TEST_F(ConvertTest, GsiToGsiKeepsTheNumbersAndNamesTheFlavour)
+{
+    fs::path out = dir_ / "north.gsi16";
+    ASSERT_EQ(convert(sample("job-north-gsi8.gsi"), out), cli::kExitOk);
+    EXPECT_FALSE(fs::exists(out)) << "the pseudo-extension must become .gsi";
+    std::string written = slurp(dir_ / "north.gsi");
+    EXPECT_EQ(written.substr(0, 121),
+              "*110001+000000000000STN1 71....+0000000000000000 81..10+0000000002150000 "
+              "82..10+0000000004820000 83..10+0000000000112450 ");
+    EXPECT_NE(stdout_.str().find("converted 10 point(s) from GSI-8"), std::string::npos) << stdout_.str();
+}
+
+TEST_F(ConvertTest, PlainGsiOutputKeepsTheInputFlavourAndPrecision)
+{
+    fs::path out = dir_ / "copy.gsi";
+    ASSERT_EQ(convert(sample("job-north-gsi16.gsi"), out), cli::kExitOk);
+    std::string written = slurp(out);
+    ASSERT_FALSE(written.empty());
+    EXPECT_EQ(written[0], '*');
+    // The sample is in tenths of a millimetre; the editor shows three decimals
+    // but writes the finer unit back.
+    EXPECT_NE(written.find(" 81..16+"), std::string::npos);
+    EXPECT_NE(stdout_.str().find("precision 0.0001"), std::string::npos);
+}
+
+TEST_F(ConvertTest, FeetIdxBecomesMetresInKard)
+{
+    fs::path out = dir_ / "creek.dat";
+    ASSERT_EQ(convert(sample("creek-feet.idx"), out), cli::kExitOk);
+    std::string written = slurp(out);
+    EXPECT_EQ(written.substr(0, written.find('\n') + 1), "STN1,,2150.000,4820.000,112.450\r\n");
+}
+
+TEST_F(ConvertTest, GivenPrecisionReformatsCellsAndUnit)
+{
+    fs::path in = dir_ / "in.dat";
+    spit(in, "A1,,12.345,20.5,-1.5\r\n");
+    ASSERT_EQ(convert(in, dir_ / "out.dat", pointlist::Precision::TenthMilli), cli::kExitOk);
+    EXPECT_EQ(slurp(dir_ / "out.dat"), "A1,,12.3450,20.5000,-1.5000\r\n");
+    ASSERT_EQ(convert(in, dir_ / "out.gsi8", pointlist::Precision::HundredthMilli), cli::kExitOk);
+    EXPECT_EQ(slurp(dir_ / "out.gsi"),
+              "110001+000000A1 71....+00000000 81..18+01234500 82..18+02050000 83..18-00150000 \r\n");
+}
+
+TEST_F(ConvertTest, IdxOutputIsStampedWithTheGivenTime)
+{
+    fs::path in = dir_ / "in.dat";
+    spit(in, "P1,,100.000,200.000,10.000\n");
+    ASSERT_EQ(convert(in, dir_ / "out.idx"), cli::kExitOk);
+    std::string written = slurp(dir_ / "out.idx");
+    EXPECT_NE(written.find("    CREATION_DATE  07-03-2026/14:05:09.0\r\n"), std::string::npos);
+    EXPECT_NE(written.find("    1,  \"P1\",  \"\",    100.000,  200.000,  10.000,  FIX;\r\n"), std::string::npos);
+}
+
+TEST_F(ConvertTest, ValuesTooLongForGsi8AreReported)
+{
+    fs::path in = dir_ / "far.dat";
+    spit(in, "FAR,,123456.789,1.000,2.000\r\n");
+    ASSERT_EQ(convert(in, dir_ / "far.gsi8"), cli::kExitOk);
+    EXPECT_NE(stderr_.str().find("warning: 1 coordinate value(s)"), std::string::npos) << stderr_.str();
+    EXPECT_NE(slurp(dir_ / "far.gsi").find("81..10+23456789 "), std::string::npos);
+}
+
+// Each failure: a non-zero exit, one line on stderr naming the problem, and
+// no output file (nor temporary) left behind.
+TEST_F(ConvertTest, BadInputsFailWithOneLineAndNoOutput)
+{
+    spit(dir_ / "empty.dat", "");
+    spit(dir_ / "heading-only.dat", "NAME,CODE,E,N,H,EXTRA\r\n");
+    spit(dir_ / "notes.txt", "P1,,1,2,3\r\n");
+    spit(dir_ / "codes-only.gsi", "410001+0000TREE \r\n\r\n");
+    spit(dir_ / "ok.dat", "P1,,1,2,3\r\n");
+    fs::create_directory(dir_ / "folder.dat");
+    struct Case {
+        const char* input;
+        const char* output;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"missing.gsi", "out.dat", "cannot open"},
+        {"folder.dat", "out.idx", "cannot read"},
+        {"notes.txt", "out.dat", "unknown kind of point list"},
+        {"empty.dat", "out.gsi16", "no points found"},
+        {"heading-only.dat", "out.gsi16", "no points found"},
+        {"codes-only.gsi", "out.dat", "no points found"},
+        {"ok.dat", "out.txt", "unknown kind of output"},
+        {"ok.dat", "out.gsi", "naming it .gsi16 or .gsi8"},
+        {"ok.dat", "no-such-dir/out.dat", "cannot write"},
+    };
+    const std::vector<fs::path> before = filesInDir();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(convert(dir_ / c.input, dir_ / c.output), cli::kExitFailed);
+        std::string err = stderr_.str();
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
+        EXPECT_EQ(err.rfind("harwick convert: ", 0), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(filesInDir(), before);
+        EXPECT_EQ(stdout_.str(), "");
+    }
+}
+
+TEST_F(ConvertTest, FailedConversionLeavesAnExistingOutputAlone)
+{
+    spit(dir_ / "target.dat", "KEEP,,1,2,3\r\n");
+    spit(dir_ / "empty.gsi", "\r\n");
+    EXPECT_EQ(convert(dir_ / "empty.gsi", dir_ / "target.dat"), cli::kExitFailed);
+    EXPECT_EQ(slurp(dir_ / "target.dat"), "KEEP,,1,2,3\r\n");
+}
+
+TEST_F(ConvertTest, CommandLineParsing)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int exit;
+        const char* stderrHas;
+    };
+    const std::string in = sample("site-points.dat").string();
+    const std::string out = (dir_ / "p.dat").string();
+    const Case cases[] = {
+        {{}, cli::kExitUsage, "no command given"},
+        {{"export", in, out}, cli::kExitUsage, "unknown command 'export'"},
+        {{"convert", in}, cli::kExitUsage, "takes an INPUT and an OUTPUT"},
+        {{"convert", in, out, "extra"}, cli::kExitUsage, "takes an INPUT and an OUTPUT"},
+        {{"convert", "--precision", "0.01", in, out}, cli::kExitUsage, "not '0.01'"},
+        {{"convert", in, out, "--precision"}, cli::kExitUsage, "needs a value"},
+        {{"convert", "--fast", in, out}, cli::kExitUsage, "unknown option '--fast'"},
+        {{"convert", "--precision=0.00001", in, out}, cli::kExitOk, ""},
+        {{"convert", "--precision", "0.001", in, out}, cli::kExitOk, ""},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream o, e;
+        EXPECT_EQ(cli::run(c.args, o, e), c.exit) << e.str();
+        EXPECT_NE(e.str().find(c.stderrHas), std::string::npos) << e.str();
+    }
+    std::ostringstream o, e;
+    EXPECT_EQ(cli::run({"--help"}, o, e), cli::kExitOk);
+    EXPECT_NE(o.str().find("usage: harwick convert"), std::string::npos);
+}
+
+// The installed program, as a surveyor's script would call it.
+TEST_F(ConvertTest, ProgramExitCodesAndStreams)
+{
+    const std::string bin = HARWICK_BIN;
+    auto run = [&](const std::string& args) {
+        std::string cmd = bin + " " + args + " >" + (dir_ / "o.txt").string() + " 2>" + (dir_ / "e.txt").string();
+        int status = std::system(cmd.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run("convert " + sample("site-points.dat").string() + " " + (dir_ / "s.gsi16").string()), 0);
+    EXPECT_TRUE(fs::exists(dir_ / "s.gsi"));
+    EXPECT_EQ(run("convert " + (dir_ / "absent.dat").string() + " " + (dir_ / "x.dat").string()), 1);
+    EXPECT_NE(slurp(dir_ / "e.txt").find("cannot open"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir_ / "x.dat"));
+    EXPECT_EQ(run("convert"), 2);
+}
+
+} // namespace
