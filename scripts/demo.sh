@@ -16,7 +16,7 @@ mkdir -p "$out"
 for input in samples/job-north-gsi8.gsi samples/job-north-gsi16.gsi samples/site-points.dat samples/creek-feet.idx; do
   base=$(basename "${input%.*}")
   for kind in gsi16 gsi8 dat idx; do
-    "$harwick" convert "$input" "$out/$base-as.$kind"
+    "$harwick" convert "$input" "$out/$base-$kind.$kind"
   done
 done
 "$harwick" convert --precision 0.0001 samples/site-points.dat "$out/site-points-tenth-mm.gsi16"
@@ -25,8 +25,8 @@ echo
 echo "Written to $out:"
 ls -l "$out"
 echo
-echo "The GSI-8 job as GSI-16 ($out/job-north-gsi8-as.gsi):"
-head -n 3 "$out/job-north-gsi8-as.gsi"
+echo "The GSI-8 job as GSI-16 ($out/job-north-gsi8-gsi16.gsi):"
+head -n 3 "$out/job-north-gsi8-gsi16.gsi"
 echo
-echo "The IDX job in US survey feet as KARD, in metres ($out/creek-feet-as.dat):"
-head -n 3 "$out/creek-feet-as.dat"
+echo "The IDX job in US survey feet as KARD, in metres ($out/creek-feet-dat.dat):"
+head -n 3 "$out/creek-feet-dat.dat"
