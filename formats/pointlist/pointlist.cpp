@@ -36,6 +36,7 @@ void importGsi(Table& table, std::string_view content)
 {
     text::forEachLine(content, [&](std::string_view line) {
         gsi::EditorBlock block = gsi::readEditorBlock(line);
+        if (block.metricDecimals) table.precision = *precisionOfDecimals(*block.metricDecimals);
         // A line without a point number (a code block, a blank line) would
         // leave a row without a name, and every export stops at the first such
         // row: the points after it would silently be lost.
@@ -43,7 +44,6 @@ void importGsi(Table& table, std::string_view content)
         table.rows.push_back(Row{std::move(*block.name), cell(block.easting), cell(block.northing),
                                  cell(block.elevation), block.code.value_or(std::string())});
         table.flavour = block.flavour;
-        if (block.metricDecimals) table.precision = *precisionOfDecimals(*block.metricDecimals);
     });
 }
 

@@ -60,6 +60,16 @@ bool writeAll(int fd, std::string_view content)
     return true;
 }
 
+// Saving through a symbolic link must update the file it names, not replace
+// the link with a file of its own. A dangling link resolves to itself.
+std::filesystem::path resolveLink(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : target;
+}
+
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string& error)
@@ -96,7 +106,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 
 bool replaceFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error)
 {
-    std::filesystem::path temp = temporaryBeside(path);
+    const std::filesystem::path file = resolveLink(path);
+    std::filesystem::path temp = temporaryBeside(file);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!fd.valid()) {
         error = reason("cannot write", path, errno);
@@ -105,7 +116,7 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view c
     struct stat existing {};
     bool ok = true;
     int err = 0;
-    if (::stat(path.c_str(), &existing) == 0 && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
+    if (::stat(file.c_str(), &existing) == 0 && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
         ok = false;
         err = errno;
     }
@@ -117,15 +128,22 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view c
         ok = false;
         err = errno;
     }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(temp.c_str(), file.c_str()) != 0) {
         ok = false;
         err = errno;
     }
     if (!ok) {
         ::unlink(temp.c_str());
         error = reason("cannot write", path, err);
+        return false;
     }
-    return ok;
+    // The rename itself lives in the folder; flush it too, so that a power
+    // cut after a save cannot bring the old file back. A folder that cannot be
+    // flushed does not undo a save that has happened.
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid()) ::fsync(dir.get());
+    return true;
 }
 
 } // namespace harwick::platform

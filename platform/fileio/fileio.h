@@ -14,8 +14,9 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 
 // Writes content to a new file beside path, flushes it to disk and renames it
 // over path, so that path holds either its old bytes or all of the new ones,
-// never a part. An existing file keeps its permissions. On failure path is
-// untouched, no temporary file is left, and error says why.
+// never a part. An existing file keeps its permissions; a symbolic link stays
+// a link and the file it names is replaced. On failure path is untouched, no
+// temporary file is left, and error says why.
 bool replaceFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error);
 
 } // namespace harwick::platform
