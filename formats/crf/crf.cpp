@@ -64,8 +64,8 @@ std::string tabbed(std::string_view key)
 
 std::string field(const std::vector<std::string>& f, std::size_t i) { return i < f.size() ? f[i] : std::string(); }
 
-} // namespace
-
+// A code or attribute line cleaned as both readers clean it: tabs, double
+// quotes, blanks and semicolons removed, then cut at every comma.
 std::vector<std::string> cleanRecordFields(std::string_view line)
 {
     std::string cleaned(line);
@@ -74,6 +74,8 @@ std::vector<std::string> cleanRecordFields(std::string_view line)
     for (std::string_view f : text::splitFields(cleaned, ",")) fields.emplace_back(f);
     return fields;
 }
+
+} // namespace
 
 std::string write(std::string_view name, const std::vector<CodeEntry>& codes)
 {
@@ -108,53 +110,53 @@ std::string write(std::string_view name, const std::vector<CodeEntry>& codes)
     return out;
 }
 
+void Reader::feed(std::string_view l)
+{
+    static const std::string nameKey = tabbed(kNameKey);
+    static const std::string templateKey = tabbed(kTemplateIdKey);
+    if (!version_) {
+        version_ = has(l, kVersionMarker);
+        if (!version_ || dialect_ == Dialect::Editor) return;
+    }
+    if (dialect_ == Dialect::Editor && has(l, nameKey)) {
+        std::string name(l);
+        text::replaceAll(name, kNameKey, "");
+        text::removeChars(name, " \t\"\r\n");
+        list_.name = std::move(name);
+    } else if (has(l, templateKey)) {
+        std::string id(l);
+        text::replaceAll(id, kTemplateIdKey, "");
+        text::removeChars(id, " \t");
+        list_.templateId = std::move(id);
+    } else if (has(l, kCodesHeader)) {
+        inCodes_ = true;
+    } else if (has(l, kCodesEnd)) {
+        inCodes_ = false;
+    } else if (inCodes_) {
+        std::vector<std::string> f = cleanRecordFields(l);
+        list_.codes.push_back(CodeRecord{{}, field(f, 0), field(f, 1), field(f, 2), {}, field(f, 3)});
+    } else if (has(l, kAttributesHeader)) {
+        inAttributes_ = true;
+    } else if (has(l, kAttributesEnd)) {
+        inAttributes_ = false;
+    } else if (inAttributes_) {
+        std::vector<std::string> f = cleanRecordFields(l);
+        AttributeRecord a;
+        a.Attribute = field(f, 0);
+        a.Code = field(f, 1);
+        a.Default = field(f, 2);
+        a.DATATYPE = field(f, 3);
+        a.MANDATORY = field(f, 4);
+        a.HIDDEN = field(f, 5);
+        list_.attributes.push_back(std::move(a));
+    }
+}
+
 CodeList read(std::string_view file)
 {
-    CodeList list;
-    const std::string nameKey = tabbed(kNameKey);
-    const std::string templateKey = tabbed(kTemplateIdKey);
-    bool version = false;
-    bool inCodes = false;
-    bool inAttributes = false;
-    text::forEachLine(file, [&](std::string_view l) {
-        if (!version) {
-            version = has(l, kVersionMarker);
-            return;
-        }
-        if (has(l, nameKey)) {
-            std::string name(l);
-            text::replaceAll(name, kNameKey, "");
-            text::removeChars(name, " \t\"\r\n");
-            list.name = std::move(name);
-        } else if (has(l, templateKey)) {
-            std::string id(l);
-            text::replaceAll(id, kTemplateIdKey, "");
-            text::removeChars(id, " \t");
-            list.templateId = std::move(id);
-        } else if (has(l, kCodesHeader)) {
-            inCodes = true;
-        } else if (has(l, kCodesEnd)) {
-            inCodes = false;
-        } else if (inCodes) {
-            std::vector<std::string> f = cleanRecordFields(l);
-            list.codes.push_back(CodeRecord{{}, field(f, 0), field(f, 1), field(f, 2), {}, field(f, 3)});
-        } else if (has(l, kAttributesHeader)) {
-            inAttributes = true;
-        } else if (has(l, kAttributesEnd)) {
-            inAttributes = false;
-        } else if (inAttributes) {
-            std::vector<std::string> f = cleanRecordFields(l);
-            AttributeRecord a;
-            a.Attribute = field(f, 0);
-            a.Code = field(f, 1);
-            a.Default = field(f, 2);
-            a.DATATYPE = field(f, 3);
-            a.MANDATORY = field(f, 4);
-            a.HIDDEN = field(f, 5);
-            list.attributes.push_back(std::move(a));
-        }
-    });
-    return list;
+    Reader reader(Reader::Dialect::Editor);
+    text::forEachLine(file, [&](std::string_view line) { reader.feed(line); });
+    return reader.take();
 }
 
 } // namespace harwick::crf

@@ -61,12 +61,35 @@ inline constexpr std::string_view kAttributesEnd = "END ATTRIBUTES";
 // The whole file, every line ending CR LF.
 std::string write(std::string_view name, const std::vector<CodeEntry>& codes);
 
-// Reads a file's text. Lines before "VERSION 1.20" are skipped; lines that fit
-// nothing are ignored; reading never fails.
-CodeList read(std::string_view file);
+// Reads a code list a line at a time; lines that fit nothing are ignored and
+// reading never fails. Two readers of the layout exist and differ in two ways
+// that files already rely on: the feature-code editor skips the "VERSION 1.20"
+// line itself and takes the list's name, while the conversion to IDEX passes
+// the version line on through the other tests and takes no name (so a NAME
+// line inside a section is a record to it).
+class Reader {
+public:
+    enum class Dialect { Editor, IdexConversion };
 
-// A code or attribute line as both readers clean it: tabs, double quotes,
-// blanks and semicolons removed, then cut at every comma.
-std::vector<std::string> cleanRecordFields(std::string_view line);
+    explicit Reader(Dialect dialect) : dialect_(dialect) {}
+
+    void feed(std::string_view line);
+
+    // Whether a line holding "VERSION 1.20" has been fed.
+    bool sawVersion() const { return version_; }
+    const CodeList& list() const { return list_; }
+    CodeList take() { return std::move(list_); }
+
+private:
+    Dialect dialect_;
+    bool version_ = false;
+    bool inCodes_ = false;
+    bool inAttributes_ = false;
+    CodeList list_;
+};
+
+// The feature-code editor's reading of a whole file's text. Lines before
+// "VERSION 1.20" are skipped.
+CodeList read(std::string_view file);
 
 } // namespace harwick::crf

@@ -12,54 +12,7 @@ namespace {
 constexpr std::string_view kLayerNo = "0";
 constexpr std::string_view kHideAlways = "NO";
 
-struct InputCode {
-    std::string Code, Name, OBJTYPE, Shortcut;
-};
-
-struct InputAttribute {
-    std::string Attribute, Code, Default, DATATYPE, MANDATORY, HIDDEN;
-};
-
-struct Reading {
-    bool version = false;
-    bool inCodes = false;
-    bool inAttributes = false;
-    std::string templateId;
-    std::vector<InputCode> codes;
-    std::vector<InputAttribute> attributes;
-};
-
-bool has(std::string_view line, std::string_view what) { return line.find(what) != std::string_view::npos; }
-
-std::string field(const std::vector<std::string>& f, std::size_t i) { return i < f.size() ? f[i] : std::string(); }
-
-void readLine(Reading& r, const std::string& line)
-{
-    if (has(line, crf::kVersionMarker)) r.version = true;
-    if (!r.version) return;
-    if (has(line, "\tTEMPLATE_ID\t")) {
-        std::string id = line;
-        text::replaceAll(id, crf::kTemplateIdKey, "");
-        text::removeChars(id, " \t");
-        r.templateId = std::move(id);
-    } else if (has(line, crf::kCodesHeader)) {
-        r.inCodes = true;
-    } else if (has(line, crf::kCodesEnd)) {
-        r.inCodes = false;
-    } else if (r.inCodes) {
-        std::vector<std::string> f = crf::cleanRecordFields(line);
-        r.codes.push_back({field(f, 0), field(f, 1), field(f, 2), field(f, 3)});
-    } else if (has(line, crf::kAttributesHeader)) {
-        r.inAttributes = true;
-    } else if (has(line, crf::kAttributesEnd)) {
-        r.inAttributes = false;
-    } else if (r.inAttributes) {
-        std::vector<std::string> f = crf::cleanRecordFields(line);
-        r.attributes.push_back({field(f, 0), field(f, 1), field(f, 2), field(f, 3), field(f, 4), field(f, 5)});
-    }
-}
-
-std::string codeLine(std::size_t codeNo, const InputCode& c)
+std::string codeLine(std::size_t codeNo, const crf::CodeRecord& c)
 {
     std::string s = "      " + std::to_string(codeNo) + ",";
     s += "  \"" + c.Code + "\",";
@@ -70,7 +23,7 @@ std::string codeLine(std::size_t codeNo, const InputCode& c)
     return s;
 }
 
-std::string attributeLine(const InputAttribute& a, const std::string& codeNo)
+std::string attributeLine(const crf::AttributeRecord& a, const std::string& codeNo)
 {
     std::string s = "\t\t\t\"" + a.Attribute + "\",";
     s += "\t" + a.DATATYPE + ",";
@@ -87,7 +40,7 @@ std::string attributeLine(const InputAttribute& a, const std::string& codeNo)
 }
 
 // CodeNo by Code: the position of the first code that has it.
-std::unordered_map<std::string, std::string> codeNumbers(const std::vector<InputCode>& codes)
+std::unordered_map<std::string, std::string> codeNumbers(const std::vector<crf::CodeRecord>& codes)
 {
     std::unordered_map<std::string, std::string> numbers;
     for (std::size_t i = 0; i < codes.size(); ++i) numbers.try_emplace(codes[i].Code, std::to_string(i + 1));
@@ -99,9 +52,10 @@ std::unordered_map<std::string, std::string> codeNumbers(const std::vector<Input
 bool ConvertCodeList(const std::vector<std::string>& input, std::vector<std::string>& output,
                      const text::LocalDateTime& now)
 {
-    Reading r;
-    for (const std::string& line : input) readLine(r, line);
-    if (!r.version) return false;
+    crf::Reader reader(crf::Reader::Dialect::IdexConversion);
+    for (const std::string& line : input) reader.feed(line);
+    if (!reader.sawVersion()) return false;
+    const crf::CodeList& r = reader.list();
 
     output.insert(output.end(), {
         "HEADER",
@@ -125,7 +79,7 @@ bool ConvertCodeList(const std::vector<std::string>& input, std::vector<std::str
     output.emplace_back("\t\tATTRIBUTES(Attribute,DATATYPE,CodeNo,Code,ListNo,MANDATORY,Default,RangeLow,RangeHigh,"
                         "HIDDEN,HIDEALWAYS)");
     const std::unordered_map<std::string, std::string> numbers = codeNumbers(r.codes);
-    for (const InputAttribute& a : r.attributes) {
+    for (const crf::AttributeRecord& a : r.attributes) {
         auto it = numbers.find(a.Code);
         output.push_back(attributeLine(a, it == numbers.end() ? std::string() : it->second));
     }

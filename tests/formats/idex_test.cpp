@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -147,4 +148,27 @@ TEST(ConvertCodeList, ConvertsWhatTheCodeEditorWrites)
 }
 
 } // namespace
+// The editor and the conversion read the same layout but differ where a NAME
+// line sits inside the codes, and on the version line itself.
+TEST(ConvertCodeList, ReadsTheLayoutAsTheUploadAlwaysHas)
+{
+    std::vector<std::string> input =
+        crfLines({"\t\t\"KERB\",\t\"\",\tPOINT,\t1;", "\tNAME\tX", "\t\t\"MH\",\t\"\",\tPOINT,\t2;"}, {});
+    std::vector<std::string> body = convertedBody(input);
+    ASSERT_GE(body.size(), 4u); // body[0] is the CODES header
+    EXPECT_EQ(body[2], "      2,  \"NAMEX\",   \"\",\t,\t0,\t;");
+    EXPECT_EQ(body[3], "      3,  \"MH\",   \"\",\tPOINT,\t0,\t2;");
+
+    std::string file;
+    for (const std::string& line : input) file += line + "\r\n";
+    crf::CodeList edited = crf::read(file);
+    ASSERT_EQ(edited.codes.size(), 2u);
+    EXPECT_EQ(edited.name, "X");
+
+    std::vector<std::string> out;
+    ASSERT_TRUE(ConvertCodeList({"VERSION 1.20 CODES(Code, Name, OBJTYPE, Shortcut)", "\"A1\",\"\",POINT,9;"}, out,
+                                kMarch7));
+    EXPECT_NE(std::find(out.begin(), out.end(), "      1,  \"A1\",   \"\",\tPOINT,\t0,\t9;"), out.end());
+}
+
 } // namespace harwick::idex
