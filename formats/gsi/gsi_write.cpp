@@ -38,8 +38,11 @@ void appendTextWord(std::string& out, std::string_view head, std::string_view te
 
 bool appendLengthWord(std::string& out, std::string_view index, LengthUnit unit, double metres, Flavour f)
 {
-    if (!std::isfinite(metres)) metres = 0.0;
     double steps = metres * unit.stepsPerMetre;
+    // A value too large for any number of steps is written as zero and
+    // reported as not fitting, like any other value that does not fit.
+    const bool finite = std::isfinite(steps);
+    if (!finite) steps = 0.0;
     out.append(index);
     out.append("..");
     out.append(unit.pair);
@@ -47,7 +50,7 @@ bool appendLengthWord(std::string& out, std::string_view index, LengthUnit unit,
     std::string digits;
     appendWholeSteps(digits, steps);
     text::appendRightAligned(out, digits, dataWidth(f), '0');
-    return digits.size() <= dataWidth(f);
+    return finite && digits.size() <= dataWidth(f);
 }
 
 std::string editorPointHead(std::size_t row)

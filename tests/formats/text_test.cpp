@@ -1,0 +1,161 @@
+#include "text/text.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace harwick::text {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(TextLines, LfAndCrLfFilesReadAlike)
+{
+    EXPECT_EQ(splitLines("a\nbb\n\nc\n"), (Lines{"a", "bb", "", "c"}));
+    EXPECT_EQ(splitLines("a\r\nbb\r\n\r\nc\r\n"), (Lines{"a", "bb", "", "c"}));
+    EXPECT_EQ(splitLines("a\r\nbb\n\r\nc"), (Lines{"a", "bb", "", "c"}));
+}
+
+TEST(TextLines, LineEndBoundaries)
+{
+    EXPECT_EQ(splitLines(""), Lines{});
+    EXPECT_EQ(splitLines("\n"), Lines{""});
+    EXPECT_EQ(splitLines("\r\n"), Lines{""});
+    EXPECT_EQ(splitLines("last"), Lines{"last"});
+    // Only the one CR in front of the LF belongs to the line end.
+    EXPECT_EQ(splitLines("a\r\r\n"), Lines{"a\r"});
+    EXPECT_EQ(splitLines("a\rb\n"), Lines{"a\rb"});
+}
+
+TEST(TextFields, SplitKeepsEmptyAndUntrimmedFields)
+{
+    using F = std::vector<std::string_view>;
+    EXPECT_EQ(splitFields("", ","), F{});
+    EXPECT_EQ(splitFields("P1", ","), F{"P1"});
+    EXPECT_EQ(splitFields("P1,,1.0, 2 ,", ","), (F{"P1", "", "1.0", " 2 ", ""}));
+    EXPECT_EQ(splitFields(",", ","), (F{"", ""}));
+    EXPECT_EQ(splitFields("a::b:c", "::"), (F{"a", "b:c"}));
+
+    // The non-allocating cut counts every field but stores only what fits.
+    std::array<std::string_view, 2> two;
+    EXPECT_EQ(splitFieldsInto("P1,TREE,1,2,3", ",", two), 5u);
+    EXPECT_EQ(two[0], "P1");
+    EXPECT_EQ(two[1], "TREE");
+    EXPECT_EQ(splitFieldsInto("", ",", two), 0u);
+}
+
+struct NumberCase {
+    const char* text;
+    double value;
+};
+
+TEST(TextNumber, ReadsLikeTheSuiteExpects)
+{
+    const NumberCase cases[] = {
+        {"1234", 1234.0},       {"00001234", 1234.0}, {"  3.5", 3.5},        {"\t-2", -2.0},
+        {"+7", 7.0},            {"-7.25", -7.25},     {"12abc", 12.0},       {"1,5", 1.0},
+        {".5", 0.5},            {"5.", 5.0},          {"-.5", -0.5},         {"1e3", 1000.0},
+        {"1E-2", 0.01},         {"2e+2x", 200.0},     {"1e", 1.0},           {"1e+", 1.0},
+        {"3.5e", 3.5},          {"0x1A", 0.0},        {"0X10", 0.0},         {"", 0.0},
+        {"abc", 0.0},           {"+", 0.0},           {"-", 0.0},            {".", 0.0},
+        {"+-1", 0.0},           {"- 1", 0.0},         {"--------", 0.0},     {"inf", 0.0},
+        {"-inf", 0.0},          {"INFINITY", 0.0},    {"nan", 0.0},          {"NaN(1)", 0.0},
+        {"1e400", 0.0},         {"-1e400", 0.0},      {"5678.1234", 5678.1234},
+    };
+    for (const NumberCase& c : cases) {
+        EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(TextFixed, PrintsAsPrintfDoes)
+{
+    std::mt19937_64 rng(20240611);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-6, 12);
+    char expected[512];
+    for (int i = 0; i < 5000; ++i) {
+        double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+        int decimals = i % 6;
+        std::snprintf(expected, sizeof expected, "%.*f", decimals, v);
+        ASSERT_EQ(formatFixed(v, decimals), expected) << v << " with " << decimals;
+    }
+}
+
+TEST(TextFixed, RoundingAndOddValues)
+{
+    // Ties go to the even neighbour only when the value is exactly representable.
+    EXPECT_EQ(formatFixed(0.5, 0), "0");
+    EXPECT_EQ(formatFixed(1.5, 0), "2");
+    EXPECT_EQ(formatFixed(2.5, 0), "2");
+    EXPECT_EQ(formatFixed(1234567.8, 0), "1234568");
+    EXPECT_EQ(formatFixed(-1.5, 3), "-1.500");
+    EXPECT_EQ(formatFixed(1e20, 0), "100000000000000000000");
+    EXPECT_EQ(formatFixed(std::numeric_limits<double>::infinity(), 3), "0.000");
+    EXPECT_EQ(formatFixed(std::numeric_limits<double>::quiet_NaN(), 2), "0.00");
+    EXPECT_EQ(formatFixed(std::numeric_limits<double>::max(), 0).size(), 309u);
+
+    std::string out = "x=";
+    appendFixed(out, 12.3456, 2);
+    EXPECT_EQ(out, "x=12.35");
+}
+
+TEST(TextEdit, SmallStringHelpers)
+{
+    EXPECT_EQ(stripLeadingZeros("00P12"), "P12");
+    EXPECT_EQ(stripLeadingZeros("P010"), "P010");
+    EXPECT_EQ(stripLeadingZeros("0000"), "");
+    EXPECT_EQ(stripLeadingZeros(""), "");
+
+    std::string s = "a\r\nb\x1a\r\n";
+    removeChars(s, "\r\x1a");
+    EXPECT_EQ(s, "a\nb\n");
+
+    s = "aaaa";
+    replaceAll(s, "aa", "b");
+    EXPECT_EQ(s, "bb");
+    s = "aaa";
+    replaceAll(s, "aa", "aab");
+    EXPECT_EQ(s, "aaba");
+    s = "Job 4: <empty>";
+    replaceAll(s, "<empty>", "NEW");
+    EXPECT_EQ(s, "Job 4: NEW");
+    replaceAll(s, "", "x");
+    EXPECT_EQ(s, "Job 4: NEW");
+
+    EXPECT_EQ(toLower("A1.DAT\xC3\x84"), "a1.dat\xC3\x84");
+}
+
+TEST(TextEdit, RightAlignedFillOrKeepRightmost)
+{
+    std::string out;
+    appendRightAligned(out, "P12", 8, '0');
+    EXPECT_EQ(out, "00000P12");
+    out.clear();
+    appendRightAligned(out, "ABCDEFGH", 8, '0');
+    EXPECT_EQ(out, "ABCDEFGH");
+    out.clear();
+    appendRightAligned(out, "POINT12345", 8, '0');
+    EXPECT_EQ(out, "INT12345");
+    out.clear();
+    appendRightAligned(out, "", 4, ' ');
+    EXPECT_EQ(out, "    ");
+}
+
+TEST(TextStamp, TwoDigitItemsAndTenths)
+{
+    EXPECT_EQ(formatStamp({2024, 3, 5, 7, 8, 9}), "05-03-2024/07:08:09.0");
+    EXPECT_EQ(formatStamp({1999, 12, 31, 23, 59, 59}), "31-12-1999/23:59:59.0");
+    LocalDateTime now = localNow();
+    EXPECT_GE(now.year, 2020);
+    EXPECT_GE(now.month, 1);
+    EXPECT_LE(now.month, 12);
+}
+
+} // namespace
+} // namespace harwick::text
