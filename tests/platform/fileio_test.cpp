@@ -98,6 +98,12 @@ TEST_F(FileIo, ReadErrorsNameThePathAndTheReason)
     error.clear();
     EXPECT_FALSE(readWholeFile(dir_ / "file" / "inner", error).has_value());
     EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
+
+    // A FIFO where a settings file should be is refused at once, not waited on.
+    ASSERT_EQ(::mkfifo((dir_ / "fifo.ini").c_str(), 0600), 0);
+    error.clear();
+    EXPECT_FALSE(readWholeFile(dir_ / "fifo.ini", error).has_value());
+    EXPECT_NE(error.find("fifo.ini"), std::string::npos) << error;
 }
 
 // ---- replaceFileAtomically -------------------------------------------------
