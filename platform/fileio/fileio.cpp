@@ -74,7 +74,9 @@ std::filesystem::path resolveLink(const std::filesystem::path& path)
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string& error)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a FIFO put where a file should be cannot hang
+    // the reader; it is refused below with every other non-file.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.valid()) {
         error = reason("cannot open", path, errno);
         return std::nullopt;
@@ -84,8 +86,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
         error = reason("cannot read", path, errno);
         return std::nullopt;
     }
-    if (S_ISDIR(st.st_mode)) {
-        error = reason("cannot read", path, EISDIR);
+    if (!S_ISREG(st.st_mode)) {
+        error = reason("cannot read", path, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         return std::nullopt;
     }
     std::string content;
