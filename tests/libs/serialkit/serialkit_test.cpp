@@ -1,0 +1,576 @@
+// The serial connection against a real pseudo-terminal mapped as a COM port:
+// settings from the ini file reach the line, received bytes reach the
+// receivers, messages reach the far end, and closing ends every thread.
+#include "serialkit.h"
+#include "serialport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5000ms)
+{
+    const auto end = Clock::now() + limit;
+    while (!done()) {
+        if (Clock::now() > end) return false;
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+// Threads of this process. The first thread a process starts may bring a
+// helper thread of the runtime (ThreadSanitizer's), so one is started and
+// ended first to count from a settled baseline.
+int threadCount()
+{
+    static const bool settled = [] {
+        std::thread([] {}).join();
+        return true;
+    }();
+    (void)settled;
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/task")) ++n;
+    return n;
+}
+
+// The far end of the line: the master side of a pseudo-terminal.
+class FarEnd {
+public:
+    FarEnd()
+    {
+        fd_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (fd_ < 0 || ::grantpt(fd_) != 0 || ::unlockpt(fd_) != 0) return;
+        slave_ = ::ptsname(fd_);
+        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
+    }
+    ~FarEnd() { hangUp(); }
+    FarEnd(const FarEnd&) = delete;
+    FarEnd& operator=(const FarEnd&) = delete;
+
+    const std::string& slavePath() const { return slave_; }
+
+    void send(std::string_view bytes)
+    {
+        while (!bytes.empty()) {
+            ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+            if (n > 0) {
+                bytes.remove_prefix(static_cast<std::size_t>(n));
+            } else {
+                pollfd p{fd_, POLLOUT, 0};
+                ASSERT_GT(::poll(&p, 1, 5000), 0) << "far end could not send";
+            }
+        }
+    }
+
+    // Reads until want bytes have come or the time is up.
+    std::string receive(std::size_t want, std::chrono::milliseconds limit = 5000ms)
+    {
+        std::string got;
+        const auto end = Clock::now() + limit;
+        char buffer[4096];
+        while (got.size() < want && Clock::now() < end) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, 20) <= 0) continue;
+            ssize_t n = ::read(fd_, buffer, sizeof buffer);
+            if (n > 0) got.append(buffer, static_cast<std::size_t>(n));
+        }
+        return got;
+    }
+
+    void hangUp()
+    {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+    // The line's settings as the port side sees them.
+    termios settings() const
+    {
+        termios t{};
+        int fd = ::open(slave_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd >= 0) {
+            ::tcgetattr(fd, &t);
+            ::close(fd);
+        }
+        return t;
+    }
+
+    void setSpeed(speed_t speed)
+    {
+        int fd = ::open(slave_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        termios t{};
+        ::tcgetattr(fd, &t);
+        ::cfsetispeed(&t, speed);
+        ::cfsetospeed(&t, speed);
+        ::tcsetattr(fd, TCSANOW, &t);
+        ::close(fd);
+    }
+
+private:
+    int fd_ = -1;
+    std::string slave_;
+};
+
+struct Collector : RcvInterface {
+    std::mutex mutex;
+    std::string data;
+    std::vector<int> sizes;
+    std::vector<Clock::time_point> times;
+    bool allTerminated = true;
+    std::vector<int>* sequence = nullptr; // shared by several collectors
+    int id = 0;
+
+    int OnReceive(int channel, char* bytes, int length) override
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_EQ(channel, 0);
+        allTerminated = allTerminated && bytes[length] == '\0';
+        data.append(bytes, static_cast<std::size_t>(length));
+        sizes.push_back(length);
+        times.push_back(Clock::now());
+        if (sequence) sequence->push_back(id);
+        return 1;
+    }
+    std::size_t size()
+    {
+        std::lock_guard lock(mutex);
+        return data.size();
+    }
+};
+
+class SerialkitTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/harwick-serialkit-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        ports_ = dir_ / "config" / "harwick" / "ports";
+        fs::create_directories(ports_);
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
+        ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+        oldCwd_ = fs::current_path();
+        fs::current_path(dir_);
+        ASSERT_FALSE(far_.slavePath().empty());
+        mapPort("COM5", far_.slavePath());
+    }
+    void TearDown() override
+    {
+        fs::current_path(oldCwd_);
+        if (oldConfig_) ::setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1);
+        else ::unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(dir_);
+    }
+
+    void mapPort(const std::string& name, const std::string& device) { fs::create_symlink(device, ports_ / name); }
+
+    void writeIni(const std::string& body) { std::ofstream(dir_ / "RuDEZ29.ini", std::ios::binary) << body; }
+
+    CMiniDCB com5() const
+    {
+        CMiniDCB dcb;
+        dcb.port = "COM5";
+        return dcb;
+    }
+
+    fs::path dir_;
+    fs::path ports_;
+    fs::path oldCwd_;
+    std::optional<std::string> oldConfig_;
+    FarEnd far_;
+};
+
+TEST_F(SerialkitTest, IniSettingsReachTheLine)
+{
+    writeIni("[VqCOM]\r\nPort=COM5\r\nBaudRate=9600\r\nDataBits=7\r\nParity=2\r\nStopBits=2\r\n");
+    VqSerialPro port;
+    CMiniDCB* dcb = nullptr;
+    ASSERT_EQ(port.GetIniComPara(&dcb), 1);
+    ASSERT_NE(dcb, nullptr);
+    EXPECT_EQ(dcb->port, "COM5");
+    EXPECT_EQ(dcb->baudRate, "9600");
+    EXPECT_EQ(dcb->dataBits, "7");
+    EXPECT_EQ(dcb->parity, 2);
+    EXPECT_EQ(dcb->stopBits, 2);
+    ASSERT_EQ(port.ConnectSerial(dcb), 1);
+    termios t = far_.settings();
+    EXPECT_EQ(::cfgetospeed(&t), B9600);
+    EXPECT_TRUE(t.c_cflag & CSTOPB);
+    EXPECT_FALSE(t.c_lflag & ICANON) << "raw mode";
+    // A pseudo-terminal always carries 8 bits without parity, whatever it is
+    // told; what the port asks of a real line is checked on the state itself.
+    std::optional<termios> asked = serialkit_detail::withSettings(t, *dcb);
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->c_cflag & CSIZE, static_cast<tcflag_t>(CS7));
+    EXPECT_EQ(asked->c_cflag & (PARENB | PARODD | CMSPAR), static_cast<tcflag_t>(PARENB));
+    int exclusive = 0;
+    int fd = ::open(far_.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ioctl(fd, TIOCGEXCL, &exclusive), 0);
+    ::close(fd);
+    EXPECT_EQ(exclusive, 1);
+}
+
+TEST_F(SerialkitTest, ParityCodesAndOddValues)
+{
+    struct Case {
+        const char* ini;
+        tcflag_t parity;
+        bool twoStops;
+        speed_t speed;
+    };
+    far_.setSpeed(B4800);
+    const Case cases[] = {
+        {"Parity=1\r\nStopBits=1\r\n", PARENB | PARODD, false, B115200},
+        {"Parity=3\r\n", PARENB | PARODD | CMSPAR, false, B115200},             // mark
+        {"Parity=4\r\nStopBits=2\r\n", PARENB | CMSPAR, true, B115200},         // space
+        {"Parity=0\r\nStopBits=1.5\r\n", 0, false, B115200},                    // 1.5 reads as 1
+        {"BaudRate=fast\r\nStopBits=2\r\n", 0, true, B4800},                    // keeps the line's speed
+        {"BaudRate=921600\r\nParity=2\r\n", PARENB, true, B921600},             // stop bits 0 keep the line's
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ini);
+        far_.setSpeed(B4800);
+        writeIni(std::string("[VqCOM]\r\nPort=COM5\r\n") + c.ini);
+        VqSerialPro port;
+        CMiniDCB* dcb = nullptr;
+        port.GetIniComPara(&dcb);
+        ASSERT_EQ(port.ConnectSerial(dcb), 1);
+        termios t = far_.settings();
+        EXPECT_EQ((t.c_cflag & CSTOPB) != 0, c.twoStops);
+        EXPECT_EQ(::cfgetospeed(&t), c.speed);
+        // The line keeps the odd and mark/space bits; parity itself is asked for.
+        EXPECT_EQ(t.c_cflag & (PARODD | CMSPAR), c.parity & (PARODD | CMSPAR));
+        std::optional<termios> asked = serialkit_detail::withSettings(t, *dcb);
+        ASSERT_TRUE(asked);
+        EXPECT_EQ(asked->c_cflag & (PARENB | PARODD | CMSPAR), c.parity);
+        EXPECT_EQ(port.DisConnectSerial(), 1);
+    }
+}
+
+TEST(SerialkitSettings, ValuesNoLineTakesRefuseTheWholeChange)
+{
+    termios current{};
+    ::cfsetospeed(&current, B4800);
+    current.c_cflag |= CS8;
+    auto dcbWith = [](const char* baud, const char* bits, int parity) {
+        CMiniDCB dcb;
+        dcb.baudRate = baud;
+        dcb.dataBits = bits;
+        dcb.parity = parity;
+        return dcb;
+    };
+    EXPECT_FALSE(serialkit_detail::withSettings(current, dcbWith("12345", "8", 0)));
+    EXPECT_FALSE(serialkit_detail::withSettings(current, dcbWith("9600", "9", 0)));
+    EXPECT_FALSE(serialkit_detail::withSettings(current, dcbWith("9600", "8", 5)));
+    // Only the low byte of the parity counts.
+    std::optional<termios> even = serialkit_detail::withSettings(current, dcbWith("9600", "8", 0x102));
+    ASSERT_TRUE(even);
+    EXPECT_EQ(even->c_cflag & (PARENB | PARODD | CMSPAR), static_cast<tcflag_t>(PARENB));
+    // Text that does not scan keeps the line's own value.
+    std::optional<termios> kept = serialkit_detail::withSettings(current, dcbWith("fast", "many", 0));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(::cfgetospeed(&*kept), B4800);
+    EXPECT_EQ(kept->c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    std::optional<termios> five = serialkit_detail::withSettings(current, dcbWith("300", "5", 1));
+    ASSERT_TRUE(five);
+    EXPECT_EQ(five->c_cflag & CSIZE, static_cast<tcflag_t>(CS5));
+    EXPECT_EQ(::cfgetospeed(&*five), B300);
+}
+
+TEST_F(SerialkitTest, SettingsTheLineCannotTakeLeaveItAsItWas)
+{
+    far_.setSpeed(B4800);
+    writeIni("[VqCOM]\r\nPort=COM5\r\nBaudRate=12345\r\nDataBits=7\r\nStopBits=2\r\n");
+    VqSerialPro port;
+    CMiniDCB* dcb = nullptr;
+    port.GetIniComPara(&dcb);
+    ASSERT_EQ(port.ConnectSerial(dcb), 1) << "a refused setting does not stop the open";
+    termios t = far_.settings();
+    EXPECT_EQ(::cfgetospeed(&t), B4800);
+    EXPECT_FALSE(t.c_cflag & CSTOPB);
+}
+
+TEST_F(SerialkitTest, MissingIniGivesDefaultsAndNoPort)
+{
+    VqSerialPro port;
+    CMiniDCB* dcb = nullptr;
+    ASSERT_EQ(port.GetIniComPara(&dcb), 1);
+    EXPECT_EQ(dcb->port, "");
+    EXPECT_EQ(dcb->baudRate, "115200");
+    EXPECT_EQ(dcb->dataBits, "8");
+    EXPECT_EQ(dcb->stopBits, 0);
+    EXPECT_EQ(dcb->parity, 0);
+    const int before = threadCount();
+    EXPECT_EQ(port.ConnectSerial(dcb), 0);
+    EXPECT_FALSE(port.IsConnected());
+    EXPECT_EQ(threadCount(), before) << "no thread for a port that did not open";
+}
+
+TEST_F(SerialkitTest, DefaultRecordOpensCom4)
+{
+    mapPort("COM4", far_.slavePath());
+    VqSerialPro port;
+    CMiniDCB dcb;
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    termios t = far_.settings();
+    EXPECT_EQ(::cfgetospeed(&t), B115200);
+    EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_FALSE(t.c_cflag & PARENB);
+}
+
+TEST_F(SerialkitTest, PlainDevicePathOpensToo)
+{
+    VqSerialPro port;
+    CMiniDCB dcb;
+    dcb.port = far_.slavePath();
+    EXPECT_EQ(port.ConnectSerial(&dcb), 1);
+    dcb.port = "COM9"; // not in the map
+    VqSerialPro other;
+    EXPECT_EQ(other.ConnectSerial(&dcb), 0);
+}
+
+TEST_F(SerialkitTest, OpenOnAnOpenPortChangesNothing)
+{
+    VqSerialPro port;
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    const int threads = threadCount();
+    CMiniDCB other = com5();
+    other.baudRate = "1200";
+    EXPECT_EQ(port.Open(&other), 1);
+    EXPECT_EQ(port.ConnectSerial(&other), 1);
+    termios t = far_.settings();
+    EXPECT_EQ(::cfgetospeed(&t), B115200);
+    EXPECT_EQ(threadCount(), threads) << "a second connect starts no second receive thread";
+}
+
+TEST_F(SerialkitTest, LargeBlocksArriveSplitAndSpaced)
+{
+    VqSerialPro port;
+    Collector c;
+    port.RegisterRcvInterface(&c);
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    std::string sent;
+    for (int i = 0; i < 12000; ++i) sent.push_back(static_cast<char>('A' + i % 26));
+    far_.send(sent);
+    ASSERT_TRUE(waitUntil([&] { return c.size() == sent.size(); }));
+    std::lock_guard lock(c.mutex);
+    EXPECT_EQ(c.data, sent);
+    EXPECT_TRUE(c.allTerminated);
+    ASSERT_GE(c.sizes.size(), 3u);
+    for (int n : c.sizes) EXPECT_LE(n, VqSerialPro::kReceiveBlock);
+    for (std::size_t i = 1; i < c.times.size(); ++i) EXPECT_GE(c.times[i] - c.times[i - 1], 50ms);
+}
+
+TEST_F(SerialkitTest, ReceiversGetEveryBlockInRegistrationOrder)
+{
+    VqSerialPro port;
+    std::vector<int> sequence;
+    Collector first, second;
+    first.sequence = second.sequence = &sequence;
+    first.id = 1;
+    second.id = 2;
+    port.RegisterRcvInterface(&first);
+    port.RegisterRcvInterface(&second);
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    far_.send("hello");
+    ASSERT_TRUE(waitUntil([&] { return second.size() == 5; }));
+    far_.send("again");
+    ASSERT_TRUE(waitUntil([&] { return second.size() == 10; }));
+    EXPECT_EQ(first.data, "helloagain");
+    EXPECT_EQ(second.data, "helloagain");
+    std::lock_guard lock(second.mutex); // OnReceive calls have finished writing the sequence
+    ASSERT_EQ(sequence.size() % 2, 0u);
+    for (std::size_t i = 0; i < sequence.size(); i += 2) {
+        EXPECT_EQ(sequence[i], 1);
+        EXPECT_EQ(sequence[i + 1], 2);
+    }
+}
+
+TEST_F(SerialkitTest, SendingDirectlyAndThroughThePool)
+{
+    VqSerialPro port;
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    char text[] = "GET/M/WI11\r\n";
+    EXPECT_EQ(port.SendMsg(text, 12), 0) << "no pool set";
+    EXPECT_EQ(far_.receive(1, 200ms), "");
+
+    EXPECT_EQ(port.OuterThreadSendMsg(text, 12), 1);
+    EXPECT_EQ(far_.receive(12), "GET/M/WI11\r\n");
+
+    Workcrew pool;
+    pool.SetTaskCount(2);
+    pool.StartPool();
+    port.SetTaskPool(pool);
+    EXPECT_EQ(port.SendMsg(text, 12), 1);
+    EXPECT_EQ(far_.receive(12), "GET/M/WI11\r\n");
+
+    std::string longest(VqSerialPro::kMaxMessage, 'x');
+    EXPECT_EQ(port.SendMsg(longest.data(), VqSerialPro::kMaxMessage), 1);
+    EXPECT_EQ(far_.receive(longest.size()), longest);
+    std::string tooLong(VqSerialPro::kMaxMessage + 1, 'y');
+    EXPECT_EQ(port.SendMsg(tooLong.data(), static_cast<int>(tooLong.size())), 0);
+    EXPECT_EQ(far_.receive(1, 200ms), "");
+    ASSERT_TRUE(waitUntil([&] { return pool.GetWorkCount() == 0; }));
+}
+
+TEST_F(SerialkitTest, WritesFromManyThreadsDoNotInterleave)
+{
+    VqSerialPro port;
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    Workcrew pool;
+    pool.SetTaskCount(3);
+    pool.StartPool();
+    port.SetTaskPool(pool);
+    constexpr int kMessages = 24;
+    constexpr std::size_t kLength = 2000;
+    std::thread outer([&] {
+        for (int i = 0; i < kMessages / 2; ++i) {
+            std::string m(kLength, static_cast<char>('a' + i));
+            port.OuterThreadSendMsg(m.data(), static_cast<int>(m.size()));
+        }
+    });
+    for (int i = 0; i < kMessages / 2; ++i) {
+        std::string m(kLength, static_cast<char>('A' + i));
+        ASSERT_EQ(port.SendMsg(m.data(), static_cast<int>(m.size())), 1);
+    }
+    std::string got = far_.receive(kMessages * kLength, 20000ms);
+    outer.join();
+    ASSERT_EQ(got.size(), kMessages * kLength);
+    // Every message carries its own letter: each must arrive as one run.
+    for (std::size_t at = 0; at < got.size(); at += kLength) {
+        const char letter = got[at];
+        EXPECT_TRUE(std::all_of(got.begin() + static_cast<std::ptrdiff_t>(at),
+                                got.begin() + static_cast<std::ptrdiff_t>(at + kLength),
+                                [letter](char ch) { return ch == letter; }))
+            << "message at " << at << " was cut by another";
+    }
+}
+
+TEST_F(SerialkitTest, ClosedConnectionNeitherWritesNorReads)
+{
+    VqSerialPro port;
+    char text[] = "x";
+    char buffer[8] = {};
+    EXPECT_EQ(port.Write(text, 1), 0);
+    EXPECT_EQ(port.OuterThreadSendMsg(text, 1), 0);
+    EXPECT_EQ(port.Read(buffer, 8), 0);
+    EXPECT_EQ(port.DisConnectSerial(), 0) << "nothing to close";
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    EXPECT_EQ(port.DisConnectSerial(), 1);
+    EXPECT_EQ(port.Write(text, 1), 0);
+    EXPECT_EQ(port.Read(buffer, 8), 0);
+    EXPECT_EQ(port.DisConnectSerial(), 0);
+}
+
+TEST_F(SerialkitTest, DisconnectEndsBothThreadsAndAllowsReconnect)
+{
+    const int before = threadCount();
+    VqSerialPro port;
+    Collector c;
+    port.RegisterRcvInterface(&c);
+    CMiniDCB dcb = com5();
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+        EXPECT_EQ(threadCount(), before + 2) << "a watcher and a receive thread";
+        far_.send("ping");
+        ASSERT_TRUE(waitUntil([&] { return c.size() == 4u * (round + 1); }));
+        EXPECT_EQ(port.DisConnectSerial(), 1);
+        EXPECT_EQ(threadCount(), before) << "both threads ended";
+    }
+}
+
+TEST_F(SerialkitTest, FarEndHangingUpEndsTheConnection)
+{
+    const int before = threadCount();
+    {
+        VqSerialPro port;
+        Collector c;
+        port.RegisterRcvInterface(&c);
+        CMiniDCB dcb = com5();
+        ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+        far_.send(std::string(3000, 'z'));
+        ASSERT_TRUE(waitUntil([&] { return c.size() == 3000; }));
+        far_.send(std::string(3000, 'q'));
+        far_.hangUp();
+        ASSERT_TRUE(waitUntil([&] { return !port.IsConnected(); }));
+        char text[] = "late";
+        EXPECT_EQ(port.OuterThreadSendMsg(text, 4), 0);
+        port.DisConnectSerial();
+        EXPECT_EQ(threadCount(), before);
+        std::lock_guard lock(c.mutex);
+        EXPECT_EQ(c.data.substr(0, 3000), std::string(3000, 'z'));
+    }
+    EXPECT_EQ(threadCount(), before);
+}
+
+// A message still queued when its connection is destroyed fails in the pool
+// instead of writing through a freed connection.
+TEST_F(SerialkitTest, QueuedMessageOutlivingItsConnection)
+{
+    struct Hold : TaskItem {
+        ManualResetEvent* open;
+        int RunTask() override
+        {
+            open->Wait(5000ms);
+            return 1;
+        }
+    };
+    ManualResetEvent open;
+    Workcrew pool;
+    pool.SetTaskCount(1);
+    pool.StartPool();
+    Hold* hold = NewTask<Hold>();
+    hold->open = &open;
+    ASSERT_EQ(pool.AddTask(hold), 1);
+    {
+        VqSerialPro port;
+        CMiniDCB dcb = com5();
+        ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+        port.SetTaskPool(pool);
+        char text[] = "never";
+        ASSERT_EQ(port.SendMsg(text, 5), 1);
+    }
+    open.Set();
+    ASSERT_TRUE(waitUntil([&] { return pool.GetWorkCount() == 0; }));
+    EXPECT_EQ(far_.receive(1, 100ms), "");
+}
+
+TEST_F(SerialkitTest, FactoryKeepsOneConnection)
+{
+    CSerialkit kit;
+    EXPECT_EQ(kit.ReleaseVqPtrObject(), 0);
+    VqPtrObject* made = kit.CreateVqPtrObject();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(kit.CreateVqPtrObject(), made);
+    auto* port = static_cast<VqSerialPro*>(made);
+    CMiniDCB dcb = com5();
+    EXPECT_EQ(port->ConnectSerial(&dcb), 1);
+    EXPECT_EQ(kit.ReleaseVqPtrObject(), 1);
+    EXPECT_EQ(kit.ReleaseVqPtrObject(), 0);
+}
+
+} // namespace
