@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # The whole test run on a fresh Debian machine: installs what is missing,
 # builds everything with AddressSanitizer and UBSan (clang, with the fuzz
-# targets), and runs every test, each fuzz target for a bounded time.
+# targets) and runs every test, each fuzz target for a bounded time; then
+# builds the tests that run threads with ThreadSanitizer and runs them again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
+
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+cmake --preset tsan
+cmake --build --preset tsan --target workcrew_test serialkit_test
+ctest --preset tsan -L threads
