@@ -125,26 +125,3 @@ unsigned long VqSerialPro::ReceiveMsgProc(void* connection)
     port.receiving = false;
     return kReceiveExitCode;
 }
-
-// ---- CSerialkit -------------------------------------------------------------
-
-CSerialkit::~CSerialkit() { ReleaseVqPtrObject(); }
-
-VqPtrObject* CSerialkit::CreateVqPtrObject()
-{
-    if (!connection_) {
-        try {
-            connection_ = std::make_unique<VqSerialPro>();
-        } catch (const std::bad_alloc&) {
-            return nullptr;
-        }
-    }
-    return connection_.get();
-}
-
-int CSerialkit::ReleaseVqPtrObject()
-{
-    if (!connection_) return 0;
-    connection_.reset();
-    return 1;
-}

@@ -138,18 +138,5 @@ private:
 };
 
 // Makes and keeps one connection.
-class CSerialkit {
-public:
-    CSerialkit() = default;
-    ~CSerialkit();
-    CSerialkit(const CSerialkit&) = delete;
-    CSerialkit& operator=(const CSerialkit&) = delete;
-
-    // The kept connection, made on the first call; nullptr when memory is short.
-    VqPtrObject* CreateVqPtrObject();
-    // Destroys the kept connection: 1, or 0 when there is none.
-    int ReleaseVqPtrObject();
-
-private:
-    std::unique_ptr<VqSerialPro> connection_;
+class CSerialkit : public VqPtrKeeper<VqSerialPro> {
 };

@@ -243,26 +243,3 @@ unsigned long Workcrew::LoopTaskTread(void* pool)
         lock.lock();
     }
 }
-
-// ---- VqPtrFactory -----------------------------------------------------------
-
-VqPtrFactory::~VqPtrFactory() { ReleaseVqPtrObject(); }
-
-VqPtrObject* VqPtrFactory::CreateVqPtrObject()
-{
-    if (!pool_) {
-        try {
-            pool_ = std::make_unique<Workcrew>();
-        } catch (const std::bad_alloc&) {
-            return nullptr;
-        }
-    }
-    return pool_.get();
-}
-
-int VqPtrFactory::ReleaseVqPtrObject()
-{
-    if (!pool_) return 0;
-    pool_.reset();
-    return 1;
-}

@@ -146,19 +146,43 @@ private:
     int loopPeriodMs_ = kDefaultLoopPeriodMs;
 };
 
-// Makes and keeps one pool.
-class VqPtrFactory {
+// A factory that makes and keeps one object of the libraries; the object is
+// the factory's until released.
+template <typename T>
+class VqPtrKeeper {
 public:
-    VqPtrFactory() = default;
-    ~VqPtrFactory();
-    VqPtrFactory(const VqPtrFactory&) = delete;
-    VqPtrFactory& operator=(const VqPtrFactory&) = delete;
+    VqPtrKeeper() = default;
+    ~VqPtrKeeper() { ReleaseVqPtrObject(); }
+    // Copying would leave two owners of the one object.
+    VqPtrKeeper(const VqPtrKeeper&) = delete;
+    VqPtrKeeper& operator=(const VqPtrKeeper&) = delete;
 
-    // The kept pool, made on the first call; nullptr when memory is short.
-    VqPtrObject* CreateVqPtrObject();
-    // Destroys the kept pool: 1, or 0 when there is none.
-    int ReleaseVqPtrObject();
+    // The kept object, made on the first call (a second call returns the same
+    // one rather than forget it); nullptr when memory is short.
+    VqPtrObject* CreateVqPtrObject()
+    {
+        if (!object_) {
+            try {
+                object_ = std::make_unique<T>();
+            } catch (const std::bad_alloc&) {
+                return nullptr;
+            }
+        }
+        return object_.get();
+    }
+
+    // Destroys the kept object: 1, or 0 when there is none.
+    int ReleaseVqPtrObject()
+    {
+        if (!object_) return 0;
+        object_.reset();
+        return 1;
+    }
 
 private:
-    std::unique_ptr<Workcrew> pool_;
+    std::unique_ptr<T> object_;
+};
+
+// Makes and keeps one pool.
+class VqPtrFactory : public VqPtrKeeper<Workcrew> {
 };

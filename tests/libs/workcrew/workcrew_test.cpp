@@ -2,6 +2,8 @@
 // tasks, loop tasks, a closed door, and a pool torn down while it works.
 #include "workcrew.h"
 
+#include "wait.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,16 +16,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Every wait in these tests is bounded; a pool that never gets there fails.
-bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5000ms)
-{
-    const auto end = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() > end) return false;
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
+using harwick::testing::waitUntil;
 
 // What the tests learn of their tasks: the order they ran in, when, and
 // which were released.
