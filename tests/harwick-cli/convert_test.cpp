@@ -7,6 +7,8 @@
 #include "kard/kard.h"
 #include "text/text.h"
 
+#include "scratch.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -49,14 +51,6 @@ bool everyLineEndsCrLf(std::string_view s)
 
 class ConvertTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/harwick-convert-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     int convert(const fs::path& in, const fs::path& out, std::optional<pointlist::Precision> precision = {})
     {
         stdout_.str("");
@@ -71,7 +65,8 @@ protected:
         return files;
     }
 
-    fs::path dir_;
+    harwick::testing::TempDir temp_{"harwick-convert"};
+    const fs::path dir_ = temp_.path();
     std::ostringstream stdout_;
     std::ostringstream stderr_;
 };

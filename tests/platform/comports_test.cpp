@@ -1,9 +1,10 @@
 #include "comports/comports.h"
 
+#include "pty.h"
+#include "scratch.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -18,80 +19,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
+using harwick::testing::PseudoTerminal;
+using harwick::testing::ScopedEnv;
+using harwick::testing::TempDir;
+using harwick::testing::UniqueFd;
 
-private:
-    int fd_;
-};
-
-// Sets an environment variable for one test and puts back what was there.
-class ScopedEnv {
-public:
-    explicit ScopedEnv(const char* name) : name_(name)
-    {
-        if (const char* old = std::getenv(name)) old_ = old;
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-    ~ScopedEnv()
-    {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    void set(const std::string& value) const { ::setenv(name_, value.c_str(), 1); }
-    void unset() const { ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-// A pseudo-terminal whose slave side stands in for an instrument's port.
-class Pty {
-public:
-    Pty() : master_(::posix_openpt(O_RDWR | O_NOCTTY))
-    {
-        std::array<char, 128> name {};
-        if (master_.get() >= 0 && ::grantpt(master_.get()) == 0 && ::unlockpt(master_.get()) == 0 &&
-            ::ptsname_r(master_.get(), name.data(), name.size()) == 0) {
-            slave_ = name.data();
-        }
-    }
-    int master() const { return master_.get(); }
-    const std::string& slave() const { return slave_; }
-
-private:
-    Fd master_;
-    std::string slave_;
-};
-
-class ComPorts : public testing::Test {
+class ComPorts : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "harwick-comports-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        config_.set(dir_.string());
-        ports_ = dir_ / "harwick" / "ports";
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
+    void SetUp() override { config_.set(dir_.string()); }
     void putEntry(const std::string& name, const std::string& content) const
     {
         std::ofstream(ports_ / name, std::ios::binary) << content;
@@ -99,8 +34,9 @@ protected:
 
     ScopedEnv config_{"XDG_CONFIG_HOME"};
     ScopedEnv home_{"HOME"};
-    fs::path dir_;
-    fs::path ports_;
+    TempDir temp_{"harwick-comports"};
+    const fs::path dir_ = temp_.path();
+    const fs::path ports_ = dir_ / "harwick" / "ports";
 };
 
 TEST_F(ComPorts, DefaultTableAppliesWithoutAPortsDirectory)
@@ -124,19 +60,19 @@ TEST_F(ComPorts, MalformedNamesAreNoPort)
 
 TEST_F(ComPorts, PortsDirectoryIsTheCompleteMap)
 {
-    Pty pty;
-    ASSERT_FALSE(pty.slave().empty());
+    PseudoTerminal pty;
+    ASSERT_FALSE(pty.slavePath().empty());
     fs::create_directories(ports_);
-    fs::create_symlink(pty.slave(), ports_ / "COM3");
-    putEntry("COM4", " \t" + pty.slave() + " \r\nsecond line\r\n");
+    fs::create_symlink(pty.slavePath(), ports_ / "COM3");
+    putEntry("COM4", " \t" + pty.slavePath() + " \r\nsecond line\r\n");
     fs::create_symlink("../by-id/instrument", ports_ / "COM6");
     putEntry("COM7", "");
     putEntry("COM8", "  \r\n/dev/ttyS0\n");
     fs::create_directory(ports_ / "COM9");
 
-    EXPECT_EQ(DevicePathForPort("COM3"), pty.slave());
-    EXPECT_EQ(DevicePathForPort("com3"), pty.slave());
-    EXPECT_EQ(DevicePathForPort("COM4"), pty.slave());
+    EXPECT_EQ(DevicePathForPort("COM3"), pty.slavePath());
+    EXPECT_EQ(DevicePathForPort("com3"), pty.slavePath());
+    EXPECT_EQ(DevicePathForPort("COM4"), pty.slavePath());
     EXPECT_EQ(DevicePathForPort("COM6"), (dir_ / "harwick" / "by-id" / "instrument").string());
     for (const char* absent : {"COM1", "COM5", "COM7", "COM8", "COM9", "COM33", "COM257"}) {
         EXPECT_EQ(DevicePathForPort(absent), std::nullopt) << absent;
@@ -145,12 +81,10 @@ TEST_F(ComPorts, PortsDirectoryIsTheCompleteMap)
     // The mapped name reaches the instrument's end of the line.
     const std::optional<std::string> device = DevicePathForPort("COM3");
     ASSERT_TRUE(device.has_value());
-    Fd port(::open(device->c_str(), O_RDWR | O_NOCTTY));
+    UniqueFd port(::open(device->c_str(), O_RDWR | O_NOCTTY));
     ASSERT_GE(port.get(), 0);
     ASSERT_EQ(::write(port.get(), "a", 1), 1);
-    char received = 0;
-    ASSERT_EQ(::read(pty.master(), &received, 1), 1);
-    EXPECT_EQ(received, 'a');
+    EXPECT_EQ(pty.receive(1), "a");
 }
 
 TEST_F(ComPorts, PlainDevicePathsPassThrough)

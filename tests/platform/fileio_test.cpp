@@ -1,9 +1,10 @@
 #include "fileio/fileio.h"
 
+#include "scratch.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -17,22 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileIo : public testing::Test {
+class FileIo : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "harwick-fileio-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
-    }
-
     static void put(const fs::path& p, const std::string& content)
     {
         std::ofstream out(p, std::ios::binary);
@@ -63,7 +50,8 @@ protected:
         return st.st_mode & 07777;
     }
 
-    fs::path dir_;
+    harwick::testing::TempDir temp_{"harwick-fileio"};
+    const fs::path dir_ = temp_.path();
 };
 
 // ---- readWholeFile ---------------------------------------------------------

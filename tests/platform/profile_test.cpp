@@ -1,10 +1,11 @@
 #include "profile/profile.h"
 
+#include "scratch.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -61,21 +62,8 @@ std::string nulList(std::initializer_list<std::string> items)
     return list + '\0';
 }
 
-class Profile : public testing::Test {
+class Profile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "harwick-profile-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        file_ = (dir_ / "qtr_cfg.ini").string();
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     void put(const std::string& content) const { std::ofstream(file_, std::ios::binary) << content; }
     std::string bytes() const
     {
@@ -83,8 +71,9 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    fs::path dir_;
-    std::string file_;
+    harwick::testing::TempDir temp_{"harwick-profile"};
+    const fs::path dir_ = temp_.path();
+    const std::string file_ = (dir_ / "qtr_cfg.ini").string();
 };
 
 TEST_F(Profile, ReadsStringsFromAHandEditedFile)

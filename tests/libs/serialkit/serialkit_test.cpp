@@ -4,17 +4,19 @@
 #include "serialkit.h"
 #include "serialport.h"
 
+#include "pty.h"
+#include "scratch.h"
+#include "wait.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -25,15 +27,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5000ms)
-{
-    const auto end = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() > end) return false;
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
+using harwick::testing::PseudoTerminal;
+using harwick::testing::ScopedEnv;
+using harwick::testing::TempDir;
+using harwick::testing::waitUntil;
 
 // Threads of this process. The first thread a process starts may bring a
 // helper thread of the runtime (ThreadSanitizer's), so one is started and
@@ -49,84 +46,6 @@ int threadCount()
     for ([[maybe_unused]] const auto& e : fs::directory_iterator("/proc/self/task")) ++n;
     return n;
 }
-
-// The far end of the line: the master side of a pseudo-terminal.
-class FarEnd {
-public:
-    FarEnd()
-    {
-        fd_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (fd_ < 0 || ::grantpt(fd_) != 0 || ::unlockpt(fd_) != 0) return;
-        slave_ = ::ptsname(fd_);
-        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
-    }
-    ~FarEnd() { hangUp(); }
-    FarEnd(const FarEnd&) = delete;
-    FarEnd& operator=(const FarEnd&) = delete;
-
-    const std::string& slavePath() const { return slave_; }
-
-    void send(std::string_view bytes)
-    {
-        while (!bytes.empty()) {
-            ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-            if (n > 0) {
-                bytes.remove_prefix(static_cast<std::size_t>(n));
-            } else {
-                pollfd p{fd_, POLLOUT, 0};
-                ASSERT_GT(::poll(&p, 1, 5000), 0) << "far end could not send";
-            }
-        }
-    }
-
-    // Reads until want bytes have come or the time is up.
-    std::string receive(std::size_t want, std::chrono::milliseconds limit = 5000ms)
-    {
-        std::string got;
-        const auto end = Clock::now() + limit;
-        char buffer[4096];
-        while (got.size() < want && Clock::now() < end) {
-            pollfd p{fd_, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0) continue;
-            ssize_t n = ::read(fd_, buffer, sizeof buffer);
-            if (n > 0) got.append(buffer, static_cast<std::size_t>(n));
-        }
-        return got;
-    }
-
-    void hangUp()
-    {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-
-    // The line's settings as the port side sees them.
-    termios settings() const
-    {
-        termios t{};
-        int fd = ::open(slave_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (fd >= 0) {
-            ::tcgetattr(fd, &t);
-            ::close(fd);
-        }
-        return t;
-    }
-
-    void setSpeed(speed_t speed)
-    {
-        int fd = ::open(slave_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        termios t{};
-        ::tcgetattr(fd, &t);
-        ::cfsetispeed(&t, speed);
-        ::cfsetospeed(&t, speed);
-        ::tcsetattr(fd, TCSANOW, &t);
-        ::close(fd);
-    }
-
-private:
-    int fd_ = -1;
-    std::string slave_;
-};
 
 struct Collector : RcvInterface {
     std::mutex mutex;
@@ -159,25 +78,14 @@ class SerialkitTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/harwick-serialkit-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        ports_ = dir_ / "config" / "harwick" / "ports";
         fs::create_directories(ports_);
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
-        ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+        config_.set((dir_ / "config").string());
         oldCwd_ = fs::current_path();
         fs::current_path(dir_);
         ASSERT_FALSE(far_.slavePath().empty());
         mapPort("COM5", far_.slavePath());
     }
-    void TearDown() override
-    {
-        fs::current_path(oldCwd_);
-        if (oldConfig_) ::setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1);
-        else ::unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::current_path(oldCwd_); }
 
     void mapPort(const std::string& name, const std::string& device) { fs::create_symlink(device, ports_ / name); }
 
@@ -190,11 +98,12 @@ protected:
         return dcb;
     }
 
-    fs::path dir_;
-    fs::path ports_;
+    TempDir temp_{"harwick-serialkit"};
+    const fs::path dir_ = temp_.path();
+    const fs::path ports_ = dir_ / "config" / "harwick" / "ports";
+    ScopedEnv config_{"XDG_CONFIG_HOME"};
     fs::path oldCwd_;
-    std::optional<std::string> oldConfig_;
-    FarEnd far_;
+    PseudoTerminal far_;
 };
 
 TEST_F(SerialkitTest, IniSettingsReachTheLine)
