@@ -1,0 +1,128 @@
+// Stand-ins for the port and the user, scripted per test: the port answers
+// each written command with the pieces the script gives, one notification per
+// piece, delivered through the event loop as a real port's are.
+#pragma once
+
+#include "prompter.h"
+#include "serial_port.h"
+
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace stationmate::testing {
+
+class ScriptedPort : public SerialPort {
+public:
+    // command -> notifications to deliver; a command not in the script gets no answer.
+    std::function<std::vector<std::string>(const std::string&)> answer;
+    std::vector<std::string> written;
+    bool open = false;
+    bool failOpen = false;
+    int selected = 0;
+    std::string appliedSettings;
+    int discards = 0;
+
+    bool IsOpen() const override { return open; }
+    void Close() override { open = false; }
+    void SelectPort(int number) override { selected = number; }
+    bool Open(std::string& error) override
+    {
+        if (failOpen) {
+            error = "COM" + std::to_string(selected) + ": no such port";
+            return false;
+        }
+        open = true;
+        return true;
+    }
+    bool ApplySettings(std::string_view s) override
+    {
+        appliedSettings = std::string(s);
+        return true;
+    }
+    bool Write(std::string_view bytes) override
+    {
+        if (!open) return false;
+        written.emplace_back(bytes);
+        if (!answer) return true;
+        for (const std::string& piece : answer(std::string(bytes))) deliverLater(piece);
+        return true;
+    }
+    void DiscardInput() override { ++discards; }
+    void SetReceiveHandler(ReceiveHandler h) override { handler = std::move(h); }
+
+    // A notification now, outside any exchange.
+    void deliverNow(std::string_view bytes)
+    {
+        if (handler) handler(bytes);
+    }
+
+    ReceiveHandler handler;
+
+private:
+    void deliverLater(std::string piece)
+    {
+        QTimer::singleShot(0, [this, piece] {
+            if (open && handler) handler(piece);
+        });
+    }
+};
+
+class ScriptedPrompter : public Prompter {
+public:
+    std::vector<std::string> messages;
+    void ShowMessage(std::string_view text, std::string_view caption = {}) override
+    {
+        messages.emplace_back(text);
+        (void)caption;
+    }
+};
+
+class CountingWait : public WaitIndicator {
+public:
+    int shown = 0;
+    int hidden = 0;
+    void Show() override { ++shown; }
+    void Hide() override { ++hidden; }
+};
+
+// The replies of a well-behaved instrument for the listing, with its lists
+// given as records.
+struct ListingScript {
+    std::string serialReply = "13....+00012345\r\n";
+    std::string conf182 = "0182/0031\r\n";
+    std::map<std::string, std::vector<std::string>> lists; // list command -> records
+    std::map<std::string, std::size_t> position;
+
+    std::vector<std::string> operator()(const std::string& command)
+    {
+        if (command == "a\r\n" || command == "c\r\n") return {"?\r\n"};
+        if (command == "CONF/182\r\n") return {conf182};
+        if (command == "CONF/136\r\n") return {"0136/0002\r\n"};
+        if (command == "CONF/137\r\n") return {"0137/0001\r\n"};
+        if (command == "GET//WI13\r\n") return {serialReply};
+        if (command.find("/CONF/LIST") != std::string::npos) {
+            current = command;
+            position[command] = 0;
+            return {next()};
+        }
+        if (command == "?\r\n") return {next()};
+        return {};
+    }
+
+private:
+    std::string current;
+    std::string next()
+    {
+        std::vector<std::string>& records = lists[current];
+        std::size_t& at = position[current];
+        if (at < records.size()) return records[at++] + "\r\n";
+        return "\x1A\r\n";
+    }
+};
+
+} // namespace stationmate::testing
