@@ -1,0 +1,66 @@
+// Copies one object of the instrument into a PC file: a code list, a job's
+// fixpoints or measurement data, or a road alignment. Job data saved under a
+// ".dat" name becomes KARD lines; everything else is written as received.
+#pragma once
+
+#include "device_tree.h"
+#include "link.h"
+#include "transfer_ui.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace stationmate {
+
+enum class DownloadKind { CodeList, JobData, HorizontalAlignment, VerticalAlignment };
+
+// What the selected node downloads, from its title and its parent's.
+struct DownloadPlan {
+    DownloadKind kind;
+    std::string formatCommand;   // empty: none
+    std::string transferCommand;
+    std::string defaultName;
+    bool offerFormats;
+    std::string overwriteCaption;
+};
+std::optional<DownloadPlan> PlanDownload(const DeviceNode& selected);
+
+// The format list of the download dialog, in its (sorted) order.
+inline constexpr std::string_view kFormatChoices[] = {"GSI", "IDEX", "NorvikSurvey KARD(*.DAT)File"};
+// A format chosen in the dialog: everything from the first "." of the name is
+// replaced by the format's extension.
+std::string ApplyFormatChoice(std::string_view fileName, int index);
+
+enum class TransferOutcome {
+    Done,
+    NothingToDo,   // the node stands for nothing that moves
+    Cancelled,     // by the user
+    PortFailed,    // could not be opened or woken
+    NoAnswer,      // a time-out, or a reply the exchange cannot go on with
+    FileFailed,    // the file could not be read or written
+};
+
+struct TransferResult {
+    TransferOutcome outcome = TransferOutcome::Done;
+    std::string detail; // for the command line: what went wrong, or where the file went
+};
+
+class Downloader {
+public:
+    Downloader(InstrumentLink& link, Prompter& prompter, TransferDialogs& dialogs, ProgressView& progress);
+
+    // Downloads the selected node into folder (a path ending with "/").
+    TransferResult DownloadSelected(const DeviceNode& selected, const std::string& folder);
+
+private:
+    std::optional<std::string> pull(bool endOnFirstByte, bool emptyIsWrong);
+    TransferResult write(const std::string& path, std::string data, bool asKard);
+
+    InstrumentLink& link_;
+    Prompter& prompter_;
+    TransferDialogs& dialogs_;
+    Progress progress_;
+};
+
+} // namespace stationmate
