@@ -1,0 +1,218 @@
+#include "upload.h"
+
+#include "fileio/fileio.h"
+#include "idex/idex.h"
+#include "jobdata/jobdata.h"
+#include "messages.h"
+#include "text/text.h"
+
+namespace stationmate {
+
+namespace {
+
+constexpr std::string_view kJobFile = "JOBFILE";
+constexpr std::string_view kRoadH = "ROADH";
+constexpr std::string_view kRoadV = "ROADV";
+constexpr std::string_view kCode = "CODE";
+constexpr std::string_view kFixpointsFileLabel = "Fixpoints File: ";
+constexpr std::string_view kUploadEnd = "\x1A\r\n";
+
+bool contains(std::string_view s, std::string_view p) { return s.find(p) != std::string_view::npos; }
+
+std::string cat(std::initializer_list<std::string_view> parts)
+{
+    std::string s;
+    for (std::string_view p : parts) s += p;
+    return s;
+}
+
+std::string titleOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+UploadKind UploadKindOf(const std::string& title)
+{
+    const std::string lower = harwick::text::toLower(title);
+    if (contains(lower, ".val") || contains(lower, ".hal")) return UploadKind::Alignment;
+    if (contains(lower, ".crf")) return UploadKind::CodeList;
+    return UploadKind::JobFixpoints;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::string& error)
+{
+    std::optional<std::string> content = harwick::platform::readWholeFile(path, error);
+    if (!content) return std::nullopt;
+    return harwick::text::splitLines(*content);
+}
+
+std::optional<int> PreselectedJob(const DeviceNode* selected)
+{
+    if (selected == nullptr) return std::nullopt;
+    if (contains(selected->Title(), kFixpointsPrefix) && selected->Parent()) selected = selected->Parent();
+    const std::string& title = selected->Title();
+    if (!contains(title, kJobPrefix)) return std::nullopt;
+    const std::size_t blank = title.find(' ');
+    const std::size_t colon = title.find(':');
+    if (blank == std::string::npos || colon == std::string::npos || colon < blank) return std::nullopt;
+    const int k = static_cast<int>(harwick::text::readNumber(title.substr(blank + 1, colon - blank - 1)));
+    return k - 1;
+}
+
+Uploader::Uploader(InstrumentLink& link, Prompter& prompter, TransferDialogs& dialogs, ProgressView& progress,
+                   Catalogue& catalogue, DeviceTree& tree)
+    : link_(link), prompter_(prompter), dialogs_(dialogs), progress_(progress), catalogue_(catalogue), tree_(tree)
+{
+}
+
+TransferResult Uploader::Upload(const std::string& path, DeviceNode* selected)
+{
+    const std::string title = titleOf(path);
+    switch (UploadKindOf(title)) {
+    case UploadKind::Alignment: return uploadAlignment(path, title, selected);
+    case UploadKind::CodeList: return uploadCodeList(path, selected);
+    case UploadKind::JobFixpoints: break;
+    }
+    return uploadFixpoints(path, selected);
+}
+
+TransferResult Uploader::uploadAlignment(const std::string& path, const std::string& title,
+                                         const DeviceNode* selected)
+{
+    std::string error;
+    std::optional<std::vector<std::string>> lines = ReadLines(path, error);
+    if (!lines) return {TransferOutcome::FileFailed, error};
+    const bool vertical = contains(harwick::text::toLower(title), ".val");
+    return UploadLines(*lines, "0", "", std::string(vertical ? kRoadV : kRoadH), nullptr, "", selected);
+}
+
+TransferResult Uploader::uploadCodeList(const std::string& path, const DeviceNode* selected)
+{
+    std::string error;
+    std::optional<std::vector<std::string>> lines = ReadLines(path, error);
+    if (!lines) return {TransferOutcome::FileFailed, error};
+    std::vector<std::string> converted;
+    const bool idex = harwick::idex::ConvertCodeList(*lines, converted, harwick::text::localNow());
+    return UploadLines(idex ? converted : *lines, "1", "", std::string(kCode), nullptr, "", selected);
+}
+
+TransferResult Uploader::uploadFixpoints(const std::string& path, DeviceNode* selected)
+{
+    DeviceNode* listed = catalogue_.ListedPortNode();
+    if (listed == nullptr) return {TransferOutcome::NothingToDo, "no instrument has been listed"};
+    DeviceNode* jobs = nullptr;
+    for (const auto& c : listed->Children()) {
+        if (c->Title() == kJobsGroup) {
+            jobs = c.get();
+            break;
+        }
+    }
+    if (jobs == nullptr) return {TransferOutcome::NothingToDo, "the instrument has no jobs"};
+    UploadQuestion question{cat({kFixpointsFileLabel, path}), {}, PreselectedJob(selected)};
+    for (const auto& j : jobs->Children()) question.jobs.push_back(j->Title());
+    std::optional<UploadAnswer> answer = dialogs_.AskUploadJob(question);
+    if (!answer) return {TransferOutcome::Cancelled, {}};
+
+    std::string error;
+    std::optional<std::vector<std::string>> lines = ReadLines(path, error);
+    if (!lines) return {TransferOutcome::FileFailed, error};
+    if (contains(harwick::text::toLower(path), ".dat")) {
+        for (std::string& line : *lines) line = harwick::jobdata::KardLineToGsi16(line);
+    }
+    const std::string number = std::to_string(answer->position + 1);
+    DeviceNode* node = tree_.FindByTitle(answer->title);
+    std::string jobName;
+    if (contains(answer->title, kEmptyJobName)) {
+        std::optional<std::string> name = dialogs_.AskNewName();
+        if (!name) return {TransferOutcome::Cancelled, {}};
+        jobName = *name;
+        if (node != nullptr && contains(node->Title(), kJobPrefix)) {
+            std::string renamed = node->Title();
+            harwick::text::replaceAll(renamed, kEmptyJobName, jobName);
+            node->SetTitle(std::move(renamed));
+        }
+    }
+    return UploadLines(*lines, number, jobName, std::string(kJobFile), node, "", selected);
+}
+
+bool Uploader::openObject(const std::string& type, const std::string& number, const std::string& jobName)
+{
+    std::string reply;
+    if (type == kJobFile) {
+        if (!jobName.empty() && !link_.SendCommand(cat({"JOB/SET/", jobName, "/", number, kLineEnd}), reply)) {
+            return false;
+        }
+        return link_.SendCommand("FORM/SET/0\r\n", reply) &&
+               link_.SendCommand(cat({"JOB/SND/COORD/", number, kLineEnd}), reply);
+    }
+    if (type == kRoadH || type == kRoadV) {
+        const bool h = type == kRoadH;
+        if (!link_.SendCommand(cat({h ? "HAL/SND/" : "VAL/SND/", number, kLineEnd}), reply)) return false;
+        return reply == cat({h ? "RoadHal,1," : "RoadVal,1,", number, kLineEnd});
+    }
+    if (type == kCode) return link_.SendCommand("FORM/SET/1\r\n", reply) && link_.SendCommand("CODE/SND/1\r\n", reply);
+    return false;
+}
+
+void Uploader::retitleAfter(const std::string& type, const std::vector<std::string>& lines, DeviceNode* node)
+{
+    if (type == kJobFile && node != nullptr) {
+        if (contains(node->Title(), kJobPrefix) && !node->Children().empty()) node = node->Children().front().get();
+        if (!contains(node->Title(), kFixpointsPrefix)) return;
+        std::size_t blocks = 0;
+        for (const std::string& l : lines) {
+            if (l.rfind("11", 0) == 0 || l.rfind("*11", 0) == 0) ++blocks;
+        }
+        node->SetTitle(FixpointsTitle(std::to_string(blocks)));
+        return;
+    }
+    if (type != kCode) return;
+    std::optional<std::vector<std::string>> records = catalogue_.ReadList(kCodeList, true);
+    DeviceNode* listed = catalogue_.ListedPortNode();
+    if (!records || listed == nullptr) return;
+    for (const auto& group : listed->Children()) {
+        if (group->Title() != kCodeListsGroup || group->Children().empty()) continue;
+        for (const std::string& r : *records) group->Children().front()->SetTitle(CodeListTitle(r));
+    }
+}
+
+TransferResult Uploader::UploadLines(const std::vector<std::string>& lines, const std::string& number,
+                                     const std::string& jobName, const std::string& objectType, DeviceNode* node,
+                                     const std::string& source, const DeviceNode* selected)
+{
+    const std::string destination = selected ? selected->TreePath() : std::string();
+    const std::string fileType = selected && selected->Parent() ? selected->Parent()->Title() : std::string();
+    if (!link_.OpenInstrumentPort()) {
+        prompter_.ShowMessage(kPortInitializeFailed);
+        return {TransferOutcome::PortFailed, std::string(kPortInitializeFailed)};
+    }
+    if (!link_.ConnectInstrument()) {
+        prompter_.ShowMessage(kConnectError);
+        return {TransferOutcome::PortFailed, std::string(kConnectError)};
+    }
+    auto endWith = [&](TransferResult r) {
+        progress_.Close();
+        link_.ClosePort();
+        return r;
+    };
+    if (!openObject(objectType, number, jobName)) return endWith({TransferOutcome::NoAnswer, objectType});
+    progress_.Open(fileType, source, destination);
+    std::string reply;
+    for (const std::string& line : lines) {
+        std::string sent = line;
+        harwick::text::removeChars(sent, "\r\n");
+        if (sent.empty()) continue;
+        sent += kLineEnd;
+        progress_.Step();
+        if (!link_.SendCommand(sent, reply) || reply != kQuestion) return endWith({TransferOutcome::NoAnswer, reply});
+    }
+    if (!link_.SendCommand(kUploadEnd, reply)) return endWith({TransferOutcome::NoAnswer, "end of upload"});
+    progress_.Close();
+    retitleAfter(objectType, lines, node);
+    return endWith({TransferOutcome::Done, {}});
+}
+
+} // namespace stationmate
