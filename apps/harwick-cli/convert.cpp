@@ -1,6 +1,7 @@
 #include "convert.h"
 
 #include "fileio/fileio.h"
+#include "station.h"
 
 #include <string_view>
 
@@ -88,6 +89,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << kUsage;
         return kExitOk;
     }
+    if (args[0] == "station") return station(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (args[0] != "convert") return usage(err, "unknown command '" + args[0] + "'");
 
     ConvertRequest request;

@@ -142,7 +142,7 @@ TransferResult Downloader::DownloadSelected(const DeviceNode& selected, const st
     if (job) {
         progress_.Open(fileType, "", folder);
         if (!link_.SendCommand(plan->formatCommand, reply)) return endWith({TransferOutcome::NoAnswer, plan->formatCommand});
-        if (reply != "GSI,0,1,3\r\n") return endWith({TransferOutcome::NoAnswer, reply});
+        if (reply != "GSI,0,1,3\r\n") return endWith({TransferOutcome::WrongReply, reply});
     } else if (codeList && !link_.SendCommand(plan->formatCommand, reply)) {
         return endWith({TransferOutcome::NoAnswer, plan->formatCommand});
     }

@@ -37,7 +37,8 @@ enum class TransferOutcome {
     NothingToDo,   // the node stands for nothing that moves
     Cancelled,     // by the user
     PortFailed,    // could not be opened or woken
-    NoAnswer,      // a time-out, or a reply the exchange cannot go on with
+    NoAnswer,      // a time-out: detail names the command
+    WrongReply,    // a reply the exchange cannot go on with: detail holds it
     FileFailed,    // the file could not be read or written
 };
 

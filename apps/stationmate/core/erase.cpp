@@ -99,7 +99,7 @@ TransferResult Eraser::DeleteSelected(DeviceNode& selected)
             selected.SetTitle(plan->newTitle);
             result = {TransferOutcome::Done, {}};
         } else {
-            result = {TransferOutcome::NoAnswer, reply};
+            result = {TransferOutcome::WrongReply, reply};
         }
     }
     link_.ClosePort();

@@ -138,23 +138,35 @@ TransferResult Uploader::uploadFixpoints(const std::string& path, DeviceNode* se
     return UploadLines(*lines, number, jobName, std::string(kJobFile), node, "", selected);
 }
 
-bool Uploader::openObject(const std::string& type, const std::string& number, const std::string& jobName)
+std::optional<TransferResult> Uploader::openObject(const std::string& type, const std::string& number,
+                                                   const std::string& jobName)
 {
     std::string reply;
+    auto send = [&](const std::string& command) { return link_.SendCommand(command, reply); };
+    auto silent = [](const std::string& command) { return TransferResult{TransferOutcome::NoAnswer, command}; };
     if (type == kJobFile) {
-        if (!jobName.empty() && !link_.SendCommand(cat({"JOB/SET/", jobName, "/", number, kLineEnd}), reply)) {
-            return false;
+        for (const std::string& c : {jobName.empty() ? std::string() : cat({"JOB/SET/", jobName, "/", number, kLineEnd}),
+                                     std::string("FORM/SET/0\r\n"), cat({"JOB/SND/COORD/", number, kLineEnd})}) {
+            if (!c.empty() && !send(c)) return silent(c);
         }
-        return link_.SendCommand("FORM/SET/0\r\n", reply) &&
-               link_.SendCommand(cat({"JOB/SND/COORD/", number, kLineEnd}), reply);
+        return std::nullopt;
     }
     if (type == kRoadH || type == kRoadV) {
         const bool h = type == kRoadH;
-        if (!link_.SendCommand(cat({h ? "HAL/SND/" : "VAL/SND/", number, kLineEnd}), reply)) return false;
-        return reply == cat({h ? "RoadHal,1," : "RoadVal,1,", number, kLineEnd});
+        const std::string command = cat({h ? "HAL/SND/" : "VAL/SND/", number, kLineEnd});
+        if (!send(command)) return silent(command);
+        if (reply != cat({h ? "RoadHal,1," : "RoadVal,1,", number, kLineEnd})) {
+            return TransferResult{TransferOutcome::WrongReply, reply};
+        }
+        return std::nullopt;
     }
-    if (type == kCode) return link_.SendCommand("FORM/SET/1\r\n", reply) && link_.SendCommand("CODE/SND/1\r\n", reply);
-    return false;
+    if (type == kCode) {
+        for (const char* c : {"FORM/SET/1\r\n", "CODE/SND/1\r\n"}) {
+            if (!send(c)) return silent(c);
+        }
+        return std::nullopt;
+    }
+    return TransferResult{TransferOutcome::NothingToDo, type};
 }
 
 void Uploader::retitleAfter(const std::string& type, const std::vector<std::string>& lines, DeviceNode* node)
@@ -198,7 +210,7 @@ TransferResult Uploader::UploadLines(const std::vector<std::string>& lines, cons
         link_.ClosePort();
         return r;
     };
-    if (!openObject(objectType, number, jobName)) return endWith({TransferOutcome::NoAnswer, objectType});
+    if (std::optional<TransferResult> refused = openObject(objectType, number, jobName)) return endWith(*refused);
     progress_.Open(fileType, source, destination);
     std::string reply;
     for (const std::string& line : lines) {
@@ -207,9 +219,10 @@ TransferResult Uploader::UploadLines(const std::vector<std::string>& lines, cons
         if (sent.empty()) continue;
         sent += kLineEnd;
         progress_.Step();
-        if (!link_.SendCommand(sent, reply) || reply != kQuestion) return endWith({TransferOutcome::NoAnswer, reply});
+        if (!link_.SendCommand(sent, reply)) return endWith({TransferOutcome::NoAnswer, sent});
+        if (reply != kQuestion) return endWith({TransferOutcome::WrongReply, reply});
     }
-    if (!link_.SendCommand(kUploadEnd, reply)) return endWith({TransferOutcome::NoAnswer, "end of upload"});
+    if (!link_.SendCommand(kUploadEnd, reply)) return endWith({TransferOutcome::NoAnswer, std::string(kUploadEnd)});
     progress_.Close();
     retitleAfter(objectType, lines, node);
     return endWith({TransferOutcome::Done, {}});

@@ -43,7 +43,9 @@ private:
     TransferResult uploadAlignment(const std::string& path, const std::string& title, const DeviceNode* selected);
     TransferResult uploadCodeList(const std::string& path, const DeviceNode* selected);
     TransferResult uploadFixpoints(const std::string& path, DeviceNode* selected);
-    bool openObject(const std::string& type, const std::string& number, const std::string& jobName);
+    // Nothing when the object is open; otherwise why not.
+    std::optional<TransferResult> openObject(const std::string& type, const std::string& number,
+                                             const std::string& jobName);
     void retitleAfter(const std::string& type, const std::vector<std::string>& lines, DeviceNode* node);
 
     InstrumentLink& link_;

@@ -231,7 +231,7 @@ TEST_F(DownloadTest, FailuresWriteNoFileAndLeaveAnOldOneAlone)
 
     // A wrong answer to FORM/SET/0 ends the download without a word.
     script.formSet0 = "GSI,0,1,2\r\n";
-    EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::NoAnswer);
+    EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::WrongReply);
     script.formSet0 = "GSI,0,1,3\r\n";
 
     // Silence in the middle of the stream.

@@ -160,7 +160,7 @@ TEST_F(TransferTest, NoJobChosenGoesToJobZeroAndAWrongAckStops)
 {
     dialogs.job = UploadAnswer{};
     script.special["L2\r\n"] = "E\r\n";
-    EXPECT_EQ(uploader.Upload(file("c.gsi", "L1\r\nL2\r\nL3\r\n"), nullptr).outcome, TransferOutcome::NoAnswer);
+    EXPECT_EQ(uploader.Upload(file("c.gsi", "L1\r\nL2\r\nL3\r\n"), nullptr).outcome, TransferOutcome::WrongReply);
     EXPECT_EQ(sentAfterWake(), (std::vector<std::string>{"FORM/SET/0\r\n", "JOB/SND/COORD/0\r\n", "L1\r\n", "L2\r\n"}));
     EXPECT_FALSE(port.IsOpen());
 }
@@ -174,7 +174,7 @@ TEST_F(TransferTest, AlignmentsAndTheirOpeningReply)
     EXPECT_EQ(sentAfterWake()[0], "VAL/SND/0\r\n");
     port.written.clear();
     script.special["HAL/SND/0\r\n"] = "RoadHal,1,1\r\n";
-    EXPECT_EQ(uploader.Upload(file("r2.hal", "H1\r\n"), nullptr).outcome, TransferOutcome::NoAnswer);
+    EXPECT_EQ(uploader.Upload(file("r2.hal", "H1\r\n"), nullptr).outcome, TransferOutcome::WrongReply);
     EXPECT_EQ(sentAfterWake(), (std::vector<std::string>{"HAL/SND/0\r\n"})) << "no data after a wrong opening reply";
 }
 
@@ -214,7 +214,7 @@ TEST_F(TransferTest, ErasingRetitlesOnlyWhenTheInstrumentSaysSo)
 
     DeviceNode* code = tree.FindByTitle("Codelist 1: OLD: 2");
     script.special["CODE/ERASE/1\r\n"] = "@E\r\n";
-    EXPECT_EQ(eraser.DeleteSelected(*code).outcome, TransferOutcome::NoAnswer);
+    EXPECT_EQ(eraser.DeleteSelected(*code).outcome, TransferOutcome::WrongReply);
     EXPECT_EQ(code->Title(), "Codelist 1: OLD: 2");
     script.special.erase("CODE/ERASE/1\r\n");
     ASSERT_EQ(eraser.DeleteSelected(*code).outcome, TransferOutcome::Done);
