@@ -1,0 +1,15 @@
+// A realistic instrument to try the suite on: a serial number, a code list,
+// three jobs (one an empty slot) with GSI fixpoints and measurement data, an
+// output format, and one horizontal and one vertical road alignment.
+#pragma once
+
+#include "instrument-sim/instrument_store.h"
+
+namespace harwick::sim {
+
+inline constexpr const char* kDemoSerial = "12345";
+
+// Writes the demo objects into store, replacing objects of the same numbers.
+[[nodiscard]] bool SeedDemoInstrument(InstrumentStore& store);
+
+} // namespace harwick::sim
