@@ -1,0 +1,344 @@
+// The exchange engine and `harwick station` end to end: the real Qt serial
+// port against the simulated instrument on a pseudo-terminal, registered as a
+// COM port in a temporary port map.
+#include "catalogue.h"
+#include "convert.h"
+#include "download.h"
+#include "erase.h"
+#include "fakes.h"
+#include "instrument-sim/instrument_sim.h"
+#include "instrument-sim/instrument_store.h"
+#include "qt_serial_port.h"
+#include "upload.h"
+
+#include "scratch.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace stationmate;
+using namespace stationmate::testing;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+namespace sim = harwick::sim;
+
+namespace {
+
+std::string slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+const std::vector<std::string> kFixpoints = {
+    "*110001+000000000000STN1 81..10+0000000002150000 82..10+0000000004820000 83..10+0000000000112450 ",
+    "*410002+000000000000KERB ",
+    "*110003+0000000000000101 81..10+0000000002161254 82..10+0000000004833079 83..10+0000000000111902 ",
+    "*110004+0000000000000102 81..06+0000000000001234 82..10-0000000000001500 ",
+};
+
+class Answers : public TransferDialogs {
+public:
+    std::string fileName;
+    UploadAnswer job;
+    std::optional<std::string> newName;
+    std::optional<std::string> AskDownloadFileName(const DownloadQuestion&) override { return fileName; }
+    bool AskOkCancel(const std::string&, const std::string&) override { return true; }
+    std::optional<UploadAnswer> AskUploadJob(const UploadQuestion&) override { return job; }
+    std::optional<std::string> AskNewName() override { return newName; }
+};
+
+class NoProgress : public ProgressView {
+public:
+    void Open(const std::string&, const std::string&, const std::string&) override {}
+    void Show(const std::string&, double, double) override {}
+    void Close() override {}
+};
+
+class InstrumentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        config_.set((temp_.path() / "config").string());
+        store_ = std::make_unique<sim::InstrumentStore>(temp_.path() / "instrument");
+        ASSERT_TRUE(store_->SetSerial("12345"));
+        ASSERT_TRUE(store_->PutCodeList(1, "ROADS", {"HEADER", "  VERSION      1.31", "END HEADER"}));
+        ASSERT_TRUE(store_->PutJob(1, "NORTH", kFixpoints, {"110001+00000P17 21.324+12345678 "}));
+        ASSERT_TRUE(store_->PutJob(2, "", {}, {}));
+        ASSERT_TRUE(store_->PutAlignment(sim::AlignmentKind::Hal, 1, "ROAD1", {"H1", "H2"}));
+        ASSERT_TRUE(store_->PutAlignment(sim::AlignmentKind::Val, 1, "ROAD1", {"V1"}));
+        ASSERT_TRUE(store_->SetFormats({"GSI16"}));
+        fs::create_directories(temp_.path() / "pc");
+    }
+
+    void startInstrument(sim::Misbehaviour misbehave = {})
+    {
+        sim_ = std::make_unique<sim::InstrumentSim>(sim::SimOptions{temp_.path() / "instrument", "COM3", misbehave});
+        std::string error;
+        ASSERT_TRUE(sim_->Start(error)) << error;
+        link_.SetPortNumber(3);
+        link_.SetReplyTimeout(1500ms);
+    }
+
+    std::string pc() const { return (temp_.path() / "pc").string() + "/"; }
+
+    DeviceNode& listed()
+    {
+        DeviceNode& port = tree_.AddPort(3);
+        EXPECT_TRUE(catalogue_.ListDevice(port)) << (prompter_.messages.empty() ? "" : prompter_.messages.back());
+        return port;
+    }
+
+    harwick::testing::TempDir temp_{"harwick-instrument"};
+    harwick::testing::ScopedEnv config_{"XDG_CONFIG_HOME"};
+    std::unique_ptr<sim::InstrumentStore> store_;
+    std::unique_ptr<sim::InstrumentSim> sim_;
+    QtSerialPort port_;
+    ScriptedPrompter prompter_;
+    CountingWait wait_;
+    Answers answers_;
+    NoProgress progress_;
+    InstrumentLink link_{port_, prompter_};
+    Catalogue catalogue_{link_, prompter_, wait_};
+    DeviceTree tree_;
+};
+
+std::vector<std::string> titles(const DeviceNode& n)
+{
+    std::vector<std::string> out;
+    for (const auto& c : n.Children()) out.push_back(c->Title());
+    return out;
+}
+
+TEST_F(InstrumentTest, ListingOverTheLine)
+{
+    startInstrument();
+    DeviceNode& port = listed();
+    EXPECT_TRUE(prompter_.messages.empty());
+    EXPECT_EQ(port.Title().rfind("COM3: 12345", 0), 0u) << port.Title();
+    ASSERT_EQ(titles(port), (std::vector<std::string>{"CodeLists", "Jobs", "Formats", "RoadHals", "RoadVals"}));
+    EXPECT_EQ(titles(*port.Children()[0]), (std::vector<std::string>{"Codelist 1: ROADS: 3"}));
+    EXPECT_EQ(titles(*port.Children()[1]), (std::vector<std::string>{"Job 1: NORTH", "Job 2: <empty>"}));
+    EXPECT_EQ(titles(*port.Children()[1]->Children()[0]),
+              (std::vector<std::string>{"Fixpoints: 4 Blocks", "Measurement Data: 1 Blocks"}));
+    EXPECT_EQ(titles(*port.Children()[3]), (std::vector<std::string>{"Hal 1: ROAD1: 2"}));
+    EXPECT_EQ(titles(*port.Children()[4]), (std::vector<std::string>{"Val 1: ROAD1: 1"}));
+    EXPECT_FALSE(port_.IsOpen());
+}
+
+TEST_F(InstrumentTest, SplitRepliesAndAWrongIdentification)
+{
+    sim::Misbehaviour m;
+    m.splitEvery = 3;
+    m.splitPause = 2ms;
+    m.wrongReplies["CONF/182"] = "0182/0032\r\n";
+    startInstrument(m);
+    DeviceNode& port = listed();
+    EXPECT_EQ(prompter_.messages, (std::vector<std::string>{"0182/0032\r\n"})) << "shown, and the listing went on";
+    EXPECT_EQ(titles(*port.Children()[1]), (std::vector<std::string>{"Job 1: NORTH", "Job 2: <empty>"}));
+}
+
+TEST_F(InstrumentTest, BytesAfterCrLfStayInTheirReply)
+{
+    sim::Misbehaviour m;
+    m.bytesAfterCrLf = "XY";
+    startInstrument(m);
+    ASSERT_TRUE(link_.OpenInstrumentPort());
+    std::string reply;
+    ASSERT_TRUE(link_.SendCommand("a\r\n", reply));
+    EXPECT_EQ(reply, "?\r\nXY");
+    link_.ClosePort();
+}
+
+TEST_F(InstrumentTest, DownloadsOfEveryKindAreByteExact)
+{
+    startInstrument();
+    DeviceNode& port = listed();
+    Downloader d(link_, prompter_, answers_, progress_);
+    DeviceNode& job = *port.Children()[1]->Children()[0];
+
+    answers_.fileName = "NORTH.gsi";
+    ASSERT_EQ(d.DownloadSelected(*job.Children()[0], pc()).outcome, TransferOutcome::Done);
+    std::string gsi;
+    for (const std::string& l : kFixpoints) gsi += l + "\r\n";
+    EXPECT_EQ(slurp(pc() + "NORTH.gsi"), gsi + "\r\n");
+
+    answers_.fileName = "NORTH.dat";
+    ASSERT_EQ(d.DownloadSelected(*job.Children()[0], pc()).outcome, TransferOutcome::Done);
+    EXPECT_EQ(slurp(pc() + "NORTH.dat"), "STN1,,2150.000,4820.000,112.450\r\n"
+                                         "101,KERB,2161.254,4833.079,111.902\r\n"
+                                         "102,KERB,1234.000,-1.500,\r\n");
+
+    answers_.fileName = "codes.crf";
+    ASSERT_EQ(d.DownloadSelected(*port.Children()[0]->Children()[0], pc()).outcome, TransferOutcome::Done);
+    EXPECT_EQ(slurp(pc() + "codes.crf"), "HEADER\r\n  VERSION      1.31\r\nEND HEADER\r\n\r\n");
+
+    answers_.fileName = "road.hal";
+    ASSERT_EQ(d.DownloadSelected(*port.Children()[3]->Children()[0], pc()).outcome, TransferOutcome::Done);
+    EXPECT_EQ(slurp(pc() + "road.hal"), "H1\r\nH2\r\n\r\n");
+    EXPECT_TRUE(prompter_.messages.empty());
+}
+
+TEST_F(InstrumentTest, UploadsAreStoredAsSent)
+{
+    startInstrument();
+    DeviceNode& port = listed();
+    Uploader u(link_, prompter_, answers_, progress_, catalogue_, tree_);
+    const std::string kard = pc() + "new.dat";
+    std::ofstream(kard, std::ios::binary) << "P1,TREE,1234.5678,5678.1234,12.3\r\n\r\nP2,,1,2,3\r\n";
+    answers_.job = UploadAnswer{1, "Job 2: <empty>"};
+    answers_.newName = "SOUTH";
+    ASSERT_EQ(u.Upload(kard, nullptr).outcome, TransferOutcome::Done);
+    std::optional<sim::Job> job = store_->GetJob(2);
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->name, "SOUTH");
+    EXPECT_EQ(job->fixpoints,
+              (std::vector<std::string>{
+                  "*11....+00000000000000P1 81..10+0000000001234568 82..10+0000000005678123 83..10+0000000000012300 ",
+                  "*11....+00000000000000P2 81..10+0000000000001000 82..10+0000000000002000 83..10+0000000000003000 "}));
+    const DeviceNode& south = *port.Children()[1]->Children()[1];
+    EXPECT_EQ(south.Title(), "Job 2: SOUTH");
+    EXPECT_EQ(south.Children()[0]->Title(), "Fixpoints: 2 Blocks");
+
+    const std::string hal = pc() + "curve.hal";
+    std::ofstream(hal, std::ios::binary) << "A1\r\nA2\r\n";
+    ASSERT_EQ(u.Upload(hal, nullptr).outcome, TransferOutcome::Done);
+    std::optional<sim::Alignment> a = store_->GetAlignment(sim::AlignmentKind::Hal, 0);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->lines, (std::vector<std::string>{"A1", "A2"}));
+
+    const std::string crf = pc() + "roads.crf";
+    std::ofstream(crf, std::ios::binary) << "HEADER\r\n\tVERSION 1.20\r\n\t\tTEMPLATE_ID\t1000\r\n"
+                                            "\t\tCODES(Code, Name, OBJTYPE, Shortcut)\r\n\t\t\"KERB\",\t\"\",\tPOINT,\t1;\r\n"
+                                            "\t\tEND CODES\r\n";
+    ASSERT_EQ(u.Upload(crf, nullptr).outcome, TransferOutcome::Done);
+    std::optional<sim::CodeList> codes = store_->GetCodeList(1);
+    ASSERT_TRUE(codes);
+    ASSERT_GE(codes->lines.size(), 3u);
+    EXPECT_EQ(codes->lines[1], "  VERSION      1.31");
+    // The catalogue was read again and the code-list node shows what is there now.
+    EXPECT_EQ(port.Children()[0]->Children()[0]->Title(), "Codelist 1: " + codes->name + ": " +
+                                                              std::to_string(codes->lines.size()));
+    EXPECT_TRUE(prompter_.messages.empty());
+}
+
+TEST_F(InstrumentTest, ErasingEmptiesTheObjectAndRetitlesTheNode)
+{
+    startInstrument();
+    DeviceNode& port = listed();
+    Eraser e(link_, prompter_, answers_);
+    DeviceNode& job = *port.Children()[1]->Children()[0];
+    ASSERT_EQ(e.DeleteSelected(*job.Children()[1]).outcome, TransferOutcome::Done);
+    EXPECT_TRUE(store_->GetJob(1)->measurements.empty());
+    EXPECT_EQ(store_->GetJob(1)->fixpoints.size(), kFixpoints.size());
+    EXPECT_EQ(job.Children()[1]->Title(), "Measurement Data: 0 Blocks");
+    ASSERT_EQ(e.DeleteSelected(job).outcome, TransferOutcome::Done);
+    EXPECT_EQ(job.Title(), "Job 1: <empty>");
+    EXPECT_TRUE(store_->GetJob(1)->fixpoints.empty());
+    ASSERT_EQ(e.DeleteSelected(*port.Children()[3]->Children()[0]).outcome, TransferOutcome::Done);
+    EXPECT_FALSE(store_->GetAlignment(sim::AlignmentKind::Hal, 1));
+    EXPECT_EQ(port.Children()[3]->Children()[0]->Title(), "Hal 1: ROAD1: 0");
+}
+
+TEST_F(InstrumentTest, SilenceAtEachStageClosesThePortAndWritesNothing)
+{
+    // Commands of a fixpoint download: a, c, FORM/SET/0, JOB/RCV/COORDS/1, then "?"s.
+    for (int answered : {0, 1, 2, 3, 5}) {
+        SCOPED_TRACE(answered);
+        prompter_.messages.clear();
+        sim::Misbehaviour m;
+        m.silentAfterCommands = answered;
+        startInstrument(m);
+        link_.SetReplyTimeout(300ms);
+        DeviceTree tree;
+        DeviceNode& com = tree.AddPort(3);
+        com.ClearChildren();
+        DeviceNode& fix =
+            com.AddChild("Jobs", 5, 6).AddChild("Job 1: NORTH", 5, 6).AddChild("Fixpoints: 4 Blocks", 7, 7);
+        Downloader d(link_, prompter_, answers_, progress_);
+        answers_.fileName = "late.gsi";
+        EXPECT_NE(d.DownloadSelected(fix, pc()).outcome, TransferOutcome::Done);
+        EXPECT_FALSE(fs::exists(pc() + "late.gsi"));
+        EXPECT_FALSE(port_.IsOpen());
+        EXPECT_EQ(prompter_.messages, answered < 2 ? std::vector<std::string>{"Connect Error"}
+                                                   : std::vector<std::string>{});
+        sim_.reset();
+    }
+}
+
+TEST_F(InstrumentTest, LineClosedMidDownload)
+{
+    sim::Misbehaviour m;
+    m.hangUpAfterRecords = 2;
+    startInstrument(m);
+    link_.SetReplyTimeout(500ms);
+    DeviceTree tree;
+    DeviceNode& com = tree.AddPort(3);
+    com.ClearChildren();
+    DeviceNode& fix = com.AddChild("Jobs", 5, 6).AddChild("Job 1: NORTH", 5, 6).AddChild("Fixpoints: 4 Blocks", 7, 7);
+    std::ofstream(pc() + "kept.gsi", std::ios::binary) << "OLD";
+    Downloader d(link_, prompter_, answers_, progress_);
+    answers_.fileName = "kept.gsi";
+    EXPECT_EQ(d.DownloadSelected(fix, pc()).outcome, TransferOutcome::NoAnswer);
+    EXPECT_EQ(slurp(pc() + "kept.gsi"), "OLD");
+    EXPECT_FALSE(port_.IsOpen());
+}
+
+// ---- harwick station ------------------------------------------------------
+
+int station(const std::vector<std::string>& args, std::string& out, std::string& err)
+{
+    std::ostringstream o, e;
+    std::vector<std::string> all = {"station"};
+    all.insert(all.end(), args.begin(), args.end());
+    const int rc = harwick::cli::run(all, o, e);
+    out = o.str();
+    err = e.str();
+    return rc;
+}
+
+TEST_F(InstrumentTest, StationCommandLine)
+{
+    startInstrument();
+    std::string out, err;
+    ASSERT_EQ(station({"list", "COM3", "--timeout", "1500"}, out, err), 0) << err;
+    EXPECT_NE(out.find("COM3: 12345\n  CodeLists\n    Codelist 1: ROADS: 3\n  Jobs\n    Job 1: NORTH\n"
+                       "      Fixpoints: 4 Blocks\n"),
+              std::string::npos)
+        << out;
+
+    ASSERT_EQ(station({"download", "COM3", "job", "1", "fixpoints", pc() + "n.dat"}, out, err), 0) << err;
+    EXPECT_EQ(slurp(pc() + "n.dat").substr(0, 33), "STN1,,2150.000,4820.000,112.450\r\n");
+
+    std::ofstream(pc() + "up.gsi", std::ios::binary) << "110001+0000000A 81..10+00001000 \r\n";
+    EXPECT_EQ(station({"upload", "COM3", pc() + "up.gsi", "--job", "2"}, out, err), 1);
+    EXPECT_NE(err.find("job 2 is empty: give it a name with --name"), std::string::npos) << err;
+    ASSERT_EQ(station({"upload", "COM3", pc() + "up.gsi", "--job", "2", "--name", "EAST"}, out, err), 0) << err;
+    EXPECT_EQ(store_->GetJob(2)->name, "EAST");
+
+    EXPECT_EQ(station({"erase", "COM3", "hal", "1"}, out, err), 2);
+    ASSERT_EQ(station({"erase", "COM3", "hal", "1", "--yes"}, out, err), 0) << err;
+    EXPECT_FALSE(store_->GetAlignment(sim::AlignmentKind::Hal, 1));
+
+    EXPECT_EQ(station({"list", "COM9"}, out, err), 1);
+    EXPECT_NE(err.find("COM9: no such port"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(station({"list", "COMX"}, out, err), 2);
+}
+
+TEST_F(InstrumentTest, StationReportsASilentInstrument)
+{
+    sim::Misbehaviour m;
+    m.silentAfterCommands = 0;
+    startInstrument(m);
+    std::string out, err;
+    EXPECT_EQ(station({"list", "COM3", "--timeout", "200"}, out, err), 1);
+    EXPECT_EQ(err, "harwick station: COM3: the instrument does not answer\n");
+    EXPECT_EQ(out, "");
+}
+
+} // namespace
