@@ -10,6 +10,8 @@ namespace harwick::sim {
 
 namespace {
 
+constexpr auto kSpinBefore = std::chrono::microseconds(1500);
+
 using Clock = std::chrono::steady_clock;
 
 // A byte on an asynchronous line: start bit, eight data bits, stop bit.
@@ -46,8 +48,16 @@ bool LineWriter::SendPaced(int fd, std::string_view piece)
         if (due > sent) {
             if (!WriteAll(fd, piece.substr(sent, due - sent))) return false;
             sent = due;
-        } else if (!SleepUntil(start + byteTime * static_cast<long long>(sent + 1))) {
-            return false;
+        } else {
+            const auto slotEnd = start + byteTime * static_cast<long long>(sent + 1);
+            // A sleeping thread may wake a millisecond late, eleven bytes at
+            // 115,200 baud. Bytes before the last catch up in one write, but
+            // the last one ends the reply: its slot is waited out awake, so the
+            // reply ends when the line would have carried it.
+            const bool last = sent + 1 == piece.size();
+            if (!SleepUntil(last ? slotEnd - kSpinBefore : slotEnd)) return false;
+            while (last && Clock::now() < slotEnd) {
+            }
         }
     }
     return true;
