@@ -30,3 +30,22 @@ head -n 3 "$out/job-north-gsi8-gsi16.gsi"
 echo
 echo "The IDX job in US survey feet as KARD, in metres ($out/creek-feet-dat.dat):"
 head -n 3 "$out/creek-feet-dat.dat"
+
+echo
+echo "== The simulated instrument on a pseudo-terminal, reached by harwick station =="
+# A private port map, so the demo neither sees nor changes the user's.
+export XDG_CONFIG_HOME
+XDG_CONFIG_HOME=$(mktemp -d)
+state=$(mktemp -d)
+build/release/bin/instrument-sim --demo --state "$state" --port COM1 > "$out/instrument.txt" &
+sim=$!
+trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; rm -rf "$XDG_CONFIG_HOME" "$state"' EXIT
+for _ in $(seq 50); do grep -q COM1 "$out/instrument.txt" 2>/dev/null && break; sleep 0.1; done
+cat "$out/instrument.txt"
+
+"$harwick" station list COM1
+"$harwick" station download COM1 job 1 fixpoints "$out/job1-fixpoints.gsi"
+"$harwick" station download COM1 job 1 fixpoints "$out/job1-fixpoints.dat"
+head -n 3 "$out/job1-fixpoints.dat"
+"$harwick" station upload COM1 samples/site-points.dat --job 3 --name SITE
+"$harwick" station list COM1 | sed -n '/Jobs/,/Formats/p'
