@@ -241,4 +241,24 @@ TEST_F(TransferTest, FixpointsNeedAListedInstrument)
     EXPECT_EQ(uploader.Upload((temp.path() / "missing.gsi").string(), nullptr).outcome, TransferOutcome::FileFailed);
 }
 
+// Silence while opening the object, at a data line, or at the end line: the
+// port is closed, the upload ends without a message, and no title changes.
+TEST_F(TransferTest, SilenceAtEachStageOfAnUpload)
+{
+    dialogs.job = UploadAnswer{0, "Job 1: SITE1"};
+    const std::string path = file("s.gsi", "110001+0000000A \r\n110002+0000000B \r\n");
+    for (const char* silentAt : {"FORM/SET/0\r\n", "JOB/SND/COORD/1\r\n", "110002+0000000B \r\n", "\x1A\r\n"}) {
+        SCOPED_TRACE(silentAt);
+        port.written.clear();
+        port.answer = [&, silentAt](const std::string& c) {
+            return c == silentAt ? std::vector<std::string>{} : script(c);
+        };
+        EXPECT_EQ(uploader.Upload(path, nullptr).outcome, TransferOutcome::NoAnswer);
+        EXPECT_EQ(port.written.back(), silentAt) << "nothing is sent after the silence";
+        EXPECT_FALSE(port.IsOpen());
+        EXPECT_TRUE(prompter.messages.empty());
+        EXPECT_NE(tree.FindByTitle("Fixpoints: 5 Blocks"), nullptr) << "the block count stays";
+    }
+}
+
 } // namespace
