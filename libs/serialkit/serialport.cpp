@@ -89,15 +89,9 @@ Signal Signals::waitAny()
     return found;
 }
 
-void Fd::reset(int fd)
-{
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-}
-
 int openDevice(const std::string& path)
 {
-    Fd fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     if (!fd) return -1;
     // Exclusive, like a serial port on the platform the suite came from:
     // a second opener is refused.

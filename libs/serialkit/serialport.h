@@ -5,6 +5,8 @@
 
 #include "serialkit.h"
 
+#include "fd/unique_fd.h"
+
 #include <condition_variable>
 #include <optional>
 #include <termios.h>
@@ -30,38 +32,18 @@ private:
     bool set_[kSignalCount] = {};
 };
 
-// A file descriptor closed with its owner.
-class Fd {
-public:
-    Fd() = default;
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    void reset(int fd = -1);
-    // Gives the descriptor up without closing it.
-    int release()
-    {
-        int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
+using harwick::platform::UniqueFd;
 
-private:
-    int fd_ = -1;
-};
 
 struct Port {
     std::atomic<bool> connected{false};
     // The descriptor is read and written under a shared hold and closed under
     // an exclusive one, so no thread uses it while the watcher closes it.
     std::shared_mutex fdLock;
-    Fd fd;
+    UniqueFd fd;
     // Writes from pool workers and callers must not interleave on the line.
     std::mutex writeLock;
-    Fd wake; // eventfd: tells the watcher to close
+    UniqueFd wake; // eventfd: tells the watcher to close
     Signals signals;
     std::thread watcher;
     std::thread receiver;

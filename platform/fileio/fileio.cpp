@@ -1,5 +1,7 @@
 #include "fileio/fileio.h"
 
+#include "fd/unique_fd.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -12,27 +14,6 @@ namespace harwick::platform {
 
 namespace {
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closes now and reports whether the close succeeded (a late write error
-    // can surface here).
-    bool reset()
-    {
-        if (fd_ < 0) return true;
-        int rc = ::close(fd_);
-        fd_ = -1;
-        return rc == 0;
-    }
-
-private:
-    int fd_;
-};
 
 std::string reason(std::string_view what, const std::filesystem::path& path, int err)
 {
@@ -76,7 +57,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 {
     // Non-blocking, so that a FIFO put where a file should be cannot hang
     // the reader; it is refused below with every other non-file.
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.valid()) {
         error = reason("cannot open", path, errno);
         return std::nullopt;
@@ -110,7 +91,7 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view c
 {
     const std::filesystem::path file = resolveLink(path);
     std::filesystem::path temp = temporaryBeside(file);
-    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!fd.valid()) {
         error = reason("cannot write", path, errno);
         return false;
@@ -143,7 +124,7 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view c
     // cut after a save cannot bring the old file back. A folder that cannot be
     // flushed does not undo a save that has happened.
     const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid()) ::fsync(dir.get());
     return true;
 }

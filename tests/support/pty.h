@@ -4,6 +4,8 @@
 // bounded, so a line that stays silent fails a test instead of hanging it.
 #pragma once
 
+#include "fd/unique_fd.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -23,31 +25,8 @@
 
 namespace harwick::testing {
 
-// Owns one file descriptor; -1 owns nothing.
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd = -1) : fd_(fd) {}
-    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
-        if (this != &other) {
-            reset();
-            fd_ = std::exchange(other.fd_, -1);
-        }
-        return *this;
-    }
-    ~UniqueFd() { reset(); }
+using harwick::platform::UniqueFd;
 
-    int get() const { return fd_; }
-    void reset()
-    {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-
-private:
-    int fd_;
-};
 
 class PseudoTerminal {
 public:

@@ -4,7 +4,7 @@
 #include "instrument-sim/instrument_store.h"
 #include "instrument-sim/line_writer.h"
 #include "instrument-sim/port_entry.h"
-#include "instrument-sim/unique_fd.h"
+#include "fd/unique_fd.h"
 
 #include <algorithm>
 #include <array>
@@ -22,6 +22,8 @@
 #include <unistd.h>
 
 namespace harwick::sim {
+
+using harwick::platform::UniqueFd;
 
 namespace {
 

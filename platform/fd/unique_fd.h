@@ -1,10 +1,10 @@
-// Owns one file descriptor of the simulator: the pty master, the stop event.
+// Owns one file descriptor: closed with its owner, moved but never copied.
 #pragma once
 
 #include <unistd.h>
 #include <utility>
 
-namespace harwick::sim {
+namespace harwick::platform {
 
 class UniqueFd {
 public:
@@ -24,14 +24,21 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
-    void reset()
+    explicit operator bool() const { return valid(); }
+
+    // Closes the one held (reporting whether that close succeeded: a late
+    // write error can surface there) and holds fd instead.
+    bool reset(int fd = -1)
     {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
+        const bool closed = fd_ < 0 || ::close(fd_) == 0;
+        fd_ = fd;
+        return closed;
     }
+    // Gives the descriptor up without closing it.
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
 };
 
-} // namespace harwick::sim
+} // namespace harwick::platform
