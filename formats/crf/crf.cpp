@@ -52,8 +52,6 @@ void appendAttributeLine(std::string& out, std::size_t number, const CodeEntry& 
     out.append(text::kCrLf);
 }
 
-bool has(std::string_view line, std::string_view what) { return line.find(what) != std::string_view::npos; }
-
 std::string tabbed(std::string_view key)
 {
     std::string s("\t");
@@ -115,29 +113,29 @@ void Reader::feed(std::string_view l)
     static const std::string nameKey = tabbed(kNameKey);
     static const std::string templateKey = tabbed(kTemplateIdKey);
     if (!version_) {
-        version_ = has(l, kVersionMarker);
+        version_ = text::contains(l, kVersionMarker);
         if (!version_ || dialect_ == Dialect::Editor) return;
     }
-    if (dialect_ == Dialect::Editor && has(l, nameKey)) {
+    if (dialect_ == Dialect::Editor && text::contains(l, nameKey)) {
         std::string name(l);
         text::replaceAll(name, kNameKey, "");
         text::removeChars(name, " \t\"\r\n");
         list_.name = std::move(name);
-    } else if (has(l, templateKey)) {
+    } else if (text::contains(l, templateKey)) {
         std::string id(l);
         text::replaceAll(id, kTemplateIdKey, "");
         text::removeChars(id, " \t");
         list_.templateId = std::move(id);
-    } else if (has(l, kCodesHeader)) {
+    } else if (text::contains(l, kCodesHeader)) {
         inCodes_ = true;
-    } else if (has(l, kCodesEnd)) {
+    } else if (text::contains(l, kCodesEnd)) {
         inCodes_ = false;
     } else if (inCodes_) {
         std::vector<std::string> f = cleanRecordFields(l);
         list_.codes.push_back(CodeRecord{{}, field(f, 0), field(f, 1), field(f, 2), {}, field(f, 3)});
-    } else if (has(l, kAttributesHeader)) {
+    } else if (text::contains(l, kAttributesHeader)) {
         inAttributes_ = true;
-    } else if (has(l, kAttributesEnd)) {
+    } else if (text::contains(l, kAttributesEnd)) {
         inAttributes_ = false;
     } else if (inAttributes_) {
         std::vector<std::string> f = cleanRecordFields(l);

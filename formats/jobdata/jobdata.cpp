@@ -10,10 +10,6 @@ namespace harwick::jobdata {
 
 namespace {
 
-bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-
-bool has(std::string_view s, std::string_view p) { return s.find(p) != std::string_view::npos; }
-
 std::string lengthText(std::string_view word) { return text::formatFixed(gsi::decodeEditorLength(word), 3); }
 
 } // namespace
@@ -23,21 +19,21 @@ GsiLine ParseGsiLine(std::string_view line)
     gsi::MarkedBlock marked = gsi::markFixedStride(line, gsi::FixedStrideReader::Exchange);
     GsiLine result;
     for (std::string_view word : gsi::splitFixedStride(marked.body, marked.flavour)) {
-        if (startsWith(word, gsi::kCodeBlock) || has(word, "*41")) {
+        if (text::startsWith(word, gsi::kCodeBlock) || text::contains(word, "*41")) {
             result.kind = GsiLine::Kind::Code;
             result.code = gsi::decodeEditorText(word);
             return result;
         }
-        if (startsWith(word, gsi::kPointNumber) || has(word, "*11")) {
+        if (text::startsWith(word, gsi::kPointNumber) || text::contains(word, "*11")) {
             std::string_view id = gsi::decodeEditorText(word);
             result.pointId = id.empty() ? std::string("0") : std::string(id);
-        } else if (startsWith(word, gsi::kPointCode)) {
+        } else if (text::startsWith(word, gsi::kPointCode)) {
             result.remark = gsi::decodeEditorText(word);
-        } else if (startsWith(word, gsi::kEasting)) {
+        } else if (text::startsWith(word, gsi::kEasting)) {
             result.easting = lengthText(word);
-        } else if (startsWith(word, gsi::kNorthing)) {
+        } else if (text::startsWith(word, gsi::kNorthing)) {
             result.northing = lengthText(word);
-        } else if (startsWith(word, gsi::kElevation)) {
+        } else if (text::startsWith(word, gsi::kElevation)) {
             result.height = lengthText(word);
         }
     }

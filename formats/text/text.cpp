@@ -138,6 +138,16 @@ void replaceAll(std::string& s, std::string_view from, std::string_view to)
     s = std::move(out);
 }
 
+std::string concat(std::initializer_list<std::string_view> parts)
+{
+    std::size_t size = 0;
+    for (std::string_view p : parts) size += p.size();
+    std::string s;
+    s.reserve(size);
+    for (std::string_view p : parts) s.append(p);
+    return s;
+}
+
 std::string_view stripLeadingZeros(std::string_view s)
 {
     std::size_t i = s.find_first_not_of('0');

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +59,11 @@ void removeChars(std::string& s, std::string_view chars);
 
 // Replaces every occurrence of from (left to right, without overlap) by to.
 void replaceAll(std::string& s, std::string_view from, std::string_view to);
+
+inline bool contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+inline bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+// The parts one after the other.
+std::string concat(std::initializer_list<std::string_view> parts);
 
 // s without its leading '0' characters.
 std::string_view stripLeadingZeros(std::string_view s);

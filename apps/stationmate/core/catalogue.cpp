@@ -17,12 +17,6 @@ constexpr Group kGroups[] = {
     {kRoadHalsGroup, kHalList},   {kRoadValsGroup, kValList},
 };
 
-std::string joined(std::initializer_list<std::string_view> parts)
-{
-    std::string s;
-    for (std::string_view p : parts) s += p;
-    return s;
-}
 
 } // namespace
 
@@ -56,23 +50,23 @@ std::string RecordField(std::string_view record, std::size_t i)
 
 std::string CodeListTitle(std::string_view r)
 {
-    return joined({kCodeListPrefix, RecordField(r, 1), kTitleSeparator, RecordField(r, 0), kTitleSeparator,
+    return harwick::text::concat({kCodeListPrefix, RecordField(r, 1), kTitleSeparator, RecordField(r, 0), kTitleSeparator,
                    RecordField(r, 2)});
 }
 
 std::string JobTitle(std::string_view r)
 {
     std::string name = RecordField(r, 0);
-    return joined({kJobPrefix, RecordField(r, 1), kTitleSeparator, name.empty() ? kEmptyJobName : name});
+    return harwick::text::concat({kJobPrefix, RecordField(r, 1), kTitleSeparator, name.empty() ? kEmptyJobName : name});
 }
 
-std::string FixpointsTitle(std::string_view count) { return joined({kFixpointsPrefix, count, kBlocksSuffix}); }
+std::string FixpointsTitle(std::string_view count) { return harwick::text::concat({kFixpointsPrefix, count, kBlocksSuffix}); }
 
-std::string MeasurementsTitle(std::string_view count) { return joined({kMeasurementsPrefix, count, kBlocksSuffix}); }
+std::string MeasurementsTitle(std::string_view count) { return harwick::text::concat({kMeasurementsPrefix, count, kBlocksSuffix}); }
 
 std::string AlignmentTitle(std::string_view prefix, std::string_view r)
 {
-    return joined({prefix, RecordField(r, 1), kTitleSeparator, RecordField(r, 0), kTitleSeparator, RecordField(r, 2)});
+    return harwick::text::concat({prefix, RecordField(r, 1), kTitleSeparator, RecordField(r, 0), kTitleSeparator, RecordField(r, 2)});
 }
 
 Catalogue::Catalogue(InstrumentLink& link, Prompter& prompter, WaitIndicator& wait)
@@ -135,7 +129,7 @@ bool Catalogue::ListDevice(DeviceNode& port)
     std::optional<std::string> serial = link_.Identify();
     if (!serial) return false;
     listedPort_ = &port;
-    port.SetTitle(joined({kPortPrefix, std::to_string(link_.PortNumber()), kTitleSeparator, *serial}));
+    port.SetTitle(harwick::text::concat({kPortPrefix, std::to_string(link_.PortNumber()), kTitleSeparator, *serial}));
     port.ClearChildren();
     if (!listGroups(port)) return false;
     link_.ClosePort();

@@ -26,9 +26,7 @@ std::string numberIn(std::string title, std::string_view prefix)
     return title.substr(0, title.find(':'));
 }
 
-bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
 
-bool contains(std::string_view s, std::string_view p) { return s.find(p) != std::string_view::npos; }
 
 std::string withLineEnd(std::string_view command, std::string_view n)
 {
@@ -43,25 +41,25 @@ std::optional<DownloadPlan> PlanDownload(const DeviceNode& selected)
     if (parent == nullptr) return std::nullopt;
     const std::string& s = selected.Title();
     const std::string& p = parent->Title();
-    if (startsWith(p, kCodeListsGroup)) {
+    if (harwick::text::startsWith(p, kCodeListsGroup)) {
         return DownloadPlan{DownloadKind::CodeList, "FORM/SET/1\r\n", withLineEnd("CODE/RCV/", numberIn(s, kCodeListPrefix)),
                             "TPSCodeL.crf", false, "Worn"};
     }
-    if (startsWith(p, kJobPrefix)) {
+    if (harwick::text::startsWith(p, kJobPrefix)) {
         const std::string n = numberIn(p, kJobPrefix);
         std::string command;
-        if (contains(s, "Fixpoints")) command = withLineEnd("JOB/RCV/COORDS/", n);
-        else if (contains(s, "Measurement Data")) command = withLineEnd("JOB/RCV/OBSERV/", n);
+        if (harwick::text::contains(s, "Fixpoints")) command = withLineEnd("JOB/RCV/COORDS/", n);
+        else if (harwick::text::contains(s, "Measurement Data")) command = withLineEnd("JOB/RCV/OBSERV/", n);
         else return std::nullopt;
         const std::size_t named = p.find(kTitleSeparator);
         std::string job = named == std::string::npos ? std::string() : p.substr(named + kTitleSeparator.size());
         return DownloadPlan{DownloadKind::JobData, "FORM/SET/0\r\n", command, job + ".gsi", true, "warning"};
     }
-    if (startsWith(p, kRoadHalsGroup)) {
+    if (harwick::text::startsWith(p, kRoadHalsGroup)) {
         return DownloadPlan{DownloadKind::HorizontalAlignment, "", withLineEnd("HAL/RCV/", numberIn(s, kHalPrefix)),
                             "RoadHal.hal", false, "warning"};
     }
-    if (startsWith(p, kRoadValsGroup)) {
+    if (harwick::text::startsWith(p, kRoadValsGroup)) {
         return DownloadPlan{DownloadKind::VerticalAlignment, "", withLineEnd("VAL/RCV/", numberIn(s, kValPrefix)),
                             "RoadVal.val", false, "Warning"};
     }

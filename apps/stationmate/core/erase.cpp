@@ -13,7 +13,6 @@ constexpr std::string_view kReally = "\nReally?";
 constexpr std::string_view kWarningCaption = "Warning";
 constexpr std::string_view kErasedCodeList = "Codelist 1: TPSCodeList: 0";
 
-bool contains(std::string_view s, std::string_view p) { return s.find(p) != std::string_view::npos; }
 
 // The title's text before its first ":", with "Job " removed.
 std::string jobNumber(std::string title)
@@ -46,19 +45,19 @@ std::optional<ErasePlan> PlanErase(const DeviceNode& selected)
 {
     const std::string& s = selected.Title();
     const std::string p = selected.Parent() ? selected.Parent()->Title() : std::string();
-    if (contains(s, "Job") && !contains(s, "Jobs")) {
+    if (harwick::text::contains(s, "Job") && !harwick::text::contains(s, "Jobs")) {
         const std::string n = jobNumber(s);
         return ErasePlan{"JOB/ERASE/" + n + "\r\n", true, std::string(kJobPrefix) + n + ": " + std::string(kEmptyJobName)};
     }
-    if (contains(p, kCodeListsGroup)) return ErasePlan{"CODE/ERASE/1\r\n", false, std::string(kErasedCodeList)};
-    if (contains(p, "Job") && contains(s, "Fixpoints")) {
+    if (harwick::text::contains(p, kCodeListsGroup)) return ErasePlan{"CODE/ERASE/1\r\n", false, std::string(kErasedCodeList)};
+    if (harwick::text::contains(p, "Job") && harwick::text::contains(s, "Fixpoints")) {
         return ErasePlan{"JOB/ERASE/COORD/" + jobNumber(p) + "\r\n", false, FixpointsTitle("0")};
     }
-    if (contains(p, "Job") && contains(s, "Measurement Data")) {
+    if (harwick::text::contains(p, "Job") && harwick::text::contains(s, "Measurement Data")) {
         return ErasePlan{"JOB/ERASE/OBSERV/" + jobNumber(p) + "\r\n", false, MeasurementsTitle("0")};
     }
-    if (contains(p, "Road") && (contains(s, "Hal") || contains(s, "Val"))) {
-        const std::string kind = contains(s, "Hal") ? "HAL" : "VAL";
+    if (harwick::text::contains(p, "Road") && (harwick::text::contains(s, "Hal") || harwick::text::contains(s, "Val"))) {
+        const std::string kind = harwick::text::contains(s, "Hal") ? "HAL" : "VAL";
         return ErasePlan{kind + "/ERASE/" + alignmentToken(s) + "\r\n", false, emptiedAlignment(s)};
     }
     return std::nullopt;

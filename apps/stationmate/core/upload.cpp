@@ -17,14 +17,7 @@ constexpr std::string_view kCode = "CODE";
 constexpr std::string_view kFixpointsFileLabel = "Fixpoints File: ";
 constexpr std::string_view kUploadEnd = "\x1A\r\n";
 
-bool contains(std::string_view s, std::string_view p) { return s.find(p) != std::string_view::npos; }
 
-std::string cat(std::initializer_list<std::string_view> parts)
-{
-    std::string s;
-    for (std::string_view p : parts) s += p;
-    return s;
-}
 
 std::string titleOf(const std::string& path)
 {
@@ -37,8 +30,8 @@ std::string titleOf(const std::string& path)
 UploadKind UploadKindOf(const std::string& title)
 {
     const std::string lower = harwick::text::toLower(title);
-    if (contains(lower, ".val") || contains(lower, ".hal")) return UploadKind::Alignment;
-    if (contains(lower, ".crf")) return UploadKind::CodeList;
+    if (harwick::text::contains(lower, ".val") || harwick::text::contains(lower, ".hal")) return UploadKind::Alignment;
+    if (harwick::text::contains(lower, ".crf")) return UploadKind::CodeList;
     return UploadKind::JobFixpoints;
 }
 
@@ -52,9 +45,9 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::
 std::optional<int> PreselectedJob(const DeviceNode* selected)
 {
     if (selected == nullptr) return std::nullopt;
-    if (contains(selected->Title(), kFixpointsPrefix) && selected->Parent()) selected = selected->Parent();
+    if (harwick::text::contains(selected->Title(), kFixpointsPrefix) && selected->Parent()) selected = selected->Parent();
     const std::string& title = selected->Title();
-    if (!contains(title, kJobPrefix)) return std::nullopt;
+    if (!harwick::text::contains(title, kJobPrefix)) return std::nullopt;
     const std::size_t blank = title.find(' ');
     const std::size_t colon = title.find(':');
     if (blank == std::string::npos || colon == std::string::npos || colon < blank) return std::nullopt;
@@ -85,7 +78,7 @@ TransferResult Uploader::uploadAlignment(const std::string& path, const std::str
     std::string error;
     std::optional<std::vector<std::string>> lines = ReadLines(path, error);
     if (!lines) return {TransferOutcome::FileFailed, error};
-    const bool vertical = contains(harwick::text::toLower(title), ".val");
+    const bool vertical = harwick::text::contains(harwick::text::toLower(title), ".val");
     return UploadLines(*lines, "0", "", std::string(vertical ? kRoadV : kRoadH), nullptr, "", selected);
 }
 
@@ -111,7 +104,7 @@ TransferResult Uploader::uploadFixpoints(const std::string& path, DeviceNode* se
         }
     }
     if (jobs == nullptr) return {TransferOutcome::NothingToDo, "the instrument has no jobs"};
-    UploadQuestion question{cat({kFixpointsFileLabel, path}), {}, PreselectedJob(selected)};
+    UploadQuestion question{harwick::text::concat({kFixpointsFileLabel, path}), {}, PreselectedJob(selected)};
     for (const auto& j : jobs->Children()) question.jobs.push_back(j->Title());
     std::optional<UploadAnswer> answer = dialogs_.AskUploadJob(question);
     if (!answer) return {TransferOutcome::Cancelled, {}};
@@ -119,17 +112,17 @@ TransferResult Uploader::uploadFixpoints(const std::string& path, DeviceNode* se
     std::string error;
     std::optional<std::vector<std::string>> lines = ReadLines(path, error);
     if (!lines) return {TransferOutcome::FileFailed, error};
-    if (contains(harwick::text::toLower(path), ".dat")) {
+    if (harwick::text::contains(harwick::text::toLower(path), ".dat")) {
         for (std::string& line : *lines) line = harwick::jobdata::KardLineToGsi16(line);
     }
     const std::string number = std::to_string(answer->position + 1);
     DeviceNode* node = tree_.FindByTitle(answer->title);
     std::string jobName;
-    if (contains(answer->title, kEmptyJobName)) {
+    if (harwick::text::contains(answer->title, kEmptyJobName)) {
         std::optional<std::string> name = dialogs_.AskNewName();
         if (!name) return {TransferOutcome::Cancelled, {}};
         jobName = *name;
-        if (node != nullptr && contains(node->Title(), kJobPrefix)) {
+        if (node != nullptr && harwick::text::contains(node->Title(), kJobPrefix)) {
             std::string renamed = node->Title();
             harwick::text::replaceAll(renamed, kEmptyJobName, jobName);
             node->SetTitle(std::move(renamed));
@@ -145,17 +138,17 @@ std::optional<TransferResult> Uploader::openObject(const std::string& type, cons
     auto send = [&](const std::string& command) { return link_.SendCommand(command, reply); };
     auto silent = [](const std::string& command) { return TransferResult{TransferOutcome::NoAnswer, command}; };
     if (type == kJobFile) {
-        for (const std::string& c : {jobName.empty() ? std::string() : cat({"JOB/SET/", jobName, "/", number, kLineEnd}),
-                                     std::string("FORM/SET/0\r\n"), cat({"JOB/SND/COORD/", number, kLineEnd})}) {
+        for (const std::string& c : {jobName.empty() ? std::string() : harwick::text::concat({"JOB/SET/", jobName, "/", number, kLineEnd}),
+                                     std::string("FORM/SET/0\r\n"), harwick::text::concat({"JOB/SND/COORD/", number, kLineEnd})}) {
             if (!c.empty() && !send(c)) return silent(c);
         }
         return std::nullopt;
     }
     if (type == kRoadH || type == kRoadV) {
         const bool h = type == kRoadH;
-        const std::string command = cat({h ? "HAL/SND/" : "VAL/SND/", number, kLineEnd});
+        const std::string command = harwick::text::concat({h ? "HAL/SND/" : "VAL/SND/", number, kLineEnd});
         if (!send(command)) return silent(command);
-        if (reply != cat({h ? "RoadHal,1," : "RoadVal,1,", number, kLineEnd})) {
+        if (reply != harwick::text::concat({h ? "RoadHal,1," : "RoadVal,1,", number, kLineEnd})) {
             return TransferResult{TransferOutcome::WrongReply, reply};
         }
         return std::nullopt;
@@ -172,8 +165,8 @@ std::optional<TransferResult> Uploader::openObject(const std::string& type, cons
 void Uploader::retitleAfter(const std::string& type, const std::vector<std::string>& lines, DeviceNode* node)
 {
     if (type == kJobFile && node != nullptr) {
-        if (contains(node->Title(), kJobPrefix) && !node->Children().empty()) node = node->Children().front().get();
-        if (!contains(node->Title(), kFixpointsPrefix)) return;
+        if (harwick::text::contains(node->Title(), kJobPrefix) && !node->Children().empty()) node = node->Children().front().get();
+        if (!harwick::text::contains(node->Title(), kFixpointsPrefix)) return;
         std::size_t blocks = 0;
         for (const std::string& l : lines) {
             if (l.rfind("11", 0) == 0 || l.rfind("*11", 0) == 0) ++blocks;
