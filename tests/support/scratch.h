@@ -3,6 +3,10 @@
 // when an assertion ends it early.
 #pragma once
 
+#include <sstream>
+
+#include <fstream>
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -81,5 +85,19 @@ private:
     std::string name_;
     std::optional<std::string> old_;
 };
+
+// A file's bytes ("" when it cannot be read), and a file made of bytes.
+inline std::string ReadFile(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteFile(const std::filesystem::path& p, std::string_view bytes)
+{
+    std::ofstream(p, std::ios::binary) << bytes;
+}
 
 } // namespace harwick::testing

@@ -19,48 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class AnsweringDialogs : public TransferDialogs {
-public:
-    std::optional<std::string> fileName; // nothing: cancel
-    bool overwrite = true;
-    std::vector<DownloadQuestion> asked;
-    std::vector<std::string> okCancel;
-
-    std::optional<std::string> AskDownloadFileName(const DownloadQuestion& q) override
-    {
-        asked.push_back(q);
-        return fileName;
-    }
-    bool AskOkCancel(const std::string& text, const std::string& caption) override
-    {
-        okCancel.push_back(text + "|" + caption);
-        return overwrite;
-    }
-    std::optional<UploadAnswer> AskUploadJob(const UploadQuestion&) override { return std::nullopt; }
-    std::optional<std::string> AskNewName() override { return std::nullopt; }
-};
-
-class RecordingProgress : public ProgressView {
-public:
-    std::vector<std::string> opened;
-    std::vector<std::string> shown;
-    int closed = 0;
-    void Open(const std::string& type, const std::string& source, const std::string& dest) override
-    {
-        opened.push_back(type + "|" + source + "|" + dest);
-    }
-    void Show(const std::string& block, double, double) override { shown.push_back(block); }
-    void Close() override { ++closed; }
-};
-
 // An instrument that streams given lines after a receive command.
 struct StreamScript {
     std::vector<std::string> stream; // every reply after the receive command, in order
@@ -113,7 +71,7 @@ protected:
     StreamScript script;
     ScriptedPort port;
     ScriptedPrompter prompter;
-    AnsweringDialogs dialogs;
+    ScriptedDialogs dialogs;
     RecordingProgress progress;
     InstrumentLink link{port, prompter};
     Downloader downloader{link, prompter, dialogs, progress};
@@ -166,11 +124,11 @@ TEST_F(DownloadTest, JobDataAsGsiKeepsTheInstrumentsBytes)
     std::string expected;
     for (const std::string& l : kJobStream) expected += l;
     expected += "\r\n"; // what is left of the end marker's reply
-    EXPECT_EQ(slurp(temp.path() / "A1.gsi"), expected);
-    ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].source, "COM1\\Jobs\\Job 2: A1\\Fixpoints: 3 Blocks\\");
-    EXPECT_EQ(dialogs.asked[0].fileName, "A1.gsi");
-    EXPECT_TRUE(dialogs.asked[0].offerFormats);
+    EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "A1.gsi"), expected);
+    ASSERT_EQ(dialogs.downloads.size(), 1u);
+    EXPECT_EQ(dialogs.downloads[0].source, "COM1\\Jobs\\Job 2: A1\\Fixpoints: 3 Blocks\\");
+    EXPECT_EQ(dialogs.downloads[0].fileName, "A1.gsi");
+    EXPECT_TRUE(dialogs.downloads[0].offerFormats);
     EXPECT_EQ(port.written, (std::vector<std::string>{"a\r\n", "c\r\n", "FORM/SET/0\r\n", "JOB/RCV/COORDS/2\r\n", "?\r\n",
                                                       "?\r\n", "?\r\n", "?\r\n", "?\r\n", "?\r\n"}));
     EXPECT_EQ(progress.shown, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
@@ -183,7 +141,7 @@ TEST_F(DownloadTest, JobDataAsKardCarriesCodesAndSkipsBlocksWithoutId)
     script.stream = kJobStream;
     dialogs.fileName = "A1.DAT";
     ASSERT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::Done);
-    EXPECT_EQ(slurp(temp.path() / "A1.DAT"), "P17,TREE,12.345,54.321,0.123\r\n"
+    EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "A1.DAT"), "P17,TREE,12.345,54.321,0.123\r\n"
                                              "P18,TREE,1234.000,-1.500,\r\n");
 }
 
@@ -192,7 +150,7 @@ TEST_F(DownloadTest, EndMarkerInsideALineEndsThePullAndTheRestStays)
     script.stream = {"110001+0000000A 81..10+00001000 \r\n", "110002+0000000B\x1A tail\r\n"};
     dialogs.fileName = "A1.gsi";
     ASSERT_EQ(downloader.DownloadSelected(*measurements, folder()).outcome, TransferOutcome::Done);
-    EXPECT_EQ(slurp(temp.path() / "A1.gsi"), "110001+0000000A 81..10+00001000 \r\n110002+0000000B tail\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "A1.gsi"), "110001+0000000A 81..10+00001000 \r\n110002+0000000B tail\r\n");
     EXPECT_EQ(port.written[3], "JOB/RCV/OBSERV/2\r\n");
 }
 
@@ -202,7 +160,7 @@ TEST_F(DownloadTest, CodeListAndAlignmentsEndOnAFirstByteMarker)
     dialogs.fileName = "TPSCodeL.crf";
     ASSERT_EQ(downloader.DownloadSelected(*codeList, folder()).outcome, TransferOutcome::Done);
     // A marker inside a line does not end a code list; one in first place does.
-    EXPECT_EQ(slurp(temp.path() / "TPSCodeL.crf"), "HEADER\r\n  VERSION      1.31\r\nEND\r\nmore\r\n\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "TPSCodeL.crf"), "HEADER\r\n  VERSION      1.31\r\nEND\r\nmore\r\n\r\n");
     EXPECT_EQ(port.written[2], "FORM/SET/1\r\n");
     EXPECT_EQ(port.written[3], "CODE/RCV/1\r\n");
     EXPECT_EQ(progress.opened[0], "CodeLists|TPSCodeList1|" + folder() + "TPSCodeL.crf");
@@ -213,7 +171,7 @@ TEST_F(DownloadTest, CodeListAndAlignmentsEndOnAFirstByteMarker)
         dialogs.fileName = "road.hal";
         ASSERT_EQ(downloader.DownloadSelected(*node, folder()).outcome, TransferOutcome::Done);
         EXPECT_EQ(port.written[2], node == hal ? "HAL/RCV/4\r\n" : "VAL/RCV/5\r\n");
-        EXPECT_EQ(slurp(temp.path() / "road.hal"), "H1\r\n\r\n");
+        EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "road.hal"), "H1\r\n\r\n");
     }
 }
 
@@ -223,11 +181,11 @@ TEST_F(DownloadTest, FailuresWriteNoFileAndLeaveAnOldOneAlone)
     dialogs.fileName = "A1.gsi";
 
     // Overwrite refused: nothing sent after the wake-up.
-    dialogs.overwrite = false;
+    dialogs.ok = false;
     EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::Cancelled);
-    EXPECT_EQ(dialogs.okCancel, (std::vector<std::string>{"The file has been existed,cover it?|warning"}));
+    EXPECT_EQ(dialogs.questions, (std::vector<std::string>{"The file has been existed,cover it?|warning"}));
     EXPECT_EQ(port.written.size(), 2u);
-    dialogs.overwrite = true;
+    dialogs.ok = true;
 
     // A wrong answer to FORM/SET/0 ends the download without a word.
     script.formSet0 = "GSI,0,1,2\r\n";
@@ -243,7 +201,7 @@ TEST_F(DownloadTest, FailuresWriteNoFileAndLeaveAnOldOneAlone)
     EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::NoAnswer);
     EXPECT_EQ(progress.closed, progress.opened.size()) << "every progress window opened was closed";
 
-    EXPECT_EQ(slurp(temp.path() / "A1.gsi"), "OLD");
+    EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "A1.gsi"), "OLD");
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
@@ -263,7 +221,7 @@ TEST_F(DownloadTest, PortAndWakeUpFailuresSayWhich)
     port.answer = [](const std::string&) { return std::vector<std::string>{}; };
     EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::PortFailed);
     EXPECT_EQ(prompter.messages.back(), "Connect Error");
-    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_TRUE(dialogs.downloads.empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "prompter.h"
+#include "transfer_ui.h"
 #include "serial_port.h"
 
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,48 @@ public:
         messages.emplace_back(text);
         (void)caption;
     }
+};
+
+// The transfer dialogs answered from fields, every question recorded.
+class ScriptedDialogs : public TransferDialogs {
+public:
+    std::optional<std::string> fileName; // download file name; nothing: cancel
+    bool ok = true;                      // the answer to OK/Cancel questions
+    std::optional<UploadAnswer> job;     // upload job; nothing: cancel
+    std::optional<std::string> newName;  // nothing: cancel
+    std::vector<DownloadQuestion> downloads;
+    std::vector<UploadQuestion> uploads;
+    std::vector<std::string> questions; // text|caption
+
+    std::optional<std::string> AskDownloadFileName(const DownloadQuestion& q) override
+    {
+        downloads.push_back(q);
+        return fileName;
+    }
+    bool AskOkCancel(const std::string& text, const std::string& caption) override
+    {
+        questions.push_back(text + "|" + caption);
+        return ok;
+    }
+    std::optional<UploadAnswer> AskUploadJob(const UploadQuestion& q) override
+    {
+        uploads.push_back(q);
+        return job;
+    }
+    std::optional<std::string> AskNewName() override { return newName; }
+};
+
+class RecordingProgress : public ProgressView {
+public:
+    std::vector<std::string> opened; // type|source|destination
+    std::vector<std::string> shown;  // the block counter texts
+    int closed = 0;
+    void Open(const std::string& type, const std::string& source, const std::string& dest) override
+    {
+        opened.push_back(type + "|" + source + "|" + dest);
+    }
+    void Show(const std::string& block, double, double) override { shown.push_back(block); }
+    void Close() override { ++closed; }
 };
 
 class CountingWait : public WaitIndicator {

@@ -26,37 +26,11 @@ namespace sim = harwick::sim;
 
 namespace {
 
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 const std::vector<std::string> kFixpoints = {
     "*110001+000000000000STN1 81..10+0000000002150000 82..10+0000000004820000 83..10+0000000000112450 ",
     "*410002+000000000000KERB ",
     "*110003+0000000000000101 81..10+0000000002161254 82..10+0000000004833079 83..10+0000000000111902 ",
     "*110004+0000000000000102 81..06+0000000000001234 82..10-0000000000001500 ",
-};
-
-class Answers : public TransferDialogs {
-public:
-    std::string fileName;
-    UploadAnswer job;
-    std::optional<std::string> newName;
-    std::optional<std::string> AskDownloadFileName(const DownloadQuestion&) override { return fileName; }
-    bool AskOkCancel(const std::string&, const std::string&) override { return true; }
-    std::optional<UploadAnswer> AskUploadJob(const UploadQuestion&) override { return job; }
-    std::optional<std::string> AskNewName() override { return newName; }
-};
-
-class NoProgress : public ProgressView {
-public:
-    void Open(const std::string&, const std::string&, const std::string&) override {}
-    void Show(const std::string&, double, double) override {}
-    void Close() override {}
 };
 
 class InstrumentTest : public ::testing::Test {
@@ -100,8 +74,8 @@ protected:
     QtSerialPort port_;
     ScriptedPrompter prompter_;
     CountingWait wait_;
-    Answers answers_;
-    NoProgress progress_;
+    ScriptedDialogs answers_;
+    RecordingProgress progress_;
     InstrumentLink link_{port_, prompter_};
     Catalogue catalogue_{link_, prompter_, wait_};
     DeviceTree tree_;
@@ -165,21 +139,21 @@ TEST_F(InstrumentTest, DownloadsOfEveryKindAreByteExact)
     ASSERT_EQ(d.DownloadSelected(*job.Children()[0], pc()).outcome, TransferOutcome::Done);
     std::string gsi;
     for (const std::string& l : kFixpoints) gsi += l + "\r\n";
-    EXPECT_EQ(slurp(pc() + "NORTH.gsi"), gsi + "\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "NORTH.gsi"), gsi + "\r\n");
 
     answers_.fileName = "NORTH.dat";
     ASSERT_EQ(d.DownloadSelected(*job.Children()[0], pc()).outcome, TransferOutcome::Done);
-    EXPECT_EQ(slurp(pc() + "NORTH.dat"), "STN1,,2150.000,4820.000,112.450\r\n"
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "NORTH.dat"), "STN1,,2150.000,4820.000,112.450\r\n"
                                          "101,KERB,2161.254,4833.079,111.902\r\n"
                                          "102,KERB,1234.000,-1.500,\r\n");
 
     answers_.fileName = "codes.crf";
     ASSERT_EQ(d.DownloadSelected(*port.Children()[0]->Children()[0], pc()).outcome, TransferOutcome::Done);
-    EXPECT_EQ(slurp(pc() + "codes.crf"), "HEADER\r\n  VERSION      1.31\r\nEND HEADER\r\n\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "codes.crf"), "HEADER\r\n  VERSION      1.31\r\nEND HEADER\r\n\r\n");
 
     answers_.fileName = "road.hal";
     ASSERT_EQ(d.DownloadSelected(*port.Children()[3]->Children()[0], pc()).outcome, TransferOutcome::Done);
-    EXPECT_EQ(slurp(pc() + "road.hal"), "H1\r\nH2\r\n\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "road.hal"), "H1\r\nH2\r\n\r\n");
     EXPECT_TRUE(prompter_.messages.empty());
 }
 
@@ -284,7 +258,7 @@ TEST_F(InstrumentTest, LineClosedMidDownload)
     Downloader d(link_, prompter_, answers_, progress_);
     answers_.fileName = "kept.gsi";
     EXPECT_EQ(d.DownloadSelected(fix, pc()).outcome, TransferOutcome::NoAnswer);
-    EXPECT_EQ(slurp(pc() + "kept.gsi"), "OLD");
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "kept.gsi"), "OLD");
     EXPECT_FALSE(port_.IsOpen());
 }
 
@@ -312,7 +286,7 @@ TEST_F(InstrumentTest, StationCommandLine)
         << out;
 
     ASSERT_EQ(station({"download", "COM3", "job", "1", "fixpoints", pc() + "n.dat"}, out, err), 0) << err;
-    EXPECT_EQ(slurp(pc() + "n.dat").substr(0, 33), "STN1,,2150.000,4820.000,112.450\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "n.dat").substr(0, 33), "STN1,,2150.000,4820.000,112.450\r\n");
 
     std::ofstream(pc() + "up.gsi", std::ios::binary) << "110001+0000000A 81..10+00001000 \r\n";
     EXPECT_EQ(station({"upload", "COM3", pc() + "up.gsi", "--job", "2"}, out, err), 1);

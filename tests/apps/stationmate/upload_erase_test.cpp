@@ -18,35 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Dialogs : public TransferDialogs {
-public:
-    std::optional<UploadAnswer> job;
-    std::optional<std::string> newName;
-    bool ok = true;
-    std::vector<UploadQuestion> uploads;
-    std::vector<std::string> questions;
-
-    std::optional<std::string> AskDownloadFileName(const DownloadQuestion&) override { return std::nullopt; }
-    bool AskOkCancel(const std::string& text, const std::string& caption) override
-    {
-        questions.push_back(text + "|" + caption);
-        return ok;
-    }
-    std::optional<UploadAnswer> AskUploadJob(const UploadQuestion& q) override
-    {
-        uploads.push_back(q);
-        return job;
-    }
-    std::optional<std::string> AskNewName() override { return newName; }
-};
-
-class NoProgress : public ProgressView {
-public:
-    void Open(const std::string&, const std::string&, const std::string&) override {}
-    void Show(const std::string&, double, double) override {}
-    void Close() override {}
-};
-
 // Takes every line with "?"; answers the alignment openers and the code list.
 struct TakingScript {
     std::map<std::string, std::string> special;
@@ -104,8 +75,8 @@ protected:
     TakingScript script;
     ScriptedPort port;
     ScriptedPrompter prompter;
-    Dialogs dialogs;
-    NoProgress progress;
+    ScriptedDialogs dialogs;
+    RecordingProgress progress;
     CountingWait wait;
     InstrumentLink link{port, prompter};
     Catalogue catalogue{link, prompter, wait};
