@@ -25,20 +25,6 @@ namespace {
 
 const text::LocalDateTime kWhen{2026, 3, 7, 14, 5, 9};
 
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void spit(const fs::path& p, std::string_view bytes)
-{
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
-
 fs::path sample(std::string_view name) { return fs::path(HARWICK_SOURCE_DIR) / "samples" / name; }
 
 bool everyLineEndsCrLf(std::string_view s)
@@ -84,7 +70,7 @@ TEST_F(ConvertTest, EverySampleConvertsToEveryKind)
             fs::path out = dir_ / (std::string("out") + ext);
             ASSERT_EQ(convert(sample(input.name), out), cli::kExitOk) << stderr_.str();
             EXPECT_EQ(stderr_.str(), "");
-            std::string written = slurp(std::string(ext) == ".gsi16" || std::string(ext) == ".gsi8"
+            std::string written = harwick::testing::ReadFile(std::string(ext) == ".gsi16" || std::string(ext) == ".gsi8"
                                             ? dir_ / "out.gsi"
                                             : out);
             EXPECT_TRUE(everyLineEndsCrLf(written));
@@ -102,7 +88,7 @@ TEST_F(ConvertTest, GsiToGsiKeepsTheNumbersAndNamesTheFlavour)
     fs::path out = dir_ / "north.gsi16";
     ASSERT_EQ(convert(sample("job-north-gsi8.gsi"), out), cli::kExitOk);
     EXPECT_FALSE(fs::exists(out)) << "the pseudo-extension must become .gsi";
-    std::string written = slurp(dir_ / "north.gsi");
+    std::string written = harwick::testing::ReadFile(dir_ / "north.gsi");
     EXPECT_EQ(written.substr(0, 121),
               "*110001+000000000000STN1 71....+0000000000000000 81..10+0000000002150000 "
               "82..10+0000000004820000 83..10+0000000000112450 ");
@@ -113,7 +99,7 @@ TEST_F(ConvertTest, PlainGsiOutputKeepsTheInputFlavourAndPrecision)
 {
     fs::path out = dir_ / "copy.gsi";
     ASSERT_EQ(convert(sample("job-north-gsi16.gsi"), out), cli::kExitOk);
-    std::string written = slurp(out);
+    std::string written = harwick::testing::ReadFile(out);
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written[0], '*');
     // The sample is in tenths of a millimetre; the editor shows three decimals
@@ -126,27 +112,27 @@ TEST_F(ConvertTest, FeetIdxBecomesMetresInKard)
 {
     fs::path out = dir_ / "creek.dat";
     ASSERT_EQ(convert(sample("creek-feet.idx"), out), cli::kExitOk);
-    std::string written = slurp(out);
+    std::string written = harwick::testing::ReadFile(out);
     EXPECT_EQ(written.substr(0, written.find('\n') + 1), "STN1,,2150.000,4820.000,112.450\r\n");
 }
 
 TEST_F(ConvertTest, GivenPrecisionReformatsCellsAndUnit)
 {
     fs::path in = dir_ / "in.dat";
-    spit(in, "A1,,12.345,20.5,-1.5\r\n");
+    harwick::testing::WriteFile(in, "A1,,12.345,20.5,-1.5\r\n");
     ASSERT_EQ(convert(in, dir_ / "out.dat", pointlist::Precision::TenthMilli), cli::kExitOk);
-    EXPECT_EQ(slurp(dir_ / "out.dat"), "A1,,12.3450,20.5000,-1.5000\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(dir_ / "out.dat"), "A1,,12.3450,20.5000,-1.5000\r\n");
     ASSERT_EQ(convert(in, dir_ / "out.gsi8", pointlist::Precision::HundredthMilli), cli::kExitOk);
-    EXPECT_EQ(slurp(dir_ / "out.gsi"),
+    EXPECT_EQ(harwick::testing::ReadFile(dir_ / "out.gsi"),
               "110001+000000A1 71....+00000000 81..18+01234500 82..18+02050000 83..18-00150000 \r\n");
 }
 
 TEST_F(ConvertTest, IdxOutputIsStampedWithTheGivenTime)
 {
     fs::path in = dir_ / "in.dat";
-    spit(in, "P1,,100.000,200.000,10.000\n");
+    harwick::testing::WriteFile(in, "P1,,100.000,200.000,10.000\n");
     ASSERT_EQ(convert(in, dir_ / "out.idx"), cli::kExitOk);
-    std::string written = slurp(dir_ / "out.idx");
+    std::string written = harwick::testing::ReadFile(dir_ / "out.idx");
     EXPECT_NE(written.find("    CREATION_DATE  07-03-2026/14:05:09.0\r\n"), std::string::npos);
     EXPECT_NE(written.find("    1,  \"P1\",  \"\",    100.000,  200.000,  10.000,  FIX;\r\n"), std::string::npos);
 }
@@ -154,21 +140,21 @@ TEST_F(ConvertTest, IdxOutputIsStampedWithTheGivenTime)
 TEST_F(ConvertTest, ValuesTooLongForGsi8AreReported)
 {
     fs::path in = dir_ / "far.dat";
-    spit(in, "FAR,,123456.789,1.000,2.000\r\n");
+    harwick::testing::WriteFile(in, "FAR,,123456.789,1.000,2.000\r\n");
     ASSERT_EQ(convert(in, dir_ / "far.gsi8"), cli::kExitOk);
     EXPECT_NE(stderr_.str().find("warning: 1 coordinate value(s)"), std::string::npos) << stderr_.str();
-    EXPECT_NE(slurp(dir_ / "far.gsi").find("81..10+23456789 "), std::string::npos);
+    EXPECT_NE(harwick::testing::ReadFile(dir_ / "far.gsi").find("81..10+23456789 "), std::string::npos);
 }
 
 // Each failure: a non-zero exit, one line on stderr naming the problem, and
 // no output file (nor temporary) left behind.
 TEST_F(ConvertTest, BadInputsFailWithOneLineAndNoOutput)
 {
-    spit(dir_ / "empty.dat", "");
-    spit(dir_ / "heading-only.dat", "NAME,CODE,E,N,H,EXTRA\r\n");
-    spit(dir_ / "notes.txt", "P1,,1,2,3\r\n");
-    spit(dir_ / "codes-only.gsi", "410001+0000TREE \r\n\r\n");
-    spit(dir_ / "ok.dat", "P1,,1,2,3\r\n");
+    harwick::testing::WriteFile(dir_ / "empty.dat", "");
+    harwick::testing::WriteFile(dir_ / "heading-only.dat", "NAME,CODE,E,N,H,EXTRA\r\n");
+    harwick::testing::WriteFile(dir_ / "notes.txt", "P1,,1,2,3\r\n");
+    harwick::testing::WriteFile(dir_ / "codes-only.gsi", "410001+0000TREE \r\n\r\n");
+    harwick::testing::WriteFile(dir_ / "ok.dat", "P1,,1,2,3\r\n");
     fs::create_directory(dir_ / "folder.dat");
     struct Case {
         const char* input;
@@ -201,10 +187,10 @@ TEST_F(ConvertTest, BadInputsFailWithOneLineAndNoOutput)
 
 TEST_F(ConvertTest, FailedConversionLeavesAnExistingOutputAlone)
 {
-    spit(dir_ / "target.dat", "KEEP,,1,2,3\r\n");
-    spit(dir_ / "empty.gsi", "\r\n");
+    harwick::testing::WriteFile(dir_ / "target.dat", "KEEP,,1,2,3\r\n");
+    harwick::testing::WriteFile(dir_ / "empty.gsi", "\r\n");
     EXPECT_EQ(convert(dir_ / "empty.gsi", dir_ / "target.dat"), cli::kExitFailed);
-    EXPECT_EQ(slurp(dir_ / "target.dat"), "KEEP,,1,2,3\r\n");
+    EXPECT_EQ(harwick::testing::ReadFile(dir_ / "target.dat"), "KEEP,,1,2,3\r\n");
 }
 
 TEST_F(ConvertTest, CommandLineParsing)
@@ -249,7 +235,7 @@ TEST_F(ConvertTest, ProgramExitCodesAndStreams)
     EXPECT_EQ(run("convert " + sample("site-points.dat").string() + " " + (dir_ / "s.gsi16").string()), 0);
     EXPECT_TRUE(fs::exists(dir_ / "s.gsi"));
     EXPECT_EQ(run("convert " + (dir_ / "absent.dat").string() + " " + (dir_ / "x.dat").string()), 1);
-    EXPECT_NE(slurp(dir_ / "e.txt").find("cannot open"), std::string::npos);
+    EXPECT_NE(harwick::testing::ReadFile(dir_ / "e.txt").find("cannot open"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "x.dat"));
     EXPECT_EQ(run("convert"), 2);
 }
