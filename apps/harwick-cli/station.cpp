@@ -295,6 +295,10 @@ std::optional<Request> parse(const std::vector<std::string>& args, std::ostream&
             if (a == "--job") r.job = static_cast<int>(text::readNumber(*v));
             else if (a == "--name") r.name = *v;
             else r.timeout = std::chrono::milliseconds(static_cast<long>(text::readNumber(*v)));
+            if (r.timeout.count() <= 0 || (a == "--job" && r.job <= 0)) {
+                Session::usage(err, a + " takes a positive number, not '" + *v + "'");
+                return std::nullopt;
+            }
         } else {
             r.words.push_back(a);
         }

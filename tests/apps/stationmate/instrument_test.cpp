@@ -302,6 +302,9 @@ TEST_F(InstrumentTest, StationCommandLine)
     EXPECT_NE(err.find("COM9: no such port"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_EQ(station({"list", "COMX"}, out, err), 2);
+    EXPECT_EQ(station({"list", "COM3", "--timeout", "0"}, out, err), 2);
+    EXPECT_EQ(station({"upload", "COM3", pc() + "up.gsi", "--job", "-1"}, out, err), 2);
+    EXPECT_EQ(station({"download", "COM3", "job", "1", "everything", pc() + "x.gsi"}, out, err), 2);
 }
 
 TEST_F(InstrumentTest, StationReportsASilentInstrument)
