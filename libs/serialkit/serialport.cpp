@@ -225,7 +225,11 @@ int CSerialCom::Open(void* settings)
         Close();
         return 0;
     }
-    port_->fd.reset(fd);
+    {
+        // A pool worker may be about to write on the old descriptor.
+        std::unique_lock hold(port_->fdLock);
+        port_->fd.reset(fd);
+    }
     port_->wake.reset(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
     for (int s = 0; s < kSignalCount; ++s) port_->signals.reset(static_cast<Signal>(s));
     port_->connected = true;
