@@ -13,5 +13,5 @@ cmake --build --preset asan
 ctest --preset asan
 
 cmake --preset tsan
-cmake --build --preset tsan --target workcrew_test serialkit_test instrument_sim_line_test stationmate_instrument_test
+cmake --build --preset tsan --target workcrew_test serialkit_test instrument_sim_line_test stationmate_instrument_test stationmate_window_test
 ctest --preset tsan -L threads

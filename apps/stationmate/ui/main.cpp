@@ -1,0 +1,37 @@
+// stationmate: the instrument exchange program.
+#include "dialogs.h"
+#include "main_frame.h"
+#include "pc_volumes.h"
+#include "qt_serial_port.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    using namespace stationmate;
+    QApplication application(argc, argv);
+    QtSerialPort port;
+    // The dialogs centre on the screen: they are made before the window they
+    // would otherwise belong to.
+    QtPrompter prompter(nullptr);
+    QtTransferDialogs dialogs(nullptr);
+    QtProgressView progress(nullptr);
+    QtWaitIndicator wait(nullptr);
+    QtSettingsAsker settings(nullptr);
+    QtInfoShower info(nullptr);
+    QtDesktop desktop;
+    CStationmateApp state(port, Interactions{prompter, dialogs, progress, wait, settings, info, desktop}, CanOpenPort,
+                          ReadMountsTable(), HomeDirectory());
+    CMainFrame frame(state);
+    frame.resize(1000, 640);
+    frame.show();
+    // Closing the window ends the program at once, also while an exchange
+    // waits for the instrument (its files are written whole or not at all).
+    QObject::connect(&application, &QApplication::lastWindowClosed, [&state, &application] {
+        if (state.busy) std::_Exit(1);
+        application.exit(1);
+    });
+    return application.exec();
+}

@@ -1,0 +1,334 @@
+#include "main_frame.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace stationmate {
+
+namespace {
+
+constexpr const char* kTitle = "Harwick Station";
+constexpr const char* kBusyText = "An instrument operation is under way";
+constexpr int kDeviceWidth = 350;
+
+// The item path of a file: its full path without the closing "/".
+std::string filePath(const PcNode& node)
+{
+    std::string p = FullPath(node);
+    if (!p.empty()) p.pop_back();
+    return p;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CStationmateApp& app) : app_(app)
+{
+    setWindowTitle(kTitle);
+    splitter_ = new CMySplitter(this);
+    devices_ = new CStationmateView(splitter_);
+    drives_ = new CDriveView(splitter_);
+    splitter_->setSizes({kDeviceWidth, kDeviceWidth * 2});
+    setCentralWidget(splitter_);
+    buildMenus();
+    buildBars();
+    statusBar();
+    drops_.uploadOnto = [this](DeviceNode& target) { UploadOnto(target); };
+    drops_.downloadInto = [this](PcNode& target) {
+        if (DeviceNode* node = devices_->SelectedNode()) DownloadInto(*node, target);
+    };
+    devices_->SetDropHandlers(&drops_);
+    drives_->SetDropHandlers(&drops_);
+    connectViews();
+    showDevices();
+    showPc();
+}
+
+template <typename Fn>
+void CMainFrame::instrumentOperation(Fn fn)
+{
+    if (app_.busy) {
+        statusBar()->showMessage(kBusyText, 3000);
+        return;
+    }
+    app_.busy = true;
+    fn();
+    app_.busy = false;
+}
+
+bool CMainFrame::pcPaneActive() const { return lastActive_ == drives_; }
+
+void CMainFrame::showDevices()
+{
+    devices_->Sync(app_.devices);
+    portLabel_->setText(QString("COM%1").arg(app_.link.PortNumber()));
+}
+
+void CMainFrame::showPc() { drives_->Sync(app_.pc); }
+
+void CMainFrame::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    for (const char* inert : {"&View", "&Move", "&Delete", "&New Folder"}) file->addAction(inert)->setEnabled(false);
+    file->addAction("&Copy", this, [this] {
+        if (pcPaneActive()) UploadPcItem();
+    });
+    file->addAction("&Rename", this, [this] {
+        if (pcPaneActive() && drives_->currentItem()) drives_->editItem(drives_->currentItem());
+    });
+    file->addSeparator();
+    file->addAction("E&xit", this, &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    QAction* toolbar = view->addAction("&Toolbar");
+    QAction* pathbar = view->addAction("&Pathbar");
+    QAction* statusbar = view->addAction("&Statusbar");
+    for (QAction* a : {toolbar, pathbar, statusbar}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    connect(toolbar, &QAction::toggled, this, [this](bool on) { buttonBar_->setVisible(on); });
+    connect(pathbar, &QAction::toggled, this, [this](bool on) { pathBar_->setVisible(on); });
+    connect(statusbar, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->addAction("&Update Device/Files", this, [this] { pcPaneActive() ? UpdatePcTree() : UpdateDevices(); });
+    options->addAction("&File Info", this, [this] {
+        if (pcPaneActive()) ShowPcFileInfo();
+    });
+    options->addAction("&Port Setting", this, [this] { PortSetting(); });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("&Help Topics")->setEnabled(false);
+    help->addAction("About...", this, [this] { app_.ui.info.ShowAbout(); });
+}
+
+void CMainFrame::buildBars()
+{
+    buttonBar_ = addToolBar("Buttons");
+    buttonBar_->setObjectName("buttonBar");
+    auto button = [this](const char* name, QStyle::StandardPixmap icon, auto action) {
+        QAction* a = buttonBar_->addAction(style()->standardIcon(icon), name, this, action);
+        a->setObjectName(name);
+        return a;
+    };
+    button("button1000", QStyle::SP_DialogApplyButton, [] {});
+    button("button1001", QStyle::SP_FileDialogInfoView, [] {});
+    button("button1003", QStyle::SP_TrashIcon, [this] { DeleteDeviceNode(); });
+    button("button1004", QStyle::SP_BrowserReload, [this] { UpdateDevices(); });
+    button("button1005", QStyle::SP_FileDialogDetailedView, [] {});
+    buttonBar_->addSeparator();
+    buttonBar_->addWidget(new QLabel("Filter", buttonBar_));
+    filter_ = new QComboBox(buttonBar_);
+    filter_->setObjectName("filterList");
+    for (std::string_view entry : kFilterEntries) filter_->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
+    filter_->setCurrentIndex(kStartFilterEntry);
+    buttonBar_->addWidget(filter_);
+    connect(filter_, &QComboBox::activated, this, [this](int i) { ChooseFilter(i); });
+
+    addToolBarBreak();
+    pathBar_ = addToolBar("Path");
+    pathBar_->setObjectName("pathBar");
+    portLabel_ = new QLabel("COM1", pathBar_);
+    pathLabel_ = new QLabel(QString::fromStdString(app_.home + "/"), pathBar_);
+    portLabel_->setFixedWidth(kDeviceWidth);
+    pathBar_->addWidget(portLabel_);
+    pathBar_->addWidget(pathLabel_);
+    // The labels stay over their panes when the splitter moves.
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { portLabel_->setFixedWidth(splitter_->sizes().value(0)); });
+}
+
+void CMainFrame::connectViews()
+{
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == devices_ || now == drives_) lastActive_ = now;
+    });
+    connect(devices_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        DeviceNode* node = devices_->NodeOf(item);
+        devices_->setCurrentItem(item);
+        instrumentOperation([&] { app_.catalogue.OnExpanding(*node, false); });
+        QTimer::singleShot(0, this, [this] { showDevices(); });
+    });
+    connect(drives_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        app_.pc.Expand(*drives_->NodeOf(item));
+        QTimer::singleShot(0, this, [this] { showPc(); });
+    });
+    connect(drives_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+        app_.pc.Collapse(*drives_->NodeOf(item));
+        QTimer::singleShot(0, this, [this] { showPc(); });
+    });
+    connect(drives_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        lastActive_ = drives_;
+        if (PcNode* node = drives_->NodeOf(item)) pathLabel_->setText(QString::fromStdString(FullPath(*node)));
+    });
+    connect(devices_, &QTreeWidget::currentItemChanged, this, [this] { lastActive_ = devices_; });
+    connect(drives_, &QTreeWidget::itemDoubleClicked, this, [this] { OpenPcItem(); });
+    connect(drives_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
+        RenamePcItem(item->text(0).toStdString());
+    });
+    connect(devices_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction("&Copy", this, [this] { CopyDeviceNode(); });
+        menu.addAction("&Move", this, [this] { MoveDeviceNode(); });
+        menu.addAction("&Delete", this, [this] { DeleteDeviceNode(); });
+        for (const char* inert : {"&Rename...", "&Update...", "&New Folder"}) menu.addAction(inert);
+        menu.addAction("&Port Setting", this, [this] { PortSetting(); });
+        menu.exec(devices_->viewport()->mapToGlobal(at));
+    });
+    connect(drives_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        PcNode* node = drives_->SelectedNode();
+        QMenu menu(this);
+        menu.addAction("&Rename...", this, [this] {
+            if (drives_->currentItem()) drives_->editItem(drives_->currentItem());
+        })->setEnabled(node && CanRename(*node));
+        menu.addAction("&Copy", this, [this] { UploadPcItem(); });
+        menu.addAction("&Delete", this, [this] { DeletePcItem(); });
+        menu.addAction("&Update", this, [this] { UpdatePcTree(); });
+        menu.addAction("&New folder", this, [this] { NewPcFolder(); });
+        menu.addAction("&File Info", this, [this] { ShowPcFileInfo(); })->setEnabled(node && CanShowInfo(*node));
+        menu.addAction("&View", this, [this] { ViewPcItem(); })->setEnabled(node && CanShowInfo(*node));
+        menu.addAction("&Move");
+        menu.exec(drives_->viewport()->mapToGlobal(at));
+    });
+}
+
+// ---- Device commands ------------------------------------------------------------
+
+void CMainFrame::DownloadInto(DeviceNode& node, PcNode& target)
+{
+    const std::string folder = DownloadFolderFor(target);
+    instrumentOperation([&] { app_.downloader.DownloadSelected(node, folder); });
+    app_.pc.Update();
+    showPc();
+}
+
+void CMainFrame::CopyDeviceNode()
+{
+    DeviceNode* node = devices_->SelectedNode();
+    if (node == nullptr) return;
+    if (PcNode* target = drives_->SelectedNode()) {
+        DownloadInto(*node, *target);
+        return;
+    }
+    instrumentOperation([&] { app_.downloader.DownloadSelected(*node, app_.home + "/"); });
+}
+
+void CMainFrame::MoveDeviceNode()
+{
+    DeviceNode* node = devices_->SelectedNode();
+    if (node == nullptr) return;
+    // Where the old program moved to the system drive's root, the user's home.
+    instrumentOperation([&] { app_.downloader.DownloadSelected(*node, app_.home + "/"); });
+    app_.pc.Update();
+    showPc();
+    DeleteDeviceNode();
+}
+
+void CMainFrame::DeleteDeviceNode()
+{
+    DeviceNode* node = devices_->SelectedNode();
+    if (node == nullptr) return;
+    instrumentOperation([&] { app_.eraser.DeleteSelected(*node); });
+    showDevices();
+}
+
+void CMainFrame::UpdateDevices()
+{
+    DeviceNode* listed = app_.catalogue.ListedPortNode();
+    if (!app_.catalogue.Update()) return;
+    showDevices();
+    if (QTreeWidgetItem* item = devices_->ItemOf(listed)) item->setExpanded(false);
+}
+
+void CMainFrame::PortSetting()
+{
+    std::optional<SettingsChoices> choices = app_.ui.settings.AskSettings(MakeSettingsDialog(app_.probe.Names()));
+    if (!choices) return; // CANCEL leaves the settings in force
+    app_.link.SetPortSettings(PortSettingsFrom(*choices));
+    for (DeviceNode* port : PortNodesToExpand(app_.devices, choices->port)) {
+        if (QTreeWidgetItem* item = devices_->ItemOf(port)) item->setExpanded(true);
+    }
+}
+
+// ---- PC commands ----------------------------------------------------------------
+
+void CMainFrame::UploadOnto(DeviceNode& target)
+{
+    if (QTreeWidgetItem* item = devices_->ItemOf(&target)) devices_->setCurrentItem(item);
+    UploadPcItem();
+}
+
+void CMainFrame::UploadPcItem()
+{
+    PcNode* file = drives_->SelectedNode();
+    if (file == nullptr || !file->IsFile()) return;
+    instrumentOperation([&] { app_.uploader.Upload(filePath(*file), devices_->SelectedNode()); });
+    showDevices();
+}
+
+void CMainFrame::UpdatePcTree()
+{
+    app_.pc.Update();
+    showPc();
+}
+
+void CMainFrame::NewPcFolder()
+{
+    PcNode* selected = drives_->SelectedNode();
+    if (selected == nullptr) return;
+    PcNode* made = NewFolder(app_.pc, *selected, app_.ui.prompter);
+    showPc();
+    if (QTreeWidgetItem* item = drives_->ItemOf(made)) {
+        drives_->setCurrentItem(item);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        drives_->editItem(item);
+    }
+}
+
+void CMainFrame::RenamePcItem(const std::string& newName)
+{
+    PcNode* node = drives_->SelectedNode();
+    if (node == nullptr) return;
+    Rename(app_.pc, *node, newName, app_.ui.prompter);
+    QTimer::singleShot(0, this, [this] { showPc(); });
+}
+
+void CMainFrame::DeletePcItem()
+{
+    PcNode* node = drives_->SelectedNode();
+    if (node == nullptr) return;
+    DeleteItem(app_.pc, *node, app_.ui.dialogs);
+    showPc();
+}
+
+void CMainFrame::ShowPcFileInfo()
+{
+    PcNode* node = drives_->SelectedNode();
+    if (node == nullptr) return;
+    if (std::optional<FileInfo> info = GetFileInfo(app_.pc, *node)) app_.ui.info.ShowFileInfo(*info);
+}
+
+void CMainFrame::ViewPcItem()
+{
+    PcNode* node = drives_->SelectedNode();
+    if (node != nullptr && CanShowInfo(*node)) app_.ui.desktop.OpenInTextEditor(filePath(*node));
+}
+
+void CMainFrame::OpenPcItem()
+{
+    PcNode* node = drives_->SelectedNode();
+    if (node == nullptr || node->Image() == kImageOtherDrive || node->Image() == kImageFixedDisk || node->IsFolder()) return;
+    if (!app_.ui.desktop.Open(filePath(*node))) app_.ui.desktop.OpenInTextEditor(filePath(*node));
+}
+
+void CMainFrame::ChooseFilter(int entry)
+{
+    if (entry < 0 || entry >= static_cast<int>(kFilterEntries.size())) return;
+    app_.pc.SetFilter(FilterFromEntry(kFilterEntries[static_cast<std::size_t>(entry)]));
+    showPc();
+}
+
+} // namespace stationmate

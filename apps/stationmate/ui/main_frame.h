@@ -1,0 +1,75 @@
+// CMainFrame: the exchange program's two-pane window — the device tree at the
+// left, the PC tree at the right — with its menus, button bar, path bar and
+// status bar. It turns user input into calls on the engine and shows the
+// models again afterwards.
+#pragma once
+
+#include "station_app.h"
+#include "tree_views.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QSplitter>
+#include <QToolBar>
+
+namespace stationmate {
+
+class CMySplitter : public QSplitter {
+public:
+    explicit CMySplitter(QWidget* parent) : QSplitter(Qt::Horizontal, parent) {}
+};
+
+class CMainFrame : public QMainWindow {
+public:
+    explicit CMainFrame(CStationmateApp& app);
+
+    CStationmateView* DeviceView() const { return devices_; }
+    CDriveView* DriveView() const { return drives_; }
+    QComboBox* FilterList() const { return filter_; }
+    QLabel* PortLabel() const { return portLabel_; }
+    QLabel* PathLabel() const { return pathLabel_; }
+
+    // The commands, callable by menus, buttons, drops and tests alike.
+    void CopyDeviceNode();      // download into the PC selection
+    void MoveDeviceNode();      // download into the home folder, then erase
+    void DeleteDeviceNode();
+    void UpdateDevices();
+    void PortSetting();
+    void UploadPcItem();        // the PC pane's Copy
+    void UpdatePcTree();
+    void NewPcFolder();
+    void RenamePcItem(const std::string& newName);
+    void DeletePcItem();
+    void ShowPcFileInfo();
+    void ViewPcItem();
+    void OpenPcItem();          // double click
+    void ChooseFilter(int entry);
+    void DownloadInto(DeviceNode& node, PcNode& target);
+    void UploadOnto(DeviceNode& target);
+
+private:
+    void buildMenus();
+    void buildBars();
+    void connectViews();
+    void showDevices();
+    void showPc();
+    // Runs an instrument operation unless one is already waiting.
+    template <typename Fn>
+    void instrumentOperation(Fn fn);
+    bool pcPaneActive() const;
+
+    CStationmateApp& app_;
+    CMySplitter* splitter_ = nullptr;
+    CStationmateView* devices_ = nullptr;
+    CDriveView* drives_ = nullptr;
+    QToolBar* buttonBar_ = nullptr;
+    QToolBar* pathBar_ = nullptr;
+    QComboBox* filter_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QLabel* pathLabel_ = nullptr;
+    DropHandlers drops_;
+    QWidget* lastActive_ = nullptr;
+};
+
+} // namespace stationmate
