@@ -108,6 +108,17 @@ void CMainFrame::buildMenus()
 
 void CMainFrame::buildBars()
 {
+    // The standard buttons have nothing to act on in a program without
+    // documents; they are shown, as people expect them, but disabled.
+    QToolBar* standard = addToolBar("Standard");
+    standard->setObjectName("standardBar");
+    const std::pair<const char*, QStyle::StandardPixmap> kStandard[] = {
+        {"New", QStyle::SP_FileIcon},          {"Open", QStyle::SP_DialogOpenButton},
+        {"Save", QStyle::SP_DialogSaveButton}, {"Cut", QStyle::SP_DialogDiscardButton},
+        {"Copy", QStyle::SP_FileLinkIcon},     {"Paste", QStyle::SP_DialogApplyButton},
+        {"Print", QStyle::SP_DriveFDIcon},     {"About", QStyle::SP_MessageBoxInformation}};
+    for (const auto& [name, icon] : kStandard) standard->addAction(style()->standardIcon(icon), name)->setEnabled(false);
+
     buttonBar_ = addToolBar("Buttons");
     buttonBar_->setObjectName("buttonBar");
     auto button = [this](const char* name, QStyle::StandardPixmap icon, auto action) {

@@ -61,6 +61,8 @@ void addPcChildren(QTreeWidgetItem* item, const PcNode& node)
 {
     for (const auto& c : node.Children()) {
         QTreeWidgetItem* child = makeItem(c->Title(), c->Image(), c.get(), FullPath(*c));
+        // Renaming edits the title in place; top-level items cannot be renamed.
+        if (CanRename(*c)) child->setFlags(child->flags() | Qt::ItemIsEditable);
         item->addChild(child);
         addPcChildren(child, *c);
         if (c->IsExpanded()) child->setExpanded(true);

@@ -226,6 +226,14 @@ TEST_F(WindowTest, PcPaneFilterFoldersRenameAndInfo)
     EXPECT_EQ(prompter_.messages.back().rfind("Rename Failed", 0), 0u);
     EXPECT_EQ(harwick::testing::ReadFile(home_ / "notes.txt"), "hello");
 
+    // Editing a title in place renames the file; top-level items do not edit.
+    EXPECT_FALSE(homeItem()->flags() & Qt::ItemIsEditable);
+    frame_->DriveView()->setCurrentItem(pcItem("DATA.GSI"));
+    pcItem("DATA.GSI")->setText(0, "data2.gsi");
+    settle();
+    EXPECT_TRUE(fs::exists(home_ / "data2.gsi"));
+    EXPECT_NE(pcItem("data2.gsi"), nullptr);
+
     frame_->DriveView()->setCurrentItem(pcItem("notes.txt"));
     frame_->ShowPcFileInfo();
     ASSERT_EQ(info_.shown.size(), 1u);
