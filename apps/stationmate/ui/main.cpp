@@ -1,5 +1,5 @@
 // stationmate: the instrument exchange program.
-#include "dialogs.h"
+#include "qt_interactions.h"
 #include "main_frame.h"
 #include "pc_volumes.h"
 #include "qt_serial_port.h"
@@ -13,17 +13,8 @@ int main(int argc, char** argv)
     using namespace stationmate;
     QApplication application(argc, argv);
     QtSerialPort port;
-    // The dialogs centre on the screen: they are made before the window they
-    // would otherwise belong to.
-    QtPrompter prompter(nullptr);
-    QtTransferDialogs dialogs(nullptr);
-    QtProgressView progress(nullptr);
-    QtWaitIndicator wait(nullptr);
-    QtSettingsAsker settings(nullptr);
-    QtInfoShower info(nullptr);
-    QtDesktop desktop;
-    CStationmateApp state(port, Interactions{prompter, dialogs, progress, wait, settings, info, desktop}, CanOpenPort,
-                          ReadMountsTable(), HomeDirectory());
+    QtInteractionSet interactions;
+    CStationmateApp state(port, interactions.Get(), CanOpenPort, ReadMountsTable(), HomeDirectory());
     CMainFrame frame(state);
     frame.resize(1000, 640);
     frame.show();

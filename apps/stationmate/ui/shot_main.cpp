@@ -2,7 +2,7 @@
 // listed, saved as a picture for the README. It starts the simulated
 // instrument on a private port map, opens the real window, lists COM1 and
 // opens a job, and grabs the window.
-#include "dialogs.h"
+#include "qt_interactions.h"
 #include "instrument-sim/demo_instrument.h"
 #include "instrument-sim/instrument_sim.h"
 #include "main_frame.h"
@@ -38,15 +38,8 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QtSerialPort port;
-    QtPrompter prompter(nullptr);
-    QtTransferDialogs dialogs(nullptr);
-    QtProgressView progress(nullptr);
-    QtWaitIndicator wait(nullptr);
-    QtSettingsAsker settings(nullptr);
-    QtInfoShower info(nullptr);
-    QtDesktop desktop;
-    CStationmateApp state(port, Interactions{prompter, dialogs, progress, wait, settings, info, desktop}, CanOpenPort,
-                          ReadMountsTable(), HomeDirectory());
+    QtInteractionSet interactions;
+    CStationmateApp state(port, interactions.Get(), CanOpenPort, ReadMountsTable(), HomeDirectory());
     CMainFrame frame(state);
     frame.resize(1000, 620);
     frame.show();

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QStyle>
 
+#include <memory>
 #include <set>
 
 namespace stationmate {
@@ -83,28 +84,6 @@ QTreeWidgetItem* findItem(const QTreeWidget& view, const void* node)
     return nullptr;
 }
 
-void startDragFrom(QTreeWidget& view, const char* source)
-{
-    if (view.currentItem() == nullptr) return;
-    auto* mime = new QMimeData;
-    mime->setData(kDragMime, source);
-    QDrag drag(&view);
-    drag.setMimeData(mime); // the drag owns it
-    drag.setPixmap(view.currentItem()->icon(0).pixmap(16, 16));
-    drag.exec(Qt::CopyAction);
-}
-
-// Accepts a drag from the other pane over an item that takes it; otherwise
-// the cursor shows the refusal.
-template <typename Accept>
-void judge(QDragMoveEvent* e, QTreeWidget& view, const char* otherPane, Accept accepts)
-{
-    const bool fromOther = e->mimeData()->data(kDragMime) == otherPane;
-    QTreeWidgetItem* item = view.itemAt(e->position().toPoint());
-    if (fromOther && item != nullptr && accepts(item)) e->acceptProposedAction();
-    else e->ignore();
-}
-
 } // namespace
 
 bool AcceptsUpload(const DeviceNode& target)
@@ -114,15 +93,62 @@ bool AcceptsUpload(const DeviceNode& target)
 
 bool AcceptsDownload(const PcNode& target) { return IsDownloadTarget(target); }
 
-// ---- CStationmateView -------------------------------------------------------
+// ---- PaneView ---------------------------------------------------------------
 
-CStationmateView::CStationmateView(QWidget* parent) : QTreeWidget(parent)
+PaneView::PaneView(QWidget* parent, const char* name, const char* otherPane)
+    : QTreeWidget(parent), name_(name), other_(otherPane)
 {
     setHeaderHidden(true);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+QTreeWidgetItem* PaneView::ItemOfNode(const void* node) const { return node ? findItem(*this, node) : nullptr; }
+
+void PaneView::startDrag(Qt::DropActions)
+{
+    if (currentItem() == nullptr) return;
+    auto mime = std::make_unique<QMimeData>();
+    mime->setData(kDragMime, name_);
+    QDrag drag(this);
+    drag.setMimeData(mime.release()); // the drag owns it from here
+    drag.setPixmap(currentItem()->icon(0).pixmap(16, 16));
+    drag.exec(Qt::CopyAction);
+}
+
+void PaneView::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasFormat(kDragMime)) e->acceptProposedAction();
+}
+
+QTreeWidgetItem* PaneView::takerAt(const QDropEvent& e) const
+{
+    if (e.mimeData()->data(kDragMime) != other_) return nullptr; // a drag within one pane does nothing
+    QTreeWidgetItem* item = itemAt(e.position().toPoint());
+    return item != nullptr && Accepts(item) ? item : nullptr;
+}
+
+// Over an item that does not take the drag the cursor shows the refusal.
+void PaneView::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (takerAt(*e) != nullptr) e->acceptProposedAction();
+    else e->ignore();
+}
+
+void PaneView::dropEvent(QDropEvent* e)
+{
+    QTreeWidgetItem* item = takerAt(*e);
+    if (item == nullptr || drops_ == nullptr) return;
+    e->acceptProposedAction();
+    Dropped(item);
+}
+
+// ---- CStationmateView -------------------------------------------------------
+
+CStationmateView::CStationmateView(QWidget* parent) : PaneView(parent, kFromDevices, kFromPc)
+{
     setObjectName("deviceView");
 }
 
@@ -148,43 +174,18 @@ DeviceNode* CStationmateView::NodeOf(QTreeWidgetItem* item) const { return nodeO
 
 DeviceNode* CStationmateView::SelectedNode() const { return NodeOf(currentItem()); }
 
-QTreeWidgetItem* CStationmateView::ItemOf(const DeviceNode* node) const
-{
-    return node ? findItem(*this, node) : nullptr;
-}
+bool CStationmateView::Accepts(QTreeWidgetItem* item) const { return AcceptsUpload(*NodeOf(item)); }
 
-void CStationmateView::startDrag(Qt::DropActions) { startDragFrom(*this, kFromDevices); }
-
-void CStationmateView::dragEnterEvent(QDragEnterEvent* e)
+void CStationmateView::Dropped(QTreeWidgetItem* item)
 {
-    if (e->mimeData()->hasFormat(kDragMime)) e->acceptProposedAction();
-}
-
-void CStationmateView::dragMoveEvent(QDragMoveEvent* e)
-{
-    judge(e, *this, kFromPc, [this](QTreeWidgetItem* item) { return AcceptsUpload(*NodeOf(item)); });
-}
-
-void CStationmateView::dropEvent(QDropEvent* e)
-{
-    QTreeWidgetItem* item = itemAt(e->position().toPoint());
-    if (e->mimeData()->data(kDragMime) != kFromPc || item == nullptr || drops_ == nullptr) return;
-    DeviceNode* target = NodeOf(item);
-    if (!AcceptsUpload(*target)) return;
     setCurrentItem(item);
-    e->acceptProposedAction();
-    drops_->uploadOnto(*target);
+    drops_->uploadOnto(*NodeOf(item));
 }
 
 // ---- CDriveView -------------------------------------------------------------
 
-CDriveView::CDriveView(QWidget* parent) : QTreeWidget(parent)
+CDriveView::CDriveView(QWidget* parent) : PaneView(parent, kFromPc, kFromDevices)
 {
-    setHeaderHidden(true);
-    setDragEnabled(true);
-    setAcceptDrops(true);
-    setDropIndicatorShown(true);
-    setContextMenuPolicy(Qt::CustomContextMenu);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setObjectName("driveView");
 }
@@ -207,28 +208,8 @@ PcNode* CDriveView::NodeOf(QTreeWidgetItem* item) const { return nodeOf<PcNode>(
 
 PcNode* CDriveView::SelectedNode() const { return NodeOf(currentItem()); }
 
-QTreeWidgetItem* CDriveView::ItemOf(const PcNode* node) const { return node ? findItem(*this, node) : nullptr; }
+bool CDriveView::Accepts(QTreeWidgetItem* item) const { return AcceptsDownload(*NodeOf(item)); }
 
-void CDriveView::startDrag(Qt::DropActions) { startDragFrom(*this, kFromPc); }
-
-void CDriveView::dragEnterEvent(QDragEnterEvent* e)
-{
-    if (e->mimeData()->hasFormat(kDragMime)) e->acceptProposedAction();
-}
-
-void CDriveView::dragMoveEvent(QDragMoveEvent* e)
-{
-    judge(e, *this, kFromDevices, [this](QTreeWidgetItem* item) { return AcceptsDownload(*NodeOf(item)); });
-}
-
-void CDriveView::dropEvent(QDropEvent* e)
-{
-    QTreeWidgetItem* item = itemAt(e->position().toPoint());
-    if (e->mimeData()->data(kDragMime) != kFromDevices || item == nullptr || drops_ == nullptr) return;
-    PcNode* target = NodeOf(item);
-    if (!AcceptsDownload(*target)) return;
-    e->acceptProposedAction();
-    drops_->downloadInto(*target);
-}
+void CDriveView::Dropped(QTreeWidgetItem* item) { drops_->downloadInto(*NodeOf(item)); }
 
 } // namespace stationmate
