@@ -51,10 +51,8 @@ int VqSerialPro::ConnectSerial(void* settings)
     if (port_->receiver.joinable() && port_->receiver.get_id() == std::this_thread::get_id()) return 0;
     if (Open(settings) == 0) return 0;
     try {
-        port_->receiving = true;
         port_->receiver = std::thread(ReceiveMsgProc, this);
     } catch (const std::system_error&) {
-        port_->receiving = false;
         Close();
         return 0;
     }
@@ -122,6 +120,5 @@ unsigned long VqSerialPro::ReceiveMsgProc(void* connection)
         port.signals.reset(s);
         if (s == kClose) break;
     }
-    port.receiving = false;
     return kReceiveExitCode;
 }

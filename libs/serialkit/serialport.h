@@ -47,7 +47,6 @@ struct Port {
     Signals signals;
     std::thread watcher;
     std::thread receiver;
-    std::atomic<bool> receiving{false};
 
     int write(const char* data, int length);
     int read(char* buffer, int length);
