@@ -1,0 +1,192 @@
+#include "fifo_pipe.h"
+
+#include "fd/unique_fd.h"
+#include "usbif/usbif.h"
+
+#include "usbpipe.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <poll.h>
+#include <pthread.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace usbpipe {
+
+namespace {
+
+namespace fs = std::filesystem;
+using harwick::platform::UniqueFd;
+using Clock = std::chrono::steady_clock;
+
+bool isFifoIn(int dirFd, const char* name)
+{
+    struct stat info {};
+    return ::fstatat(dirFd, name, &info, 0) == 0 && S_ISFIFO(info.st_mode);
+}
+
+// The probe: the interface directory opens and both pipes are there.
+bool isUsable(const std::string& interfacePath)
+{
+    const UniqueFd dir(::open(interfacePath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return dir && isFifoIn(dir.get(), harwick::platform::kReadPipeName) &&
+           isFifoIn(dir.get(), harwick::platform::kWritePipeName);
+}
+
+std::vector<std::string> interfaceNames(const fs::path& root)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Whole milliseconds left until deadline, rounded up so that a wait never
+// turns into a busy loop of zero-length polls; 0 once it has passed.
+int millisecondsLeft(Clock::time_point deadline)
+{
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero()) return 0;
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+}
+
+// Polls fd for events until deadline. The events seen, or 0 when the wait
+// ended without any (or poll itself failed).
+short waitFor(int fd, short events, Clock::time_point deadline)
+{
+    for (;;) {
+        const int wait = millisecondsLeft(deadline);
+        if (wait == 0) return 0;
+        pollfd request {fd, events, 0};
+        const int ready = ::poll(&request, 1, wait);
+        if (ready > 0) return request.revents;
+        if (ready == 0 || errno != EINTR) return 0;
+    }
+}
+
+// Keeps SIGPIPE from ending the program while this thread writes to a FIFO
+// whose reader may go away: the signal is blocked for the thread only (the
+// process's disposition is the program's business), and one that the write
+// raised is taken off the pending set before the old mask comes back.
+class SigpipeBlock {
+public:
+    SigpipeBlock()
+    {
+        sigemptyset(&pipeOnly_);
+        sigaddset(&pipeOnly_, SIGPIPE);
+        sigset_t pending;
+        sigemptyset(&pending);
+        wasPending_ = ::sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
+        blocked_ = ::pthread_sigmask(SIG_BLOCK, &pipeOnly_, &previous_) == 0;
+    }
+    SigpipeBlock(const SigpipeBlock&) = delete;
+    SigpipeBlock& operator=(const SigpipeBlock&) = delete;
+    ~SigpipeBlock()
+    {
+        if (!blocked_) return;
+        if (raised_ && !wasPending_) {
+            const timespec noWait {};
+            while (::sigtimedwait(&pipeOnly_, nullptr, &noWait) < 0 && errno == EINTR) {
+            }
+        }
+        ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+
+    void noteRaised() { raised_ = true; }
+
+private:
+    sigset_t pipeOnly_ {};
+    sigset_t previous_ {};
+    bool wasPending_ = false;
+    bool blocked_ = false;
+    bool raised_ = false;
+};
+
+class FifoPipe final : public Pipe {
+public:
+    explicit FifoPipe(UniqueFd fd) : fd_(std::move(fd)) {}
+
+    bool readChunk(char* data, std::size_t n) override
+    {
+        const Clock::time_point deadline = Clock::now() + kReadWait;
+        std::size_t got = 0;
+        while (got < n) {
+            const short events = waitFor(fd_.get(), POLLIN, deadline);
+            if (events == 0) break;
+            if ((events & (POLLERR | POLLNVAL)) != 0) return false;
+            if ((events & POLLIN) != 0) {
+                const ssize_t count = ::read(fd_.get(), data + got, n - got);
+                if (count > 0) {
+                    got += static_cast<std::size_t>(count);
+                    continue;
+                }
+                if (count < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+                if (count < 0) return false;
+            }
+            // End of file: no writer. Poll would now return at once for ever,
+            // so the rest of the wait is slept out instead of spun.
+            std::this_thread::sleep_until(deadline);
+            break;
+        }
+        return got > 0;
+    }
+
+    bool writeChunk(const char* data, std::size_t n) override
+    {
+        SigpipeBlock sigpipe;
+        const Clock::time_point deadline = Clock::now() + kWriteWait;
+        std::size_t sent = 0;
+        while (sent < n) {
+            const ssize_t count = ::write(fd_.get(), data + sent, n - sent);
+            if (count > 0) {
+                sent += static_cast<std::size_t>(count);
+            } else if (count < 0 && errno == EAGAIN) {
+                // Whatever poll reports, the next write tells what it means.
+                if (waitFor(fd_.get(), POLLOUT, deadline) == 0) return false;
+            } else if (count < 0 && errno != EINTR) {
+                if (errno == EPIPE) sigpipe.noteRaised();
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    UniqueFd fd_;
+};
+
+} // namespace
+
+std::optional<PipePath> FindEmulatedInterface(Direction direction)
+{
+    const fs::path root = harwick::platform::EmulatedUsbDirectory();
+    for (const std::string& name : interfaceNames(root)) {
+        const std::string interfacePath = (root / name).string();
+        PipePath path;
+        if (path.assign(interfacePath, PipeName(direction)) && isUsable(interfacePath)) return path;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<Pipe> OpenFifoPipe(const PipePath& path, Direction direction)
+{
+    const int access = direction == Direction::kIn ? O_RDONLY : O_WRONLY;
+    UniqueFd fd(::open(path.c_str(), access | O_NONBLOCK | O_CLOEXEC));
+    if (!fd) return nullptr;
+    return std::make_unique<FifoPipe>(std::move(fd));
+}
+
+} // namespace usbpipe
