@@ -1,0 +1,73 @@
+// The cable program's own texts: messages, captions, prompts, file names and
+// settings keys. Each is written once, here, exactly as the program has
+// always shown or written it; several near-twins ("no data!" and "no data !")
+// are distinct texts on purpose.
+#pragma once
+
+#include <string_view>
+
+namespace cablemate {
+
+// ---- Start-up and document ----------------------------------------------------
+inline constexpr std::string_view kWindowTitle = "Harwick cablemate";
+inline constexpr std::string_view kLoadLibraryFailed = "Load Library Failed!";
+inline constexpr std::string_view kSaveFileFalse = "Save File False!";
+inline constexpr std::string_view kNoData = "no data!";
+inline constexpr std::string_view kNoDataSpaced = "no data !";
+inline constexpr std::string_view kInvarilData = "invaril data!";
+inline constexpr std::string_view kHelpFile = "QTRHelp.chm";
+// Our own: a library that loads but lacks an entry point is never called.
+inline constexpr std::string_view kUsbEntryMissing = "The USB library has no entry point ";
+
+// ---- Transfers ------------------------------------------------------------------
+inline constexpr std::string_view kPressStationFirst =
+    "Please press Enter on Total Station , then press Enter on computer!";
+inline constexpr std::string_view kPressComputerFirst =
+    "Please press Enter on computer , then press Enter on Total Station!";
+inline constexpr std::string_view kReceiveDataOkUsb = "Receive data ok!";
+inline constexpr std::string_view kReceiveDataOkCom = "receive data ok!";
+inline constexpr std::string_view kMemoryAllocateFailed = "Memory allocate failed!";
+inline constexpr std::string_view kMemoryAllocateFailedSpaced = "Memory allocate failed !";
+inline constexpr std::string_view kUsbConnectedFailed = "USB connected failed !";
+inline constexpr std::string_view kCommunicationCompletedLower = "communication completed!";
+inline constexpr std::string_view kCommunicationCompleted = "Communication completed!";
+inline constexpr std::string_view kCommunicationEnded = "通讯结束!";
+inline constexpr std::string_view kTimeout = "Timeout!";
+inline constexpr std::string_view kPortMissingOrBusy = "不存在该端口,或者COM端口被占用!";
+inline constexpr std::string_view kDeviceAckErrorCodes = "Device ACK error!";
+inline constexpr std::string_view kDeviceAckErrorCoords = "Device ACK Error!";
+
+// ---- Conversions ----------------------------------------------------------------
+inline constexpr std::string_view kInvalidFormat = "invalid format!";
+inline constexpr std::string_view kInvalidPcodeFormat = "Invalid Pcode Format!";
+inline constexpr std::string_view kFileFormatInvalid = "File format invalid!";
+inline constexpr std::string_view kTransformFailed = "Transform failed !";
+inline constexpr std::string_view kInvalidSurveyDataFormat = "Invalid  survey data format!";
+inline constexpr std::string_view kInvalidKard300Format = "Invalid KARD300 Format!";
+
+// ---- Settings -------------------------------------------------------------------
+inline constexpr std::string_view kSettingsFile = "./qtr_cfg.ini";
+inline constexpr std::string_view kComSection = "QTRCOMSETTING";
+inline constexpr std::string_view kUsbSection = "QTRUSBSETTING";
+inline constexpr std::string_view kKeyComPort = "COMPort";
+inline constexpr std::string_view kKeyBaudrate = "Baudrate";
+inline constexpr std::string_view kKeyCheckBit = "CheckBit";
+inline constexpr std::string_view kKeyDataBit = "DataBit";
+inline constexpr std::string_view kKeyProtocol = "Protol";
+inline constexpr std::string_view kKeyReceiveTimeOut = "ReceiveTimeOut";
+inline constexpr std::string_view kKeyRowDelay = "RowDelay";
+inline constexpr std::string_view kKeyStopBit = "StopBit";
+inline constexpr std::string_view kKeyUsbRowDelay = "USBRevRowDelay";
+inline constexpr std::string_view kKeyUsbTimeOut = "USBRevTimeOut";
+inline constexpr std::string_view kNoneValueSentinel = "!*&*none-value*&!*";
+inline constexpr std::string_view kTimeoutRange = "请输入1到999的整数!";
+inline constexpr std::string_view kRowDelayRange = "请输入正的整数!";
+inline constexpr std::string_view kComDialogTitle = "COM通讯参数设置";
+inline constexpr std::string_view kUsbDialogTitle = "USB Parameter";
+
+// ---- List dialogs and correction ----------------------------------------------
+inline constexpr std::string_view kNameEmpty = "点名为空!";
+inline constexpr std::string_view kCodeEmpty = "编码为空!";
+inline constexpr std::string_view kInvalidSourceData = "无效原始数据!";
+
+} // namespace cablemate
