@@ -1,0 +1,30 @@
+// The two USB transfers between the instrument and the editor, and the
+// progress refresher that runs beside every send. Each is the body of a
+// worker thread; none looks at what the bytes mean.
+#pragma once
+
+#include "settings.h"
+#include "transfer_state.h"
+#include "usb_binding.h"
+
+#include <cstddef>
+
+namespace cablemate {
+
+inline constexpr std::size_t kUsbPacket = 64;
+inline constexpr char kEndOfData = '\x1A';
+// Sent after the editor's text: EOT CR LF.
+inline constexpr std::string_view kSendTrailer = "\x04\r\n";
+
+// Receives packets into the transfer text until the end-of-data byte (1) or
+// until no packet came for the receive time-out (0, silently).
+int UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings);
+
+// Sends the editor's text one line per packet, then the trailer and the
+// closing packet. 1 after a complete send, 0 when a packet did not go out.
+int UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings);
+
+// Shows the transfer text once a period until the transfer-done flag is set.
+void ProgressRefresher(TransferContext& context);
+
+} // namespace cablemate

@@ -1,0 +1,211 @@
+// The USB transfers against a pipe the test plays: every packet on the wire,
+// the waits after line packets, the time-out counted from the last packet,
+// the failure paths and what the editor shows at the end.
+#include "usb_transfer.h"
+
+#include "messages.h"
+#include "transfer_fakes.h"
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <deque>
+#include <thread>
+#include <mutex>
+
+namespace cablemate {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using testing::RecordingEditor;
+using testing::RecordingMessages;
+
+// The instrument's end of the pipe; the entry points are plain functions, so
+// the test's pipe is one process-wide object guarded by a lock.
+struct FakeInstrument {
+    std::mutex mutex;
+    std::deque<std::string> toSend;           // packets for the PC's reads
+    std::vector<std::string> received;        // packets the PC wrote
+    std::vector<Clock::time_point> receivedAt;
+    int failWriteAt = -1;                     // index of the write that fails
+    // The instrument pauses this long between the packets it sends; reads
+    // meanwhile bring nothing.
+    std::chrono::milliseconds gap{0};
+    Clock::time_point nextPacket{};
+};
+FakeInstrument* instrument = nullptr;
+
+int FakeRead(char* buffer, int length) {
+    std::string packet;
+    {
+        std::lock_guard lock(instrument->mutex);
+        if (!instrument->toSend.empty() && Clock::now() >= instrument->nextPacket) {
+            packet = instrument->toSend.front();
+            instrument->toSend.pop_front();
+            instrument->nextPacket = Clock::now() + instrument->gap;
+        }
+    }
+    if (packet.empty()) {
+        // As the library does: a read with nothing to read waits a little.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return 0;
+    }
+    std::copy_n(packet.begin(), std::min<std::size_t>(packet.size(), static_cast<std::size_t>(length)), buffer);
+    return 1;
+}
+
+int FakeWrite(const char* buffer, int length) {
+    std::lock_guard lock(instrument->mutex);
+    if (static_cast<int>(instrument->received.size()) == instrument->failWriteAt) return 0;
+    instrument->received.emplace_back(buffer, static_cast<std::size_t>(length));
+    instrument->receivedAt.push_back(Clock::now());
+    return 1;
+}
+
+std::string Padded(std::string bytes) {
+    bytes.resize(kUsbPacket, '\0');
+    return bytes;
+}
+
+class UsbTransfer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        instrument = &fake;
+        context.editor = &editor;
+        context.messages = &messages;
+        context.timing = {20ms, 20ms};
+        settings.rowDelay = 1;
+        settings.receiveTimeOut = 300;
+    }
+    void TearDown() override { instrument = nullptr; }
+
+    FakeInstrument fake;
+    RecordingEditor editor{"P1,,1.000,2.000,3.000\r\nP2,,4.000,5.000,6.000\r\n"};
+    RecordingMessages messages;
+    TransferContext context;
+    UsbSettings settings;
+    UsbPipe pipe{&FakeRead, &FakeWrite};
+};
+
+TEST_F(UsbTransfer, UploadSendsOneLinePerPacketThenTrailerAndClosingPacket) {
+    settings.rowDelay = 60;
+    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+    ASSERT_EQ(fake.received.size(), 4u);
+    EXPECT_EQ(fake.received[0], Padded("P1,,1.000,2.000,3.000\r\n"));
+    EXPECT_EQ(fake.received[1], Padded("P2,,4.000,5.000,6.000\r\n"));
+    EXPECT_EQ(fake.received[2], Padded("\x04\r\n"));
+    EXPECT_EQ(fake.received[3], Padded("\x1A\r\n"));
+    // The row delay follows each of the first three packets.
+    for (std::size_t i = 1; i < 4; ++i) EXPECT_GE(fake.receivedAt[i] - fake.receivedAt[i - 1], 60ms) << i;
+    EXPECT_EQ(messages.Shown(), (std::vector<std::string>{std::string(kPressStationFirst),
+                                                          std::string(kCommunicationCompletedLower)}));
+    EXPECT_EQ(editor.Shown(), "P1,,1.000,2.000,3.000\r\nP2,,4.000,5.000,6.000\r\n\x04\r\n");
+    EXPECT_EQ(editor.BusyChanges(), (std::vector<bool>{true, false}));
+    EXPECT_TRUE(context.done);
+}
+
+TEST_F(UsbTransfer, UploadCutsALongLineWithoutWaitingInside) {
+    settings.rowDelay = 300;
+    const std::string line(100, 'x');
+    RecordingEditor longLine(line + "\r\n");
+    context.editor = &longLine;
+    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+    ASSERT_EQ(fake.received.size(), 4u);
+    EXPECT_EQ(fake.received[0], line.substr(0, 64));
+    EXPECT_EQ(fake.received[1], Padded(line.substr(64) + "\r\n"));
+    EXPECT_LT(fake.receivedAt[1] - fake.receivedAt[0], 300ms);
+    EXPECT_GE(fake.receivedAt[2] - fake.receivedAt[1], 300ms);
+}
+
+TEST_F(UsbTransfer, UploadOfAnUnterminatedOrEmptyText) {
+    RecordingEditor unterminated("P1");
+    context.editor = &unterminated;
+    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+    ASSERT_EQ(fake.received.size(), 2u);
+    EXPECT_EQ(fake.received[0], Padded("P1\x04\r\n"));
+    EXPECT_EQ(fake.received[1], Padded("\x1A" "1\x04\r\n"));
+
+    fake.received.clear();
+    RecordingEditor empty;
+    context.editor = &empty;
+    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+    ASSERT_EQ(fake.received.size(), 2u);
+    EXPECT_EQ(fake.received[0], Padded("\x04\r\n"));
+    EXPECT_EQ(fake.received[1], Padded("\x1A\r\n"));
+}
+
+TEST_F(UsbTransfer, FailedWriteRestoresTheEditorsText) {
+    fake.failWriteAt = 1;
+    const std::string before = editor.Text();
+    EXPECT_EQ(UsbUpload(context, pipe, settings), 0);
+    EXPECT_EQ(fake.received.size(), 1u);
+    EXPECT_EQ(messages.Shown().back(), kUsbConnectedFailed);
+    EXPECT_EQ(editor.Shown(), before);
+    EXPECT_EQ(context.text.Snapshot(), before);
+    EXPECT_FALSE(editor.Busy());
+    EXPECT_TRUE(context.done);
+}
+
+TEST_F(UsbTransfer, DownloadKeepsEverythingUpToAndWithTheEndByte) {
+    fake.toSend = {Padded("A\r\n"), Padded("B\r\n\x1A" "after")};
+    EXPECT_EQ(UsbDownload(context, pipe, settings), 1);
+    EXPECT_EQ(editor.Shown(), "A\r\nB\r\n\x1A" "after");
+    EXPECT_EQ(context.text.Snapshot(), "A\r\nB\r\n\x1A" "after");
+    EXPECT_EQ(messages.Shown().back(), kReceiveDataOkUsb);
+    EXPECT_FALSE(editor.Busy());
+    EXPECT_TRUE(context.done);
+}
+
+TEST_F(UsbTransfer, DownloadTimeOutCountsFromTheLastPacket) {
+    // A pause shorter than the time-out does not end the download, however
+    // long the whole transfer takes.
+    settings.receiveTimeOut = 300;
+    fake.toSend = {Padded("A\r\n"), Padded("B\r\n"), Padded("C\r\n"), Padded("D\r\n\x1A")};
+    fake.gap = 150ms;
+    EXPECT_EQ(UsbDownload(context, pipe, settings), 1);
+    EXPECT_EQ(context.text.Snapshot(), "A\r\nB\r\nC\r\nD\r\n\x1A");
+}
+
+TEST_F(UsbTransfer, DownloadWithoutDataEndsSilentlyAndEditorWritable) {
+    RecordingEditor empty;
+    context.editor = &empty;
+    EXPECT_EQ(UsbDownload(context, pipe, settings), 0);
+    EXPECT_EQ(messages.Shown(), std::vector<std::string>{std::string(kPressStationFirst)});
+    EXPECT_EQ(empty.Shown(), "");
+    EXPECT_FALSE(empty.Busy());
+}
+
+TEST_F(UsbTransfer, DownloadTimeOutKeepsReceivedTextAndShowsUpToTheLastLine) {
+    fake.toSend = {Padded("A\r\n"), Padded("B")};
+    EXPECT_EQ(UsbDownload(context, pipe, settings), 0);
+    EXPECT_EQ(context.text.Snapshot(), "A\r\nB");
+    EXPECT_EQ(editor.Shown(), "A\r\n");
+    EXPECT_FALSE(editor.Busy());
+}
+
+TEST_F(UsbTransfer, MissingEntryPointIsNeverCalled) {
+    UsbPipe none;
+    EXPECT_EQ(UsbDownload(context, none, settings), 0);
+    EXPECT_EQ(UsbUpload(context, none, settings), 0);
+    const auto shown = messages.Shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], std::string(kUsbEntryMissing) + std::string(kReadDataEntry));
+    EXPECT_EQ(shown[1], std::string(kUsbEntryMissing) + std::string(kWriteDataEntry));
+    EXPECT_FALSE(editor.Busy());
+    EXPECT_TRUE(context.done);
+}
+
+TEST_F(UsbTransfer, RefresherShowsTheTextUntilTheSendEnds) {
+    context.done = false;
+    context.text.Set("sent so far");
+    std::thread refresher([this] { ProgressRefresher(context); });
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return editor.Shown() == "sent so far"; }));
+    context.done = true;
+    refresher.join();
+    EXPECT_TRUE(context.done);
+}
+
+} // namespace
+} // namespace cablemate
