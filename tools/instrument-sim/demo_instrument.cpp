@@ -1,7 +1,11 @@
 #include "instrument-sim/demo_instrument.h"
 
+#include "instrument-sim/cable_blocks.h"
+
 #include "gsi/gsi.h"
 #include "idex/idex.h"
+#include "kard/kard.h"
+#include "text/text.h"
 
 #include <array>
 #include <cmath>
@@ -43,22 +47,43 @@ std::string withoutLineEnd(std::string block)
     return block;
 }
 
-// A control traverse and detail points spread along a street, GSI-16 in
-// millimetres.
+// A control traverse and detail points spread along a street.
+struct DemoPoint {
+    std::string name;
+    std::string code;
+    double east = 0, north = 0, height = 0;
+};
+
+std::vector<DemoPoint> streetPoints(std::size_t count, double east, double north, int firstName)
+{
+    std::vector<DemoPoint> points;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double step = static_cast<double>(i);
+        points.push_back({i == 0 ? "STN1" : i == 1 ? "BM7" : std::to_string(firstName + static_cast<int>(i)),
+                          kCodes[i % kCodes.size()], east + 6.25 * step + 0.731 * std::sin(step),
+                          north + 3.9 * step - 1.2 * std::cos(step), 112.45 - 0.037 * step});
+    }
+    return points;
+}
+
+// The points as GSI-16 blocks in millimetres.
 std::vector<std::string> fixpoints(std::size_t count, double east, double north, int firstName)
 {
     std::vector<std::string> blocks;
-    for (std::size_t i = 0; i < count; ++i) {
-        const double step = static_cast<double>(i);
-        const std::string name = i == 0 ? "STN1" : i == 1 ? "BM7" : std::to_string(firstName + static_cast<int>(i));
+    std::size_t row = 0;
+    for (const DemoPoint& p : streetPoints(count, east, north, firstName)) {
         std::string block;
-        gsi::appendEditorBlock(block, gsi::Flavour::Gsi16, i + 1, name, kCodes[i % kCodes.size()],
-                               east + 6.25 * step + 0.731 * std::sin(step), north + 3.9 * step - 1.2 * std::cos(step),
-                               112.45 - 0.037 * step, gsi::kMillimetre);
+        gsi::appendEditorBlock(block, gsi::Flavour::Gsi16, ++row, p.name, p.code, p.east, p.north, p.height,
+                               gsi::kMillimetre);
         blocks.push_back(withoutLineEnd(std::move(block)));
     }
     return blocks;
 }
+
+// Job 1's fixpoints: what the cable side sends.
+constexpr std::size_t kCablePoints = 36;
+constexpr double kCableEast = 21500.0, kCableNorth = 48200.0;
+constexpr int kCableFirstName = 100;
 
 // A station set-up followed by angle and distance observations, GSI-8.
 std::vector<std::string> measurements(std::size_t count)
@@ -109,10 +134,32 @@ bool SeedDemoInstrument(InstrumentStore& store)
 {
     return store.SetSerial(kDemoSerial) && store.SetFormats({"GSI16_Coords"}) &&
            store.PutCodeList(1, "ROADS", codeListLines()) &&
-           store.PutJob(1, "NORTHFIELD", fixpoints(36, 21500.0, 48200.0, 100), measurements(24)) &&
+           store.PutJob(1, "NORTHFIELD", fixpoints(kCablePoints, kCableEast, kCableNorth, kCableFirstName),
+                        measurements(24)) &&
            store.PutJob(2, "BRIDGE", fixpoints(12, 22480.0, 47910.0, 500), {}) && store.PutJob(3, "", {}, {}) &&
            store.PutAlignment(AlignmentKind::Hal, 1, "ROAD1", lines(kHalLines)) &&
            store.PutAlignment(AlignmentKind::Val, 1, "ROAD1", lines(kValLines));
 }
+
+std::string DemoCableText()
+{
+    std::string text;
+    for (const std::string& block : fixpoints(kCablePoints, kCableEast, kCableNorth, kCableFirstName)) {
+        text.append(block);
+        text.append(text::kCrLf);
+    }
+    return text;
+}
+
+std::string DemoCableKard()
+{
+    std::string text;
+    for (const DemoPoint& p : streetPoints(kCablePoints, kCableEast, kCableNorth, kCableFirstName)) {
+        kard::appendCableLine(text, p.name, p.code, p.east, p.north, p.height);
+    }
+    return text;
+}
+
+std::string DemoCableBlocks() { return FrameKardCoordinates(DemoCableKard()).value_or(std::string()); }
 
 } // namespace harwick::sim

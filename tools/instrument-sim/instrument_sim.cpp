@@ -4,6 +4,7 @@
 #include "instrument-sim/instrument_store.h"
 #include "instrument-sim/line_writer.h"
 #include "instrument-sim/port_entry.h"
+#include "instrument-sim/raw_pty.h"
 #include "fd/unique_fd.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@
 #include <mutex>
 #include <poll.h>
 #include <sys/eventfd.h>
-#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -37,45 +37,7 @@ constexpr std::chrono::milliseconds kFarEndRetry{10};
 constexpr std::size_t kReadChunk = 4096;
 constexpr std::string_view kCrLf = "\r\n";
 
-struct Pty {
-    UniqueFd master;
-    std::string device;
-};
-
 std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
-
-// A raw line, so that a program that opens the port without setting it up
-// still gets every byte unchanged.
-bool makeRaw(const std::string& device, std::string& error)
-{
-    const UniqueFd slave(::open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
-    termios t{};
-    if (!slave.valid() || ::tcgetattr(slave.get(), &t) != 0) {
-        error = systemError("cannot open " + device);
-        return false;
-    }
-    ::cfmakeraw(&t);
-    if (::tcsetattr(slave.get(), TCSANOW, &t) != 0) {
-        error = systemError("cannot set up " + device);
-        return false;
-    }
-    return true;
-}
-
-std::optional<Pty> openPty(std::string& error)
-{
-    UniqueFd master(::posix_openpt(O_RDWR | O_NOCTTY));
-    std::array<char, 128> name{};
-    if (!master.valid() || ::grantpt(master.get()) != 0 || ::unlockpt(master.get()) != 0 ||
-        ::ptsname_r(master.get(), name.data(), name.size()) != 0 ||
-        ::fcntl(master.get(), F_SETFD, FD_CLOEXEC) != 0 ||
-        ::fcntl(master.get(), F_SETFL, ::fcntl(master.get(), F_GETFL) | O_NONBLOCK) != 0) {
-        error = systemError("cannot open a pseudo-terminal");
-        return std::nullopt;
-    }
-    if (!makeRaw(name.data(), error)) return std::nullopt;
-    return Pty{std::move(master), name.data()};
-}
 
 } // namespace
 
@@ -191,7 +153,7 @@ void InstrumentSim::Impl::HangUp()
     pending.clear();
     farEndGone = true;
     std::string error;
-    std::optional<Pty> pty = openPty(error);
+    std::optional<RawPty> pty = OpenRawPty(error);
     if (!pty || !entry || !entry->Repoint(pty->device, error)) return;  // off the line until stopped
     master = std::move(pty->master);
     const std::lock_guard lock(mutex);
@@ -220,7 +182,7 @@ bool InstrumentSim::Start(std::string& error)
         error = systemError("cannot make the stop event");
         return false;
     }
-    std::optional<Pty> pty = openPty(error);
+    std::optional<RawPty> pty = OpenRawPty(error);
     if (!pty) return false;
     s.entry = PortEntry::Register(s.options.portName, pty->device, error);
     if (!s.entry) return false;

@@ -14,6 +14,7 @@ Plays a total station on a pseudo-terminal registered as a COM port in
 $XDG_CONFIG_HOME/harwick/ports/ (made when missing, removed again at exit
 when it was made here and is empty). Prints "instrument-sim: COMn -> DEVICE",
 then serves until interrupted (Ctrl-C or SIGTERM) and unregisters the port.
+With --usb or --cable it also plays the instrument's cable side (below).
 
 Options:
   --state DIR          the instrument's memory (layout below); made if missing
@@ -51,7 +52,43 @@ State directory (text files with CR LF line ends; LF is read too):
   jobs/<n>/measurements.gsi    its measurement data, one GSI block per line
   hal/<n>/name.txt, lines.txt  horizontal alignment n
   val/<n>/name.txt, lines.txt  vertical alignment n
+  cable/usb-uploads/<n>        the n-th upload taken over USB, as received
+                               (the text before its EOT)
+  cable/serial-uploads/<n>     the n-th upload taken over the serial cable (a
+                               block stream with its end block, or the text
+                               before the EOT of a line upload)
 Uploads and erases change these files while the instrument runs.
+
+Cable side, as the cable transfer program meets the instrument:
+  --usb [NAME]         also serve the emulated USB interface NAME (default
+                       sim0) under $XDG_RUNTIME_DIR/harwick/usb/ (without
+                       that variable /tmp/harwick-<uid>/usb/); removed at exit
+  --cable COMn         also serve a serial line in streaming mode as COMn
+  --cable-protocol P   none (default): Enter streams the text, then EOT;
+                       acknak: the PC's ENQ starts the send, block by block,
+                       each block waiting for the PC's ACK, then EOT; blocks
+                       the PC sends are answered with ACK CR LF
+  --cable-send FILE    the bytes sent; for acknak a file that does not begin
+                       with STX (0x02) is read as KARD lines (name,code,
+                       easting,northing,elevation) and sent as the
+                       instrument's coordinate block stream
+  Pressing Enter on this program's input presses Enter on the instrument:
+  the USB interface and a "none" line start sending. A line is printed when
+  a send starts and when an upload has come in. With --demo and without
+  --cable-send, the instrument sends a GSI-16 job over USB and "none", and
+  that job's points as a coordinate block stream over "acknak".
+
+Cable misbehaviour (USB and serial alike, where it applies):
+  --cable-silent         never send, never answer, take no upload
+  --cable-pause-after N  pause once after N packets (USB) or pieces (serial)
+                         of a send
+  --cable-pause MS       how long that pause is
+  --cable-nak-after N    answer block N + 1 of an upload with NAK CR LF
+  --cable-wrong-ack TEXT answer every block with TEXT instead of ACK CR LF
+  --cable-close-after N  drop the line after N packets (USB) or pieces sent
+                         or blocks received (serial)
+  --cable-after-eot TEXT send TEXT right behind a serial send's EOT
+  TEXT takes the same escapes as above.
 
 Replies: "a", "c" -> "?"; CONF/182 -> 0182/0031; CONF/136 -> 0136/0000;
 CONF/137 -> 0137/0001; GET//WI13 -> 13....+ and the serial number in 8
@@ -133,12 +170,110 @@ constexpr std::array<ValueOption, 10> kValueOptions{{
      }},
 }};
 
-const ValueOption* findValueOption(std::string_view name)
+constexpr std::string_view kCablePrefix = "--cable-";
+
+bool setLimit(std::optional<std::size_t>& target, const std::string& v)
 {
-    for (const ValueOption& option : kValueOptions) {
+    const std::optional<int> n = wholeNumber(v);
+    if (!n || *n == 0) return false;
+    target = static_cast<std::size_t>(*n);
+    return true;
+}
+
+bool setBytes(std::string& target, const std::string& v, bool mayBeEmpty)
+{
+    const auto bytes = Unescape(v);
+    target = bytes.value_or("");
+    return bytes.has_value() && (mayBeEmpty || !target.empty());
+}
+
+constexpr std::array<ValueOption, 9> kCableOptions{{
+    {"--cable", [](ProgramOptions& o, const std::string& v) { o.cablePort = v; return !v.empty(); }},
+    {"--cable-protocol",
+     [](ProgramOptions& o, const std::string& v) {
+         o.cableProtocol = v == kProtocolAckNak ? CableProtocol::AckNak : CableProtocol::None;
+         return v == kProtocolNone || v == kProtocolAckNak;
+     }},
+    {"--cable-send", [](ProgramOptions& o, const std::string& v) { o.cableSend = v; return !v.empty(); }},
+    {"--cable-pause-after",
+     [](ProgramOptions& o, const std::string& v) { return setLimit(o.cableMisbehave.pauseAfterPacket, v); }},
+    {"--cable-pause",
+     [](ProgramOptions& o, const std::string& v) {
+         const auto n = wholeNumber(v);
+         o.cableMisbehave.pause = std::chrono::milliseconds(n.value_or(0));
+         return n.has_value();
+     }},
+    {"--cable-nak-after",
+     [](ProgramOptions& o, const std::string& v) {
+         const auto n = wholeNumber(v);
+         if (n) o.cableMisbehave.nakAfterBlocks = static_cast<std::size_t>(*n);
+         return n.has_value();
+     }},
+    {"--cable-wrong-ack",
+     [](ProgramOptions& o, const std::string& v) { return setBytes(o.cableMisbehave.wrongAck, v, false); }},
+    {"--cable-close-after",
+     [](ProgramOptions& o, const std::string& v) { return setLimit(o.cableMisbehave.closeAfterPackets, v); }},
+    {"--cable-after-eot",
+     [](ProgramOptions& o, const std::string& v) { return setBytes(o.cableMisbehave.bytesAfterEot, v, true); }},
+}};
+
+template <std::size_t N>
+const ValueOption* findIn(const std::array<ValueOption, N>& options, std::string_view name)
+{
+    for (const ValueOption& option : options) {
         if (option.name == name) return &option;
     }
     return nullptr;
+}
+
+const ValueOption* findValueOption(std::string_view name)
+{
+    const ValueOption* option = findIn(kValueOptions, name);
+    return option ? option : findIn(kCableOptions, name);
+}
+
+std::string badValue(const std::string& name, const std::string& value)
+{
+    return "bad value for " + name + ": '" + value + "'";
+}
+
+// Options without a value; false when name is none of them.
+bool applyFlag(ProgramOptions& options, std::string_view name)
+{
+    if (name == "--demo") {
+        options.demo = true;
+    } else if (name == "--end-on-last-line") {
+        options.sim.misbehave.endMarkerOnLastLine = true;
+    } else if (name == "--cable-silent") {
+        options.cableMisbehave.silent = true;
+    } else if (name == "--help" || name == "-h") {
+        options.help = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// --usb takes a name when one follows that is not an option.
+std::size_t applyUsb(ProgramOptions& options, const std::vector<std::string>& args, std::size_t i)
+{
+    const bool named = i + 1 < args.size() && !args[i + 1].empty() && !args[i + 1].starts_with("-");
+    options.usbInterface = named ? args[i + 1] : UsbOptions{}.interfaceName;
+    return named ? i + 1 : i;
+}
+
+std::optional<ProgramOptions> checked(ProgramOptions options, bool cableOptions, std::string& error)
+{
+    if (options.help) return options;
+    if (!options.demo && options.sim.stateDir.empty()) {
+        error = "--state DIR is required (or --demo)";
+        return std::nullopt;
+    }
+    if (cableOptions && !options.usbInterface && !options.cablePort) {
+        error = "the --cable-... options need --usb or --cable";
+        return std::nullopt;
+    }
+    return options;
 }
 
 } // namespace
@@ -174,6 +309,7 @@ std::optional<std::string> Unescape(std::string_view text)
 std::optional<ProgramOptions> ParseArguments(const std::vector<std::string>& args, std::string& error)
 {
     ProgramOptions options;
+    bool cableOptions = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> value;
@@ -181,12 +317,17 @@ std::optional<ProgramOptions> ParseArguments(const std::vector<std::string>& arg
             value = name.substr(eq + 1);
             name.resize(eq);
         }
-        if (!value && (name == "--demo" || name == "--help" || name == "-h" || name == "--end-on-last-line")) {
-            if (name == "--demo") options.demo = true;
-            else if (name == "--end-on-last-line") options.sim.misbehave.endMarkerOnLastLine = true;
-            else options.help = true;
+        cableOptions = cableOptions || name.starts_with(kCablePrefix);
+        if (name == "--usb") {
+            if (value && value->empty()) {
+                error = badValue(name, *value);
+                return std::nullopt;
+            }
+            if (value) options.usbInterface = *value;
+            else i = applyUsb(options, args, i);
             continue;
         }
+        if (!value && applyFlag(options, name)) continue;
         const ValueOption* option = findValueOption(name);
         if (!option) {
             error = "unknown option '" + name + "'";
@@ -198,15 +339,11 @@ std::optional<ProgramOptions> ParseArguments(const std::vector<std::string>& arg
         }
         const std::string v = value ? *value : args[++i];
         if (!option->apply(options, v)) {
-            error = "bad value for " + name + ": '" + v + "'";
+            error = badValue(name, v);
             return std::nullopt;
         }
     }
-    if (!options.help && !options.demo && options.sim.stateDir.empty()) {
-        error = "--state DIR is required (or --demo)";
-        return std::nullopt;
-    }
-    return options;
+    return checked(std::move(options), cableOptions, error);
 }
 
 std::string HelpText() { return kHelp; }
