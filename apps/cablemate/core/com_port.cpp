@@ -1,6 +1,6 @@
 #include "com_port.h"
 
-#include "messages.h"
+#include "cable_messages.h"
 
 #include "comports/comports.h"
 
@@ -39,7 +39,7 @@ ComPort::ComPort() = default;
 
 ComPort::~ComPort() { Close(); }
 
-bool ComPort::Open(const ComSettings& settings, Messages& messages) {
+bool ComPort::OpenComPort(const ComSettings& settings, Messages& messages) {
     Close();
     const auto device = harwick::platform::DevicePathForPort(settings.portName);
     if (device) {

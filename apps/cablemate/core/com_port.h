@@ -33,9 +33,9 @@ public:
     ComPort(const ComPort&) = delete;
     ComPort& operator=(const ComPort&) = delete;
 
-    // OpenComPort: the configured port with its line settings; false after
+    // The configured port with its line settings; false after
     // showing the failure message.
-    bool Open(const ComSettings& settings, Messages& messages);
+    bool OpenComPort(const ComSettings& settings, Messages& messages);
     bool IsOpen() const;
     // The line has gone (unplugged, closed at the far end) or the port is shut.
     bool LineFailed() const;

@@ -2,7 +2,7 @@
 
 #include "block_stream.h"
 #include "com_port.h"
-#include "messages.h"
+#include "cable_messages.h"
 #include "refresh.h"
 #include "usb_transfer.h"
 
@@ -52,11 +52,25 @@ std::optional<std::string> BuildStream(std::string_view text, BlockKind kind) {
     return std::string(kCoordinateUploadHeader) + *blocks;
 }
 
+// Opens the port and puts the editor into its sending state; false when the
+// port did not open (the editor untouched).
+bool BeginSend(TransferContext& context, ComPort& port, const ComSettings& settings) {
+    if (!port.OpenComPort(settings, *context.messages)) {
+        context.done = true;
+        return false;
+    }
+    port.ClearError();
+    context.messages->ShowMessage(kPressStationFirst);
+    context.editor->SetBusy(true);
+    context.text.Set({});
+    return true;
+}
+
 } // namespace
 
 int ComDownload(TransferContext& context, const ComSettings& settings, DownloadPrompt prompt) {
     ComPort port;
-    if (!port.Open(settings, *context.messages)) return 0;
+    if (!port.OpenComPort(settings, *context.messages)) return 0;
     port.ClearError();
     context.messages->ShowMessage(DownloadPromptText(settings, prompt));
     context.editor->SetBusy(true);
@@ -112,14 +126,7 @@ int ComLineUpload(TransferContext& context, const ComSettings& settings) {
     const std::string original = context.editor->Text();
     context.text.Set(original);
     ComPort port;
-    if (!port.Open(settings, *context.messages)) {
-        context.done = true;
-        return 0;
-    }
-    port.ClearError();
-    context.messages->ShowMessage(kPressStationFirst);
-    context.editor->SetBusy(true);
-    context.text.Set({});
+    if (!BeginSend(context, port, settings)) return 0;
 
     std::string sent;
     RefreshThrottle refresh([&](std::string_view soFar) { context.editor->Show(std::string(soFar)); });
@@ -162,14 +169,7 @@ int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockK
         return 0;
     }
     ComPort port;
-    if (!port.Open(settings, *context.messages)) {
-        context.done = true;
-        return 0;
-    }
-    port.ClearError();
-    context.messages->ShowMessage(kPressStationFirst);
-    context.editor->SetBusy(true);
-    context.text.Set({});
+    if (!BeginSend(context, port, settings)) return 0;
 
     std::string shown;
     RefreshThrottle refresh([&](std::string_view soFar) { context.editor->Show(std::string(soFar)); });

@@ -1,6 +1,6 @@
 #include "conversions.h"
 
-#include "messages.h"
+#include "cable_messages.h"
 
 #include "kard/kard.h"
 #include "text/text.h"

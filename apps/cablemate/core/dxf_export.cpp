@@ -2,7 +2,7 @@
 
 #include "coordinate_lists.h"
 #include "line_counts.h"
-#include "messages.h"
+#include "cable_messages.h"
 
 #include "text/text.h"
 

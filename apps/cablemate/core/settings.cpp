@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "messages.h"
+#include "cable_messages.h"
 
 #include "profile/ini_document.h"
 #include "profile/profile.h"

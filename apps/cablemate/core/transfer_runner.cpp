@@ -1,7 +1,7 @@
 #include "transfer_runner.h"
 
 #include "com_transfer.h"
-#include "messages.h"
+#include "cable_messages.h"
 #include "usb_transfer.h"
 
 #include <new>

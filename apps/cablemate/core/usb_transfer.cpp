@@ -1,6 +1,6 @@
 #include "usb_transfer.h"
 
-#include "messages.h"
+#include "cable_messages.h"
 #include "refresh.h"
 
 #include <array>

@@ -1,5 +1,5 @@
 #include "conversions.h"
-#include "messages.h"
+#include "cable_messages.h"
 
 #include "scratch.h"
 

@@ -1,6 +1,6 @@
 #include "coordinate_lists.h"
 
-#include "messages.h"
+#include "cable_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // the failure paths and what the editor shows at the end.
 #include "usb_transfer.h"
 
-#include "messages.h"
+#include "cable_messages.h"
 #include "transfer_fakes.h"
 #include "wait.h"
 

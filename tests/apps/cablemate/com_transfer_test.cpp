@@ -1,0 +1,247 @@
+// The COM transfers against the simulated instrument on a pseudo-terminal
+// registered as a COM port: what goes over the line in each direction, the
+// acknowledgements, the time-outs and what the user sees at the end.
+#include "com_transfer.h"
+
+#include "block_stream.h"
+#include "com_port.h"
+#include "cable_messages.h"
+#include "transfer_fakes.h"
+
+#include "instrument-sim/serial_cable.h"
+
+#include "scratch.h"
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace cablemate {
+namespace {
+
+using namespace std::chrono_literals;
+using harwick::sim::CableProtocol;
+using harwick::sim::SerialCable;
+using harwick::sim::SerialCableOptions;
+using testing::RecordingEditor;
+using testing::RecordingMessages;
+
+constexpr std::string_view kKard = "P1,TREE,1234.567,-2.250,0\r\nP2,,10.500,20.250,3\r\nP3,,1,2,3\r\n";
+
+class ComTransfer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        config_.set(dir_.path().string());
+        context.editor = &editor;
+        context.messages = &messages;
+        context.timing = {20ms, 20ms};
+        settings.rowDelay = 1;
+        settings.receiveTimeOut = 600;
+    }
+
+    // Starts the instrument on a port of its own and points the settings at it.
+    SerialCable& Instrument(CableProtocol protocol, harwick::sim::CableMisbehaviour misbehave = {}) {
+        SerialCableOptions options;
+        options.protocol = protocol;
+        options.misbehave = std::move(misbehave);
+        sim_ = std::make_unique<SerialCable>(options);
+        std::string error;
+        EXPECT_TRUE(sim_->Start(error)) << error;
+        settings.portName = sim_->PortName();
+        settings.protocol = protocol == CableProtocol::AckNak ? 1 : 0;
+        return *sim_;
+    }
+
+    // The user closes the prompt, then presses Enter on the instrument.
+    void PressEnterOnInstrumentAfter(std::string_view prompt) {
+        messages.On(std::string(prompt), [this] {
+            presser_ = std::jthread([this] {
+                std::this_thread::sleep_for(100ms);
+                sim_->PressEnter();
+            });
+        });
+    }
+
+    harwick::testing::TempDir dir_{"cablemate-com"};
+    harwick::testing::ScopedEnv config_{"XDG_CONFIG_HOME"};
+    std::unique_ptr<SerialCable> sim_;
+    std::jthread presser_;
+    RecordingEditor editor{std::string(kKard)};
+    RecordingMessages messages;
+    TransferContext context;
+    ComSettings settings;
+};
+
+TEST_F(ComTransfer, AckNakReceiveSendsEnqOnceAndAckPerBlock) {
+    auto blocks = BuildCoordinateBlocks(kKard);
+    ASSERT_TRUE(blocks);
+    SerialCable& sim = Instrument(CableProtocol::AckNak);
+    sim.SetSendText(*blocks);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+    // Every ETX before the first EOT is acknowledged; the EOT of the end
+    // block ends the receive before its ETX.
+    const std::string beforeEot = blocks->substr(0, blocks->find(kEot));
+    const auto etx = static_cast<std::size_t>(std::count(beforeEot.begin(), beforeEot.end(), kEtx));
+    ASSERT_GE(etx, 1u);
+    EXPECT_EQ(sim.BytesReceived(), "\x05" + std::string(etx, kAck));
+    EXPECT_EQ(context.text.Snapshot(), *blocks + "\x04");
+    EXPECT_EQ(editor.Shown(), *blocks + "\x04");
+    EXPECT_EQ(messages.Shown(), (std::vector<std::string>{std::string(kPressStationFirst),
+                                                          std::string(kReceiveDataOkCom)}));
+    EXPECT_FALSE(editor.Busy());
+    EXPECT_TRUE(context.done);
+}
+
+TEST_F(ComTransfer, NoneReceiveWritesNothingAndKeepsBytesAfterEot) {
+    harwick::sim::CableMisbehaviour misbehave;
+    misbehave.bytesAfterEot = "tail";
+    SerialCable& sim = Instrument(CableProtocol::None, misbehave);
+    sim.SetSendText("A\r\nB\r\n");
+    PressEnterOnInstrumentAfter(kPressComputerFirst);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+    EXPECT_EQ(sim.BytesReceived(), "");
+    // The chunk that holds the EOT is kept whole.
+    EXPECT_EQ(context.text.Snapshot(), "A\r\nB\r\n\x04tail");
+    EXPECT_EQ(messages.Shown().front(), kPressComputerFirst);
+}
+
+TEST_F(ComTransfer, ComputerFirstPromptWhateverTheProtocol) {
+    SerialCable& sim = Instrument(CableProtocol::AckNak);
+    sim.SetSendText("X\x03\r\n");
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ComputerFirst), 1);
+    EXPECT_EQ(messages.Shown().front(), kPressComputerFirst);
+}
+
+TEST_F(ComTransfer, ShortPauseGoesOnLongPauseTimesOut) {
+    harwick::sim::CableMisbehaviour shortPause;
+    shortPause.pauseAfterPacket = 1;
+    shortPause.pause = 300ms;
+    const std::string text = std::string(200, 'a') + "\r\n" + std::string(200, 'b') + "\r\n";
+    SerialCable& sim = Instrument(CableProtocol::None, shortPause);
+    sim.SetSendText(text);
+    PressEnterOnInstrumentAfter(kPressComputerFirst);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+    EXPECT_EQ(context.text.Snapshot(), text + "\x04");
+
+    harwick::sim::CableMisbehaviour longPause = shortPause;
+    longPause.pause = 1500ms;
+    RecordingMessages later;
+    context.messages = &later;
+    SerialCable& slow = Instrument(CableProtocol::None, longPause);
+    slow.SetSendText(text);
+    later.On(std::string(kPressComputerFirst), [this] {
+        presser_ = std::jthread([this] {
+            std::this_thread::sleep_for(100ms);
+            sim_->PressEnter();
+        });
+    });
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 0);
+    EXPECT_EQ(later.Shown().back(), kTimeout);
+    const std::string kept = context.text.Snapshot();
+    EXPECT_FALSE(kept.empty());
+    EXPECT_EQ(text.substr(0, kept.size()), kept);
+    EXPECT_FALSE(editor.Busy());
+}
+
+TEST_F(ComTransfer, LineUploadSendsTerminatedLinesThenEot) {
+    RecordingEditor twoLines("A\r\nB");
+    context.editor = &twoLines;
+    SerialCable& sim = Instrument(CableProtocol::None);
+    EXPECT_EQ(ComLineUpload(context, settings), 2);
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
+    EXPECT_EQ(sim.BytesReceived(), "A\r\n\x04\r\n");
+    EXPECT_EQ(sim.Uploads()[0], "A\r\n");
+    EXPECT_EQ(messages.Shown().back(), kCommunicationCompleted);
+    EXPECT_EQ(twoLines.Shown(), "A\r\n");
+    EXPECT_FALSE(twoLines.Busy());
+    EXPECT_TRUE(context.done);
+}
+
+TEST_F(ComTransfer, CoordinateBlocksReachTheInstrumentWithTheHeader) {
+    SerialCable& sim = Instrument(CableProtocol::AckNak);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 2);
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
+    const auto blocks = BuildCoordinateBlocks(kKard);
+    ASSERT_TRUE(blocks);
+    EXPECT_EQ(sim.Uploads()[0], std::string(kCoordinateUploadHeader) + *blocks);
+    // The header goes out but is not shown.
+    EXPECT_EQ(editor.Shown(), *blocks);
+    EXPECT_EQ(messages.Shown().back(), kCommunicationEnded);
+}
+
+TEST_F(ComTransfer, NakStopsABlockSendAndRestoresTheText) {
+    harwick::sim::CableMisbehaviour nak;
+    nak.nakAfterBlocks = 0;
+    Instrument(CableProtocol::AckNak, nak);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 0);
+    EXPECT_EQ(messages.Shown().back(), kDeviceAckErrorCoords);
+    EXPECT_EQ(editor.Shown(), kKard);
+    EXPECT_EQ(context.text.Snapshot(), kKard);
+    EXPECT_FALSE(editor.Busy());
+
+    // The port was closed: another transfer opens it again.
+    RecordingEditor codes("5,TREE\r\n");
+    context.editor = &codes;
+    harwick::sim::CableMisbehaviour wrong;
+    wrong.wrongAck = "\x06\r\r";
+    Instrument(CableProtocol::AckNak, wrong);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes), 0);
+    EXPECT_EQ(messages.Shown().back(), kDeviceAckErrorCodes);
+}
+
+TEST_F(ComTransfer, CodeBlocksNeverWaitAfterTheEndBlock) {
+    // The instrument leaves the end block unanswered; waiting for it would
+    // read nothing and fail the send.
+    RecordingEditor codes("5,TREE\r\n12,ROAD\r\n");
+    context.editor = &codes;
+    SerialCable& sim = Instrument(CableProtocol::AckNak);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes), 2);
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
+    EXPECT_EQ(sim.Uploads()[0], *BuildCodeBlocks("5,TREE\r\n12,ROAD\r\n"));
+    EXPECT_EQ(messages.Shown().back(), kCommunicationCompletedLower);
+}
+
+TEST_F(ComTransfer, NoneProtocolSendsBlocksWithoutReading) {
+    SerialCable& sim = Instrument(CableProtocol::None);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 2);
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
+}
+
+TEST_F(ComTransfer, RefusedTextOrMissingPortLeavesTheEditorAlone) {
+    RecordingEditor bad("P1,1,2\r\n");
+    context.editor = &bad;
+    Instrument(CableProtocol::AckNak);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 0);
+    EXPECT_EQ(messages.Shown(), std::vector<std::string>{std::string(kInvalidFormat)});
+    EXPECT_TRUE(bad.BusyChanges().empty());
+
+    settings.portName = "COM250";
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 0);
+    EXPECT_EQ(ComLineUpload(context, settings), 0);
+    const auto shown = messages.Shown();
+    EXPECT_EQ(shown[shown.size() - 1], kPortMissingOrBusy);
+    EXPECT_EQ(shown[shown.size() - 2], kPortMissingOrBusy);
+    EXPECT_TRUE(bad.BusyChanges().empty());
+    EXPECT_TRUE(context.done);
+}
+
+TEST_F(ComTransfer, LineSettingsFollowTheRecord) {
+    ComSettings record;
+    record.baudRate = 9600;
+    record.dataBits = 7;
+    record.parity = 2;
+    record.stopBits = 1;
+    const LineSettings line = ComLineSettings(record);
+    EXPECT_EQ(line.baudRate, 9600);
+    EXPECT_EQ(line.dataBits, QSerialPort::Data7);
+    EXPECT_EQ(line.parity, QSerialPort::EvenParity);
+    EXPECT_EQ(line.stopBits, QSerialPort::TwoStop);
+    record.parity = 1;
+    record.stopBits = 0;
+    EXPECT_EQ(ComLineSettings(record).parity, QSerialPort::OddParity);
+    EXPECT_EQ(ComLineSettings(record).stopBits, QSerialPort::OneStop);
+}
+
+} // namespace
+} // namespace cablemate
