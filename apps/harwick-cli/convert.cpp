@@ -1,8 +1,11 @@
 #include "convert.h"
 
+#include "cable.h"
 #include "fileio/fileio.h"
 #include "station.h"
 
+#include <filesystem>
+#include <iostream>
 #include <string_view>
 
 namespace harwick::cli {
@@ -16,7 +19,11 @@ constexpr std::string_view kUsage =
     "OUTPUT is written as GSI-16 (.gsi16), GSI-8 (.gsi8), KARD (.dat) or IDX (.idx).\n"
     "A .gsi16 or .gsi8 output is saved with the extension .gsi; a plain .gsi output\n"
     "keeps the flavour of a GSI input. The precision decides the decimals of the\n"
-    "coordinates and the GSI unit; without --precision it is taken from the input.\n";
+    "coordinates and the GSI unit; without --precision it is taken from the input.\n"
+    "\n"
+    "Also: harwick station ... (the instrument's memory over its serial command\n"
+    "protocol) and harwick cable ... (cable transfers and their conversions);\n"
+    "each says more with --help.\n";
 
 constexpr std::string_view kCommand = "harwick convert: ";
 
@@ -90,6 +97,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (args[0] == "station") return station(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (args[0] == "cable") {
+        std::error_code ec;
+        const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+        return cable(std::vector<std::string>(args.begin() + 1, args.end()), {std::cin, out, err},
+                     ec ? std::filesystem::path() : self.parent_path());
+    }
     if (args[0] != "convert") return usage(err, "unknown command '" + args[0] + "'");
 
     ConvertRequest request;
