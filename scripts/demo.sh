@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The suite's demo on a fresh Debian machine: installs what is missing, builds
-# the optimised suite, and converts the sample jobs among every point-file kind.
+# the optimised suite, converts the sample jobs among every point-file kind,
+# then talks to the simulated instrument over its command port, its USB
+# interface and a serial line in cable mode.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -49,3 +51,35 @@ cat "$out/instrument.txt"
 head -n 3 "$out/job1-fixpoints.dat"
 "$harwick" station upload COM1 samples/site-points.dat --job 3 --name SITE
 "$harwick" station list COM1 | sed -n '/Jobs/,/Formats/p'
+
+echo
+echo "== The instrument in cable mode: USB and a serial line with Ack/Nak, reached by harwick cable =="
+# A private USB folder too, and the cable program's settings file in a work
+# folder of its own: Ack/Nak, short row delays.
+export XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
+work=$(mktemp -d)
+harwick=$PWD/$harwick
+out=$PWD/$out
+printf '[QTRCOMSETTING]\r\nCOMPort=COM2\r\nBaudrate=115200\r\nCheckBit=0\r\nDataBit=8\r\nProtol=1\r\nReceiveTimeOut=5000\r\nRowDelay=5\r\nStopBit=0\r\n[QTRUSBSETTING]\r\nUSBRevRowDelay=5\r\nUSBRevTimeOut=5000\r\n' > "$work/qtr_cfg.ini"
+mkfifo "$work/enter"
+build/release/bin/instrument-sim --demo --usb --cable COM2 --cable-protocol acknak < "$work/enter" > "$out/cable-instrument.txt" &
+cable=$!
+exec 3> "$work/enter"
+trap 'exec 3>&-; kill "$sim" "$cable" 2>/dev/null; wait "$sim" "$cable" 2>/dev/null; rm -rf "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$state" "$work"' EXIT
+for _ in $(seq 50); do grep -q COM2 "$out/cable-instrument.txt" 2>/dev/null && break; sleep 0.1; done
+cat "$out/cable-instrument.txt"
+cd "$work"
+echo >&3  # Enter on the instrument: it sends its job over USB
+"$harwick" cable receive usb "$out/usb-job.gsi" < /dev/null
+"$harwick" cable convert gsi-to-kard "$out/usb-job.gsi" "$out/usb-job.dat"
+head -n 3 "$out/usb-job.dat"
+"$harwick" cable receive COM2 "$out/com2-blocks.txt" < /dev/null
+"$harwick" cable convert coord-blocks "$out/com2-blocks.txt" "$out/com2-points.dat"
+head -n 3 "$out/com2-points.dat"
+"$harwick" cable convert kard-to-dxf "$out/usb-job.dat" "$out/usb-job.dxf"
+echo "DXF drawing of the job: $out/usb-job.dxf ($(grep -c '^POINT' "$out/usb-job.dxf") points)"
+"$harwick" cable send COM2 "$out/usb-job.dat" --blocks coords < /dev/null
+"$harwick" cable send usb "$out/usb-job.dat" < /dev/null
+sleep 0.5
+cat "$out/cable-instrument.txt"

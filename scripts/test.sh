@@ -13,5 +13,8 @@ cmake --build --preset asan
 ctest --preset asan
 
 cmake --preset tsan
-cmake --build --preset tsan --target workcrew_test serialkit_test instrument_sim_line_test stationmate_instrument_test stationmate_window_test
+cmake --build --preset tsan --target \
+  workcrew_test serialkit_test instrument_sim_line_test instrument_sim_cable_test usbpipe_threads_test \
+  stationmate_instrument_test stationmate_window_test cablemate_usb_transfer_test cablemate_instrument_test \
+  cable_command_test
 ctest --preset tsan -L threads
