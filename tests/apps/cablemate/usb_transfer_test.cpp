@@ -3,12 +3,15 @@
 // the failure paths and what the editor shows at the end.
 #include "usb_transfer.h"
 
+#include "transfer_runner.h"
+
 #include "cable_messages.h"
 #include "transfer_fakes.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -205,6 +208,23 @@ TEST_F(UsbTransfer, RefresherShowsTheTextUntilTheSendEnds) {
     context.done = true;
     refresher.join();
     EXPECT_TRUE(context.done);
+}
+
+TEST_F(UsbTransfer, RunnerStartsASendBesideItsRefresherAndReturnsAtOnce) {
+    std::atomic<int> result{-1};
+    {
+        TransferRunner runner(context);
+        const auto job = TransferForCommand(command::kUsbUploadHz);
+        ASSERT_TRUE(job);
+        runner.Start(*job, pipe, ComSettings{}, settings, [&](const TransferJob&, int r) { result = r; });
+        runner.Join();
+    }
+    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(context.done);
+    EXPECT_EQ(fake.received.size(), 4u);
+    EXPECT_FALSE(TransferForCommand(command::kExportDxf));
+    EXPECT_EQ(TransferForCommand(command::kComDownloadComputerFirst)->prompt, DownloadPrompt::ComputerFirst);
+    EXPECT_EQ(TransferForCommand(command::kComCodeBlocks)->blocks, BlockKind::Codes);
 }
 
 } // namespace
