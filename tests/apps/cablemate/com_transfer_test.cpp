@@ -42,6 +42,8 @@ protected:
 
     // Starts the instrument on a port of its own and points the settings at it.
     SerialCable& Instrument(CableProtocol protocol, harwick::sim::CableMisbehaviour misbehave = {}) {
+        // The last Enter presser is done with the instrument that goes now.
+        if (presser_.joinable()) presser_.join();
         SerialCableOptions options;
         options.protocol = protocol;
         options.misbehave = std::move(misbehave);
