@@ -157,5 +157,3 @@ BENCHMARK(BM_KardToCoordinateBlocks)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::
 BENCHMARK(BM_BuildCodeBlocks)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Kard600ToKard300)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GsiToKardText)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

@@ -67,5 +67,3 @@ void BM_Correction(benchmark::State& state)
 BENCHMARK(BM_Correction)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -10,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 #include <map>
 #include <random>
 #include <string>
@@ -299,19 +298,3 @@ HARWICK_SIZES(BM_KardWriteEditor, 100000);
 HARWICK_SIZES(BM_KardToGsi16Upload, 100000);
 HARWICK_SIZES(BM_IdxWrite, 10000);
 HARWICK_SIZES(BM_IdxRead, 10000);
-
-// Large outputs (130 MB for a million GSI-16 blocks) would otherwise be
-// mapped fresh from the kernel on every run, and the kernel's zeroing of new
-// pages, not our code, would dominate the larger size. Keeping freed memory in
-// the heap, as a long-running program's allocator does, measures the readers
-// and writers themselves at both sizes.
-int main(int argc, char** argv)
-{
-    mallopt(M_MMAP_MAX, 0);
-    mallopt(M_TRIM_THRESHOLD, -1);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
