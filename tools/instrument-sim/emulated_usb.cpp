@@ -4,6 +4,7 @@
 #include "instrument-sim/cable_store.h"
 #include "instrument-sim/cable_uploads.h"
 #include "instrument-sim/line_writer.h"
+#include "instrument-sim/serving_thread.h"
 #include "instrument-sim/usb_interface_dir.h"
 #include "instrument-sim/wake_event.h"
 #include "usbif/usbif.h"
@@ -15,7 +16,6 @@
 #include <optional>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <thread>
 #include <unistd.h>
 
 namespace harwick::sim {
@@ -42,8 +42,8 @@ struct EmulatedUsb::Impl {
         : options(std::move(o)),
           uploads(options.stateDir.empty() ? std::filesystem::path() : options.stateDir / kUsbUploadsDir)
     {
-        // Opened here, not in Start, so that PressEnter never races with their opening.
-        eventsOpen = stop.Open() && enter.Open();
+        // Opened here, not in Start, so that PressEnter never races with its opening.
+        enter.Open();
     }
 
     void Serve();
@@ -56,11 +56,8 @@ struct EmulatedUsb::Impl {
 
     const UsbOptions options;
     UploadLog uploads;
-    WakeEvent stop;
     WakeEvent enter;
-    bool eventsOpen = false;
     UsbInterfaceDir dir;
-    std::thread thread;
 
     mutable std::mutex mutex;  // guards sendText, packets, times and interfacePath
     std::string sendText;
@@ -75,13 +72,16 @@ struct EmulatedUsb::Impl {
     std::string partial;  // bytes of a packet that is not yet whole
     std::size_t moved = 0;
     bool lineClosed = false;
+
+    // Last, so that its thread has ended before anything the thread uses goes.
+    ServingThread serving;
 };
 
 void EmulatedUsb::Impl::Serve()
 {
-    const LineWriter waits(stop.Fd(), LineShape{});
+    const LineWriter waits(serving.StopFd(), LineShape{});
     while (!lineClosed) {
-        std::array<pollfd, 3> fds{{{stop.Fd(), POLLIN, 0}, {enter.Fd(), POLLIN, 0}, {dir.FromPc(), POLLIN, 0}}};
+        std::array<pollfd, 3> fds{{{serving.StopFd(), POLLIN, 0}, {enter.Fd(), POLLIN, 0}, {dir.FromPc(), POLLIN, 0}}};
         if (::poll(fds.data(), fds.size(), kIdlePollMs) < 0) {
             if (errno == EINTR) continue;
             if (!waits.SleepUntil(Clock::now() + std::chrono::milliseconds(kIdlePollMs))) return;
@@ -106,7 +106,7 @@ void EmulatedUsb::Impl::Send()
     text.push_back(kEndOfData);
     ++sendsStarted;
     const CableMisbehaviour& m = options.misbehave;
-    const LineWriter waits(stop.Fd(), LineShape{});
+    const LineWriter waits(serving.StopFd(), LineShape{});
     std::size_t sent = 0;
     for (std::size_t at = 0; at < text.size(); at += kUsbPacketSize) {
         std::string packet = text.substr(at, kUsbPacketSize);
@@ -132,7 +132,7 @@ bool EmulatedUsb::Impl::WritePacket(const std::string& packet)
         const ssize_t n = ::write(dir.ToPc(), packet.data(), packet.size());
         if (n == static_cast<ssize_t>(packet.size())) return true;
         if (n >= 0 || (errno != EAGAIN && errno != EINTR) || Clock::now() > stallEnd) return false;
-        std::array<pollfd, 2> fds{{{dir.ToPc(), POLLOUT, 0}, {stop.Fd(), POLLIN, 0}}};
+        std::array<pollfd, 2> fds{{{dir.ToPc(), POLLOUT, 0}, {serving.StopFd(), POLLIN, 0}}};
         if (::poll(fds.data(), fds.size(), kIdlePollMs) > 0 && (fds[1].revents & POLLIN)) return false;
     }
 }
@@ -194,16 +194,7 @@ EmulatedUsb::~EmulatedUsb() { Stop(); }
 bool EmulatedUsb::Start(std::string& error)
 {
     Impl& s = *impl_;
-    if (s.thread.joinable()) {
-        error = "the USB interface is served already";
-        return false;
-    }
-    if (!s.eventsOpen) {
-        error = "cannot make the serving thread's events";
-        return false;
-    }
-    s.stop.Take();
-    s.enter.Take();
+    if (!s.serving.Prepare("the USB interface is served already", {&s.enter}, error)) return false;
     const std::filesystem::path base = platform::EmulatedUsbDirectory();
     if (!s.dir.Create(base, s.options.interfaceName, error)) return false;
     {
@@ -212,17 +203,14 @@ bool EmulatedUsb::Start(std::string& error)
     }
     s.moved = 0;
     s.lineClosed = false;
-    s.thread = std::thread([&s] { s.Serve(); });
+    s.serving.Run([&s] { s.Serve(); });
     return true;
 }
 
 void EmulatedUsb::Stop()
 {
     Impl& s = *impl_;
-    if (s.thread.joinable()) {
-        s.stop.Raise();
-        s.thread.join();
-    }
+    s.serving.Stop();
     s.CloseLine();
     s.dir.RemoveMadeParents();
 }

@@ -3,27 +3,19 @@
 #include "instrument-sim/instrument_protocol.h"
 #include "instrument-sim/instrument_store.h"
 #include "instrument-sim/line_writer.h"
-#include "instrument-sim/port_entry.h"
-#include "instrument-sim/raw_pty.h"
-#include "fd/unique_fd.h"
+#include "instrument-sim/pty_port.h"
+#include "instrument-sim/serving_thread.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <mutex>
 #include <poll.h>
-#include <sys/eventfd.h>
-#include <thread>
 #include <unistd.h>
 
 namespace harwick::sim {
-
-using harwick::platform::UniqueFd;
 
 namespace {
 
@@ -36,8 +28,6 @@ constexpr int kIdlePollMs = 100;
 constexpr std::chrono::milliseconds kFarEndRetry{10};
 constexpr std::size_t kReadChunk = 4096;
 constexpr std::string_view kCrLf = "\r\n";
-
-std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
 
 } // namespace
 
@@ -53,30 +43,28 @@ struct InstrumentSim::Impl {
     const SimOptions options;
     InstrumentStore store;
     InstrumentProtocol protocol;
-    UniqueFd stop;
-    UniqueFd master;
-    std::optional<PortEntry> entry;
-    std::thread thread;
+    PtyPort port;
 
-    mutable std::mutex mutex;  // guards commands, devicePath and portName
+    mutable std::mutex mutex;  // guards commands
     std::vector<std::string> commands;
-    std::string devicePath;
-    std::string portName;
     std::atomic<std::size_t> portCloses{0};
 
     // Serving thread only.
     std::string pending;  // bytes of a command whose CR LF has not come yet
     int received = 0;
     bool farEndGone = true;  // until a program has sent something
+
+    // Last, so that its thread has ended before anything the thread uses goes.
+    ServingThread serving;
 };
 
 void InstrumentSim::Impl::Serve()
 {
     const Misbehaviour& m = options.misbehave;
-    LineWriter writer(stop.get(), LineShape{m.splitEvery, m.splitPause, m.paceBaud});
+    LineWriter writer(serving.StopFd(), LineShape{m.splitEvery, m.splitPause, m.paceBaud});
     for (;;) {
-        std::array<pollfd, 2> fds{{{stop.get(), POLLIN, 0}, {master.get(), POLLIN, 0}}};
-        const nfds_t count = master.valid() ? 2 : 1;
+        std::array<pollfd, 2> fds{{{serving.StopFd(), POLLIN, 0}, {port.Master(), POLLIN, 0}}};
+        const nfds_t count = port.OnLine() ? 2 : 1;
         if (::poll(fds.data(), count, kIdlePollMs) < 0 && errno != EINTR) {
             if (!writer.SleepUntil(Clock::now() + kFarEndRetry)) return;
             continue;
@@ -95,7 +83,7 @@ void InstrumentSim::Impl::Serve()
 void InstrumentSim::Impl::ReadLine(LineWriter& writer)
 {
     std::array<char, kReadChunk> buffer;
-    const ssize_t n = ::read(master.get(), buffer.data(), buffer.size());
+    const ssize_t n = ::read(port.Master(), buffer.data(), buffer.size());
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
     if (n <= 0) {
         FarEndClosed();
@@ -132,7 +120,7 @@ void InstrumentSim::Impl::Handle(const std::string& line, LineWriter& writer)
     }
     if (reply.empty()) return;
     reply += m.bytesAfterCrLf;
-    writer.Send(master.get(), reply);
+    writer.Send(port.Master(), reply);
 }
 
 // The program at the other end closed the port: an open list, download or
@@ -148,16 +136,11 @@ void InstrumentSim::Impl::FarEndClosed()
 
 void InstrumentSim::Impl::HangUp()
 {
-    master.reset();
     protocol.Reset();
     pending.clear();
     farEndGone = true;
     std::string error;
-    std::optional<RawPty> pty = OpenRawPty(error);
-    if (!pty || !entry || !entry->Repoint(pty->device, error)) return;  // off the line until stopped
-    master = std::move(pty->master);
-    const std::lock_guard lock(mutex);
-    devicePath = pty->device;
+    port.Replug(error);  // when that fails, off the line until stopped
 }
 
 InstrumentSim::InstrumentSim(SimOptions options) : impl_(std::make_unique<Impl>(std::move(options))) {}
@@ -167,48 +150,24 @@ InstrumentSim::~InstrumentSim() { Stop(); }
 bool InstrumentSim::Start(std::string& error)
 {
     Impl& s = *impl_;
-    if (s.thread.joinable()) {
-        error = "the instrument is running already";
-        return false;
-    }
+    if (!s.serving.Prepare("the instrument is running already", {}, error)) return false;
     std::error_code ec;
     std::filesystem::create_directories(s.options.stateDir, ec);
     if (ec) {
         error = "cannot use the state directory " + s.options.stateDir.string() + ": " + ec.message();
         return false;
     }
-    s.stop = UniqueFd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
-    if (!s.stop.valid()) {
-        error = systemError("cannot make the stop event");
-        return false;
-    }
-    std::optional<RawPty> pty = OpenRawPty(error);
-    if (!pty) return false;
-    s.entry = PortEntry::Register(s.options.portName, pty->device, error);
-    if (!s.entry) return false;
-    s.master = std::move(pty->master);
-    {
-        const std::lock_guard lock(s.mutex);
-        s.devicePath = pty->device;
-        s.portName = s.entry->Name();
-    }
+    if (!s.port.Open(s.options.portName, error)) return false;
     s.protocol.SetEndMarkerOnLastLine(s.options.misbehave.endMarkerOnLastLine);
-    s.thread = std::thread([&s] { s.Serve(); });
+    s.serving.Run([&s] { s.Serve(); });
     return true;
 }
 
 void InstrumentSim::Stop()
 {
     Impl& s = *impl_;
-    if (s.thread.joinable()) {
-        const std::uint64_t one = 1;
-        // An eventfd refuses a write only at its limit, where it is readable anyway.
-        [[maybe_unused]] const ssize_t written = ::write(s.stop.get(), &one, sizeof one);
-        s.thread.join();
-    }
-    s.master.reset();
-    s.entry.reset();
-    s.stop.reset();
+    s.serving.Stop();
+    s.port.Close();
     s.protocol.Reset();
     s.pending.clear();
     s.received = 0;
@@ -216,17 +175,9 @@ void InstrumentSim::Stop()
     s.portCloses = 0;
 }
 
-std::string InstrumentSim::PortName() const
-{
-    const std::lock_guard lock(impl_->mutex);
-    return impl_->portName;
-}
+std::string InstrumentSim::PortName() const { return impl_->port.Name(); }
 
-std::string InstrumentSim::DevicePath() const
-{
-    const std::lock_guard lock(impl_->mutex);
-    return impl_->devicePath;
-}
+std::string InstrumentSim::DevicePath() const { return impl_->port.Device(); }
 
 std::size_t InstrumentSim::PortCloses() const { return impl_->portCloses; }
 

@@ -4,8 +4,8 @@
 #include "instrument-sim/cable_store.h"
 #include "instrument-sim/cable_uploads.h"
 #include "instrument-sim/line_writer.h"
-#include "instrument-sim/port_entry.h"
-#include "instrument-sim/raw_pty.h"
+#include "instrument-sim/pty_port.h"
+#include "instrument-sim/serving_thread.h"
 #include "instrument-sim/wake_event.h"
 #include "fd/unique_fd.h"
 
@@ -17,7 +17,6 @@
 #include <optional>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <thread>
 #include <unistd.h>
 
 namespace harwick::sim {
@@ -50,8 +49,8 @@ struct SerialCable::Impl {
         : options(std::move(o)),
           uploads(options.stateDir.empty() ? std::filesystem::path() : options.stateDir / kSerialUploadsDir)
     {
-        // Opened here, not in Start, so that PressEnter never races with their opening.
-        eventsOpen = stop.Open() && enter.Open();
+        // Opened here, not in Start, so that PressEnter never races with its opening.
+        enter.Open();
     }
 
     void Serve(LineWriter& writer);
@@ -70,18 +69,12 @@ struct SerialCable::Impl {
 
     const SerialCableOptions options;
     UploadLog uploads;
-    WakeEvent stop;
     WakeEvent enter;
-    bool eventsOpen = false;
-    UniqueFd master;
-    std::optional<PortEntry> entry;
-    std::thread thread;
+    PtyPort port;
 
-    mutable std::mutex mutex;  // guards sendText, received, portName and devicePath
+    mutable std::mutex mutex;  // guards sendText and received
     std::string sendText;
     std::string received;
-    std::string portName;
-    std::string devicePath;
     std::atomic<std::size_t> sendsStarted{0};
     std::atomic<std::size_t> portCloses{0};
 
@@ -91,12 +84,15 @@ struct SerialCable::Impl {
     std::size_t piecesThisSend = 0;
     bool lineClosed = false;
     bool farEndGone = true;  // until the PC has sent something
+
+    // Last, so that its thread has ended before anything the thread uses goes.
+    ServingThread serving;
 };
 
 void SerialCable::Impl::Serve(LineWriter& writer)
 {
     while (!lineClosed) {
-        std::array<pollfd, 3> fds{{{stop.Fd(), POLLIN, 0}, {enter.Fd(), POLLIN, 0}, {master.get(), POLLIN, 0}}};
+        std::array<pollfd, 3> fds{{{serving.StopFd(), POLLIN, 0}, {enter.Fd(), POLLIN, 0}, {port.Master(), POLLIN, 0}}};
         if (::poll(fds.data(), fds.size(), kIdlePollMs) < 0 && errno != EINTR) {
             if (!writer.SleepUntil(Clock::now() + kFarEndRetry)) return;
             continue;
@@ -128,7 +124,7 @@ bool SerialCable::Impl::FarEndClosed(const LineWriter& writer)
 ReadResult SerialCable::Impl::ReadSome(std::string& bytes)
 {
     std::array<char, kReadChunk> buffer;
-    const ssize_t n = ::read(master.get(), buffer.data(), buffer.size());
+    const ssize_t n = ::read(port.Master(), buffer.data(), buffer.size());
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) return ReadResult::Nothing;
     if (n <= 0) return ReadResult::Gone;
     bytes.assign(buffer.data(), static_cast<std::size_t>(n));
@@ -175,7 +171,7 @@ void SerialCable::Impl::Answer(std::size_t block, LineWriter& writer)
     } else if (m.nakAfterBlocks && block == *m.nakAfterBlocks + 1) {
         reply = kNakReply;
     }
-    writer.Send(master.get(), reply);
+    writer.Send(port.Master(), reply);
 }
 
 std::string SerialCable::Impl::SendText() const
@@ -221,7 +217,7 @@ void SerialCable::Impl::SendBlocks(LineWriter& writer)
 // False when the send is over: stop asked, the line failed or closed.
 bool SerialCable::Impl::SendPiece(std::string_view piece, LineWriter& writer)
 {
-    if (!writer.Send(master.get(), piece)) return false;
+    if (!writer.Send(port.Master(), piece)) return false;
     ++piecesThisSend;
     if (CountMoved()) {
         DrainSent(writer);
@@ -239,7 +235,7 @@ bool SerialCable::Impl::WaitForAck()
 {
     const auto deadline = Clock::now() + kAckWait;
     while (Clock::now() < deadline) {
-        std::array<pollfd, 2> fds{{{stop.Fd(), POLLIN, 0}, {master.get(), POLLIN, 0}}};
+        std::array<pollfd, 2> fds{{{serving.StopFd(), POLLIN, 0}, {port.Master(), POLLIN, 0}}};
         if (::poll(fds.data(), fds.size(), kIdlePollMs) < 0 && errno != EINTR) return false;
         if (fds[0].revents & POLLIN) return false;
         if (fds[1].revents & POLLIN) {
@@ -267,11 +263,7 @@ bool SerialCable::Impl::CountMoved()
 // never seen filled is trusted to be empty only after kDrainGrace.
 void SerialCable::Impl::DrainSent(const LineWriter& writer)
 {
-    std::string device;
-    {
-        const std::lock_guard lock(mutex);
-        device = devicePath;
-    }
+    const std::string device = port.Device();
     const UniqueFd peek(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     const auto start = Clock::now();
     bool seenQueued = false;
@@ -285,8 +277,7 @@ void SerialCable::Impl::DrainSent(const LineWriter& writer)
 
 void SerialCable::Impl::CloseLine()
 {
-    master.reset();
-    entry.reset();
+    port.Close();
     parser.Reset();
     lineClosed = true;
     farEndGone = true;
@@ -299,32 +290,14 @@ SerialCable::~SerialCable() { Stop(); }
 bool SerialCable::Start(std::string& error)
 {
     Impl& s = *impl_;
-    if (s.thread.joinable()) {
-        error = "the serial cable is served already";
-        return false;
-    }
-    if (!s.eventsOpen) {
-        error = "cannot make the serving thread's events";
-        return false;
-    }
-    s.stop.Take();
-    s.enter.Take();
-    std::optional<RawPty> pty = OpenRawPty(error);
-    if (!pty) return false;
-    s.entry = PortEntry::Register(s.options.portName, pty->device, error);
-    if (!s.entry) return false;
-    s.master = std::move(pty->master);
-    {
-        const std::lock_guard lock(s.mutex);
-        s.devicePath = pty->device;
-        s.portName = s.entry->Name();
-    }
+    if (!s.serving.Prepare("the serial cable is served already", {&s.enter}, error)) return false;
+    if (!s.port.Open(s.options.portName, error)) return false;
     s.moved = 0;
     s.portCloses = 0;
     s.lineClosed = false;
     s.farEndGone = true;
-    s.thread = std::thread([&s] {
-        LineWriter writer(s.stop.Fd(), LineShape{});
+    s.serving.Run([&s] {
+        LineWriter writer(s.serving.StopFd(), LineShape{});
         s.Serve(writer);
     });
     return true;
@@ -333,24 +306,13 @@ bool SerialCable::Start(std::string& error)
 void SerialCable::Stop()
 {
     Impl& s = *impl_;
-    if (s.thread.joinable()) {
-        s.stop.Raise();
-        s.thread.join();
-    }
+    s.serving.Stop();
     s.CloseLine();
 }
 
-std::string SerialCable::PortName() const
-{
-    const std::lock_guard lock(impl_->mutex);
-    return impl_->portName;
-}
+std::string SerialCable::PortName() const { return impl_->port.Name(); }
 
-std::string SerialCable::DevicePath() const
-{
-    const std::lock_guard lock(impl_->mutex);
-    return impl_->devicePath;
-}
+std::string SerialCable::DevicePath() const { return impl_->port.Device(); }
 
 void SerialCable::SetSendText(std::string bytes)
 {

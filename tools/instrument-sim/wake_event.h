@@ -13,6 +13,7 @@ public:
     // False when the system refuses the event.
     bool Open();
     void Close() { fd_.reset(); }
+    bool IsOpen() const { return fd_.valid(); }
 
     int Fd() const { return fd_.get(); }
 
