@@ -1,5 +1,7 @@
 #include "usbif/usbif.h"
 
+#include "runtime/runtime.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
@@ -12,16 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kRuntimeDirVariable[] = "XDG_RUNTIME_DIR";
 constexpr char kConfigDirVariable[] = "XDG_CONFIG_HOME";
 constexpr char kHomeVariable[] = "HOME";
 constexpr char kSuiteDirName[] = "harwick";
 constexpr char kUsbDirName[] = "usb";
 constexpr char kDevicesListName[] = "usb-devices";
 constexpr char kDefaultConfigDir[] = ".config";
-// Without a runtime directory each user still needs a place of their own, so
-// two users on one machine never meet each other's instruments.
-constexpr char kFallbackRuntimePrefix[] = "/tmp/harwick-";
 constexpr std::size_t kPasswdBufferFallback = 16384;
 
 // The XDG base directory rules ignore a relative value as if it were unset.
@@ -50,10 +48,7 @@ std::string homeDirectory()
 
 std::string EmulatedUsbDirectory()
 {
-    if (const char* runtime = absoluteEnv(kRuntimeDirVariable)) {
-        return (fs::path(runtime) / kSuiteDirName / kUsbDirName).string();
-    }
-    return (fs::path(kFallbackRuntimePrefix + std::to_string(::getuid())) / kUsbDirName).string();
+    return (fs::path(SuiteRuntimeDirectory()) / kUsbDirName).string();
 }
 
 std::string UsbDevicesListFile()

@@ -1,0 +1,39 @@
+// The suite's per-user runtime folder and the named locks kept in it. A
+// named lock stands for a system-wide named mutex: the first process that
+// takes a name holds it until it ends (the kernel lets go of it even when
+// the process crashes), and every other process finds it taken.
+#pragma once
+
+#include "fd/unique_fd.h"
+
+#include <string>
+#include <string_view>
+
+namespace harwick::platform {
+
+// $XDG_RUNTIME_DIR/harwick, or /tmp/harwick-<uid> when that variable is
+// unset, empty or not an absolute path; whether or not it exists.
+std::string SuiteRuntimeDirectory();
+
+class NamedLock {
+public:
+    enum class State {
+        Held,       // this process holds the name now
+        Taken,      // another process holds it
+        Unavailable // no lock file could be made; nothing is held
+    };
+
+    // Takes the lock file <SuiteRuntimeDirectory()>/<name>.lock, making the
+    // folder when missing.
+    static NamedLock Acquire(std::string_view name);
+
+    State state() const { return state_; }
+
+private:
+    NamedLock(State state, UniqueFd fd) : state_(state), fd_(std::move(fd)) {}
+
+    State state_;
+    UniqueFd fd_;
+};
+
+} // namespace harwick::platform
