@@ -1,13 +1,11 @@
 #include "comports/comports.h"
 
+#include "runtime/runtime.h"
+
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <pwd.h>
 #include <system_error>
-#include <unistd.h>
-#include <vector>
 
 namespace harwick::platform {
 
@@ -15,6 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr char kPortsDirName[] = "ports";
 // Bytes of an entry file that are looked at; a device path is far shorter.
 constexpr std::size_t kEntryReadLimit = 4096;
 
@@ -50,21 +49,6 @@ std::optional<std::string> fromDefaultTable(int number)
         }
     }
     return std::nullopt;
-}
-
-std::string homeDirectory()
-{
-    const char* home = std::getenv("HOME");
-    if (home && *home) return home;
-    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
-    passwd entry {};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir &&
-        *found->pw_dir) {
-        return found->pw_dir;
-    }
-    return "/";
 }
 
 bool isBlankOrCr(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -117,9 +101,7 @@ std::optional<std::string> DevicePathForPort(std::string_view name)
 
 std::string PortsDirectory()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const fs::path base = config && config[0] == '/' ? fs::path(config) : fs::path(homeDirectory()) / ".config";
-    return (base / "harwick" / "ports").string();
+    return (fs::path(SuiteConfigDirectory()) / kPortsDirName).string();
 }
 
 } // namespace harwick::platform

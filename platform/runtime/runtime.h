@@ -1,4 +1,5 @@
-// The suite's per-user runtime folder and the named locks kept in it. A
+// The suite's per-user folders — settings and runtime — and the named locks
+// kept in the runtime folder. A
 // named lock stands for a system-wide named mutex: the first process that
 // takes a name holds it until it ends (the kernel lets go of it even when
 // the process crashes), and every other process finds it taken.
@@ -14,6 +15,10 @@ namespace harwick::platform {
 // $XDG_RUNTIME_DIR/harwick, or /tmp/harwick-<uid> when that variable is
 // unset, empty or not an absolute path; whether or not it exists.
 std::string SuiteRuntimeDirectory();
+
+// $XDG_CONFIG_HOME/harwick, or ~/.config/harwick when that variable is
+// unset, empty or not an absolute path; whether or not it exists.
+std::string SuiteConfigDirectory();
 
 class NamedLock {
 public:
