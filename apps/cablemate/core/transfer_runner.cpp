@@ -4,6 +4,7 @@
 #include "cable_messages.h"
 #include "usb_transfer.h"
 
+#include <algorithm>
 #include <new>
 
 namespace cablemate {
@@ -77,6 +78,11 @@ void TransferRunner::Launch(std::function<void()> body) {
 
 void TransferRunner::ReapEnded() {
     threads_.remove_if([](const Worker& worker) { return worker.ended->load(); });
+}
+
+bool TransferRunner::Running() {
+    std::lock_guard lock(mutex_);
+    return std::any_of(threads_.begin(), threads_.end(), [](const Worker& worker) { return !worker.ended->load(); });
 }
 
 void TransferRunner::Join() {

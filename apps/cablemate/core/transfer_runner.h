@@ -36,6 +36,8 @@ public:
                Finished onFinished = {});
     // Waits for every thread started so far.
     void Join();
+    // Whether a thread started so far still runs.
+    bool Running();
 
 private:
     struct Worker {
