@@ -1,0 +1,183 @@
+#include "settings_dialogs.h"
+
+#include "cable_messages.h"
+#include "dialog_texts.h"
+#include "dialog_widgets.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace cablemate {
+
+using dialogs::ControlName;
+using dialogs::ToQ;
+
+namespace {
+
+// The baud rates wrap after this many buttons; the short groups stay on one row.
+constexpr std::size_t kRadiosPerRow = 4;
+constexpr int kMillisecondsPerSecond = 1000;
+
+// A frame of radio buttons, one per choice, the current value's checked (none
+// when the value is not one of the group's). The button ids are the choices'
+// positions.
+template <typename T, std::size_t N>
+QButtonGroup* AddRadioGroup(const std::array<RadioChoice<T>, N>& choices, std::optional<std::size_t> checked,
+                            QBoxLayout& layout, QDialog& dialog)
+{
+    auto* frame = new QGroupBox(&dialog);
+    auto* grid = new QGridLayout(frame);
+    auto* group = new QButtonGroup(&dialog);
+    for (std::size_t i = 0; i < N; ++i) {
+        auto* radio = new QRadioButton(ToQ(choices[i].label), frame);
+        radio->setObjectName(ControlName(choices[i].control));
+        radio->setChecked(checked == i);
+        group->addButton(radio, static_cast<int>(i));
+        grid->addWidget(radio, static_cast<int>(i / kRadiosPerRow), static_cast<int>(i % kRadiosPerRow));
+    }
+    layout.addWidget(frame);
+    return group;
+}
+
+// The checked button's value into the field; an unchecked group leaves it.
+template <typename T, std::size_t N, typename V>
+void TakeChecked(const QButtonGroup& group, const std::array<RadioChoice<T>, N>& choices, V& field)
+{
+    const int id = group.checkedId();
+    if (id >= 0 && static_cast<std::size_t>(id) < N) field = V(choices[static_cast<std::size_t>(id)].value);
+}
+
+// The two timing edits, each taking at most kDialogEditLimit characters.
+void AddTimingEdits(QFormLayout& form, std::string_view timeoutCaption, std::string_view delayCaption,
+                    QWidget* parent, QLineEdit*& timeout, QLineEdit*& rowDelay)
+{
+    constexpr int kTimeoutControl = 1024, kRowDelayControl = 1025;
+    timeout = dialogs::AddEditRow(form, timeoutCaption, kTimeoutControl, parent);
+    rowDelay = dialogs::AddEditRow(form, delayCaption, kRowDelayControl, parent);
+    timeout->setMaxLength(kDialogEditLimit);
+    rowDelay->setMaxLength(kDialogEditLimit);
+}
+
+void ShowTimings(QLineEdit& timeout, QLineEdit& rowDelay, int timeoutMs, int rowDelayMs)
+{
+    timeout.setText(QString::fromStdString(DialogNumber(timeoutMs / kMillisecondsPerSecond)));
+    rowDelay.setText(QString::fromStdString(DialogNumber(rowDelayMs)));
+}
+
+// Typed values out of range are told and replaced by the defaults, as the
+// program always did: the dialog still closes.
+void TakeTimings(const QLineEdit& timeout, const QLineEdit& rowDelay, Messages& messages, int& timeoutMs,
+                 int& rowDelayMs)
+{
+    const CheckedSetting seconds = CheckTimeoutSeconds(dialogs::FromQ(timeout.text()));
+    if (!seconds.message.empty()) messages.ShowMessage(seconds.message);
+    timeoutMs = seconds.value;
+    const CheckedSetting delay = CheckRowDelay(dialogs::FromQ(rowDelay.text()));
+    if (!delay.message.empty()) messages.ShowMessage(delay.message);
+    rowDelayMs = delay.value;
+}
+
+} // namespace
+
+// ---- COM ---------------------------------------------------------------------------
+
+ComSettingsDialog::ComSettingsDialog(const ComSettings& current, Messages& messages, QWidget* parent)
+    : QDialog(parent), result_(current), messages_(messages)
+{
+    setWindowTitle(ToQ(kComDialogTitle));
+    auto* layout = new QVBoxLayout(this);
+    protocol_ = AddRadioGroup(kProtocolChoices, CheckedChoice(kProtocolChoices, current.protocol), *layout, *this);
+    port_ = AddRadioGroup(kPortChoices, CheckedChoice(kPortChoices, current.portName), *layout, *this);
+    baudRate_ = AddRadioGroup(kBaudRateChoices, CheckedChoice(kBaudRateChoices, current.baudRate), *layout, *this);
+    dataBits_ = AddRadioGroup(kDataBitChoices, CheckedChoice(kDataBitChoices, current.dataBits), *layout, *this);
+    stopBits_ = AddRadioGroup(kStopBitChoices, CheckedChoice(kStopBitChoices, current.stopBits), *layout, *this);
+    parity_ = AddRadioGroup(kParityChoices, CheckedChoice(kParityChoices, current.parity), *layout, *this);
+
+    auto* form = new QFormLayout;
+    AddTimingEdits(*form, kComTimeoutLabel, kComRowDelayLabel, this, timeout_, rowDelay_);
+    layout->addLayout(form);
+    ShowTimings(*timeout_, *rowDelay_, current.receiveTimeOut, current.rowDelay);
+
+    const dialogs::OkCancel buttons = dialogs::AddOkCancel(*this, *layout, kOkText, kCancelText);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] {
+        TakeInput();
+        accept();
+    });
+}
+
+void ComSettingsDialog::TakeInput()
+{
+    TakeChecked(*protocol_, kProtocolChoices, result_.protocol);
+    // The port is written whole: for every name the group can show checked
+    // this is the old program's change of the digit alone, and a name from
+    // outside the group becomes the chosen port instead of a mix of both.
+    TakeChecked(*port_, kPortChoices, result_.portName);
+    TakeChecked(*baudRate_, kBaudRateChoices, result_.baudRate);
+    TakeChecked(*dataBits_, kDataBitChoices, result_.dataBits);
+    TakeChecked(*stopBits_, kStopBitChoices, result_.stopBits);
+    TakeChecked(*parity_, kParityChoices, result_.parity);
+    TakeTimings(*timeout_, *rowDelay_, messages_, result_.receiveTimeOut, result_.rowDelay);
+}
+
+// ---- USB ---------------------------------------------------------------------------
+
+UsbSettingsDialog::UsbSettingsDialog(const UsbSettings& current, Messages& messages, QWidget* parent)
+    : QDialog(parent), result_(current), messages_(messages)
+{
+    setWindowTitle(ToQ(kUsbDialogTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    AddTimingEdits(*form, kUsbTimeoutLabel, kUsbRowDelayLabel, this, timeout_, rowDelay_);
+    layout->addLayout(form);
+    ShowTimings(*timeout_, *rowDelay_, current.receiveTimeOut, current.rowDelay);
+
+    const dialogs::OkCancel buttons = dialogs::AddOkCancel(*this, *layout, kOkText, kCancelText);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] {
+        TakeInput();
+        accept();
+    });
+}
+
+void UsbSettingsDialog::TakeInput()
+{
+    TakeTimings(*timeout_, *rowDelay_, messages_, result_.receiveTimeOut, result_.rowDelay);
+}
+
+// ---- Edit format -------------------------------------------------------------------
+
+EditFormatDialog::EditFormatDialog(QWidget* parent) : QDialog(parent)
+{
+    constexpr int kKard300Control = 1003, kKard600Control = 1004;
+    setWindowTitle(ToQ(kEditFormatTitle));
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox(ToQ(kEditFormatGroup), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    kard300_ = new QRadioButton(ToQ(kKard300Choice), group);
+    kard300_->setObjectName(ControlName(kKard300Control));
+    kard600_ = new QRadioButton(ToQ(kKard600Choice), group);
+    kard600_->setObjectName(ControlName(kKard600Control));
+    groupLayout->addWidget(kard300_);
+    groupLayout->addWidget(kard600_);
+    layout->addWidget(group);
+    (kDefaultEditFormat == EditFormat::Kard300 ? kard300_ : kard600_)->setChecked(true);
+
+    const dialogs::OkCancel buttons = dialogs::AddOkCancel(*this, *layout, kOkText, kCancelText);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+EditFormat EditFormatDialog::Format() const
+{
+    return kard300_->isChecked() ? EditFormat::Kard300 : EditFormat::Kard600;
+}
+
+} // namespace cablemate
