@@ -1,0 +1,144 @@
+#include "cable_app.h"
+
+#include "cable_messages.h"
+#include "commands.h"
+#include "conversions.h"
+#include "correction_dialog.h"
+#include "dxf_export.h"
+#include "settings_dialogs.h"
+#include "window_texts.h"
+
+#include "runtime/runtime.h"
+
+#include <filesystem>
+
+namespace cablemate {
+
+CCablemateApp::CCablemateApp(const UsbLibrary& usb, std::string settingsFile, CCablemateView& view,
+                             Interactions interactions)
+    : usbLibrary_(usb), settingsFile_(std::move(settingsFile)), view_(view), interactions_(interactions),
+      doc_(view, interactions,
+           std::filesystem::path(harwick::platform::SuiteConfigDirectory()) / kRecentListFile),
+      runner_(context_) {
+    LoadComSettings(settingsFile_, com_);
+    LoadUsbSettings(settingsFile_, usb_);
+    context_.editor = &view_;
+    context_.messages = &interactions_.messages;
+}
+
+CCablemateApp::~CCablemateApp() { runner_.Join(); }
+
+bool CCablemateApp::OnCommand(int id) {
+    using namespace command;
+    if (const auto job = TransferForCommand(id)) {
+        StartTransfer(*job);
+        return true;
+    }
+    switch (id) {
+    case kUsbSettings: UsbSettingsCommand(); return true;
+    case kComSettings: ComSettingsCommand(); return true;
+    case kCodeBlocksToText:
+    case kMeasuredBlocksToKard:
+    case kCoordinateBlocksToKard:
+    case kKardToCoordinateBlocks:
+    case kKard600ToKard300:
+    case kKard600ToKard300Again: Convert(id); return true;
+    case kExportDxf: ExportDrawing(); return true;
+    case kCoordinateList: CoordinateListCommand(); return true;
+    case kCodeList: CodeListCommand(); return true;
+    case kCorrection: CorrectionCommand(); return true;
+    case kHelp: HelpCommand(); return true;
+    case kSaveAs: doc_.SaveAs(); return true;
+    default: return false;
+    }
+}
+
+void CCablemateApp::StartTransfer(const TransferJob& job) {
+    // The settings as they are now go with the transfer; a dialog changing
+    // them later does not reach a transfer that runs.
+    runner_.Start(job, usbLibrary_.pipe(), com_, usb_);
+}
+
+void CCablemateApp::Replace(std::string text) {
+    context_.text.Set(text);
+    view_.Show(std::move(text));
+}
+
+void CCablemateApp::ShowConversion(const std::vector<std::string_view>& messages,
+                                   const std::optional<std::string>& text) {
+    if (text) Replace(*text);
+    for (const auto message : messages) interactions_.messages.ShowMessage(message);
+}
+
+void CCablemateApp::Convert(int id) {
+    using namespace command;
+    const std::string text = view_.Bytes();
+    ConversionResult result;
+    switch (id) {
+    case kCodeBlocksToText: result = CodeBlocksToText(text, codes_); break;
+    case kMeasuredBlocksToKard: result = MeasuredBlocksToKard(text); break;
+    case kCoordinateBlocksToKard: result = CoordinateBlocksToKard(text); break;
+    case kKardToCoordinateBlocks: result = KardToCoordinateBlocks(text); break;
+    default: result = Kard600ToKard300(text); break;
+    }
+    ShowConversion(result.messages, result.text);
+}
+
+void CCablemateApp::ExportDrawing() {
+    DxfResult result = ExportDxf(view_.Bytes());
+    if (result.text) coordinates_ = std::move(result.table);
+    std::vector<std::string_view> messages;
+    if (!result.message.empty()) messages.push_back(result.message);
+    ShowConversion(messages, result.text);
+}
+
+void CCablemateApp::ComSettingsCommand() {
+    ComSettingsDialog dialog(com_, interactions_.messages, view_.window());
+    if (interactions_.runner.Run(dialog) != QDialog::Accepted) return;
+    com_ = dialog.Result();
+    SaveComSettings(settingsFile_, com_);
+}
+
+void CCablemateApp::UsbSettingsCommand() {
+    UsbSettingsDialog dialog(usb_, interactions_.messages, view_.window());
+    if (interactions_.runner.Run(dialog) != QDialog::Accepted) return;
+    usb_ = dialog.Result();
+    SaveUsbSettings(settingsFile_, usb_);
+}
+
+void CCablemateApp::CoordinateListCommand() {
+    EditFormatDialog format(view_.window());
+    if (interactions_.runner.Run(format) != QDialog::Accepted) return;
+    coordinates_ = BuildCoordinateTable(view_.Bytes(), format.Format());
+    CoordinateListDialog list(coordinates_, format.Format(), listSession_, interactions_.runner,
+                              interactions_.messages, view_.window());
+    if (interactions_.runner.Run(list) == QDialog::Accepted) Replace(list.Text());
+}
+
+void CCablemateApp::CodeListCommand() {
+    codes_ = BuildCodeTable(view_.Bytes());
+    CodeListDialog list(codes_, listSession_, interactions_.runner, interactions_.messages, view_.window());
+    if (interactions_.runner.Run(list) == QDialog::Accepted) Replace(list.Text());
+}
+
+void CCablemateApp::CorrectionCommand() {
+    CorrectionDialog dialog(view_.window());
+    if (interactions_.runner.Run(dialog) != QDialog::Accepted) return;
+    const CorrectionResult result = CorrectCoordinates(view_.Bytes(), dialog.OldConstant(), dialog.NewConstant());
+    Replace(result.text);
+    if (!result.message.empty()) interactions_.messages.ShowMessage(result.message);
+}
+
+void CCablemateApp::HelpCommand() {
+    // Beside the settings file, in the current folder, as the program has
+    // always looked for it.
+    const std::filesystem::path help = std::filesystem::absolute(kHelpFile);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(help, ec)) {
+        interactions_.messages.ShowMessage(kHelpMissing);
+    } else if (!interactions_.desktop.Open(help.string())) {
+        interactions_.messages.ShowMessage(kHelpNotOpened);
+    }
+}
+
+} // namespace cablemate

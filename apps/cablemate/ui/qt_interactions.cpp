@@ -1,0 +1,56 @@
+#include "qt_interactions.h"
+
+#include "cable_messages.h"
+#include "dialog_widgets.h"
+#include "window_texts.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QThread>
+#include <QUrl>
+
+namespace cablemate {
+
+namespace {
+
+using dialogs::ToQ;
+
+} // namespace
+
+void QtMessages::ShowMessage(std::string_view text) {
+    const QString message = ToQ(text);
+    if (QThread::currentThread() == thread()) return ShowNow(message);
+    QMetaObject::invokeMethod(this, [this, message] { ShowNow(message); }, Qt::BlockingQueuedConnection);
+}
+
+void QtMessages::ShowNow(const QString& text) {
+    QMessageBox box(QMessageBox::Information, ToQ(kWindowTitle), text, QMessageBox::Ok, window_);
+    box.exec();
+}
+
+std::optional<std::string> QtFileDialogs::OpenPath() {
+    const QString path = QFileDialog::getOpenFileName(window_);
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::SaveAsPath() {
+    QFileDialog dialog(window_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(ToQ(kSaveAsFilter).split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(ToQ(kSaveAsDefaultSuffix));
+    dialog.selectFile(ToQ(kSaveAsInitialName));
+    // The overwrite question is the dialog's own.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+bool QtDesktop::Open(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+} // namespace cablemate

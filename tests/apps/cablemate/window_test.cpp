@@ -1,0 +1,358 @@
+// The real window, offscreen, against the simulated instrument: start-up,
+// the document's Open and Save As, transfers from the menus, the settings
+// and list dialogs, the correction and the conversions. Every dialog is
+// answered by the test.
+#include "startup.h"
+
+#include "block_stream.h"
+#include "cable_messages.h"
+#include "commands.h"
+#include "window_fakes.h"
+#include "window_texts.h"
+
+#include "instrument-sim/emulated_usb.h"
+#include "instrument-sim/serial_cable.h"
+
+#include "scratch.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace cablemate {
+namespace {
+
+using namespace std::chrono_literals;
+using harwick::testing::ReadFile;
+using harwick::testing::WriteFile;
+using testing::ScriptedInteractions;
+
+constexpr int kWaitMs = 10000;
+
+template <typename T>
+T* Find(QDialog& dialog, const char* name) {
+    T* widget = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+int PressOk(QDialog& dialog) {
+    Find<QPushButton>(dialog, "okButton")->click();
+    return dialog.result();
+}
+
+class CablemateWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        runtime_.set((dir_.path() / "runtime").string());
+        config_.set((dir_.path() / "config").string());
+        std::filesystem::create_directories(Work());
+    }
+
+    std::filesystem::path Work() const { return dir_.path() / "work"; }
+
+    bool Start(const std::filesystem::path& programDir = USBPIPE_DIR) {
+        StartupEnvironment environment;
+        environment.programDir = programDir;
+        environment.settingsFile = (Work() / "qtr_cfg.ini").string();
+        program_ = CablemateProgram::Start(environment, ui.Get(), outcome_);
+        if (!program_) return false;
+        App().Transfer().timing = {20ms, 20ms};
+        return true;
+    }
+    CCablemateApp& App() { return program_->App(); }
+    CCablemateView& View() { return program_->Frame().View(); }
+    void Command(int id) {
+        QAction* action = program_->Frame().ActionFor(id);
+        ASSERT_NE(action, nullptr) << id;
+        action->trigger();
+    }
+    // Transfers call back into the window's thread: wait with its events running.
+    bool WaitForTransfer() {
+        const bool ended = QTest::qWaitFor([this] { return !App().TransferRunning(); }, kWaitMs);
+        QCoreApplication::processEvents();
+        return ended;
+    }
+    bool Shown(const std::string& message) {
+        for (const std::string& m : ui.messages.Shown())
+            if (m == message) return true;
+        return false;
+    }
+
+    harwick::testing::TempDir dir_{"cablemate-window"};
+    harwick::testing::ScopedEnv runtime_{"XDG_RUNTIME_DIR"};
+    harwick::testing::ScopedEnv config_{"XDG_CONFIG_HOME"};
+    ScriptedInteractions ui;
+    StartOutcome outcome_ = StartOutcome::Running;
+    std::unique_ptr<CablemateProgram> program_;
+};
+
+TEST_F(CablemateWindow, StartsMaximisedWithItsTitleAndEveryCommandInAMenu) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(program_->Frame().windowTitle(), "Harwick cablemate");
+    EXPECT_TRUE(program_->Frame().windowState() & Qt::WindowMaximized);
+    for (const int id : {32773, 32807, 32774, 32793, 32794, 32775, 32795, 32796, 32799, 32802, 32771, 32772, 32784,
+                         32791, 32789, 32790, 32800, 32801, 32783, 32777, 32782, 32804, 32776, 32778, 32797, 32798,
+                         32781, 32779, 32780, 32806, 32803, 57604}) {
+        EXPECT_NE(program_->Frame().ActionFor(id), nullptr) << id;
+    }
+    // Both upload texts of the USB menu send the same command.
+    EXPECT_EQ(program_->Frame().Entry(kUsbMenu, kUploadCodeEntry)->data().toInt(), command::kUsbUploadCoordinateOrCode);
+    EXPECT_EQ(program_->Frame().Entry(kUsbMenu, kUploadCoordinateEntry)->data().toInt(),
+              command::kUsbUploadCoordinateOrCode);
+    // The shortcuts written in the USB menu have no key behind them.
+    EXPECT_TRUE(program_->Frame().Entry(kUsbMenu, kDownloadMeasuredEntry)->shortcut().isEmpty());
+}
+
+TEST_F(CablemateWindow, SecondInstanceEndsSilently) {
+    const auto held = harwick::platform::NamedLock::Acquire(kInstanceName);
+    ASSERT_EQ(held.state(), harwick::platform::NamedLock::State::Held);
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(outcome_, StartOutcome::AlreadyRunning);
+    EXPECT_TRUE(ui.messages.Shown().empty());
+}
+
+TEST_F(CablemateWindow, SecondProgramEndsAtOnceWhileTheFirstRuns) {
+    QProcess first, second;
+    for (QProcess* process : {&first, &second}) {
+        process->setWorkingDirectory(QString::fromStdString(Work().string()));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process->setProcessEnvironment(environment);
+    }
+    first.start(QStringLiteral(CABLEMATE_BIN), {});
+    ASSERT_TRUE(first.waitForStarted(kWaitMs));
+    const auto lockFile = dir_.path() / "runtime" / "harwick" / (std::string(kInstanceName) + ".lock");
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return std::filesystem::exists(lockFile) &&
+               harwick::platform::NamedLock::Acquire(kInstanceName).state() ==
+                   harwick::platform::NamedLock::State::Taken;
+    }, kWaitMs));
+    second.start(QStringLiteral(CABLEMATE_BIN), {});
+    EXPECT_TRUE(second.waitForFinished(kWaitMs));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(kWaitMs);
+}
+
+TEST_F(CablemateWindow, MissingUsbLibraryShowsTheMessageAndEnds) {
+    harwick::testing::TempDir empty("cablemate-nolib");
+    EXPECT_FALSE(Start(empty.path()));
+    EXPECT_EQ(outcome_, StartOutcome::LibraryMissing);
+    EXPECT_EQ(ui.messages.Shown(), std::vector<std::string>{std::string(kLoadLibraryFailed)});
+}
+
+TEST_F(CablemateWindow, OpenThenSaveAsGsiWritesTheBytesBackUnchanged) {
+    const std::string bytes = "110001+0000000P1 81..10+00001000 \r\n\x1A\x02 lone LF\nlone CR\r\xe4\xb8\xad\r\n";
+    WriteFile(Work() / "job.txt", bytes);
+    ASSERT_TRUE(Start());
+    ui.files.open.push_back((Work() / "job.txt").string());
+    program_->Frame().Entry(kFileMenu, kOpenEntry)->trigger();
+    ui.files.saveAs.push_back((Work() / "copy.gsi").string());
+    Command(command::kSaveAs);
+    EXPECT_EQ(ReadFile(Work() / "copy.gsi"), bytes);
+    EXPECT_FALSE(App().Doc().PendingTarget());
+    EXPECT_EQ(App().Doc().RecentFiles().front(), (Work() / "copy.gsi").string());
+
+    // Not a byte of a binary text is lost either.
+    const std::string latin = std::string("\xff\xfe\x80 raw\r\n", 8);
+    WriteFile(Work() / "raw.txt", latin);
+    ASSERT_TRUE(App().Doc().Open((Work() / "raw.txt").string()));
+    ui.files.saveAs.push_back((Work() / "raw.gsi").string());
+    Command(command::kSaveAs);
+    EXPECT_EQ(ReadFile(Work() / "raw.gsi"), latin);
+}
+
+TEST_F(CablemateWindow, SaveAsWithAnEmptyEditorKeepsTheTarget) {
+    ASSERT_TRUE(Start());
+    WriteFile(Work() / "keep.gsi", "old");
+    ui.files.saveAs.push_back((Work() / "keep.gsi").string());
+    Command(command::kSaveAs);
+    EXPECT_EQ(ui.messages.Shown(), (std::vector<std::string>{std::string(kNoData), std::string(kInvarilData)}));
+    EXPECT_EQ(ReadFile(Work() / "keep.gsi"), "old");
+    ASSERT_TRUE(App().Doc().PendingTarget());
+    // The next Save As goes straight to writing.
+    View().SetBytes("text\r\n");
+    Command(command::kSaveAs);
+    EXPECT_EQ(ReadFile(Work() / "keep.gsi"), "text\r\n");
+
+    ui.files.saveAs.push_back((dir_.path() / "no" / "such" / "dir.gsi").string());
+    Command(command::kSaveAs);
+    EXPECT_EQ(ui.messages.Shown().back(), kSaveFileFalse);
+}
+
+TEST_F(CablemateWindow, SaveAsDatShowsTheProgressDialogWhichClosesItself) {
+    ASSERT_TRUE(Start());
+    View().SetBytes("410001+0000TREE \r\n110001+000000P1 81..00+00001234 82..00+00005678 83..00+00000012 \r\n"
+                    "110002+000000P2 81..00+00002000 82..00+00003000 83..00+00000100 \r\n");
+    ui.files.saveAs.push_back((Work() / "points.dat").string());
+    int maximum = -1;
+    ui.runner.Then([&](QDialog& dialog) {
+        maximum = Find<QProgressBar>(dialog, "progressBar")->maximum();
+        const bool closed = QTest::qWaitFor([&] { return dialog.result() == QDialog::Accepted; }, kWaitMs);
+        return closed ? QDialog::Accepted : QDialog::Rejected;
+    });
+    Command(command::kSaveAs);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui.runner.Titles(), std::vector<std::string>{"Saveas"});
+    EXPECT_EQ(maximum, 3);
+    EXPECT_EQ(ReadFile(Work() / "points.dat"), "P1,TREE,1.234,5.678,0.012\r\nP2,TREE,2.000,3.000,0.100\r\n");
+    EXPECT_FALSE(App().Doc().PendingTarget());
+}
+
+TEST_F(CablemateWindow, UsbDownloadFillsTheEditor) {
+    harwick::sim::EmulatedUsb sim{harwick::sim::UsbOptions{}};
+    std::string error;
+    ASSERT_TRUE(sim.Start(error)) << error;
+    sim.SetSendText("P1,,1.000,2.000,3.000\r\n");
+    ui.messages.On(std::string(kPressStationFirst), [&] { sim.PressEnter(); });
+    ASSERT_TRUE(Start());
+    Command(command::kUsbDownloadCode);
+    ASSERT_TRUE(WaitForTransfer());
+    EXPECT_EQ(View().Bytes(), "P1,,1.000,2.000,3.000\r\n\x1A");
+    EXPECT_TRUE(Shown(std::string(kReceiveDataOkUsb)));
+    EXPECT_TRUE(View().isEnabled());
+    EXPECT_FALSE(View().isReadOnly());
+}
+
+TEST_F(CablemateWindow, ComAckNakCoordinateBlocksReachTheInstrument) {
+    harwick::sim::SerialCableOptions options;
+    options.protocol = harwick::sim::CableProtocol::AckNak;
+    harwick::sim::SerialCable sim(options);
+    std::string error;
+    ASSERT_TRUE(sim.Start(error)) << error;
+    WriteFile(Work() / "qtr_cfg.ini", "[QTRCOMSETTING]\r\nCOMPort=" + sim.PortName() +
+                                          "\r\nBaudrate=115200\r\nCheckBit=0\r\nDataBit=8\r\nProtol=1\r\n"
+                                          "ReceiveTimeOut=3000\r\nRowDelay=1\r\nStopBit=0\r\n");
+    ASSERT_TRUE(Start());
+    const std::string kard = "P1,TREE,1234.567,-2.250,0\r\nP2,,10.000,20.000,3.000\r\n";
+    View().SetBytes(kard);
+    Command(command::kComCoordinateBlocks);
+    ASSERT_TRUE(WaitForTransfer());
+    ASSERT_EQ(sim.Uploads().size(), 1u);
+    const auto blocks = BuildCoordinateBlocks(kard);
+    EXPECT_EQ(sim.Uploads()[0], std::string(kCoordinateUploadHeader) + *blocks);
+    EXPECT_EQ(View().Bytes(), *blocks);
+    EXPECT_TRUE(Shown(std::string(kCommunicationEnded)));
+    EXPECT_TRUE(View().isEnabled());
+}
+
+TEST_F(CablemateWindow, ComSettingsRangeMessagesAndTheFileAfterwards) {
+    ASSERT_TRUE(Start());
+    ui.runner.Then([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "COM通讯参数设置");
+        Find<QLineEdit>(dialog, "control1024")->setText("0");
+        Find<QLineEdit>(dialog, "control1025")->setText("10000");
+        Find<QRadioButton>(dialog, "control1002")->setChecked(true);
+        Find<QRadioButton>(dialog, "control1005")->setChecked(true);
+        return PressOk(dialog);
+    });
+    Command(command::kComSettings);
+    EXPECT_EQ(ui.messages.Shown(),
+              (std::vector<std::string>{std::string(kTimeoutRange), std::string(kRowDelayRange)}));
+    EXPECT_EQ(ReadFile(Work() / "qtr_cfg.ini"),
+              "[QTRCOMSETTING]\r\nCOMPort=COM3\r\nBaudrate=19200\r\nCheckBit=0\r\nDataBit=8\r\nProtol=1\r\n"
+              "ReceiveTimeOut=10000\r\nRowDelay=800\r\nStopBit=0\r\n");
+    EXPECT_EQ(App().Com().portName, "COM3");
+
+    ui.runner.Then([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "USB Parameter");
+        Find<QLineEdit>(dialog, "control1024")->setText("3");
+        Find<QLineEdit>(dialog, "control1025")->setText("20");
+        return PressOk(dialog);
+    });
+    Command(command::kUsbSettings);
+    EXPECT_EQ(App().Usb().receiveTimeOut, 3000);
+    EXPECT_NE(ReadFile(Work() / "qtr_cfg.ini").find("[QTRUSBSETTING]\r\nUSBRevRowDelay=20\r\nUSBRevTimeOut=3000\r\n"),
+              std::string::npos);
+}
+
+// Answers the format question, checks the list's first row and confirms.
+void ListRoundTrip(testing::ScriptedRunner& runner, const char* formatControl, std::vector<std::string> expected) {
+    runner.Then([formatControl](QDialog& dialog) {
+        Find<QRadioButton>(dialog, formatControl)->click();
+        return PressOk(dialog);
+    });
+    runner.Then([expected](QDialog& dialog) {
+        auto* table = Find<QTableWidget>(dialog, "control1005");
+        EXPECT_EQ(table->rowCount(), 1);
+        for (int column = 0; column < 5; ++column)
+            EXPECT_EQ(table->item(0, column)->text().toStdString(), expected[static_cast<std::size_t>(column)]);
+        return PressOk(dialog);
+    });
+    runner.Then([](QDialog& question) { return PressOk(question); });
+}
+
+TEST_F(CablemateWindow, CoordinateListRoundTripsInBothOrders) {
+    ASSERT_TRUE(Start());
+    const std::string text = "P1,TREE,1.000,2.000,3.000\r\n";
+    View().SetBytes(text);
+    ListRoundTrip(ui.runner, "control1003", {"P1", "TREE", "1.000", "2.000", "3.000"});
+    Command(command::kCoordinateList);
+    EXPECT_TRUE(ui.runner.Done());
+    EXPECT_EQ(View().Bytes(), text);
+
+    ListRoundTrip(ui.runner, "control1004", {"P1", "TREE", "1.000", "2.000", "3.000"});
+    Command(command::kCoordinateList);
+    EXPECT_TRUE(ui.runner.Done());
+    EXPECT_EQ(View().Bytes(), text);
+    EXPECT_EQ(App().Coordinates().front().code, "3.000");
+}
+
+TEST_F(CablemateWindow, CorrectionRewritesEveryLine) {
+    ASSERT_TRUE(Start());
+    View().SetBytes("A,B,3,0,4\r\n");
+    ui.runner.Then([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "坐标校正");
+        Find<QLineEdit>(dialog, "control1024")->setText("0");
+        Find<QLineEdit>(dialog, "control1025")->setText("1");
+        return PressOk(dialog);
+    });
+    Command(command::kCorrection);
+    EXPECT_EQ(View().Bytes(), "A,B,3.600000,0.000000,4.800000\r\n");
+}
+
+TEST_F(CablemateWindow, ConversionsShowTheirMessagesOnBadText) {
+    ASSERT_TRUE(Start());
+    View().SetBytes("not blocks");
+    Command(command::kCodeBlocksToText);
+    Command(command::kCoordinateBlocksToKard);
+    Command(command::kExportDxf);
+    EXPECT_EQ(ui.messages.Shown(), (std::vector<std::string>{std::string(kInvalidPcodeFormat),
+                                                              std::string(kInvalidFormat),
+                                                              std::string(kInvalidKard300Format)}));
+    EXPECT_EQ(View().Bytes(), "not blocks");
+
+    View().SetBytes("P1,100.000,200.000,3.000,TREE\r\n");
+    Command(command::kKard600ToKard300);
+    EXPECT_EQ(View().Bytes(), "P1,TREE,100.000,200.000,3.000\r\n");
+    Command(command::kExportDxf);
+    EXPECT_EQ(View().Bytes().rfind("  0\r\nEOF\r\n"), View().Bytes().size() - 10);
+}
+
+TEST_F(CablemateWindow, HelpSaysWhenItsFileIsMissing) {
+    ASSERT_TRUE(Start());
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(Work());
+    Command(command::kHelp);
+    WriteFile(Work() / "QTRHelp.chm", "help");
+    Command(command::kHelp);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(ui.messages.Shown(), std::vector<std::string>{std::string(kHelpMissing)});
+    ASSERT_EQ(ui.desktop.opened.size(), 1u);
+    EXPECT_EQ(ui.desktop.opened[0], (Work() / "QTRHelp.chm").string());
+}
+
+} // namespace
+} // namespace cablemate
