@@ -10,6 +10,8 @@ packages=(
   libclang-rt-dev
   # GUI and serial port
   qt6-base-dev qt6-serialport-dev libgl-dev
+  # the cable program's dialogs are partly Chinese
+  fonts-wqy-microhei
   # USB
   libusb-1.0-0-dev
   # tests and benchmarks
