@@ -70,10 +70,11 @@ void TransferRunner::Start(const TransferJob& job, const UsbPipe& pipe, const Co
 
 void TransferRunner::Launch(std::function<void()> body) {
     Worker& worker = threads_.emplace_back();
-    worker.thread = std::jthread([ended = worker.ended, body = std::move(body)] {
+    worker.thread.reset(QThread::create([ended = worker.ended, body = std::move(body)] {
         body();
         *ended = true;
-    });
+    }));
+    worker.thread->start();
 }
 
 void TransferRunner::ReapEnded() {

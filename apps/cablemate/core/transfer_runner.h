@@ -9,12 +9,13 @@
 #include "transfer_state.h"
 #include "usb_binding.h"
 
-#include <functional>
+#include <QThread>
+
 #include <atomic>
+#include <functional>
 #include <list>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 namespace cablemate {
 
@@ -40,9 +41,16 @@ public:
     bool Running();
 
 private:
+    // Qt threads, so that the serial port may set up its notifiers in them.
     struct Worker {
+        Worker() = default;
+        Worker(const Worker&) = delete;
+        Worker& operator=(const Worker&) = delete;
+        ~Worker() {
+            if (thread) thread->wait();
+        }
         std::shared_ptr<std::atomic<bool>> ended = std::make_shared<std::atomic<bool>>(false);
-        std::jthread thread;
+        std::unique_ptr<QThread> thread;
     };
     // Joins the threads that have ended, so a long session does not pile them up.
     void ReapEnded();

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 namespace cablemate {
@@ -57,21 +58,33 @@ void TakeChecked(const QButtonGroup& group, const std::array<RadioChoice<T>, N>&
     if (id >= 0 && static_cast<std::size_t>(id) < N) field = V(choices[static_cast<std::size_t>(id)].value);
 }
 
-// The two timing edits, each taking at most kDialogEditLimit characters.
-void AddTimingEdits(QFormLayout& form, std::string_view timeoutCaption, std::string_view delayCaption,
-                    QWidget* parent, QLineEdit*& timeout, QLineEdit*& rowDelay)
+struct TimingCaptions {
+    std::string_view timeout;
+    std::string_view rowDelay;
+};
+
+// The two timing edits (each taking at most kDialogEditLimit characters)
+// showing the current values, and OK and Cancel under them; OK takes the
+// input, then closes the dialog.
+void AddTimingsAndButtons(QDialog& dialog, QVBoxLayout& layout, TimingCaptions captions, int timeoutMs,
+                          int rowDelayMs, QLineEdit*& timeout, QLineEdit*& rowDelay,
+                          const std::function<void()>& takeInput)
 {
     constexpr int kTimeoutControl = 1024, kRowDelayControl = 1025;
-    timeout = dialogs::AddEditRow(form, timeoutCaption, kTimeoutControl, parent);
-    rowDelay = dialogs::AddEditRow(form, delayCaption, kRowDelayControl, parent);
+    auto* form = new QFormLayout;
+    timeout = dialogs::AddEditRow(*form, captions.timeout, kTimeoutControl, &dialog);
+    rowDelay = dialogs::AddEditRow(*form, captions.rowDelay, kRowDelayControl, &dialog);
     timeout->setMaxLength(kDialogEditLimit);
     rowDelay->setMaxLength(kDialogEditLimit);
-}
+    layout.addLayout(form);
+    timeout->setText(QString::fromStdString(DialogNumber(timeoutMs / kMillisecondsPerSecond)));
+    rowDelay->setText(QString::fromStdString(DialogNumber(rowDelayMs)));
 
-void ShowTimings(QLineEdit& timeout, QLineEdit& rowDelay, int timeoutMs, int rowDelayMs)
-{
-    timeout.setText(QString::fromStdString(DialogNumber(timeoutMs / kMillisecondsPerSecond)));
-    rowDelay.setText(QString::fromStdString(DialogNumber(rowDelayMs)));
+    const dialogs::OkCancel buttons = dialogs::AddOkCancel(dialog, layout, kOkText, kCancelText);
+    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, [&dialog, takeInput] {
+        takeInput();
+        dialog.accept();
+    });
 }
 
 // Typed values out of range are told and replaced by the defaults, as the
@@ -103,16 +116,8 @@ ComSettingsDialog::ComSettingsDialog(const ComSettings& current, Messages& messa
     stopBits_ = AddRadioGroup(kStopBitChoices, CheckedChoice(kStopBitChoices, current.stopBits), *layout, *this);
     parity_ = AddRadioGroup(kParityChoices, CheckedChoice(kParityChoices, current.parity), *layout, *this);
 
-    auto* form = new QFormLayout;
-    AddTimingEdits(*form, kComTimeoutLabel, kComRowDelayLabel, this, timeout_, rowDelay_);
-    layout->addLayout(form);
-    ShowTimings(*timeout_, *rowDelay_, current.receiveTimeOut, current.rowDelay);
-
-    const dialogs::OkCancel buttons = dialogs::AddOkCancel(*this, *layout, kOkText, kCancelText);
-    connect(buttons.ok, &QPushButton::clicked, this, [this] {
-        TakeInput();
-        accept();
-    });
+    AddTimingsAndButtons(*this, *layout, {kComTimeoutLabel, kComRowDelayLabel}, current.receiveTimeOut,
+                         current.rowDelay, timeout_, rowDelay_, [this] { TakeInput(); });
 }
 
 void ComSettingsDialog::TakeInput()
@@ -136,16 +141,8 @@ UsbSettingsDialog::UsbSettingsDialog(const UsbSettings& current, Messages& messa
 {
     setWindowTitle(ToQ(kUsbDialogTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
-    AddTimingEdits(*form, kUsbTimeoutLabel, kUsbRowDelayLabel, this, timeout_, rowDelay_);
-    layout->addLayout(form);
-    ShowTimings(*timeout_, *rowDelay_, current.receiveTimeOut, current.rowDelay);
-
-    const dialogs::OkCancel buttons = dialogs::AddOkCancel(*this, *layout, kOkText, kCancelText);
-    connect(buttons.ok, &QPushButton::clicked, this, [this] {
-        TakeInput();
-        accept();
-    });
+    AddTimingsAndButtons(*this, *layout, {kUsbTimeoutLabel, kUsbRowDelayLabel}, current.receiveTimeOut,
+                         current.rowDelay, timeout_, rowDelay_, [this] { TakeInput(); });
 }
 
 void UsbSettingsDialog::TakeInput()
