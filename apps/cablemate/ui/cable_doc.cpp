@@ -8,7 +8,6 @@
 #include "fileio/fileio.h"
 #include "profile/profile.h"
 
-#include <QMetaObject>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -142,7 +141,7 @@ void CCablemateDoc::SaveKard(const std::filesystem::path& target, const std::str
     saver_ = std::jthread([this, &dialog, target, text, done] {
         const SaveOutcome outcome = GsiToKardSave(text, target, [&dialog] { dialog.Step(); });
         if (outcome == SaveOutcome::Saved) dialog.Finish();
-        QMetaObject::invokeMethod(&view_, [done, outcome] { done(outcome); }, Qt::QueuedConnection);
+        view_.Mailbox().Post([done, outcome] { done(outcome); });
     });
     interactions_.runner.Run(dialog);
     // The dialog may be closed by hand while the worker still converts; it

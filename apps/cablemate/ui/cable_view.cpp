@@ -1,18 +1,10 @@
 #include "cable_view.h"
 
-#include <QMetaObject>
 #include <QScrollBar>
 #include <QStringDecoder>
 #include <QTextCursor>
-#include <QThread>
 
 namespace cablemate {
-
-namespace {
-
-bool OnWindowThread(const QObject* object) { return QThread::currentThread() == object->thread(); }
-
-} // namespace
 
 EditorText DecodeForEditor(const std::string& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
@@ -28,7 +20,7 @@ std::string EncodeFromEditor(const QString& text, bool utf8) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-CCablemateView::CCablemateView(QWidget* parent) : QPlainTextEdit(parent) {
+CCablemateView::CCablemateView(QWidget* parent) : QPlainTextEdit(parent), mailbox_(this) {
     setObjectName(QStringLiteral("editor"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
@@ -37,21 +29,16 @@ CCablemateView::CCablemateView(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 std::string CCablemateView::Text() {
-    if (OnWindowThread(this)) return Bytes();
-    std::string text;
-    QMetaObject::invokeMethod(this, [this, &text] { text = Bytes(); }, Qt::BlockingQueuedConnection);
-    return text;
+    return mailbox_.Call<std::string>([this] { return Bytes(); });
 }
 
 void CCablemateView::Show(std::string text) {
-    if (OnWindowThread(this)) return ShowNow(std::move(text));
-    QMetaObject::invokeMethod(this, [this, text = std::move(text)]() mutable { ShowNow(std::move(text)); },
-                              Qt::QueuedConnection);
+    auto shared = std::make_shared<std::string>(std::move(text));
+    mailbox_.Post([this, shared] { ShowNow(std::move(*shared)); });
 }
 
 void CCablemateView::SetBusy(bool busy) {
-    if (OnWindowThread(this)) return SetBusyNow(busy);
-    QMetaObject::invokeMethod(this, [this, busy] { SetBusyNow(busy); }, Qt::QueuedConnection);
+    mailbox_.Post([this, busy] { SetBusyNow(busy); });
 }
 
 std::string CCablemateView::Bytes() {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "transfer_state.h"
+#include "ui_mailbox.h"
 
 #include <QPlainTextEdit>
 
@@ -31,12 +32,15 @@ public:
     std::string Bytes();
     void SetBytes(std::string bytes);
     bool Busy() const { return busy_; }
+    // The way from the workers to the window's thread.
+    UiMailbox& Mailbox() { return mailbox_; }
 
 private:
     void ShowNow(std::string text);
     void SetBusyNow(bool busy);
     void TakeUserEdits();
 
+    UiMailbox mailbox_;
     std::string bytes_;
     bool utf8_ = true;
     bool edited_ = false;

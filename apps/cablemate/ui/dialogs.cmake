@@ -1,6 +1,7 @@
 # The cable program's dialogs over its engine; the window and the widget tests link them.
 add_library(cablemate_dialogs STATIC
   ui/dialog_runner.cpp
+  ui/ui_mailbox.cpp
   ui/dialog_widgets.cpp
   ui/settings_dialogs.cpp
   ui/row_dialogs.cpp

@@ -7,8 +7,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QMetaObject>
-#include <QThread>
 #include <QUrl>
 
 namespace cablemate {
@@ -21,8 +19,10 @@ using dialogs::ToQ;
 
 void QtMessages::ShowMessage(std::string_view text) {
     const QString message = ToQ(text);
-    if (QThread::currentThread() == thread()) return ShowNow(message);
-    QMetaObject::invokeMethod(this, [this, message] { ShowNow(message); }, Qt::BlockingQueuedConnection);
+    mailbox_.Call<int>([this, message] {
+        ShowNow(message);
+        return 0;
+    });
 }
 
 void QtMessages::ShowNow(const QString& text) {

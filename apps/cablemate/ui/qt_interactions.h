@@ -2,6 +2,7 @@
 // any thread), Qt's file dialogs and the desktop.
 #pragma once
 
+#include "ui_mailbox.h"
 #include "window_interfaces.h"
 
 #include <QObject>
@@ -21,6 +22,7 @@ public:
 
 private:
     void ShowNow(const QString& text);
+    UiMailbox mailbox_{this};
     QWidget* window_ = nullptr;
 };
 

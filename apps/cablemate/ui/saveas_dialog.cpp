@@ -3,7 +3,6 @@
 #include "dialog_texts.h"
 #include "dialog_widgets.h"
 
-#include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,6 +27,12 @@ SaveAsProgressDialog::SaveAsProgressDialog(QWidget* parent) : QDialog(parent)
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // Step and Finish come from the converting worker; the window's thread
+    // looks for them, so the worker never touches the dialog.
+    constexpr int kPollMs = 15;
+    poll_ = new QTimer(this);
+    connect(poll_, &QTimer::timeout, this, &SaveAsProgressDialog::TakeWorkerNews);
+    poll_->start(kPollMs);
 }
 
 void SaveAsProgressDialog::SetLineCount(std::size_t n)
@@ -40,12 +45,20 @@ void SaveAsProgressDialog::SetLineCount(std::size_t n)
 
 void SaveAsProgressDialog::Step()
 {
-    QMetaObject::invokeMethod(this, [this] { Advance(); }, Qt::QueuedConnection);
+    ++pendingSteps_;
 }
 
 void SaveAsProgressDialog::Finish()
 {
-    QMetaObject::invokeMethod(this, [this] { Complete(); }, Qt::QueuedConnection);
+    finishAsked_ = true;
+}
+
+void SaveAsProgressDialog::TakeWorkerNews()
+{
+    // The finish flag is read first: every step before it is then counted.
+    const bool finish = finishAsked_.load();
+    for (std::size_t steps = pendingSteps_.exchange(0); steps > 0 && steps_ < lineCount_; --steps) Advance();
+    if (finish && !finished_) Complete();
 }
 
 int SaveAsProgressDialog::Value() const
@@ -60,6 +73,7 @@ int SaveAsProgressDialog::Maximum() const
 
 int SaveAsProgressDialog::exec()
 {
+    TakeWorkerNews();
     if (finished_) {
         setResult(QDialog::Accepted);
         return QDialog::Accepted;
@@ -69,6 +83,7 @@ int SaveAsProgressDialog::exec()
 
 void SaveAsProgressDialog::open()
 {
+    TakeWorkerNews();
     if (finished_) {
         done(QDialog::Accepted);
         return;

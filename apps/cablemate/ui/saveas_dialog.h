@@ -1,11 +1,14 @@
 // "Saveas": the progress of a Save As to a ".dat" file while a worker thread
 // converts the text. The worker calls Step() for each line end it passes and
 // Finish() when it is done; both are safe from any thread, since they only
-// post the change to the dialog's own thread. The caller joins its worker
-// before the dialog goes away.
+// leave word for the dialog's own thread, whose timer takes it. The caller
+// joins its worker before the dialog goes away.
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
+
+#include <atomic>
 
 #include <cstddef>
 
@@ -40,7 +43,13 @@ private:
     void Advance();
     void Complete();
 
+    // What the worker asked for; the window's timer applies it.
+    void TakeWorkerNews();
+
     QProgressBar* bar_;
+    QTimer* poll_;
+    std::atomic<std::size_t> pendingSteps_{0};
+    std::atomic<bool> finishAsked_{false};
     std::size_t lineCount_ = 0;
     std::size_t steps_ = 0;
     bool finished_ = false;
