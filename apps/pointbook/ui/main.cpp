@@ -1,0 +1,17 @@
+// pointbook: the coordinate editor. It takes no arguments; closing the
+// window ends it.
+#include "main_window.h"
+#include "qt_interactions.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    using namespace pointbook;
+    QApplication application(argc, argv);
+    QtInteractionSet interactions;
+    PointbookWindow window(interactions.Get());
+    interactions.SetParentWindow(&window);
+    window.show();
+    return application.exec();
+}

@@ -1,0 +1,236 @@
+// Open, Save and SaveAs through the window's menus: the GSI flavour kept and
+// chosen, the precision a GSI file brings, export stopping at the first
+// empty name, files that cannot be opened or written, and every sample file
+// round-tripped through every format.
+#include "window_fixture.h"
+
+#include "text/text.h"
+
+#include <cmath>
+
+namespace pointbook::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using harwick::testing::ReadFile;
+using harwick::testing::WriteFile;
+
+bool StartsWith(const std::string& s, std::string_view prefix)
+{
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool Contains(const std::string& s, std::string_view part)
+{
+    return s.find(part) != std::string::npos;
+}
+
+std::vector<std::string> LinesOf(const std::string& content)
+{
+    return harwick::text::splitLines(content);
+}
+
+TEST_F(PointbookTest, SaveKeepsTheFlavourOfTheOpenedGsi)
+{
+    for (const char* sample : {"job-north-gsi16.gsi", "job-north-gsi8.gsi"}) {
+        SCOPED_TRACE(sample);
+        const bool gsi16 = Contains(sample, "gsi16");
+        // The kind is recognised whatever the case; the file keeps its name.
+        const fs::path job = Dir() / (gsi16 ? "North16.GSI" : "North8.GSI");
+        fs::copy_file(Sample(sample), job);
+        ASSERT_TRUE(OpenThroughMenu(job));
+        const pointlist::Table opened = Points();
+        Type(0, Column::Code, "EDITED");
+        Trigger(kSaveAction);
+
+        const std::vector<std::string> lines = LinesOf(ReadFile(job));
+        ASSERT_EQ(lines.size(), opened.rows.size());
+        for (const std::string& line : lines) EXPECT_EQ(StartsWith(line, "*11"), gsi16) << line;
+        EXPECT_TRUE(Contains(lines[0], "EDITED"));
+        EXPECT_TRUE(prompter.messages.empty());
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir()), fs::directory_iterator()), 2);
+}
+
+TEST_F(PointbookTest, SaveAsGsiEntriesWriteJobGsiInTheChosenFlavour)
+{
+    Type(0, Column::Name, "P1");
+    Type(0, Column::Easting, "1.000");
+    const fs::path job = Dir() / "job.gsi";
+
+    SaveAsThroughMenu(Dir() / "job", kGsi8Filter);
+    EXPECT_TRUE(StartsWith(ReadFile(job), "110001+000000P1 71....+00000000 81..10+00001000 "));
+    EXPECT_FALSE(fs::exists(Dir() / "job.gsi8"));
+    EXPECT_TRUE(prompter.questions.empty());
+
+    // Replacing asks about the file written, job.gsi, and No keeps it.
+    SaveAsThroughMenu(Dir() / "job", kGsi16Filter);
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(StartsWith(prompter.questions[0], job.string() + " already exists."));
+    EXPECT_TRUE(StartsWith(ReadFile(job), "110001+"));
+
+    prompter.answers.push_back(true);
+    SaveAsThroughMenu(Dir() / "job", kGsi16Filter);
+    EXPECT_TRUE(StartsWith(ReadFile(job), "*110001+00000000000000P1 71....+"));
+
+    // Save afterwards writes the flavour last chosen, without a dialog.
+    Type(0, Column::Code, "C");
+    Trigger(kSaveAction);
+    EXPECT_TRUE(StartsWith(ReadFile(job), "*110001+00000000000000P1 71....+000000000000000C "));
+    EXPECT_EQ(Window().Editor().CurrentPath(), job.string());
+}
+
+TEST_F(PointbookTest, GsiNameWithoutAFlavourIsWrittenAsGsi16)
+{
+    Type(0, Column::Name, "P1");
+    SaveAsThroughMenu(Dir() / "typed.gsi", kKardFilter);
+    EXPECT_TRUE(StartsWith(ReadFile(Dir() / "typed.gsi"), "*110001+"));
+    EXPECT_EQ(Window().Editor().Flavour(), gsi::Flavour::Gsi16);
+}
+
+TEST_F(PointbookTest, KardHeadingLineLeavesNoEmptyRowInFront)
+{
+    const fs::path file = Dir() / "site.dat";
+    WriteFile(file, "Points of the north site\r\nSTN1,,2150.000,4820.000,112.450\r\nBM7,BM,1,2,3\r\n");
+    ASSERT_TRUE(OpenThroughMenu(file));
+    ASSERT_EQ(Model().rowCount(), 3);
+    EXPECT_EQ(Cell(0, Column::Name), "STN1");
+    EXPECT_EQ(Cell(0, Column::Elevation), "112.450");
+    EXPECT_EQ(Cell(1, Column::Name), "BM7");
+    EXPECT_EQ(Cell(1, Column::Code), "");
+}
+
+TEST_F(PointbookTest, TenthMillimetreGsiSwitchesPrecisionForTheNextExport)
+{
+    ASSERT_TRUE(OpenThroughMenu(Sample("job-north-gsi16.gsi")));
+    EXPECT_EQ(Cell(0, Column::Easting), "2150.001"); // shown with three decimals still
+    runner.dialogs.push_back([](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QComboBox*>(kPrecisionCombo)->currentText().toStdString(), "0.0001");
+        return static_cast<int>(QDialog::Rejected);
+    });
+    Trigger(kSettingAction);
+    EXPECT_TRUE(runner.dialogs.empty());
+
+    SaveAsThroughMenu(Dir() / "out", kGsi8Filter);
+    EXPECT_TRUE(Contains(LinesOf(ReadFile(Dir() / "out.gsi"))[0], " 81..16+21500010 "));
+}
+
+TEST_F(PointbookTest, ExportStopsAtTheFirstEmptyNameAndSaysSo)
+{
+    Type(0, Column::Name, "A");
+    Type(1, Column::Name, "B");
+    Type(2, Column::Name, "C");
+    Type(1, Column::Name, "");
+    SaveAsThroughMenu(Dir() / "stop", kKardFilter);
+    EXPECT_EQ(ReadFile(Dir() / "stop.dat"), "A,,,,\r\n");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.messages[0], "Only 1 of 3 rows were saved: row 2 has no name"));
+    EXPECT_EQ(Model().rowCount(), 4); // the grid keeps every row
+}
+
+TEST_F(PointbookTest, FilesThatCannotBeOpenedLeaveTheGridAsItWas)
+{
+    Type(0, Column::Name, "KEEP");
+    WriteFile(Dir() / "notes.txt", "STN1,,1,2,3\r\n");
+    WriteFile(Dir() / "empty.gsi", "");
+    const fs::path attempts[] = {Dir() / "missing.gsi", Dir() / "notes.txt", Dir() / "empty.gsi"};
+    const char* says[] = {"Cannot open ", "is not a point file", "No points were found in "};
+    for (std::size_t i = 0; i < std::size(attempts); ++i) {
+        EXPECT_FALSE(OpenThroughMenu(attempts[i]));
+        ASSERT_EQ(prompter.messages.size(), i + 1);
+        EXPECT_TRUE(Contains(prompter.messages[i], says[i])) << prompter.messages[i];
+        EXPECT_TRUE(Contains(prompter.messages[i], kGridKept));
+        ASSERT_EQ(Model().rowCount(), 2);
+        EXPECT_EQ(Cell(0, Column::Name), "KEEP");
+    }
+    EXPECT_EQ(Window().Editor().CurrentPath(), "");
+    Trigger(kOpenAction); // cancelled
+    EXPECT_EQ(prompter.messages.size(), std::size(attempts));
+}
+
+TEST_F(PointbookTest, SaveWritesNothingItCannotWriteWhole)
+{
+    Type(0, Column::Name, "P1");
+    SaveAsThroughMenu(Dir() / "job.txt", kKardFilter);
+    EXPECT_FALSE(fs::exists(Dir() / "job.txt"));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.messages[0], "Nothing was saved"));
+
+    SaveAsThroughMenu(Dir() / "no-such-folder" / "job", kKardFilter);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_TRUE(StartsWith(prompter.messages[1], "Cannot save "));
+    EXPECT_EQ(Window().Editor().CurrentPath(), "");
+
+    // Save with no current path asks for a name; Cancel writes nothing.
+    Trigger(kSaveAction);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir()), fs::directory_iterator()), 0);
+}
+
+TEST_F(PointbookTest, RowsBeyond9999AreSavedAndTheUserIsWarned)
+{
+    std::string kard;
+    for (int i = 1; i <= 10001; ++i) kard += "P" + std::to_string(i) + ",,1.000,2.000,3.000\r\n";
+    WriteFile(Dir() / "big.dat", kard);
+    ASSERT_TRUE(OpenThroughMenu(Dir() / "big.dat"));
+    EXPECT_EQ(Model().rowCount(), 10002);
+
+    SaveAsThroughMenu(Dir() / "big", kGsi16Filter);
+    const std::vector<std::string> lines = LinesOf(ReadFile(Dir() / "big.gsi"));
+    ASSERT_EQ(lines.size(), 10001u);
+    EXPECT_TRUE(StartsWith(lines[9998], "*119999+"));
+    EXPECT_TRUE(StartsWith(lines[10000], "*11....+0000000000P10001 "));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.messages[0], "2 rows after row 9999 were saved without a block number"));
+}
+
+// An IDX file stamps the time it was written.
+std::string WithoutStamp(const std::string& content)
+{
+    std::string out;
+    for (const std::string& line : LinesOf(content)) {
+        if (!Contains(line, "CREATION_DATE")) out += line + "\n";
+    }
+    return out;
+}
+
+void ExpectSamePoints(const pointlist::Table& saved, const pointlist::Table& original, bool codesKept)
+{
+    ASSERT_EQ(saved.rows.size(), original.rows.size());
+    for (std::size_t i = 0; i < saved.rows.size(); ++i) {
+        const pointlist::Row& s = saved.rows[i];
+        const pointlist::Row& o = original.rows[i];
+        EXPECT_EQ(s.name, o.name) << i;
+        EXPECT_EQ(s.code, codesKept ? o.code : "") << i;
+        for (auto cell : {&pointlist::Row::easting, &pointlist::Row::northing, &pointlist::Row::elevation}) {
+            EXPECT_NEAR(harwick::text::readNumber(s.*cell), harwick::text::readNumber(o.*cell), 0.0006)
+                << i << " " << s.*cell << " " << o.*cell;
+        }
+    }
+}
+
+TEST_F(PointbookTest, SampleFilesRoundTripThroughEveryFormat)
+{
+    const char* samples[] = {"job-north-gsi16.gsi", "job-north-gsi8.gsi", "site-points.dat", "creek-feet.idx"};
+    const char* written[] = {"out.gsi", "out.gsi", "out.idx", "out.dat"};
+    for (const char* sample : samples) {
+        for (std::size_t filter = 0; filter < kSaveFilters.size(); ++filter) {
+            SCOPED_TRACE(std::string(sample) + " as " + written[filter]);
+            ASSERT_TRUE(OpenThroughMenu(Sample(sample)));
+            const pointlist::Table original = Points();
+            ASSERT_GE(original.rows.size(), 10u);
+            const fs::path target = Dir() / written[filter];
+            fs::remove(target);
+            SaveAsThroughMenu(Dir() / "out", filter);
+            ASSERT_TRUE(OpenThroughMenu(target));
+            ExpectSamePoints(Points(), original, filter != kKardFilter);
+            // Saving again, in the file's own format, changes nothing.
+            const std::string first = WithoutStamp(ReadFile(target));
+            Trigger(kSaveAction);
+            EXPECT_EQ(WithoutStamp(ReadFile(target)), first);
+        }
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+} // namespace
+} // namespace pointbook::testing

@@ -1,0 +1,188 @@
+// The real window, offscreen, with every question answered by the test:
+// messages recorded and Yes/No answered from a list, file names from lists,
+// dialogs and the context menu handled by scripted handlers in order.
+#pragma once
+
+#include "main_window.h"
+#include "window_texts.h"
+
+#include "scratch.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pointbook::testing {
+
+class RecordingPrompter : public Prompter {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers; // No when none is left
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    bool AskYesNo(std::string_view text) override
+    {
+        questions.emplace_back(text);
+        if (answers.empty()) return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+};
+
+class ScriptedFiles : public FileChooser {
+public:
+    std::deque<std::string> open;
+    std::deque<SaveChoice> save;
+    std::optional<std::string> OpenPath() override { return Next(open); }
+    std::optional<SaveChoice> SavePath() override { return Next(save); }
+
+private:
+    template <typename T>
+    static std::optional<T> Next(std::deque<T>& answers)
+    {
+        if (answers.empty()) return std::nullopt;
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class ScriptedRunner : public DialogRunner {
+public:
+    using DialogHandler = std::function<int(QDialog&)>;
+    using MenuHandler = std::function<QAction*(QMenu&)>;
+    std::deque<DialogHandler> dialogs;
+    std::deque<MenuHandler> menus;
+    std::vector<std::string> titles;
+
+    int Run(QDialog& dialog) override
+    {
+        titles.push_back(dialog.windowTitle().toStdString());
+        if (dialogs.empty()) return QDialog::Rejected;
+        DialogHandler handler = std::move(dialogs.front());
+        dialogs.pop_front();
+        return handler(dialog);
+    }
+    QAction* RunMenu(QMenu& menu, const QPoint&) override
+    {
+        if (menus.empty()) return nullptr;
+        MenuHandler handler = std::move(menus.front());
+        menus.pop_front();
+        return handler(menu);
+    }
+};
+
+// The menu entry a person would click.
+inline QAction* PickDelete(QMenu& menu)
+{
+    return menu.findChild<QAction*>(kDeleteAction);
+}
+
+// Sets the OPTIONS dialog's precision and presses OK.
+inline ScriptedRunner::DialogHandler ChoosePrecision(const char* precision)
+{
+    return [precision](QDialog& dialog) {
+        auto* combo = dialog.findChild<QComboBox*>(kPrecisionCombo);
+        EXPECT_NE(combo, nullptr);
+        if (combo == nullptr) return static_cast<int>(QDialog::Rejected);
+        combo->setCurrentText(QString::fromLatin1(precision));
+        dialog.findChild<QPushButton*>(kOkButtonName)->click();
+        return dialog.result();
+    };
+}
+
+class PointbookTest : public ::testing::Test {
+protected:
+    PointbookTest() : window_(std::make_unique<PointbookWindow>(Interactions{prompter, files, runner}))
+    {
+        window_->show();
+    }
+
+    PointbookWindow& Window() { return *window_; }
+    PointTableModel& Model() { return window_->Model(); }
+    const pointlist::Table& Points() { return Model().Grid().Points(); }
+    std::filesystem::path Dir() const { return dir_.path(); }
+    static std::filesystem::path Sample(const char* name)
+    {
+        return std::filesystem::path(HARWICK_SOURCE_DIR) / "samples" / name;
+    }
+
+    std::string Cell(int row, Column column)
+    {
+        return Model().index(row, static_cast<int>(column)).data().toString().toStdString();
+    }
+
+    void Trigger(const char* action)
+    {
+        QAction* entry = window_->findChild<QAction*>(action);
+        ASSERT_NE(entry, nullptr) << action;
+        entry->trigger();
+    }
+
+    // As a person types: the cell's editor opens, takes the keys, and Enter
+    // puts the text into the grid.
+    void Type(int row, Column column, const QString& text, bool pressEnter = true)
+    {
+        const QModelIndex index = Model().index(row, static_cast<int>(column));
+        ASSERT_TRUE(index.isValid()) << row;
+        window_->View().setCurrentIndex(index);
+        window_->View().edit(index);
+        auto* editor = qobject_cast<QLineEdit*>(window_->View().indexWidget(index));
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, text);
+        if (!pressEnter) return;
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits the text from the event loop, as it does for a person.
+        QCoreApplication::processEvents();
+    }
+
+    // A right click on a row's cell, as the platform delivers it.
+    void RightClick(int row)
+    {
+        QWidget* viewport = window_->View().viewport();
+        const QPoint pos = window_->View().visualRect(Model().index(row, 0)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
+        QApplication::sendEvent(viewport, &event);
+    }
+
+    bool OpenThroughMenu(const std::filesystem::path& path)
+    {
+        files.open.push_back(path.string());
+        Trigger(kOpenAction);
+        return Window().Editor().CurrentPath() == path.string();
+    }
+
+    void SaveAsThroughMenu(const std::filesystem::path& path, std::size_t filter)
+    {
+        files.save.push_back(SaveChoice{path.string(), filter});
+        Trigger(kSaveAsAction);
+    }
+
+    RecordingPrompter prompter;
+    ScriptedFiles files;
+    ScriptedRunner runner;
+
+private:
+    harwick::testing::TempDir dir_{"pointbook-test"};
+    std::unique_ptr<PointbookWindow> window_;
+};
+
+} // namespace pointbook::testing
