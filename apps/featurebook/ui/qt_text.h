@@ -1,0 +1,21 @@
+// Our texts are UTF-8 std::string_view; Qt wants QString.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace featurebook {
+
+inline QString ToQ(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string FromQ(const QString& text)
+{
+    return text.toStdString();
+}
+
+} // namespace featurebook
