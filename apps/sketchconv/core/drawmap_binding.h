@@ -1,0 +1,58 @@
+// The DXF library as the converter uses it: libdrawmap.so loaded at run
+// time, all 28 entry points bound by name, and the one drawing it writes.
+// Releasing the binding closes a drawing still open, then frees the library.
+#pragma once
+
+#include "drawmap.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace sketchconv {
+
+// One pointer per entry point, named as the library names it.
+struct DrawmapApi {
+#define SKETCHCONV_API_POINTER(name) decltype(&::name) name = nullptr;
+    DRAWMAP_ENTRY_POINTS(SKETCHCONV_API_POINTER)
+#undef SKETCHCONV_API_POINTER
+};
+
+// Where the library is looked for: the program's own directory first, then
+// (unless switched off) the system's library path.
+struct LibrarySearch {
+    std::filesystem::path programDir;
+    bool systemPath = true;
+};
+
+class DrawmapBinding {
+public:
+    explicit DrawmapBinding(const LibrarySearch& search);
+    DrawmapBinding(const DrawmapBinding&) = delete;
+    DrawmapBinding& operator=(const DrawmapBinding&) = delete;
+    ~DrawmapBinding();
+
+    // The library was found and has all 28 entry points.
+    bool Loaded() const { return loaded_; }
+    const DrawmapApi& Api() const { return api_; }
+
+    // dxfCreateFile; false when not loaded or the library refuses.
+    bool CreateFile(const std::string& path);
+    int Drawing() const { return drawing_; }
+    bool FileOpen() const { return fileOpen_; }
+    // dxfCloseFile; success clears the file-open flag.
+    bool CloseFile();
+
+private:
+    struct Closer {
+        void operator()(void* library) const;
+    };
+
+    std::unique_ptr<void, Closer> library_;
+    DrawmapApi api_;
+    bool loaded_ = false;
+    int drawing_ = 0;
+    bool fileOpen_ = false;
+};
+
+} // namespace sketchconv

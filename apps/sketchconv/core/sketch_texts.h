@@ -1,0 +1,46 @@
+// What the drawing converter says and names, each text once.
+#pragma once
+
+#include <string_view>
+
+namespace sketchconv {
+
+inline constexpr std::string_view kProgramName = "sketchconv";
+// The launcher shows the program under this title too.
+inline constexpr std::string_view kProgramTitle = "GSI to DXF";
+
+// ---- Messages ------------------------------------------------------------------
+inline constexpr std::string_view kOpenFailed = "Open File False!";
+inline constexpr std::string_view kResultCaption = "tip";
+inline constexpr const char* kDoneFormat = "Writing dxf file done,%d Point convert ok!";
+// Our own addition to the done message, only when blocks were left out.
+inline constexpr const char* kLeftOutFormat = " %d block(s) without easting, northing or elevation left out.";
+inline constexpr std::string_view kWriteFailed = "Error while writing dxf file!";
+inline constexpr const char* kReplaceFormat = "%s already exists.\nDo you want to replace it?";
+
+// ---- File dialogs --------------------------------------------------------------
+inline constexpr std::string_view kOpenTitle = "Open GSI file";
+inline constexpr std::string_view kOpenFilter = "GSI File (*.gsi)";
+inline constexpr std::string_view kSaveTitle = "Save as DXF file";
+inline constexpr std::string_view kSaveFilter = "DXF File (*.dxf)";
+inline constexpr std::string_view kDxfSuffix = "dxf";
+inline constexpr std::string_view kDxfExtension = ".dxf";
+// Only files with this extension, in any case, are read.
+inline constexpr std::string_view kGsiExtension = "gsi";
+
+// ---- The drawing ---------------------------------------------------------------
+// Point name, two blanks, elevation with four decimals.
+inline constexpr const char* kLabelFormat = "%s  %.4f";
+inline constexpr std::string_view kContinuous = "Continuous";
+inline constexpr std::string_view kPointLayer = "POINT";
+inline constexpr std::string_view kAnnotationLayer = "ANNOTATION";
+
+struct LayerEntry {
+    std::string_view name;
+    int color; // DXF colour index
+};
+inline constexpr LayerEntry kLayers[] = {
+    {"ATTRIBUTE", 3}, {"LINE", 2}, {kAnnotationLayer, 1}, {"PLANFORM", 4}, {"SYMBOL", 5}, {kPointLayer, 2},
+};
+
+} // namespace sketchconv
