@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The suite's demo on a fresh Debian machine: installs what is missing, builds
-# the optimised suite, converts the sample jobs among every point-file kind,
-# then talks to the simulated instrument over its command port, its USB
-# interface and a serial line in cable mode.
+# The suite's demo without a display: installs what is missing, builds the
+# optimised suite, converts the sample jobs among every point-file kind, then
+# talks to the simulated instrument over its command port, its USB interface
+# and a serial line in cable mode, all with the command-line tool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

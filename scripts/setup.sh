@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ clang pkg-config
+  # the Debian package (cpack -G DEB finds the run-time dependencies with it)
+  dpkg-dev
   # fuzzing and sanitizer runtimes for clang
   libclang-rt-dev
   # GUI and serial port
