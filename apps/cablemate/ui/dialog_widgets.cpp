@@ -8,16 +8,6 @@
 
 namespace cablemate::dialogs {
 
-QString ToQ(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQ(const QString& text)
-{
-    return text.toStdString();
-}
-
 QString ControlName(int control)
 {
     return QStringLiteral("control%1").arg(control);

@@ -3,6 +3,8 @@
 // (and anyone reading a bug report) find them, and the OK/Cancel row.
 #pragma once
 
+#include "qtkit/qt_text.h"
+
 #include <QString>
 
 #include <string>
@@ -17,8 +19,8 @@ class QWidget;
 
 namespace cablemate::dialogs {
 
-QString ToQ(std::string_view text);
-std::string FromQ(const QString& text);
+using harwick::qtkit::FromQ;
+using harwick::qtkit::ToQ;
 
 // "control1024" for control 1024.
 QString ControlName(int control);

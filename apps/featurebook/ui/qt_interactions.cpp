@@ -15,10 +15,6 @@ void QtMessages::ShowMessage(std::string_view text)
     box.exec();
 }
 
-int ExecRunner::Run(QDialog& dialog)
-{
-    return dialog.exec();
-}
 
 std::optional<std::string> QtFileDialogs::OpenPath()
 {

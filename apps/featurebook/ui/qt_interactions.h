@@ -17,10 +17,7 @@ private:
     QWidget* window_ = nullptr;
 };
 
-class ExecRunner : public DialogRunner {
-public:
-    int Run(QDialog& dialog) override;
-};
+using harwick::qtkit::ExecRunner;
 
 class QtFileDialogs : public FileDialogs {
 public:

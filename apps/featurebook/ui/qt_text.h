@@ -1,21 +1,11 @@
-// Our texts are UTF-8 std::string_view; Qt wants QString.
+// The program's texts are UTF-8; Qt's are QString.
 #pragma once
 
-#include <QString>
-
-#include <string>
-#include <string_view>
+#include "qtkit/qt_text.h"
 
 namespace featurebook {
 
-inline QString ToQ(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline std::string FromQ(const QString& text)
-{
-    return text.toStdString();
-}
+using harwick::qtkit::FromQ;
+using harwick::qtkit::ToQ;
 
 } // namespace featurebook

@@ -3,6 +3,8 @@
 // boxes, dialogs and menus; tests answer with a script.
 #pragma once
 
+#include "qtkit/dialog_runner.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,12 +23,7 @@ public:
     virtual void ShowMessage(std::string_view text) = 0;
 };
 
-class DialogRunner {
-public:
-    virtual ~DialogRunner() = default;
-    // QDialog::Accepted or QDialog::Rejected.
-    virtual int Run(QDialog& dialog) = 0;
-};
+using harwick::qtkit::DialogRunner;
 
 class FileDialogs {
 public:

@@ -1,29 +1,12 @@
-// Every modal dialog and pop-up menu of the window runs through this, so
-// that the widget tests answer them (fill a dialog in, press its buttons,
-// pick a menu entry) where a person would.
+// The window's dialogs and menus run through the suite's dialog runner, so
+// that the widget tests answer them.
 #pragma once
 
-class QAction;
-class QDialog;
-class QMenu;
-class QPoint;
+#include "qtkit/dialog_runner.h"
 
 namespace pointbook {
 
-class DialogRunner {
-public:
-    virtual ~DialogRunner() = default;
-    // QDialog::Accepted or QDialog::Rejected.
-    virtual int Run(QDialog& dialog) = 0;
-    // The entry chosen, or nullptr when the menu was dismissed.
-    virtual QAction* RunMenu(QMenu& menu, const QPoint& globalPos) = 0;
-};
-
-// The program's runner: the dialog's and the menu's own modal loops.
-class ExecRunner : public DialogRunner {
-public:
-    int Run(QDialog& dialog) override;
-    QAction* RunMenu(QMenu& menu, const QPoint& globalPos) override;
-};
+using harwick::qtkit::DialogRunner;
+using harwick::qtkit::ExecRunner;
 
 } // namespace pointbook

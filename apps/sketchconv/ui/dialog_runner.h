@@ -1,22 +1,12 @@
-// The About box runs through this, so that the widget tests answer it
-// where a person would.
+// The window's dialogs and menus run through the suite's dialog runner, so
+// that the widget tests answer them.
 #pragma once
 
-class QDialog;
+#include "qtkit/dialog_runner.h"
 
 namespace sketchconv {
 
-class DialogRunner {
-public:
-    virtual ~DialogRunner() = default;
-    // QDialog::Accepted or QDialog::Rejected.
-    virtual int Run(QDialog& dialog) = 0;
-};
-
-// The program's runner: the dialog's own modal loop.
-class ExecRunner : public DialogRunner {
-public:
-    int Run(QDialog& dialog) override;
-};
+using harwick::qtkit::DialogRunner;
+using harwick::qtkit::ExecRunner;
 
 } // namespace sketchconv

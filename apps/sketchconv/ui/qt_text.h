@@ -1,15 +1,11 @@
-// The converter's texts are UTF-8 string views; Qt wants QStrings.
+// The program's texts are UTF-8; Qt's are QString.
 #pragma once
 
-#include <QString>
-
-#include <string_view>
+#include "qtkit/qt_text.h"
 
 namespace sketchconv {
 
-inline QString ToQ(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using harwick::qtkit::FromQ;
+using harwick::qtkit::ToQ;
 
 } // namespace sketchconv

@@ -2,6 +2,8 @@
 // std::filesystem paths; Qt wants QStrings.
 #pragma once
 
+#include "qtkit/qt_text.h"
+
 #include <QFile>
 #include <QString>
 
@@ -10,10 +12,7 @@
 
 namespace toolhub {
 
-inline QString ToQ(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using harwick::qtkit::ToQ;
 
 // Through the file-name encoding, so that a directory whose name is not
 // UTF-8 still comes out byte for byte.
