@@ -62,18 +62,9 @@ pointlist::Precision OptionsDialog::Chosen() const
     return pointlist::kPrecisionChoices[static_cast<std::size_t>(at)];
 }
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget* parent)
+    : AboutBox(ToQ(kAboutTitle), {ToQ(kWindowTitle), ToQ(kAboutVersion)}, ToQ(kOkButton), parent)
 {
-    setWindowTitle(ToQ(kAboutTitle));
-    auto* layout = Child<QVBoxLayout>(this);
-    layout->addWidget(Child<QLabel>(ToQ(kWindowTitle), this));
-    layout->addWidget(Child<QLabel>(ToQ(kAboutVersion), this));
-    auto* buttons = Child<QDialogButtonBox>(this);
-    QPushButton* ok = buttons->addButton(ToQ(kOkButton), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(kOkButtonName);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
 }
 
 } // namespace pointbook

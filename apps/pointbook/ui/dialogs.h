@@ -2,6 +2,8 @@
 // precision) and the About box.
 #pragma once
 
+#include "qtkit/about_box.h"
+
 #include "formats_alias.h"
 
 #include <QDialog>
@@ -20,7 +22,7 @@ private:
     QComboBox* precision_ = nullptr;  // a child of the dialog
 };
 
-class AboutDialog : public QDialog {
+class AboutDialog : public harwick::qtkit::AboutBox {
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };

@@ -107,18 +107,9 @@ void SketchDialog::About()
     io_.runner.Run(about);
 }
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget* parent)
+    : AboutBox(ToQ(kAboutTitle), {ToQ(kProgramName), ToQ(kAboutVersion)}, ToQ(kOkButton), parent)
 {
-    setWindowTitle(ToQ(kAboutTitle));
-    auto* layout = Child<QVBoxLayout>(this);
-    layout->addWidget(Child<QLabel>(ToQ(kProgramName), this));
-    layout->addWidget(Child<QLabel>(ToQ(kAboutVersion), this));
-    auto* buttons = Child<QDialogButtonBox>(this);
-    QPushButton* ok = buttons->addButton(ToQ(kOkButton), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(kOkButtonName);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
 }
 
 } // namespace sketchconv

@@ -3,6 +3,8 @@
 // through the interactions, so tests drive the real dialog.
 #pragma once
 
+#include "qtkit/about_box.h"
+
 #include "converter.h"
 #include "dialog_runner.h"
 
@@ -41,7 +43,7 @@ private:
 };
 
 // The About box: the program's name and version.
-class AboutDialog : public QDialog {
+class AboutDialog : public harwick::qtkit::AboutBox {
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
