@@ -6,6 +6,7 @@
 #include "dialog_texts.h"
 #include "list_dialogs.h"
 #include "saveas_dialog.h"
+#include "scripted_runner.h"
 #include "settings_dialogs.h"
 #include "wait.h"
 
@@ -20,7 +21,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -43,24 +43,7 @@ public:
     std::vector<std::string> shown;
 };
 
-// Answers each nested dialog with the next scripted step; a dialog nobody
-// expected fails the test and is cancelled.
-class ScriptedRunner : public DialogRunner {
-public:
-    int Run(QDialog& dialog) override
-    {
-        titles.push_back(dialog.windowTitle());
-        if (steps.empty()) {
-            ADD_FAILURE() << "unexpected dialog " << dialog.windowTitle().toStdString();
-            return QDialog::Rejected;
-        }
-        auto step = std::move(steps.front());
-        steps.pop_front();
-        return step(dialog);
-    }
-    std::deque<std::function<int(QDialog&)>> steps;
-    std::vector<QString> titles;
-};
+using harwick::testing::ScriptedRunner;
 
 template <class T>
 T& Find(QObject& parent, const QString& name)
@@ -243,20 +226,20 @@ TEST_F(CablemateListDialogs, ShowsTheChosenOrderAndWritesItBack)
             EXPECT_EQ(table.columnWidth(c), kCoordinateColumnWidth);
             EXPECT_EQ(Cell(table, 0, c), expected[c]);
         }
-        runner.steps.push_back([](QDialog& d) { return AnswerQuestion(d, true, false); });
+        runner.Then([](QDialog& d) { return AnswerQuestion(d, true, false); });
         ClickOk(dialog);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.Text(), kOneLine);
         EXPECT_FALSE(session.doNotAsk);
     }
-    EXPECT_EQ(runner.titles, (std::vector<QString>{Q(kUpdatePointsTitle), Q(kUpdatePointsTitle)}));
+    EXPECT_EQ(runner.Titles(), (std::vector<std::string>{std::string(kUpdatePointsTitle), std::string(kUpdatePointsTitle)}));
 }
 
 TEST_F(CablemateListDialogs, AddRefusesEmptyFieldsAndAppendsInColumnOrder)
 {
     CoordinateListDialog dialog(BuildCoordinateTable(kOneLine, EditFormat::Kard300), EditFormat::Kard300, session,
                                 runner, messages);
-    runner.steps.push_back([](QDialog& d) {
+    runner.Then([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), Q(kAddPointTitle));
         Edit(d, 1026).setText(QStringLiteral("WALL"));
         ClickOk(d);
@@ -273,7 +256,7 @@ TEST_F(CablemateListDialogs, AddRefusesEmptyFieldsAndAppendsInColumnOrder)
     EXPECT_EQ(List(dialog).rowCount(), 2);
 
     // A cancelled add leaves the list as it was.
-    runner.steps.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    runner.Then([](QDialog&) { return int(QDialog::Rejected); });
     Button(dialog, 1000).click();
     EXPECT_EQ(List(dialog).rowCount(), 2);
 }
@@ -284,7 +267,7 @@ TEST_F(CablemateListDialogs, EditAndDeleteWorkOnTheSelectedRow)
     CoordinateListDialog dialog(BuildCoordinateTable(text, EditFormat::Kard600), EditFormat::Kard600, session, runner,
                                 messages);
     List(dialog).selectRow(1);
-    runner.steps.push_back([](QDialog& d) {
+    runner.Then([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), Q(kEditPointTitle));
         EXPECT_EQ(Edit(d, 1024).text(), QStringLiteral("P2"));
         EXPECT_EQ(Edit(d, 1025).text(), QStringLiteral("4.0"));
@@ -305,22 +288,22 @@ TEST_F(CablemateListDialogs, EditAndDeleteWorkOnTheSelectedRow)
     EXPECT_EQ(dialog.Text(), "");
     Button(dialog, 1002).click();
     EXPECT_EQ(List(dialog).rowCount(), 0);
-    EXPECT_TRUE(runner.steps.empty());
+    EXPECT_TRUE(runner.Done());
 }
 
 TEST_F(CablemateListDialogs, DoubleClickEditsTheSelectionOrAdds)
 {
     CoordinateListDialog dialog(BuildCoordinateTable(kOneLine, EditFormat::Kard300), EditFormat::Kard300, session,
                                 runner, messages);
-    runner.steps.push_back([](QDialog& d) {
+    runner.Then([](QDialog& d) {
         EXPECT_EQ(Edit(d, 1024).text(), QStringLiteral("P1"));
         return int(QDialog::Rejected);
     });
     DoubleClick(List(dialog));
     List(dialog).clearSelection();
-    runner.steps.push_back([](QDialog&) { return int(QDialog::Rejected); });
+    runner.Then([](QDialog&) { return int(QDialog::Rejected); });
     DoubleClick(List(dialog));
-    EXPECT_EQ(runner.titles, (std::vector<QString>{Q(kEditPointTitle), Q(kAddPointTitle)}));
+    EXPECT_EQ(runner.Titles(), (std::vector<std::string>{std::string(kEditPointTitle), std::string(kAddPointTitle)}));
     EXPECT_EQ(dialog.Text(), kOneLine);
 }
 
@@ -328,12 +311,12 @@ TEST_F(CablemateListDialogs, QuestionCancelStaysAndDoNotAskIsRemembered)
 {
     CoordinateListDialog dialog(BuildCoordinateTable(kOneLine, EditFormat::Kard300), EditFormat::Kard300, session,
                                 runner, messages);
-    runner.steps.push_back([](QDialog& d) { return AnswerQuestion(d, false, false); });
+    runner.Then([](QDialog& d) { return AnswerQuestion(d, false, false); });
     ClickOk(dialog);
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(session.doNotAsk);
 
-    runner.steps.push_back([](QDialog& d) { return AnswerQuestion(d, true, true); });
+    runner.Then([](QDialog& d) { return AnswerQuestion(d, true, true); });
     ClickOk(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(session.doNotAsk);
@@ -347,7 +330,7 @@ TEST_F(CablemateListDialogs, QuestionCancelStaysAndDoNotAskIsRemembered)
     CodeListDialog codes(BuildCodeTable("1,TREE\r\n"), session, runner, messages);
     ClickOk(codes);
     EXPECT_EQ(codes.result(), QDialog::Accepted);
-    EXPECT_EQ(runner.titles.size(), 2U);
+    EXPECT_EQ(runner.Titles().size(), 2U);
 }
 
 // ---- Code list ------------------------------------------------------------------------
@@ -361,7 +344,7 @@ TEST_F(CablemateListDialogs, CodeListAddsEditsAndAsksItsOwnQuestion)
     EXPECT_EQ(table.columnWidth(1), 200);
     EXPECT_EQ(Cell(table, 1, 1), QStringLiteral("WALL"));
 
-    runner.steps.push_back([](QDialog& d) {
+    runner.Then([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), Q(kAddCodeTitle));
         ClickOk(d);
         EXPECT_NE(d.result(), QDialog::Accepted);
@@ -369,7 +352,7 @@ TEST_F(CablemateListDialogs, CodeListAddsEditsAndAsksItsOwnQuestion)
     });
     Button(dialog, 1000).click();
     table.selectRow(0);
-    runner.steps.push_back([](QDialog& d) {
+    runner.Then([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), Q(kEditCodeTitle));
         EXPECT_EQ(Edit(d, 1024).text(), QStringLiteral("1"));
         Edit(d, 1026).clear();
@@ -380,7 +363,7 @@ TEST_F(CablemateListDialogs, CodeListAddsEditsAndAsksItsOwnQuestion)
     Button(dialog, 1001).click();
     EXPECT_EQ(messages.shown, (std::vector<std::string>{std::string(kNameEmpty), std::string(kCodeEmpty)}));
 
-    runner.steps.push_back([](QDialog& d) {
+    runner.Then([](QDialog& d) {
         EXPECT_EQ(Find<QAbstractButton>(d, QStringLiteral("okButton")).text(), Q(kUpdateCodesOk));
         EXPECT_EQ(Find<QAbstractButton>(d, QStringLiteral("cancelButton")).text(), Q(kUpdateCodesCancel));
         return AnswerQuestion(d, true, false);
@@ -388,7 +371,7 @@ TEST_F(CablemateListDialogs, CodeListAddsEditsAndAsksItsOwnQuestion)
     ClickOk(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Text(), "1,BUSH\r\n2,WALL\r\n3,FENCE\r\n");
-    EXPECT_EQ(runner.titles.back(), Q(kUpdateCodesTitle));
+    EXPECT_EQ(runner.Titles().back(), kUpdateCodesTitle);
 }
 
 // ---- Correction -------------------------------------------------------------------------

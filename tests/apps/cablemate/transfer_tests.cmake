@@ -3,8 +3,8 @@
 # instrument over pseudo-terminals.
 harwick_test(cablemate_usb_transfer_test SOURCES usb_transfer_test.cpp DEPS cablemate_core LABELS threads)
 
-harwick_test(cablemate_instrument_test OWN_MAIN
-  SOURCES ../stationmate/qt_main.cpp com_transfer_test.cpp usb_sim_test.cpp
+harwick_test(cablemate_instrument_test QT_MAIN
+  SOURCES com_transfer_test.cpp usb_sim_test.cpp
   DEPS cablemate_core harwick_instrument_sim
   LABELS threads)
 add_dependencies(cablemate_instrument_test usbpipe)

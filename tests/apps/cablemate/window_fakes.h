@@ -1,52 +1,27 @@
 // The window's interactions answered by a test: dialogs handled in order by
-// scripted handlers (which fill a dialog in and press its buttons instead of
-// a person), file names from a list, and a desktop that records.
+// scripted steps (which fill a dialog in and press its buttons instead of
+// a person), file names from scripted answers, and a desktop that records.
 #pragma once
 
+#include "answers.h"
+#include "scripted_runner.h"
 #include "transfer_fakes.h"
 #include "window_interfaces.h"
 
-#include <QDialog>
-
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace cablemate::testing {
 
-class ScriptedRunner : public DialogRunner {
-public:
-    using Handler = std::function<int(QDialog&)>;
-    void Then(Handler handler) { handlers_.push_back(std::move(handler)); }
-    int Run(QDialog& dialog) override {
-        titles_.push_back(dialog.windowTitle().toStdString());
-        if (handlers_.empty()) return QDialog::Rejected;
-        Handler handler = std::move(handlers_.front());
-        handlers_.pop_front();
-        return handler(dialog);
-    }
-    const std::vector<std::string>& Titles() const { return titles_; }
-    bool Done() const { return handlers_.empty(); }
-
-private:
-    std::deque<Handler> handlers_;
-    std::vector<std::string> titles_;
-};
+using harwick::testing::Answers;
+using harwick::testing::ScriptedRunner;
 
 class ScriptedFiles : public FileDialogs {
 public:
-    std::deque<std::string> open, saveAs;
-    std::optional<std::string> OpenPath() override { return Next(open); }
-    std::optional<std::string> SaveAsPath() override { return Next(saveAs); }
-
-private:
-    static std::optional<std::string> Next(std::deque<std::string>& paths) {
-        if (paths.empty()) return std::nullopt;
-        std::string path = paths.front();
-        paths.pop_front();
-        return path;
-    }
+    Answers<std::optional<std::string>> open{"a file to open"};
+    Answers<std::optional<std::string>> saveAs{"a name to save as"};
+    std::optional<std::string> OpenPath() override { return open.Next(); }
+    std::optional<std::string> SaveAsPath() override { return saveAs.Next(); }
 };
 
 class RecordingDesktop : public Desktop {

@@ -191,7 +191,7 @@ TEST_F(FeaturebookWindow, DeleteNeverTakesTheEntryRow)
     EXPECT_EQ(CodeCell(2, kShortcutColumn), "");
     EXPECT_EQ(TreeCodes(), (std::vector<QString>{"A", "B"}));
     // Below the rows, or with the menu closed unchosen, nothing goes.
-    menus.choices = {"Delete"};
+    menus.choices = {"Delete", std::nullopt};
     RightClick(-1);
     RightClick(0);
     EXPECT_EQ(TreeCodes(), (std::vector<QString>{"A", "B"}));

@@ -8,7 +8,9 @@
 #include "feature_window.h"
 #include "window_interfaces.h"
 
+#include "answers.h"
 #include "scratch.h"
+#include "scripted_runner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,8 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <ostream>
@@ -46,55 +46,31 @@ public:
     void ShowMessage(std::string_view text) override { shown.emplace_back(text); }
 };
 
-class ScriptedRunner : public DialogRunner {
-public:
-    using Handler = std::function<int(QDialog&)>;
-    std::deque<Handler> handlers;
-    std::vector<std::string> titles;
-    int Run(QDialog& dialog) override
-    {
-        titles.push_back(dialog.windowTitle().toStdString());
-        if (handlers.empty()) return QDialog::Rejected;
-        Handler handler = std::move(handlers.front());
-        handlers.pop_front();
-        return handler(dialog);
-    }
-};
+using harwick::testing::Answers;
+using harwick::testing::ScriptedRunner;
 
 class ScriptedFiles : public FileDialogs {
 public:
-    std::deque<std::string> open, save;
-    int saveAsked = 0;
-    std::optional<std::string> OpenPath() override { return Next(open); }
-    std::optional<std::string> SavePath() override
-    {
-        ++saveAsked;
-        return Next(save);
-    }
-
-private:
-    static std::optional<std::string> Next(std::deque<std::string>& paths)
-    {
-        if (paths.empty()) return std::nullopt;
-        std::string path = paths.front();
-        paths.pop_front();
-        return path;
-    }
+    Answers<std::optional<std::string>> open{"a code list to open"};
+    Answers<std::optional<std::string>> save{"a name to save the code list under"};
+    std::optional<std::string> OpenPath() override { return open.Next(); }
+    std::optional<std::string> SavePath() override { return save.Next(); }
 };
 
-// Picks the entry with the next text, or none when the list is empty.
+// Picks the entry with the next text (nothing: the menu is closed unchosen);
+// a menu no test expected fails it.
 class ScriptedMenus : public PopupMenus {
 public:
-    std::deque<std::string> choices;
+    Answers<std::optional<std::string>> choices{"a pop-up menu"};
     int shown = 0;
     QAction* Popup(QMenu& menu, const QPoint&) override
     {
         ++shown;
-        if (choices.empty()) return nullptr;
-        const QString text = QString::fromStdString(choices.front());
-        choices.pop_front();
+        const std::optional<std::string> choice = choices.Next(harwick::testing::DescribeMenu(menu));
+        if (!choice) return nullptr;
         for (QAction* action : menu.actions())
-            if (action->text() == text) return action;
+            if (action->text() == QString::fromStdString(*choice)) return action;
+        ADD_FAILURE() << "no entry " << *choice << " in " << harwick::testing::DescribeMenu(menu);
         return nullptr;
     }
 };

@@ -18,25 +18,18 @@ namespace featurebook::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using harwick::testing::Press;
 using harwick::testing::ReadFile;
 using harwick::testing::WriteFile;
 
 const fs::path kSample = fs::path(HARWICK_SOURCE_DIR) / "samples" / "roads.crf";
 
-ScriptedRunner::Handler FillNewList(const char* name, const char* author)
+ScriptedRunner::DialogStep FillNewList(const char* name, const char* author)
 {
     return [name, author](QDialog& dialog) {
         Find<QLineEdit>(dialog, "codeNameEdit")->setText(name);
         Find<QLineEdit>(dialog, "authorEdit")->setText(author);
         Find<QPushButton>(dialog, "okButton")->click();
-        return dialog.result();
-    };
-}
-
-ScriptedRunner::Handler Press(const char* button)
-{
-    return [button](QDialog& dialog) {
-        Find<QPushButton>(dialog, button)->click();
         return dialog.result();
     };
 }
@@ -52,9 +45,9 @@ TEST_F(FeaturebookWindow, HasItsTitleMenusAndAnEmptyList)
     EXPECT_EQ(Grid().Codes().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Short Cut");
     EXPECT_EQ(SheetLabels(), (std::vector<QString>{"Code"}));
 
-    runner.handlers = {Press("okButton")};
+    runner.Then(Press("okButton"));
     Window().Entry("Help", "About")->trigger();
-    EXPECT_EQ(runner.titles, (std::vector<std::string>{"About Harwick Codelist Manager"}));
+    EXPECT_EQ(runner.Titles(), (std::vector<std::string>{"About Harwick Codelist Manager"}));
     Window().Entry("File", "Exit")->trigger();
     EXPECT_FALSE(Window().isVisible());
 }
@@ -62,13 +55,13 @@ TEST_F(FeaturebookWindow, HasItsTitleMenusAndAnEmptyList)
 TEST_F(FeaturebookWindow, NewAndCodeNameNameTheList)
 {
     TypeCodes({"OLD"});
-    runner.handlers = {Press("cancelButton")};
+    runner.Then(Press("cancelButton"));
     Window().Entry("File", "New")->trigger();
     EXPECT_EQ(TreeCodes(), (std::vector<QString>{"OLD"}));
 
-    runner.handlers = {FillNewList("SITE", "Ann Surveyor")};
+    runner.Then(FillNewList("SITE", "Ann Surveyor"));
     Window().Entry("File", "New")->trigger();
-    EXPECT_EQ(runner.titles.back(), "New code name");
+    EXPECT_EQ(runner.Titles().back(), "New code name");
     EXPECT_EQ(Tree().Root()->text(0), "SITE");
     EXPECT_TRUE(TreeCodes().empty());
     EXPECT_EQ(SheetLabels(), (std::vector<QString>{"CodeSITE"}));
@@ -76,24 +69,24 @@ TEST_F(FeaturebookWindow, NewAndCodeNameNameTheList)
     EXPECT_EQ(Window().AuthorLabel().text(), "Author: Ann Surveyor");
 
     std::string offered;
-    runner.handlers = {[&offered](QDialog& dialog) {
+    runner.Then([&offered](QDialog& dialog) {
         auto* edit = Find<QLineEdit>(dialog, "newNameEdit");
         offered = edit->text().toStdString();
         edit->setText("ROADS");
         Find<QPushButton>(dialog, "okButton")->click();
         return dialog.result();
-    }};
+    });
     Window().Entry("Options", "CodeName")->trigger();
-    EXPECT_EQ(runner.titles.back(), "Rename CodeList");
+    EXPECT_EQ(runner.Titles().back(), "Rename CodeList");
     EXPECT_EQ(offered, "SITE");
     EXPECT_EQ(Tree().Root()->text(0), "ROADS");
     EXPECT_EQ(Grid().SheetLabel(0), "CodeROADS");
     EXPECT_EQ(Window().Book().Name(), "ROADS");
-    runner.handlers = {[](QDialog& dialog) {
+    runner.Then([](QDialog& dialog) {
         Find<QLineEdit>(dialog, "newNameEdit")->setText("IGNORED");
         Find<QPushButton>(dialog, "cancelButton")->click();
         return dialog.result();
-    }};
+    });
     Window().Entry("Options", "CodeName")->trigger();
     EXPECT_EQ(Window().Book().Name(), "ROADS");
     EXPECT_EQ(Grid().SheetLabel(0), "CodeROADS");
@@ -101,7 +94,7 @@ TEST_F(FeaturebookWindow, NewAndCodeNameNameTheList)
 
 TEST_F(FeaturebookWindow, OpenShowsEveryCodeAndDefaultOfTheSample)
 {
-    runner.handlers = {FillNewList("SITE", "Ann")};
+    runner.Then(FillNewList("SITE", "Ann"));
     Window().NewList();
     files.open = {kSample.string()};
     Window().Entry("File", "Open")->trigger();
@@ -144,7 +137,7 @@ TEST_F(FeaturebookWindow, OpenOfAnUnreadableFileKeepsTheList)
 
 TEST_F(FeaturebookWindow, SavedListWithCodesAAndB)
 {
-    runner.handlers = {FillNewList("SITE", "Ann")};
+    runner.Then(FillNewList("SITE", "Ann"));
     Window().NewList();
     TypeCodes({"A", "B"});
     TypeShortcut(0, "1");
@@ -157,7 +150,7 @@ TEST_F(FeaturebookWindow, SavedListWithCodesAAndB)
     const fs::path path = dir_.path() / "site.crf";
     files.save = {path.string()};
     Window().Entry("File", "Save")->trigger();
-    EXPECT_EQ(files.saveAsked, 1);
+    EXPECT_EQ(files.save.Asked(), 1);
     const std::vector<std::string> lines = harwick::text::splitLines(ReadFile(path));
     std::vector<std::string> codeLines, attributeLines;
     for (const std::string& line : lines) {
@@ -180,7 +173,7 @@ TEST_F(FeaturebookWindow, SavedListWithCodesAAndB)
     fs::create_hard_link(path, link);
     TypeDefault(7, "changed");
     Window().Save();
-    EXPECT_EQ(files.saveAsked, 1);
+    EXPECT_EQ(files.save.Asked(), 1);
     EXPECT_TRUE(harwick::text::contains(ReadFile(path), "\"changed\""));
     EXPECT_TRUE(harwick::text::contains(ReadFile(link), "\"b8\""));
     EXPECT_TRUE(messages.shown.empty());
@@ -201,8 +194,9 @@ TEST_F(FeaturebookWindow, SaveAsToATextNameWritesNothingAndSaysSo)
     EXPECT_FALSE(fs::exists(fresh));
     EXPECT_EQ(Window().CurrentPath(), "");
     // With no file yet, Save asks for a name again.
+    files.save.push_back(std::nullopt);
     Window().Save();
-    EXPECT_EQ(files.saveAsked, 3);
+    EXPECT_EQ(files.save.Asked(), 3);
 }
 
 } // namespace

@@ -64,6 +64,7 @@ TEST_F(PointbookTest, SaveAsGsiEntriesWriteJobGsiInTheChosenFlavour)
     EXPECT_TRUE(prompter.questions.empty());
 
     // Replacing asks about the file written, job.gsi, and No keeps it.
+    prompter.answers.push_back(false);
     SaveAsThroughMenu(Dir() / "job", kGsi16Filter);
     ASSERT_EQ(prompter.questions.size(), 1u);
     EXPECT_TRUE(StartsWith(prompter.questions[0], job.string() + " already exists."));
@@ -104,12 +105,12 @@ TEST_F(PointbookTest, TenthMillimetreGsiSwitchesPrecisionForTheNextExport)
 {
     ASSERT_TRUE(OpenThroughMenu(Sample("job-north-gsi16.gsi")));
     EXPECT_EQ(Cell(0, Column::Easting), "2150.001"); // shown with three decimals still
-    runner.dialogs.push_back([](QDialog& dialog) {
+    runner.Then([](QDialog& dialog) {
         EXPECT_EQ(dialog.findChild<QComboBox*>(kPrecisionCombo)->currentText().toStdString(), "0.0001");
         return static_cast<int>(QDialog::Rejected);
     });
     Trigger(kSettingAction);
-    EXPECT_TRUE(runner.dialogs.empty());
+    EXPECT_TRUE(runner.Done());
 
     SaveAsThroughMenu(Dir() / "out", kGsi8Filter);
     EXPECT_TRUE(Contains(LinesOf(ReadFile(Dir() / "out.gsi"))[0], " 81..16+21500010 "));
@@ -144,7 +145,8 @@ TEST_F(PointbookTest, FilesThatCannotBeOpenedLeaveTheGridAsItWas)
         EXPECT_EQ(Cell(0, Column::Name), "KEEP");
     }
     EXPECT_EQ(Window().Editor().CurrentPath(), "");
-    Trigger(kOpenAction); // cancelled
+    files.open.push_back(std::nullopt); // cancelled
+    Trigger(kOpenAction);
     EXPECT_EQ(prompter.messages.size(), std::size(attempts));
 }
 
@@ -162,6 +164,7 @@ TEST_F(PointbookTest, SaveWritesNothingItCannotWriteWhole)
     EXPECT_EQ(Window().Editor().CurrentPath(), "");
 
     // Save with no current path asks for a name; Cancel writes nothing.
+    files.save.push_back(std::nullopt);
     Trigger(kSaveAction);
     EXPECT_EQ(std::distance(fs::directory_iterator(Dir()), fs::directory_iterator()), 0);
 }

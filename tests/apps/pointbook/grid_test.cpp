@@ -21,8 +21,9 @@ TEST_F(PointbookTest, StartsWithTitlesNumbersAndOneEntryRow)
     EXPECT_EQ(Model().rowCount(), 1);
     EXPECT_EQ(Model().headerData(0, Qt::Vertical).toInt(), 1);
 
+    runner.Then(std::string(kAboutTitle), harwick::testing::Press(kOkButtonName));
     Trigger(kAboutAction);
-    EXPECT_EQ(runner.titles, std::vector<std::string>{std::string(kAboutTitle)});
+    EXPECT_EQ(runner.Titles(), std::vector<std::string>{std::string(kAboutTitle)});
 }
 
 TEST_F(PointbookTest, TypingANameIntoTheEntryRowGrowsTheGrid)
@@ -54,29 +55,29 @@ TEST_F(PointbookTest, TypingANameIntoTheEntryRowGrowsTheGrid)
 TEST_F(PointbookTest, DeleteRemovesTheRightClickedRowAndEmptiesTheEntryRow)
 {
     // The lone, empty entry row: Delete leaves the grid as it was.
-    runner.menus.push_back(PickDelete);
+    runner.ThenMenu(PickDelete);
     RightClick(0);
     EXPECT_EQ(Model().rowCount(), 1);
-    EXPECT_TRUE(runner.menus.empty());
+    EXPECT_TRUE(runner.Done());
 
     Type(0, Column::Name, "A");
     Type(1, Column::Name, "B");
     Type(2, Column::Name, "C");
     Type(3, Column::Code, "half typed");
 
-    runner.menus.push_back(PickDelete);
+    runner.ThenMenu(PickDelete);
     RightClick(1);
     ASSERT_EQ(Model().rowCount(), 3);
     EXPECT_EQ(Cell(0, Column::Name), "A");
     EXPECT_EQ(Cell(1, Column::Name), "C");
 
     // A dismissed menu deletes nothing.
-    runner.menus.push_back([](QMenu&) { return nullptr; });
+    runner.ThenMenu([](QMenu&) { return nullptr; });
     RightClick(0);
     EXPECT_EQ(Model().rowCount(), 3);
 
     // The entry row is emptied, never removed: points keep a row to grow into.
-    runner.menus.push_back(PickDelete);
+    runner.ThenMenu(PickDelete);
     RightClick(2);
     ASSERT_EQ(Model().rowCount(), 3);
     EXPECT_EQ(Cell(2, Column::Code), "");
@@ -92,7 +93,7 @@ TEST_F(PointbookTest, PrecisionSwitchReformatsCoordinatesBothWays)
     Type(1, Column::Easting, "3.14159"); // the entry row is no point
 
     // The dialog lists the three precisions and opens on the current one.
-    runner.dialogs.push_back([](QDialog& dialog) {
+    runner.Then([](QDialog& dialog) {
         auto* combo = dialog.findChild<QComboBox*>(kPrecisionCombo);
         auto* unit = dialog.findChild<QComboBox*>(kUnitCombo);
         EXPECT_EQ(combo->count(), 3);
@@ -103,7 +104,7 @@ TEST_F(PointbookTest, PrecisionSwitchReformatsCoordinatesBothWays)
         return ChoosePrecision("0.0001")(dialog);
     });
     Trigger(kSettingAction);
-    EXPECT_EQ(runner.titles.back(), kOptionsTitle);
+    EXPECT_EQ(runner.Titles().back(), kOptionsTitle);
     EXPECT_EQ(Cell(0, Column::Easting), "12.3450");
     EXPECT_EQ(Cell(0, Column::Northing), "7.0000");
     EXPECT_EQ(Cell(0, Column::Elevation), "0.0000");
@@ -111,19 +112,19 @@ TEST_F(PointbookTest, PrecisionSwitchReformatsCoordinatesBothWays)
     EXPECT_EQ(Cell(1, Column::Easting), "3.14159");
 
     Type(0, Column::Easting, "12.3456");
-    runner.dialogs.push_back(ChoosePrecision("0.001"));
+    runner.Then(ChoosePrecision("0.001"));
     Trigger(kSettingAction);
     EXPECT_EQ(Cell(0, Column::Easting), "12.346");
     EXPECT_EQ(Cell(0, Column::Northing), "7.000");
 
     // Cancel, and OK on the precision already set, change nothing.
     Type(0, Column::Easting, "1.23456");
-    runner.dialogs.push_back([](QDialog& dialog) {
+    runner.Then([](QDialog& dialog) {
         dialog.findChild<QComboBox*>(kPrecisionCombo)->setCurrentText("0.00001");
         dialog.findChild<QPushButton*>(kCancelButtonName)->click();
         return dialog.result();
     });
-    runner.dialogs.push_back(ChoosePrecision("0.001"));
+    runner.Then(ChoosePrecision("0.001"));
     Trigger(kSettingAction);
     Trigger(kSettingAction);
     EXPECT_EQ(Cell(0, Column::Easting), "1.23456");
@@ -134,7 +135,7 @@ TEST_F(PointbookTest, ACellStillBeingTypedIsSavedAndReformatted)
 {
     Type(0, Column::Name, "P1");
     Type(0, Column::Easting, "5.5", /*pressEnter=*/false);
-    runner.dialogs.push_back(ChoosePrecision("0.0001"));
+    runner.Then(ChoosePrecision("0.0001"));
     Trigger(kSettingAction);
     EXPECT_EQ(Cell(0, Column::Easting), "5.5000");
 

@@ -6,7 +6,9 @@
 #include "main_window.h"
 #include "window_texts.h"
 
+#include "answers.h"
 #include "scratch.h"
+#include "scripted_runner.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,72 +22,35 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace pointbook::testing {
 
+using harwick::testing::Answers;
+using harwick::testing::ScriptedRunner;
+
 class RecordingPrompter : public Prompter {
 public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
-    std::deque<bool> answers; // No when none is left
+    Answers<bool> answers{"Yes or No"};
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     bool AskYesNo(std::string_view text) override
     {
         questions.emplace_back(text);
-        if (answers.empty()) return false;
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
+        return answers.Next(text);
     }
 };
 
 class ScriptedFiles : public FileChooser {
 public:
-    std::deque<std::string> open;
-    std::deque<SaveChoice> save;
-    std::optional<std::string> OpenPath() override { return Next(open); }
-    std::optional<SaveChoice> SavePath() override { return Next(save); }
-
-private:
-    template <typename T>
-    static std::optional<T> Next(std::deque<T>& answers)
-    {
-        if (answers.empty()) return std::nullopt;
-        T answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
-    }
-};
-
-class ScriptedRunner : public DialogRunner {
-public:
-    using DialogHandler = std::function<int(QDialog&)>;
-    using MenuHandler = std::function<QAction*(QMenu&)>;
-    std::deque<DialogHandler> dialogs;
-    std::deque<MenuHandler> menus;
-    std::vector<std::string> titles;
-
-    int Run(QDialog& dialog) override
-    {
-        titles.push_back(dialog.windowTitle().toStdString());
-        if (dialogs.empty()) return QDialog::Rejected;
-        DialogHandler handler = std::move(dialogs.front());
-        dialogs.pop_front();
-        return handler(dialog);
-    }
-    QAction* RunMenu(QMenu& menu, const QPoint&) override
-    {
-        if (menus.empty()) return nullptr;
-        MenuHandler handler = std::move(menus.front());
-        menus.pop_front();
-        return handler(menu);
-    }
+    Answers<std::optional<std::string>> open{"a file to open"};
+    Answers<std::optional<SaveChoice>> save{"a name to save under"};
+    std::optional<std::string> OpenPath() override { return open.Next(); }
+    std::optional<SaveChoice> SavePath() override { return save.Next(); }
 };
 
 // The menu entry a person would click.
@@ -95,7 +60,7 @@ inline QAction* PickDelete(QMenu& menu)
 }
 
 // Sets the OPTIONS dialog's precision and presses OK.
-inline ScriptedRunner::DialogHandler ChoosePrecision(const char* precision)
+inline ScriptedRunner::DialogStep ChoosePrecision(const char* precision)
 {
     return [precision](QDialog& dialog) {
         auto* combo = dialog.findChild<QComboBox*>(kPrecisionCombo);

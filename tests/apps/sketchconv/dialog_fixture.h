@@ -1,6 +1,6 @@
 // The real dialog, offscreen, with every question answered by the test:
-// messages recorded, Yes/No and file names taken from lists, the About box
-// handled by a scripted handler. The library is looked for in the directory
+// messages recorded, Yes/No and file names taken from scripted answers, the
+// About box handled by a scripted step. The library is looked for in the directory
 // the test names, never on the system's path.
 #pragma once
 
@@ -9,7 +9,9 @@
 #include "sketch_texts.h"
 
 #include "ezdxf_view.h"
+#include "answers.h"
 #include "scratch.h"
+#include "scripted_runner.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,9 +19,7 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,11 +32,14 @@ struct Shown {
     MessageIcon icon;
 };
 
+using harwick::testing::Answers;
+using harwick::testing::ScriptedRunner;
+
 class RecordingPrompter : public Prompter {
 public:
     std::vector<Shown> messages;
     std::vector<std::string> questions;
-    std::deque<bool> answers; // No when none is left
+    Answers<bool> answers{"Yes or No"};
     void ShowMessage(std::string_view caption, std::string_view text, MessageIcon icon) override
     {
         messages.push_back({std::string(caption), std::string(text), icon});
@@ -44,34 +47,16 @@ public:
     bool AskYesNo(std::string_view, std::string_view text) override
     {
         questions.emplace_back(text);
-        if (answers.empty()) return false;
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
+        return answers.Next(text);
     }
 };
 
 class ScriptedFiles : public FileChooser {
 public:
-    std::deque<std::string> open;
-    std::deque<std::string> save; // Cancel when none is left
-    std::optional<std::string> OpenGsiPath() override { return Next(open); }
-    std::optional<std::string> SaveDxfPath() override { return Next(save); }
-
-private:
-    static std::optional<std::string> Next(std::deque<std::string>& answers)
-    {
-        if (answers.empty()) return std::nullopt;
-        std::string answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
-    }
-};
-
-class ScriptedRunner : public DialogRunner {
-public:
-    std::function<int(QDialog&)> handler;
-    int Run(QDialog& dialog) override { return handler ? handler(dialog) : 0; }
+    Answers<std::optional<std::string>> open{"a GSI file to read"};
+    Answers<std::optional<std::string>> save{"a DXF file to write"};
+    std::optional<std::string> OpenGsiPath() override { return open.Next(); }
+    std::optional<std::string> SaveDxfPath() override { return save.Next(); }
 };
 
 inline std::filesystem::path Sample(const char* name)
@@ -116,10 +101,10 @@ protected:
         files.open.push_back(path.string());
         Widget<QPushButton>(kBrowseButtonName).click();
     }
-    // OK, with the save dialog answered by name (or cancelled when empty).
-    void ClickOk(const std::filesystem::path& name = {})
+    // OK, with the save dialog answered by name.
+    void ClickOk(const std::filesystem::path& name)
     {
-        if (!name.empty()) files.save.push_back(name.string());
+        files.save.push_back(name.string());
         Widget<QPushButton>(kOkButtonName).click();
     }
     // Reads a GSI file through "..." and writes it with OK; the drawing as

@@ -117,6 +117,7 @@ TEST_F(SketchconvTest, OnlyFilesWithTheGsiExtensionAreRead)
     EXPECT_EQ(Widget<QLineEdit>(kPathFieldName).text().toStdString(), missing.string());
 
     // Cancelling the file choice changes nothing.
+    files.open.push_back(std::nullopt);
     Widget<QPushButton>(kBrowseButtonName).click();
     EXPECT_EQ(Dialog().Converter().Points().size(), 1u);
     EXPECT_EQ(Widget<QLineEdit>(kPathFieldName).text().toStdString(), missing.string());

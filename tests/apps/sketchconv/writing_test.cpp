@@ -107,7 +107,8 @@ TEST_F(SketchconvTest, UnwritableDrawingGivesTheError)
 TEST_F(SketchconvTest, CancellingTheSaveDialogEndsWithoutWriting)
 {
     Browse(Sample("job-north-gsi16.gsi"));
-    ClickOk();
+    files.save.push_back(std::nullopt);
+    Widget<QPushButton>(kOkButtonName).click();
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_FALSE(Dialog().isVisible());
     EXPECT_EQ(Dialog().result(), QDialog::Rejected);
@@ -129,7 +130,8 @@ TEST_F(SketchconvTest, ReplacingADrawingAsksFirst)
     const fs::path dxf = Write("old.dxf", "old");
     Browse(Sample("job-north-gsi16.gsi"));
     // No asks for another name; Cancel there ends without writing.
-    files.save = {(Dir() / "old").string()};
+    files.save = {(Dir() / "old").string(), std::nullopt};
+    prompter.answers = {false};
     Widget<QPushButton>(kOkButtonName).click();
     ASSERT_EQ(prompter.questions.size(), 1u);
     EXPECT_TRUE(prompter.questions[0].starts_with(dxf.string() + " already exists.")) << prompter.questions[0];
@@ -146,11 +148,11 @@ TEST_F(SketchconvTest, ReplacingADrawingAsksFirst)
 TEST_F(SketchconvTest, AboutShowsTheProgramAndItsVersion)
 {
     std::vector<std::string> seen;
-    runner.handler = [&seen](QDialog& about) {
+    runner.Then([&seen](QDialog& about) {
         seen.push_back(about.windowTitle().toStdString());
         for (const QLabel* label : about.findChildren<QLabel*>()) seen.push_back(label->text().toStdString());
         return static_cast<int>(QDialog::Accepted);
-    };
+    });
     Widget<QPushButton>(kAboutButtonName).click();
     EXPECT_EQ(seen, (std::vector<std::string>{"About sketchconv", "sketchconv", "Version 1.2"}));
     EXPECT_TRUE(Dialog().isVisible());

@@ -93,7 +93,7 @@ protected:
     TempDir workDir_{"toolhub-work"};
     fs::path record_ = workDir_.path() / "record.txt";
     ScopedCurrentDir cwd_{workDir_.path()};
-    testing::ScriptedRunner runner_;
+    harwick::testing::ScriptedRunner runner_;
     LauncherDialog dialog_{launcherDir_.path(), runner_};
 };
 
@@ -124,7 +124,7 @@ TEST_F(ToolhubLaunch, AMissingOrUnrunnableProgramChangesNothingAndTheNextStillSt
     ASSERT_TRUE(WaitForRecords(2));
     EXPECT_EQ(Records(), (std::vector<std::string>{RanHere("featurebook"), RanHere("cablemate")}));
     // Nothing was said: no dialog asked for, no other window opened.
-    EXPECT_TRUE(runner_.titles.empty());
+    EXPECT_TRUE(runner_.Titles().empty());
     EXPECT_TRUE(dialog_.isVisible());
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != &dialog_) {

@@ -23,7 +23,7 @@ protected:
     ToolhubWindow() { dialog_.show(); }
 
     harwick::testing::TempDir launcherDir_{"toolhub-window"};
-    testing::ScriptedRunner runner_;
+    harwick::testing::ScriptedRunner runner_;
     LauncherDialog dialog_{launcherDir_.path(), runner_};
 };
 
@@ -41,8 +41,8 @@ TEST_F(ToolhubWindow, EveryButtonAndTheWindowHaveTheirPictures)
 TEST_F(ToolhubWindow, ARightClickOnAButtonOffersAboutWhichShowsTheVersion)
 {
     QString version;
-    runner_.menus.push_back([](QMenu& menu) { return menu.findChild<QAction*>(kAboutAction); });
-    runner_.dialogs.push_back([&version](QDialog& about) {
+    runner_.ThenMenu([](QMenu& menu) { return menu.findChild<QAction*>(kAboutAction); });
+    runner_.Then([&version](QDialog& about) {
         if (auto* label = about.findChild<QLabel*>(kVersionLabel)) version = label->text();
         about.findChild<QPushButton*>(kOkButtonName)->click();
         return about.result();
@@ -52,8 +52,8 @@ TEST_F(ToolhubWindow, ARightClickOnAButtonOffersAboutWhichShowsTheVersion)
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, button->mapToGlobal(pos));
     QApplication::sendEvent(button, &event);
 
-    EXPECT_EQ(runner_.menusShown, 1);
-    EXPECT_EQ(runner_.titles, std::vector<std::string>{"About toolhub"});
+    EXPECT_EQ(runner_.MenusShown(), 1);
+    EXPECT_EQ(runner_.Titles(), std::vector<std::string>{"About toolhub"});
     EXPECT_EQ(version, QStringLiteral("toolhub version 1.2"));
     EXPECT_TRUE(dialog_.isVisible());
 }
