@@ -87,7 +87,12 @@ public:
             ADD_FAILURE() << "expected the dialog \"" << *next.title << "\", met " << DescribeDialog(dialog);
             return QDialog::Rejected;
         }
-        return next.step(dialog);
+        // Shown while the step answers, as exec() shows it: laid out, its
+        // widgets visible to the step as to a person.
+        dialog.show();
+        const int result = next.step(dialog);
+        dialog.hide();
+        return result;
     }
 
     QAction* RunMenu(QMenu& menu, const QPoint&) override

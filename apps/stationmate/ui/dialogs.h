@@ -1,7 +1,7 @@
 // The exchange program's dialogs and small windows, behind the interfaces the
 // engine talks through. Every widget a caller or a test needs to reach has an
 // object name (see below); modal dialogs run their own event loop and can be
-// answered by anything that finds QApplication::activeModalWidget().
+// answered through the dialog runner they are given (the tests' scripted one).
 //
 // Object names:
 //   "File Downloading"  downloadDialog: sourceLabel, destinationLabel, fileNameEdit,
@@ -21,6 +21,7 @@
 #pragma once
 
 #include "prompter.h"
+#include "qtkit/dialog_runner.h"
 #include "transfer_ui.h"
 #include "window_interfaces.h"
 
@@ -34,16 +35,17 @@ namespace stationmate {
 
 class QtPrompter : public Prompter {
 public:
-    explicit QtPrompter(QWidget* parent) : parent_(parent) {}
+    QtPrompter(QWidget* parent, harwick::qtkit::DialogRunner& runner) : parent_(parent), runner_(runner) {}
     void ShowMessage(std::string_view text, std::string_view caption = {}) override;
 
 private:
     QPointer<QWidget> parent_;
+    harwick::qtkit::DialogRunner& runner_;
 };
 
 class QtTransferDialogs : public TransferDialogs {
 public:
-    explicit QtTransferDialogs(QWidget* parent) : parent_(parent) {}
+    QtTransferDialogs(QWidget* parent, harwick::qtkit::DialogRunner& runner) : parent_(parent), runner_(runner) {}
     std::optional<std::string> AskDownloadFileName(const DownloadQuestion& q) override;
     bool AskOkCancel(const std::string& text, const std::string& caption) override;
     std::optional<UploadAnswer> AskUploadJob(const UploadQuestion& q) override;
@@ -51,6 +53,7 @@ public:
 
 private:
     QPointer<QWidget> parent_;
+    harwick::qtkit::DialogRunner& runner_;
 };
 
 // A window of ours that may also be a child of the parent: whichever goes
@@ -99,21 +102,23 @@ private:
 
 class QtSettingsAsker : public SettingsAsker {
 public:
-    explicit QtSettingsAsker(QWidget* parent) : parent_(parent) {}
+    QtSettingsAsker(QWidget* parent, harwick::qtkit::DialogRunner& runner) : parent_(parent), runner_(runner) {}
     std::optional<SettingsChoices> AskSettings(const SettingsDialogModel& model) override;
 
 private:
     QPointer<QWidget> parent_;
+    harwick::qtkit::DialogRunner& runner_;
 };
 
 class QtInfoShower : public InfoShower {
 public:
-    explicit QtInfoShower(QWidget* parent) : parent_(parent) {}
+    QtInfoShower(QWidget* parent, harwick::qtkit::DialogRunner& runner) : parent_(parent), runner_(runner) {}
     void ShowFileInfo(const FileInfo& info) override;
     void ShowAbout() override;
 
 private:
     QPointer<QWidget> parent_;
+    harwick::qtkit::DialogRunner& runner_;
 };
 
 // Starts other programs detached; never waits on them.

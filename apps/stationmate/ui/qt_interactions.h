@@ -9,12 +9,13 @@ namespace stationmate {
 
 struct QtInteractionSet {
     // Made before the main window, so the dialogs centre on the screen.
-    QtPrompter prompter{nullptr};
-    QtTransferDialogs dialogs{nullptr};
+    harwick::qtkit::ExecRunner runner;
+    QtPrompter prompter{nullptr, runner};
+    QtTransferDialogs dialogs{nullptr, runner};
     QtProgressView progress{nullptr};
     QtWaitIndicator wait{nullptr};
-    QtSettingsAsker settings{nullptr};
-    QtInfoShower info{nullptr};
+    QtSettingsAsker settings{nullptr, runner};
+    QtInfoShower info{nullptr, runner};
     QtDesktop desktop;
 
     Interactions Get() { return Interactions{prompter, dialogs, progress, wait, settings, info, desktop}; }

@@ -23,7 +23,7 @@ void QtPrompter::ShowMessage(std::string_view text, std::string_view caption)
     QMessageBox box(QMessageBox::NoIcon, ToQ(caption.empty() ? kProgramTitle : caption), ToQ(text), QMessageBox::Ok,
                     DialogParent(parent_));
     box.setObjectName(QStringLiteral("messageBox"));
-    box.exec();
+    runner_.Run(box);
 }
 
 namespace {
@@ -80,7 +80,7 @@ std::optional<SettingsChoices> QtSettingsAsker::AskSettings(const SettingsDialog
     layout->addWidget(tabs);
     layout->addWidget(OkCancelButtons(dialog, kCancelButtonUpper));
 
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (runner_.Run(dialog) != QDialog::Accepted) return std::nullopt;
     return SettingsChoices{Text(port), Text(instrument), Text(baud), Text(parity), Text(stop), Text(data), Text(endmark)};
 }
 
@@ -109,7 +109,7 @@ void QtInfoShower::ShowFileInfo(const FileInfo& info)
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    dialog.exec();
+    runner_.Run(dialog);
 }
 
 void QtInfoShower::ShowAbout()
@@ -140,7 +140,7 @@ void QtInfoShower::ShowAbout()
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(row);
     layout->addWidget(buttons);
-    dialog.exec();
+    runner_.Run(dialog);
 }
 
 } // namespace stationmate

@@ -69,7 +69,7 @@ std::optional<std::string> QtTransferDialogs::AskDownloadFileName(const Download
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(OkCancelButtons(dialog, kCancelButton));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (runner_.Run(dialog) != QDialog::Accepted) return std::nullopt;
     return nameEdit->text().toStdString();
 }
 
@@ -79,7 +79,7 @@ bool QtTransferDialogs::AskOkCancel(const std::string& text, const std::string& 
                     QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel, DialogParent(parent_));
     box.setObjectName(QStringLiteral("questionBox"));
     box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+    return runner_.Run(box) == QMessageBox::Ok;
 }
 
 std::optional<UploadAnswer> QtTransferDialogs::AskUploadJob(const UploadQuestion& q)
@@ -103,7 +103,7 @@ std::optional<UploadAnswer> QtTransferDialogs::AskUploadJob(const UploadQuestion
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(OkCancelButtons(dialog, kCancelButton));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (runner_.Run(dialog) != QDialog::Accepted) return std::nullopt;
     UploadAnswer answer;
     answer.position = jobs->currentIndex();
     if (answer.position >= 0) answer.title = jobs->currentText().toStdString();
@@ -120,7 +120,7 @@ std::optional<std::string> QtTransferDialogs::AskNewName()
     edit->setObjectName(QStringLiteral("newNameEdit"));
     layout->addWidget(edit);
     layout->addWidget(OkCancelButtons(dialog, kCancelButton));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (runner_.Run(dialog) != QDialog::Accepted) return std::nullopt;
     return edit->text().toStdString();
 }
 

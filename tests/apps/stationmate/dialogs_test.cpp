@@ -1,8 +1,9 @@
-// The dialogs driven as a user would drive them, answered by the test through
-// QApplication::activeModalWidget(); no dialog waits for a person.
+// The dialogs driven as a user would drive them, answered by the test's
+// scripted runner; no dialog waits for a person.
 #include "dialog_texts.h"
 #include "dialogs.h"
 #include "download.h"
+#include "scripted_runner.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,32 +30,16 @@ QString Q(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Answers the next modal dialog by running `act` on it. Polls for a bounded
-// number of ticks; whatever happens, the timer dies with the answerer.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> act) : act_(std::move(act))
-    {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer_.stop();
-                answered_ = true;
-                act_(modal);
-            } else if (++ticks_ > 500) {
-                timer_.stop();
-            }
-        });
-        timer_.start();
-    }
-    bool Answered() const { return answered_; }
+using harwick::testing::ScriptedRunner;
 
-private:
-    std::function<void(QWidget*)> act_;
-    QTimer timer_;
-    int ticks_ = 0;
-    bool answered_ = false;
-};
+// A step that acts on the dialog as a person would and reports its result.
+ScriptedRunner::DialogStep Act(std::function<void(QWidget*)> act)
+{
+    return [act = std::move(act)](QDialog& dialog) {
+        act(&dialog);
+        return dialog.result();
+    };
+}
 
 template <class T>
 T* Child(QWidget* w, const char* name)
@@ -98,7 +83,8 @@ void Cancel(QWidget* modal)
 class StationDialogsTest : public ::testing::Test {
 protected:
     QWidget parent;
-    QtTransferDialogs dialogs{&parent};
+    ScriptedRunner runner;
+    QtTransferDialogs dialogs{&parent, runner};
 };
 
 using StationDialogsDownload = StationDialogsTest;
@@ -107,7 +93,7 @@ TEST_F(StationDialogsDownload, ShowsTheQuestionAndReturnsTheEditedName)
 {
     QString title, source, destination, proposed;
     bool formatsShown = true;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         title = modal->windowTitle();
         source = Text(modal, "sourceLabel");
         destination = Text(modal, "destinationLabel");
@@ -115,9 +101,9 @@ TEST_F(StationDialogsDownload, ShowsTheQuestionAndReturnsTheEditedName)
         formatsShown = !Child<QComboBox>(modal, "formatCombo")->isHidden() || !Child<QLabel>(modal, "formatLabel")->isHidden();
         Child<QLineEdit>(modal, "fileNameEdit")->setText(QStringLiteral("codes-2.crf"));
         Accept(modal);
-    });
+    }));
     const auto name = dialogs.AskDownloadFileName({"COM1: 123\\CodeLists\\Codelist 1: X: 4\\", "/data/", "TPSCodeL.crf", false});
-    ASSERT_TRUE(answer.Answered());
+    ASSERT_TRUE(runner.Done());
     EXPECT_EQ(title, Q(kDownloadCaption));
     EXPECT_EQ(source, QStringLiteral("COM1: 123\\CodeLists\\Codelist 1: X: 4\\"));
     EXPECT_EQ(destination, QStringLiteral("/data/"));
@@ -131,7 +117,7 @@ TEST_F(StationDialogsDownload, ChoosingAFormatSwitchesTheExtension)
     QStringList formats;
     QString startFormat, afterKard, afterIdex;
     bool formatsShown = false;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         auto* combo = Child<QComboBox>(modal, "formatCombo");
         auto* edit = Child<QLineEdit>(modal, "fileNameEdit");
         formatsShown = !combo->isHidden() && !Child<QLabel>(modal, "formatLabel")->isHidden();
@@ -142,9 +128,9 @@ TEST_F(StationDialogsDownload, ChoosingAFormatSwitchesTheExtension)
         combo->setCurrentIndex(1);
         afterIdex = edit->text();
         Accept(modal);
-    });
+    }));
     const auto name = dialogs.AskDownloadFileName({"src", "/data/", "A1.gsi", true});
-    ASSERT_TRUE(answer.Answered());
+    ASSERT_TRUE(runner.Done());
     EXPECT_TRUE(formatsShown);
     EXPECT_EQ(formats, (QStringList{Q(kFormatChoices[0]), Q(kFormatChoices[1]), Q(kFormatChoices[2])}));
     EXPECT_EQ(startFormat, QStringLiteral("GSI"));
@@ -155,9 +141,9 @@ TEST_F(StationDialogsDownload, ChoosingAFormatSwitchesTheExtension)
 
 TEST_F(StationDialogsDownload, CancelGivesNothing)
 {
-    ModalAnswerer answer(Cancel);
+    runner.Then(Act(Cancel));
     EXPECT_EQ(dialogs.AskDownloadFileName({"src", "/data/", "A1.gsi", true}), std::nullopt);
-    EXPECT_TRUE(answer.Answered());
+    EXPECT_TRUE(runner.Done());
 }
 
 using StationDialogsQuestions = StationDialogsTest;
@@ -165,35 +151,35 @@ using StationDialogsQuestions = StationDialogsTest;
 TEST_F(StationDialogsQuestions, OkCancelQuestionCarriesTextAndCaption)
 {
     QString text, caption;
-    ModalAnswerer ok([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         text = box->text();
         caption = box->windowTitle();
         box->button(QMessageBox::Ok)->click();
-    });
+    }));
     EXPECT_TRUE(dialogs.AskOkCancel("The file has been existed,cover it?", "Worn"));
     EXPECT_EQ(text, QStringLiteral("The file has been existed,cover it?"));
     EXPECT_EQ(caption, QStringLiteral("Worn"));
 
-    ModalAnswerer cancel([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click(); });
+    runner.Then(Act([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click(); }));
     EXPECT_FALSE(dialogs.AskOkCancel("Delete Job 1: A\nReally?", "Warning"));
-    EXPECT_TRUE(cancel.Answered());
+    EXPECT_TRUE(runner.Done());
 }
 
 TEST_F(StationDialogsQuestions, MessageWithoutCaptionShowsTheProgramTitle)
 {
-    QtPrompter prompter(&parent);
+    QtPrompter prompter(&parent, runner);
     QString text, caption;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         text = box->text();
         caption = box->windowTitle();
         box->button(QMessageBox::Ok)->click();
-    });
+    }));
     prompter.ShowMessage("Time Out");
-    ASSERT_TRUE(answer.Answered());
+    ASSERT_TRUE(runner.Done());
     EXPECT_EQ(text, QStringLiteral("Time Out"));
     EXPECT_EQ(caption, Q(kProgramTitle));
 }
@@ -202,20 +188,20 @@ TEST_F(StationDialogsQuestions, NewNameStartsEmptyAndReturnsTheTypedName)
 {
     QString title, start;
     bool prompt = false;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         title = modal->windowTitle();
         prompt = HasLabel(modal, kNewNamePrompt);
         auto* edit = Child<QLineEdit>(modal, "newNameEdit");
         start = edit->text();
         edit->setText(QStringLiteral("NEW"));
         Accept(modal);
-    });
+    }));
     EXPECT_EQ(dialogs.AskNewName(), std::optional<std::string>("NEW"));
     EXPECT_EQ(title, Q(kNewNameCaption));
     EXPECT_TRUE(prompt);
     EXPECT_TRUE(start.isEmpty());
 
-    ModalAnswerer cancel(Cancel);
+    runner.Then(Act(Cancel));
     EXPECT_EQ(dialogs.AskNewName(), std::nullopt);
 }
 
@@ -229,7 +215,7 @@ TEST_F(StationDialogsUpload, PreselectedJobIsReturnedWithItsTitle)
     QStringList jobs, formats;
     int start = -2;
     bool souceLabel = false;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         title = modal->windowTitle();
         souceLabel = HasLabel(modal, kUploadSourceLabel);
         source = Text(modal, "sourceLabel");
@@ -238,7 +224,7 @@ TEST_F(StationDialogsUpload, PreselectedJobIsReturnedWithItsTitle)
         start = Child<QComboBox>(modal, "jobCombo")->currentIndex();
         formats = Items(Child<QComboBox>(modal, "formatCombo"));
         Accept(modal);
-    });
+    }));
     const auto chosen = dialogs.AskUploadJob(kJobs);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(title, Q(kUploadCaption));
@@ -258,10 +244,10 @@ TEST_F(StationDialogsUpload, WithoutPreselectionOkMeansNoChoice)
     for (std::optional<int> preselected : {std::optional<int>{}, std::optional<int>{7}}) {
         q.preselected = preselected;
         int start = -2;
-        ModalAnswerer answer([&](QWidget* modal) {
+        runner.Then(Act([&](QWidget* modal) {
             start = Child<QComboBox>(modal, "jobCombo")->currentIndex();
             Accept(modal);
-        });
+        }));
         const auto chosen = dialogs.AskUploadJob(q);
         ASSERT_TRUE(chosen.has_value());
         EXPECT_EQ(start, -1);
@@ -272,16 +258,16 @@ TEST_F(StationDialogsUpload, WithoutPreselectionOkMeansNoChoice)
 
 TEST_F(StationDialogsUpload, UserChoiceAndCancel)
 {
-    ModalAnswerer choose([](QWidget* modal) {
+    runner.Then(Act([](QWidget* modal) {
         Child<QComboBox>(modal, "jobCombo")->setCurrentIndex(2);
         Accept(modal);
-    });
+    }));
     const auto chosen = dialogs.AskUploadJob(kJobs);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(chosen->position, 2);
     EXPECT_EQ(chosen->title, "Job 3: <empty>");
 
-    ModalAnswerer cancel(Cancel);
+    runner.Then(Act(Cancel));
     EXPECT_EQ(dialogs.AskUploadJob(kJobs), std::nullopt);
 }
 
@@ -289,11 +275,11 @@ using StationDialogsSettings = StationDialogsTest;
 
 TEST_F(StationDialogsSettings, OkWithTheOpeningChoicesGivesTheDefaults)
 {
-    QtSettingsAsker asker(&parent);
+    QtSettingsAsker asker(&parent, runner);
     QString title, tab, cancelText;
     QStringList ports, bauds;
     bool groups = false;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         title = modal->windowTitle();
         auto* tabs = Child<QTabWidget>(modal, "settingsTabs");
         tab = tabs->count() == 1 ? tabs->tabText(0) : QString();
@@ -305,7 +291,7 @@ TEST_F(StationDialogsSettings, OkWithTheOpeningChoicesGivesTheDefaults)
         bauds = Items(Child<QComboBox>(modal, "baudRateCombo"));
         cancelText = Child<QPushButton>(modal, "cancelButton")->text();
         Accept(modal);
-    });
+    }));
     const auto choices = asker.AskSettings(MakeSettingsDialog({"COM2", "COM10", "COM1"}));
     ASSERT_TRUE(choices.has_value());
     EXPECT_EQ(title, Q(kSettingsCaption));
@@ -323,24 +309,24 @@ TEST_F(StationDialogsSettings, OkWithTheOpeningChoicesGivesTheDefaults)
 
 TEST_F(StationDialogsSettings, ChangedListsGiveTheirTextsAndCancelGivesNothing)
 {
-    QtSettingsAsker asker(&parent);
-    ModalAnswerer answer([](QWidget* modal) {
+    QtSettingsAsker asker(&parent, runner);
+    runner.Then(Act([](QWidget* modal) {
         Child<QComboBox>(modal, "portCombo")->setCurrentText(QStringLiteral("COM2"));
         Child<QComboBox>(modal, "baudRateCombo")->setCurrentText(QStringLiteral("9600"));
         Child<QComboBox>(modal, "parityCombo")->setCurrentText(QStringLiteral("Even"));
         Child<QComboBox>(modal, "dataBitsCombo")->setCurrentText(QStringLiteral("7"));
         Child<QComboBox>(modal, "endmarkCombo")->setCurrentText(QStringLiteral("CR"));
         Accept(modal);
-    });
+    }));
     const auto choices = asker.AskSettings(MakeSettingsDialog({"COM1", "COM2"}));
     ASSERT_TRUE(choices.has_value());
     EXPECT_EQ(choices->port, "COM2");
     EXPECT_EQ(choices->endmark, "CR");
     EXPECT_EQ(PortSettingsFrom(*choices), "9600,e,7,1");
 
-    ModalAnswerer cancel(Cancel);
+    runner.Then(Act(Cancel));
     EXPECT_EQ(asker.AskSettings(MakeSettingsDialog({"COM1"})), std::nullopt);
-    EXPECT_TRUE(cancel.Answered());
+    EXPECT_TRUE(runner.Done());
 }
 
 TEST(StationDialogsWindows, ProgressWindowShowsTextsBlocksAndBars)
@@ -404,19 +390,20 @@ TEST(StationDialogsWindows, WindowsOutlivedByTheirParentAreNotDeletedTwice)
 TEST(StationDialogsInfo, FileInfoShowsEveryField)
 {
     QWidget parent;
-    QtInfoShower info(&parent);
+    ScriptedRunner runner;
+    QtInfoShower info(&parent, runner);
     QStringList values;
     bool labels = false;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         labels = modal->windowTitle() == Q(kFileInfoCaption) && HasLabel(modal, "FileName:") && HasLabel(modal, "Path:") &&
                  HasLabel(modal, "FileType:") && HasLabel(modal, "FileFormat:") && HasLabel(modal, "Size:") &&
                  HasLabel(modal, "Date:");
         for (const char* name : {"fileNameValue", "pathValue", "fileTypeValue", "fileFormatValue", "sizeValue", "dateValue"})
             values << Text(modal, name);
         Accept(modal);
-    });
+    }));
     info.ShowFileInfo(FileInfo{"DATA.GSI", "/home/x/...", "GSI (F)File", "1536 BYTE", "2024-3-5", "unknown file format"});
-    ASSERT_TRUE(answer.Answered());
+    ASSERT_TRUE(runner.Done());
     EXPECT_TRUE(labels);
     EXPECT_EQ(values, (QStringList{QStringLiteral("DATA.GSI"), QStringLiteral("/home/x/..."), QStringLiteral("GSI (F)File"),
                                    QStringLiteral("unknown file format"), QStringLiteral("1536 BYTE"),
@@ -426,14 +413,15 @@ TEST(StationDialogsInfo, FileInfoShowsEveryField)
 TEST(StationDialogsInfo, AboutBoxNamesTheProgramAndVersion)
 {
     QWidget parent;
-    QtInfoShower info(&parent);
+    ScriptedRunner runner;
+    QtInfoShower info(&parent, runner);
     QStringList texts;
-    ModalAnswerer answer([&](QWidget* modal) {
+    runner.Then(Act([&](QWidget* modal) {
         texts << Text(modal, "aboutTitle") << Text(modal, "aboutVersion") << Text(modal, "aboutOwnership");
         Accept(modal);
-    });
+    }));
     info.ShowAbout();
-    ASSERT_TRUE(answer.Answered());
+    ASSERT_TRUE(runner.Done());
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Harwick Station"), QStringLiteral("Version 1.0"), Q(kAboutOwnership)}));
 }
 
