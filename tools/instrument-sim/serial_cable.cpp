@@ -77,6 +77,7 @@ struct SerialCable::Impl {
     std::string received;
     std::atomic<std::size_t> sendsStarted{0};
     std::atomic<std::size_t> portCloses{0};
+    std::atomic<std::size_t> inputPurges{0};
 
     // Serving thread only (and Start and Stop, while no thread runs).
     SerialUploadParser parser;
@@ -121,13 +122,21 @@ bool SerialCable::Impl::FarEndClosed(const LineWriter& writer)
     return writer.SleepUntil(Clock::now() + kFarEndRetry);
 }
 
+// The line runs in packet mode: every read brings a leading byte, zero before
+// data, else the line's news alone, among it that the PC emptied its input
+// queue (which it does when it starts to listen).
 ReadResult SerialCable::Impl::ReadSome(std::string& bytes)
 {
     std::array<char, kReadChunk> buffer;
     const ssize_t n = ::read(port.Master(), buffer.data(), buffer.size());
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) return ReadResult::Nothing;
     if (n <= 0) return ReadResult::Gone;
-    bytes.assign(buffer.data(), static_cast<std::size_t>(n));
+    if (buffer[0] != TIOCPKT_DATA) {
+        if ((buffer[0] & TIOCPKT_FLUSHREAD) != 0) ++inputPurges;
+        return ReadResult::Nothing;
+    }
+    bytes.assign(buffer.data() + 1, static_cast<std::size_t>(n) - 1);
+    if (bytes.empty()) return ReadResult::Nothing;
     farEndGone = false;
     const std::lock_guard lock(mutex);
     received.append(bytes);
@@ -292,8 +301,15 @@ bool SerialCable::Start(std::string& error)
     Impl& s = *impl_;
     if (!s.serving.Prepare("the serial cable is served already", {&s.enter}, error)) return false;
     if (!s.port.Open(s.options.portName, error)) return false;
+    int packetMode = 1;
+    if (::ioctl(s.port.Master(), TIOCPKT, &packetMode) != 0) {
+        error = "cannot watch the line of " + s.port.Name();
+        s.port.Close();
+        return false;
+    }
     s.moved = 0;
     s.portCloses = 0;
+    s.inputPurges = 0;
     s.lineClosed = false;
     s.farEndGone = true;
     s.serving.Run([&s] {
@@ -335,5 +351,7 @@ std::size_t SerialCable::UploadCount() const { return impl_->uploads.Count(); }
 std::size_t SerialCable::SendsStarted() const { return impl_->sendsStarted; }
 
 std::size_t SerialCable::PortCloses() const { return impl_->portCloses; }
+
+std::size_t SerialCable::InputPurges() const { return impl_->inputPurges; }
 
 } // namespace harwick::sim

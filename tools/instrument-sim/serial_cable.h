@@ -74,6 +74,11 @@ public:
     // How often a program that had sent something closed the port since
     // Start; an unfinished upload was dropped each time.
     std::size_t PortCloses() const;
+    // How often the PC emptied its input queue since Start. A program does
+    // so when it begins to listen, so a test that plays the person at the
+    // instrument presses Enter once this has grown, never after a guessed
+    // pause.
+    std::size_t InputPurges() const;
 
     static constexpr std::chrono::seconds kAckWait{5};
 

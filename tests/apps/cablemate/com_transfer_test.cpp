@@ -55,15 +55,22 @@ protected:
         return *sim_;
     }
 
-    // The user closes the prompt, then presses Enter on the instrument.
-    void PressEnterOnInstrumentAfter(std::string_view prompt) {
-        messages.On(std::string(prompt), [this] {
-            presser_ = std::jthread([this] {
-                std::this_thread::sleep_for(100ms);
-                sim_->PressEnter();
+    // The user closes the prompt, then presses Enter on the instrument: not
+    // before the program listens, which the instrument sees as the program
+    // emptying its input queue after the prompt.
+    void PressEnterOnInstrumentAfter(std::string_view prompt, RecordingMessages& shown) {
+        shown.On(std::string(prompt), [this] {
+            const std::size_t purgesBefore = sim_->InputPurges();
+            presser_ = std::jthread([this, purgesBefore] {
+                if (harwick::testing::waitUntil([&] { return sim_->InputPurges() > purgesBefore; })) {
+                    sim_->PressEnter();
+                } else {
+                    ADD_FAILURE() << "the program never emptied its input to listen";
+                }
             });
         });
     }
+    void PressEnterOnInstrumentAfter(std::string_view prompt) { PressEnterOnInstrumentAfter(prompt, messages); }
 
     harwick::testing::TempDir dir_{"cablemate-com"};
     harwick::testing::ScopedEnv config_{"XDG_CONFIG_HOME"};
@@ -117,8 +124,9 @@ TEST_F(ComTransfer, ComputerFirstPromptWhateverTheProtocol) {
 
 TEST_F(ComTransfer, ShortPauseGoesOnLongPauseTimesOut) {
     harwick::sim::CableMisbehaviour shortPause;
+    // The time-out is 600 ms: a quarter of it goes on, over three times it ends.
     shortPause.pauseAfterPacket = 1;
-    shortPause.pause = 300ms;
+    shortPause.pause = 150ms;
     const std::string text = std::string(200, 'a') + "\r\n" + std::string(200, 'b') + "\r\n";
     SerialCable& sim = Instrument(CableProtocol::None, shortPause);
     sim.SetSendText(text);
@@ -127,17 +135,12 @@ TEST_F(ComTransfer, ShortPauseGoesOnLongPauseTimesOut) {
     EXPECT_EQ(context.text.Snapshot(), text + "\x04");
 
     harwick::sim::CableMisbehaviour longPause = shortPause;
-    longPause.pause = 1500ms;
+    longPause.pause = 2000ms;
     RecordingMessages later;
     context.messages = &later;
     SerialCable& slow = Instrument(CableProtocol::None, longPause);
     slow.SetSendText(text);
-    later.On(std::string(kPressComputerFirst), [this] {
-        presser_ = std::jthread([this] {
-            std::this_thread::sleep_for(100ms);
-            sim_->PressEnter();
-        });
-    });
+    PressEnterOnInstrumentAfter(kPressComputerFirst, later);
     EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 0);
     EXPECT_EQ(later.Shown().back(), kTimeout);
     const std::string kept = context.text.Snapshot();

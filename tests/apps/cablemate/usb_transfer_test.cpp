@@ -110,7 +110,9 @@ TEST_F(UsbTransfer, UploadSendsOneLinePerPacketThenTrailerAndClosingPacket) {
 }
 
 TEST_F(UsbTransfer, UploadCutsALongLineWithoutWaitingInside) {
-    settings.rowDelay = 300;
+    // A row delay far longer than a stall of the test machine: only a wait
+    // inside the line could put one between its two packets.
+    settings.rowDelay = 900;
     const std::string line(100, 'x');
     RecordingEditor longLine(line + "\r\n");
     context.editor = &longLine;
@@ -118,8 +120,8 @@ TEST_F(UsbTransfer, UploadCutsALongLineWithoutWaitingInside) {
     ASSERT_EQ(fake.received.size(), 4u);
     EXPECT_EQ(fake.received[0], line.substr(0, 64));
     EXPECT_EQ(fake.received[1], Padded(line.substr(64) + "\r\n"));
-    EXPECT_LT(fake.receivedAt[1] - fake.receivedAt[0], 300ms);
-    EXPECT_GE(fake.receivedAt[2] - fake.receivedAt[1], 300ms);
+    EXPECT_LT(fake.receivedAt[1] - fake.receivedAt[0], 900ms);
+    EXPECT_GE(fake.receivedAt[2] - fake.receivedAt[1], 900ms);
 }
 
 TEST_F(UsbTransfer, UploadOfAnUnterminatedOrEmptyText) {
@@ -162,13 +164,20 @@ TEST_F(UsbTransfer, DownloadKeepsEverythingUpToAndWithTheEndByte) {
 }
 
 TEST_F(UsbTransfer, DownloadTimeOutCountsFromTheLastPacket) {
-    // A pause shorter than the time-out does not end the download, however
-    // long the whole transfer takes.
-    settings.receiveTimeOut = 300;
-    fake.toSend = {Padded("A\r\n"), Padded("B\r\n"), Padded("C\r\n"), Padded("D\r\n\x1A")};
-    fake.gap = 150ms;
+    // Pauses of a quarter of the time-out do not end the download, though
+    // the whole transfer lasts more than twice the time-out.
+    settings.receiveTimeOut = 400;
+    fake.gap = 100ms;
+    std::string expected;
+    for (char line = 'A'; line <= 'J'; ++line) {
+        const std::string text = std::string(1, line) + "\r\n" + (line == 'J' ? "\x1A" : "");
+        fake.toSend.push_back(Padded(text));
+        expected += text;
+    }
+    const auto start = Clock::now();
     EXPECT_EQ(UsbDownload(context, pipe, settings), 1);
-    EXPECT_EQ(context.text.Snapshot(), "A\r\nB\r\nC\r\nD\r\n\x1A");
+    EXPECT_GE(Clock::now() - start, 800ms);
+    EXPECT_EQ(context.text.Snapshot(), expected);
 }
 
 TEST_F(UsbTransfer, DownloadWithoutDataEndsSilentlyAndEditorWritable) {
@@ -200,14 +209,22 @@ TEST_F(UsbTransfer, MissingEntryPointIsNeverCalled) {
     EXPECT_TRUE(context.done);
 }
 
-TEST_F(UsbTransfer, RefresherShowsTheTextUntilTheSendEnds) {
+TEST_F(UsbTransfer, RefresherFollowsTheTextUntilTheSendEnds) {
     context.done = false;
-    context.text.Set("sent so far");
-    std::thread refresher([this] { ProgressRefresher(context); });
-    ASSERT_TRUE(harwick::testing::waitUntil([&] { return editor.Shown() == "sent so far"; }));
+    context.text.Set("P1\r\n");
+    std::atomic<bool> returned{false};
+    std::jthread refresher([&] {
+        ProgressRefresher(context);
+        returned = true;
+    });
+    // It shows the text as the send grows, not once.
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return editor.Shown() == "P1\r\n"; }));
+    context.text.Set("P1\r\nP2\r\n");
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return editor.Shown() == "P1\r\nP2\r\n"; }));
+    EXPECT_FALSE(returned);
+    // The end of the send ends it within a period.
     context.done = true;
-    refresher.join();
-    EXPECT_TRUE(context.done);
+    EXPECT_TRUE(harwick::testing::waitUntil([&] { return returned.load(); }));
 }
 
 TEST_F(UsbTransfer, RunnerStartsASendBesideItsRefresherAndReturnsAtOnce) {

@@ -83,6 +83,26 @@ TEST_F(CableSerial, NoneStreamsTheTextThenEotWithWhatRidesBehindIt)
     EXPECT_FALSE(registered("COM1"));
 }
 
+TEST_F(CableSerial, ThePcEmptyingItsInputIsSeenAndDataStillFlowsUnchanged)
+{
+    auto cable = launch(CableProtocol::None, {}, "A\r\n");
+    ASSERT_TRUE(cable);
+    LineClient pc = connect(*cable);
+    ASSERT_TRUE(pc.valid());
+    EXPECT_EQ(cable->InputPurges(), 0u);
+    ASSERT_TRUE(pc.purgeInput());
+    ASSERT_TRUE(waitUntil([&] { return cable->InputPurges() == 1; }));
+    ASSERT_TRUE(pc.purgeInput());
+    ASSERT_TRUE(waitUntil([&] { return cable->InputPurges() == 2; }));
+    // The news of the line is no byte of an upload.
+    ASSERT_TRUE(pc.send("X\r\n\x04\r\n"));
+    ASSERT_TRUE(waitUntil([&] { return cable->UploadCount() == 1; }));
+    EXPECT_EQ(cable->BytesReceived(), "X\r\n\x04\r\n");
+    EXPECT_EQ(cable->Uploads()[0], "X\r\n");
+    cable->PressEnter();
+    EXPECT_EQ(pc.receive(4), "A\r\n\x04");
+}
+
 TEST_F(CableSerial, AckNakWaitsForEnqThenForAnAckAfterEveryBlock)
 {
     const std::string stream = blocks(200);  // two blocks and the end block

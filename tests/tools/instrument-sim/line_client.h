@@ -31,6 +31,9 @@ public:
 
     bool valid() const { return fd_.get() >= 0; }
     void close() { fd_.reset(); }
+    // Throws away what the line has brought and not been read, as a program
+    // does before it listens.
+    bool purgeInput() { return ::tcflush(fd_.get(), TCIFLUSH) == 0; }
 
     bool send(std::string_view bytes)
     {
