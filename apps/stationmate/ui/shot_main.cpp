@@ -1,7 +1,9 @@
 // stationmate-shot: the exchange program's window with the demo instrument
 // listed, saved as a picture for the README. It starts the simulated
 // instrument on a private port map, opens the real window, lists COM1 and
-// opens a job, and grabs the window.
+// opens a job, and grabs the window. The PC pane shows the home folder it
+// is given and one made-up USB stick, never the volumes of the machine the
+// picture is taken on.
 #include "qt_interactions.h"
 #include "instrument-sim/demo_instrument.h"
 #include "instrument-sim/instrument_sim.h"
@@ -15,6 +17,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+
+namespace {
+
+constexpr const char* kPictureMounts = "/dev/sdb1 /media/surveyor/FIELD-USB vfat rw,nosuid,nodev 0 0\n";
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -39,7 +47,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QtSerialPort port;
     QtInteractionSet interactions;
-    CStationmateApp state(port, interactions.Get(), CanOpenPort, ReadMountsTable(), HomeDirectory());
+    CStationmateApp state(port, interactions.Get(), CanOpenPort, kPictureMounts, HomeDirectory());
     CMainFrame frame(state);
     frame.resize(1000, 620);
     frame.show();
