@@ -97,5 +97,3 @@ void BM_UpdateExpandedTree50x200(benchmark::State& state)
 BENCHMARK(BM_UpdateExpandedTree50x200)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

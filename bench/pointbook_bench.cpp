@@ -13,7 +13,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <malloc.h>
 #include <string>
 #include <unistd.h>
 
@@ -117,18 +116,3 @@ void BM_SaveAsKard100k(benchmark::State& state)
 BENCHMARK(BM_SaveAsKard100k)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-// Freed memory stays in the heap, as in the running program, so the kernel's
-// zeroing of fresh pages does not dominate the large reads and writes.
-int main(int argc, char** argv)
-{
-    mallopt(M_MMAP_MAX, 0);
-    mallopt(M_TRIM_THRESHOLD, -1);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -90,5 +90,3 @@ void BM_ReceiveFromFarEnd(benchmark::State& state)
 BENCHMARK(BM_ReceiveFromFarEnd)->Arg(10 << 20)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

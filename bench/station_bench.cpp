@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 
 #include <chrono>
 #include <cstdio>
@@ -117,13 +116,3 @@ BENCHMARK(BM_DownloadUnpaced)->Iterations(3)->UseManualTime()->Unit(benchmark::k
 BENCHMARK(BM_DownloadPaced115200)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

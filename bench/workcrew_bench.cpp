@@ -78,5 +78,3 @@ void BM_AddTaskToRunTaskLatency(benchmark::State& state)
 BENCHMARK(BM_AddTaskToRunTaskLatency)->Iterations(5000)->UseRealTime();
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -32,3 +32,36 @@ function(harwick_format name)
   target_link_libraries(harwick_${name} PUBLIC ${ARG_DEPS})
   harwick_strict(harwick_${name})
 endfunction()
+
+# A static library of ours: its folder of headers public, its dependencies
+# passed on to whoever links it.
+function(harwick_library name)
+  cmake_parse_arguments(ARG "" "INCLUDE" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${ARG_INCLUDE})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  harwick_strict(${name})
+endfunction()
+
+# A program of ours, built into bin/: the launcher starts the programs from
+# its own folder, and the programs load their libraries from theirs.
+function(harwick_executable name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;DEFINITIONS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  if(ARG_DEFINITIONS)
+    target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
+  endif()
+  harwick_strict(${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+endfunction()
+
+# One of the suite's windowed programs over its window library WINDOW:
+# the program (ui/main.cpp) and its picture taker NAME-shot
+# (ui/shot_main.cpp, for scripts/screenshot.sh), which may need more.
+function(harwick_program name)
+  cmake_parse_arguments(ARG "" "WINDOW" "DEPS;SHOT_DEPS;SHOT_DEFINITIONS" ${ARGN})
+  harwick_executable(${name} SOURCES ui/main.cpp DEPS ${ARG_WINDOW} ${ARG_DEPS})
+  harwick_executable(${name}-shot SOURCES ui/shot_main.cpp DEPS ${ARG_WINDOW} ${ARG_DEPS} ${ARG_SHOT_DEPS}
+                     DEFINITIONS ${ARG_SHOT_DEFINITIONS})
+endfunction()

@@ -1,3 +1,0 @@
-add_executable(cablemate_convert_bench cablemate_convert_bench.cpp steady_heap_main.cpp)
-target_link_libraries(cablemate_convert_bench PRIVATE cablemate_convert benchmark::benchmark)
-harwick_strict(cablemate_convert_bench)

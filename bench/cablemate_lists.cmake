@@ -1,3 +1,0 @@
-add_executable(cablemate_lists_bench cablemate_lists_bench.cpp steady_heap_main.cpp)
-target_link_libraries(cablemate_lists_bench PRIVATE cablemate_convert benchmark::benchmark)
-harwick_strict(cablemate_lists_bench)

@@ -1,3 +1,0 @@
-add_executable(featurebook_bench featurebook_bench.cpp)
-target_link_libraries(featurebook_bench PRIVATE featurebook_window benchmark::benchmark)
-harwick_strict(featurebook_bench)
