@@ -161,6 +161,31 @@ inline ScriptedRunner::MenuStep Pick(const char* actionName)
     };
 }
 
+// A message box answered with one of its standard buttons.
+inline ScriptedRunner::DialogStep Answer(QMessageBox::StandardButton standard)
+{
+    return [standard](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        QAbstractButton* button = box != nullptr ? box->button(standard) : nullptr;
+        if (button == nullptr) {
+            ADD_FAILURE() << DescribeDialog(dialog) << " is no message box with the button " << standard;
+            return static_cast<int>(QDialog::Rejected);
+        }
+        button->click();
+        return dialog.result();
+    };
+}
+
+// The dialog must say text (in its title, labels or message); then step answers it.
+inline ScriptedRunner::DialogStep Saying(std::string text, ScriptedRunner::DialogStep step)
+{
+    return [text = std::move(text), step = std::move(step)](QDialog& dialog) {
+        const std::string described = DescribeDialog(dialog);
+        EXPECT_NE(described.find(text), std::string::npos) << described << " does not say \"" << text << "\"";
+        return step(dialog);
+    };
+}
+
 inline QAction* Dismiss(QMenu&) { return nullptr; }
 
 } // namespace harwick::testing

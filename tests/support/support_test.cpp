@@ -21,9 +21,9 @@ namespace harwick::testing {
 namespace {
 
 // A dialog as the programs make them: a title, a text, an OK button.
-class Saying : public QDialog {
+class TextDialog : public QDialog {
 public:
-    Saying(const char* title, const char* text)
+    TextDialog(const char* title, const char* text)
     {
         setWindowTitle(QString::fromUtf8(title));
         auto* layout = new QVBoxLayout(this);
@@ -37,7 +37,7 @@ public:
 
 TEST(ScriptedRunner, AnUnexpectedDialogFailsWithWhatItSays)
 {
-    Saying error("Error", "Cannot open COM3");
+    TextDialog error("Error", "Cannot open COM3");
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedRunner runner;
@@ -51,8 +51,8 @@ TEST(ScriptedRunner, AnUnexpectedDialogFailsWithWhatItSays)
 
 TEST(ScriptedRunner, StepsAnswerInOrderAndTitlesAreChecked)
 {
-    Saying first("First", "one");
-    Saying second("Second", "two");
+    TextDialog first("First", "one");
+    TextDialog second("Second", "two");
     ScriptedRunner runner;
     runner.Then("First", Press("okButton"));
     runner.Then([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
@@ -85,7 +85,7 @@ TEST(ScriptedRunner, AStepNeverUsedFailsAndIgnoredTitlesPass)
         },
         "1 scripted menu step(s) never used");
 
-    Saying tip("Tip", "ignored");
+    TextDialog tip("Tip", "ignored");
     ScriptedRunner runner;
     runner.Ignore("Tip");
     EXPECT_EQ(runner.Run(tip), QDialog::Rejected);

@@ -1,6 +1,8 @@
 // The exchange program's real window, offscreen, against the simulated
-// instrument: every dialog is answered by the test through the window's
-// interaction interfaces, never by a person.
+// instrument: its own dialogs and message boxes, each answered by the test's
+// scripted runner, never by a person; one nobody scripted fails the test.
+#include "dialogs.h"
+#include "dialog_texts.h"
 #include "fakes.h"
 #include "instrument-sim/instrument_sim.h"
 #include "instrument-sim/instrument_store.h"
@@ -8,8 +10,12 @@
 #include "qt_serial_port.h"
 
 #include "scratch.h"
+#include "scripted_runner.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -21,19 +27,10 @@ namespace sim = harwick::sim;
 
 namespace {
 
-class ScriptedSettings : public SettingsAsker {
-public:
-    std::optional<SettingsChoices> answer;
-    std::optional<SettingsChoices> AskSettings(const SettingsDialogModel&) override { return answer; }
-};
-
-class CapturingInfo : public InfoShower {
-public:
-    std::vector<FileInfo> shown;
-    int abouts = 0;
-    void ShowFileInfo(const FileInfo& info) override { shown.push_back(info); }
-    void ShowAbout() override { ++abouts; }
-};
+using harwick::testing::Answer;
+using harwick::testing::Press;
+using harwick::testing::Saying;
+using harwick::testing::ScriptedRunner;
 
 class RecordingDesktop : public Desktop {
 public:
@@ -49,6 +46,29 @@ public:
         return true;
     }
 };
+
+// "File Downloading" answered with a file name and OK.
+ScriptedRunner::DialogStep NameTheFile(const char* name)
+{
+    return [name](QDialog& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (edit == nullptr) {
+            ADD_FAILURE() << "no file name in " << harwick::testing::DescribeDialog(dialog);
+            return static_cast<int>(QDialog::Rejected);
+        }
+        edit->setText(QString::fromUtf8(name));
+        return Press("okButton")(dialog);
+    };
+}
+
+// "UpLoad File" answered with the job at position and OK.
+ScriptedRunner::DialogStep ChooseJob(int position)
+{
+    return [position](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("jobCombo"))->setCurrentIndex(position);
+        return Press("okButton")(dialog);
+    };
+}
 
 const std::vector<std::string> kFixpoints = {
     "*110001+000000000000STN1 81..10+0000000002150000 82..10+0000000004820000 83..10+0000000000112450 ",
@@ -100,7 +120,7 @@ protected:
         ASSERT_NE(port, nullptr);
         port->setExpanded(true);
         settle();
-        ASSERT_NE(deviceItem("Job 1: NORTH"), nullptr) << (prompter_.messages.empty() ? "" : prompter_.messages.back());
+        ASSERT_NE(deviceItem("Job 1: NORTH"), nullptr);
     }
 
     harwick::testing::TempDir temp_{"harwick-window"};
@@ -108,12 +128,15 @@ protected:
     fs::path home_;
     std::unique_ptr<sim::InstrumentSim> sim_;
     QtSerialPort port_;
-    ScriptedPrompter prompter_;
-    ScriptedDialogs dialogs_;
+    // Every dialog and message box is the program's own, answered by the
+    // runner; the progress and wait windows only report.
+    ScriptedRunner runner_;
+    QtPrompter prompter_{nullptr, runner_};
+    QtTransferDialogs dialogs_{nullptr, runner_};
     RecordingProgress progress_;
     CountingWait wait_;
-    ScriptedSettings settings_;
-    CapturingInfo info_;
+    QtSettingsAsker settings_{nullptr, runner_};
+    QtInfoShower info_{nullptr, runner_};
     RecordingDesktop desktop_;
     Interactions ui_{prompter_, dialogs_, progress_, wait_, settings_, info_, desktop_};
     std::unique_ptr<CStationmateApp> app_;
@@ -148,7 +171,7 @@ TEST_F(WindowTest, CopyDownloadsIntoTheSelectedFolder)
     settle();
     frame_->DriveView()->setCurrentItem(homeItem());
     frame_->DeviceView()->setCurrentItem(deviceItem("Fixpoints: 1 Blocks"));
-    dialogs_.fileName = "north.dat";
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("north.dat"));
     frame_->CopyDeviceNode();
     EXPECT_EQ(harwick::testing::ReadFile(home_ / "north.dat"), "STN1,,2150.000,4820.000,112.450\r\n");
     EXPECT_NE(pcItem("north.dat"), nullptr) << "the PC tree shows the new file";
@@ -156,7 +179,7 @@ TEST_F(WindowTest, CopyDownloadsIntoTheSelectedFolder)
     // A drop onto a file is refused; onto a folder it downloads.
     EXPECT_FALSE(AcceptsDownload(*frame_->DriveView()->NodeOf(pcItem("notes.txt"))));
     EXPECT_TRUE(AcceptsDownload(*frame_->DriveView()->NodeOf(pcItem("jobs"))));
-    dialogs_.fileName = "north.gsi";
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("north.gsi"));
     frame_->DownloadInto(*frame_->DeviceView()->SelectedNode(), *frame_->DriveView()->NodeOf(pcItem("jobs")));
     EXPECT_TRUE(fs::exists(home_ / "jobs" / "north.gsi"));
 }
@@ -169,21 +192,27 @@ TEST_F(WindowTest, DroppingAPcFileOnFixpointsUploadsIntoThatJob)
     EXPECT_TRUE(AcceptsUpload(*fix));
     EXPECT_FALSE(AcceptsUpload(*frame_->DeviceView()->NodeOf(deviceItem("Hal 1: ROAD1: 1"))));
     frame_->DriveView()->setCurrentItem(pcItem("DATA.GSI"));
-    dialogs_.job = UploadAnswer{0, "Job 1: NORTH"};
+    int preselected = -1;
+    runner_.Then(std::string(kUploadCaption), [&preselected](QDialog& dialog) {
+        preselected = dialog.findChild<QComboBox*>(QStringLiteral("jobCombo"))->currentIndex();
+        return ChooseJob(0)(dialog);
+    });
     frame_->UploadOnto(*fix);
     sim::InstrumentStore store(temp_.path() / "instrument");
     EXPECT_EQ(store.GetJob(1)->fixpoints, (std::vector<std::string>{"110001+0000000A 81..10+00001000 "}));
-    EXPECT_EQ(dialogs_.uploads.at(0).preselected, 0);
+    EXPECT_EQ(preselected, 0) << "the job dropped on is offered first";
 }
 
 TEST_F(WindowTest, DeleteAndMove)
 {
     listInstrument();
     frame_->DeviceView()->setCurrentItem(deviceItem("Hal 1: ROAD1: 1"));
+    runner_.Then(Saying("Hal 1: ROAD1", Answer(QMessageBox::Ok)));
     frame_->DeleteDeviceNode();
     EXPECT_NE(deviceItem("Hal 1: ROAD1: 0"), nullptr);
     frame_->DeviceView()->setCurrentItem(deviceItem("Fixpoints: 1 Blocks"));
-    dialogs_.fileName = "moved.gsi";
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("moved.gsi"));
+    runner_.Then(Saying("Fixpoints", Answer(QMessageBox::Ok)));
     frame_->MoveDeviceNode();
     EXPECT_TRUE(fs::exists(home_ / "moved.gsi"));
     EXPECT_NE(deviceItem("Fixpoints: 0 Blocks"), nullptr);
@@ -193,11 +222,24 @@ TEST_F(WindowTest, DeleteAndMove)
 
 TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
 {
-    settings_.answer = SettingsChoices{"COM3", "QRX700", "9600", "Even", "1", "7", "CRLF"};
+    runner_.Then(std::string(kSettingsCaption), [](QDialog& dialog) {
+        const std::pair<const char*, const char*> choices[] = {
+            {"portCombo", "COM3"},   {"instrumentCombo", "QRX700"}, {"baudRateCombo", "9600"}, {"parityCombo", "Even"},
+            {"stopBitsCombo", "1"}, {"dataBitsCombo", "7"},         {"endmarkCombo", "CRLF"}};
+        for (const auto& [name, text] : choices) {
+            auto* combo = dialog.findChild<QComboBox*>(QString::fromLatin1(name));
+            EXPECT_NE(combo, nullptr) << name;
+            if (combo == nullptr) continue;
+            const int index = combo->findText(QString::fromLatin1(text));
+            EXPECT_GE(index, 0) << name << " offers no " << text;
+            combo->setCurrentIndex(index);
+        }
+        return Press("okButton")(dialog);
+    });
     frame_->PortSetting();
     settle();
     EXPECT_EQ(app_->link.PortSettings(), "9600,e,7,1");
-    settings_.answer.reset();
+    runner_.Then(std::string(kSettingsCaption), Press("cancelButton"));
     frame_->PortSetting();
     EXPECT_EQ(app_->link.PortSettings(), "9600,e,7,1") << "CANCEL leaves the settings in force";
 }
@@ -222,8 +264,8 @@ TEST_F(WindowTest, PcPaneFilterFoldersRenameAndInfo)
     EXPECT_TRUE(fs::is_directory(home_ / "jobs" / "New Folder (1)"));
 
     frame_->DriveView()->setCurrentItem(pcItem("notes.txt"));
+    runner_.Then(Saying("Rename Failed", Answer(QMessageBox::Ok)));
     frame_->RenamePcItem("DATA.GSI");
-    EXPECT_EQ(prompter_.messages.back().rfind("Rename Failed", 0), 0u);
     EXPECT_EQ(harwick::testing::ReadFile(home_ / "notes.txt"), "hello");
 
     // Editing a title in place renames the file; top-level items do not edit.
@@ -235,10 +277,15 @@ TEST_F(WindowTest, PcPaneFilterFoldersRenameAndInfo)
     EXPECT_NE(pcItem("data2.gsi"), nullptr);
 
     frame_->DriveView()->setCurrentItem(pcItem("notes.txt"));
+    QString size, fileType;
+    runner_.Then(std::string(kFileInfoCaption), [&](QDialog& dialog) {
+        size = dialog.findChild<QLabel*>(QStringLiteral("sizeValue"))->text();
+        fileType = dialog.findChild<QLabel*>(QStringLiteral("fileTypeValue"))->text();
+        return Press("okButton")(dialog);
+    });
     frame_->ShowPcFileInfo();
-    ASSERT_EQ(info_.shown.size(), 1u);
-    EXPECT_EQ(info_.shown[0].size, "5 BYTE");
-    EXPECT_EQ(info_.shown[0].fileType, "TXT (F)File");
+    EXPECT_EQ(size, QStringLiteral("5 BYTE"));
+    EXPECT_EQ(fileType, QStringLiteral("TXT (F)File"));
     frame_->OpenPcItem();
     EXPECT_EQ(desktop_.opened, (std::vector<std::string>{(home_ / "notes.txt").string()}));
     EXPECT_EQ(desktop_.edited.size(), 1u) << "no application: the text editor";
