@@ -93,6 +93,31 @@ TEST(ScriptedRunner, AStepNeverUsedFailsAndIgnoredTitlesPass)
     EXPECT_EQ(runner.Titles().size(), 2u);
 }
 
+TEST(ScriptedRunner, MessageBoxesAreAnsweredByTheirButtonsAndChecked)
+{
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Warning"), QStringLiteral("Delete Job 1?"),
+                         QMessageBox::Ok | QMessageBox::Cancel);
+    ScriptedRunner runner;
+    runner.Then(Saying("Delete Job 1", Answer(QMessageBox::Cancel)));
+    EXPECT_EQ(runner.Run(question), QMessageBox::Cancel);
+
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedRunner wrong;
+            wrong.Then(Saying("Erase", Answer(QMessageBox::Ok)));
+            EXPECT_EQ(wrong.Run(question), QMessageBox::Ok);
+        },
+        "does not say \"Erase\"");
+    TextDialog plain("Tip", "no buttons of a message box");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedRunner notABox;
+            notABox.Then(Answer(QMessageBox::Ok));
+            notABox.Run(plain);
+        },
+        "is no message box");
+}
+
 TEST(ScriptedRunner, MenusAreScriptedToo)
 {
     QMenu menu;
