@@ -118,7 +118,7 @@ TEST(DownloadPlanning, WhatEachNodeAsksFor)
 TEST_F(DownloadTest, JobDataAsGsiKeepsTheInstrumentsBytes)
 {
     script.stream = kJobStream;
-    dialogs.fileName = "A1.gsi";
+    dialogs.fileNames.push_back("A1.gsi");
     TransferResult r = downloader.DownloadSelected(*fixpoints, folder());
     ASSERT_EQ(r.outcome, TransferOutcome::Done) << r.detail;
     std::string expected;
@@ -139,7 +139,7 @@ TEST_F(DownloadTest, JobDataAsGsiKeepsTheInstrumentsBytes)
 TEST_F(DownloadTest, JobDataAsKardCarriesCodesAndSkipsBlocksWithoutId)
 {
     script.stream = kJobStream;
-    dialogs.fileName = "A1.DAT";
+    dialogs.fileNames.push_back("A1.DAT");
     ASSERT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "A1.DAT"), "P17,TREE,12.345,54.321,0.123\r\n"
                                              "P18,TREE,1234.000,-1.500,\r\n");
@@ -148,7 +148,7 @@ TEST_F(DownloadTest, JobDataAsKardCarriesCodesAndSkipsBlocksWithoutId)
 TEST_F(DownloadTest, EndMarkerInsideALineEndsThePullAndTheRestStays)
 {
     script.stream = {"110001+0000000A 81..10+00001000 \r\n", "110002+0000000B\x1A tail\r\n"};
-    dialogs.fileName = "A1.gsi";
+    dialogs.fileNames.push_back("A1.gsi");
     ASSERT_EQ(downloader.DownloadSelected(*measurements, folder()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "A1.gsi"), "110001+0000000A 81..10+00001000 \r\n110002+0000000B tail\r\n");
     EXPECT_EQ(port.written[3], "JOB/RCV/OBSERV/2\r\n");
@@ -157,7 +157,7 @@ TEST_F(DownloadTest, EndMarkerInsideALineEndsThePullAndTheRestStays)
 TEST_F(DownloadTest, CodeListAndAlignmentsEndOnAFirstByteMarker)
 {
     script.stream = {"HEADER\r\n", "  VERSION      1.31\r\n", "END\x1A\r\n", "more\r\n"};
-    dialogs.fileName = "TPSCodeL.crf";
+    dialogs.fileNames.push_back("TPSCodeL.crf");
     ASSERT_EQ(downloader.DownloadSelected(*codeList, folder()).outcome, TransferOutcome::Done);
     // A marker inside a line does not end a code list; one in first place does.
     EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "TPSCodeL.crf"), "HEADER\r\n  VERSION      1.31\r\nEND\r\nmore\r\n\r\n");
@@ -168,7 +168,8 @@ TEST_F(DownloadTest, CodeListAndAlignmentsEndOnAFirstByteMarker)
     for (DeviceNode* node : {hal, val}) {
         port.written.clear();
         script.stream = {"H1\r\n"};
-        dialogs.fileName = "road.hal";
+        dialogs.fileNames.push_back("road.hal");
+        if (node == val) dialogs.okCancel.push_back(true); // road.hal is there from the first
         ASSERT_EQ(downloader.DownloadSelected(*node, folder()).outcome, TransferOutcome::Done);
         EXPECT_EQ(port.written[2], node == hal ? "HAL/RCV/4\r\n" : "VAL/RCV/5\r\n");
         EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "road.hal"), "H1\r\n\r\n");
@@ -178,16 +179,17 @@ TEST_F(DownloadTest, CodeListAndAlignmentsEndOnAFirstByteMarker)
 TEST_F(DownloadTest, FailuresWriteNoFileAndLeaveAnOldOneAlone)
 {
     std::ofstream(temp.path() / "A1.gsi", std::ios::binary) << "OLD";
-    dialogs.fileName = "A1.gsi";
+    dialogs.fileNames.push_back("A1.gsi");
 
     // Overwrite refused: nothing sent after the wake-up.
-    dialogs.ok = false;
+    dialogs.okCancel.push_back(false);
     EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::Cancelled);
     EXPECT_EQ(dialogs.questions, (std::vector<std::string>{"The file has been existed,cover it?|warning"}));
     EXPECT_EQ(port.written.size(), 2u);
-    dialogs.ok = true;
 
     // A wrong answer to FORM/SET/0 ends the download without a word.
+    dialogs.fileNames.push_back("A1.gsi");
+    dialogs.okCancel.push_back(true);
     script.formSet0 = "GSI,0,1,2\r\n";
     EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::WrongReply);
     script.formSet0 = "GSI,0,1,3\r\n";
@@ -198,6 +200,8 @@ TEST_F(DownloadTest, FailuresWriteNoFileAndLeaveAnOldOneAlone)
         return script(c);
     };
     script.stream = kJobStream;
+    dialogs.fileNames.push_back("A1.gsi");
+    dialogs.okCancel.push_back(true);
     EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::NoAnswer);
     EXPECT_EQ(progress.closed, progress.opened.size()) << "every progress window opened was closed";
 
@@ -207,7 +211,7 @@ TEST_F(DownloadTest, FailuresWriteNoFileAndLeaveAnOldOneAlone)
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
 
     // Cancelling the dialog; a node that downloads nothing.
-    dialogs.fileName.reset();
+    dialogs.fileNames.push_back(std::nullopt);
     EXPECT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::Cancelled);
     EXPECT_EQ(downloader.DownloadSelected(*jobsGroup, folder()).outcome, TransferOutcome::NothingToDo);
 }

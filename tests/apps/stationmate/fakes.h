@@ -3,6 +3,7 @@
 // piece, delivered through the event loop as a real port's are.
 #pragma once
 
+#include "answers.h"
 #include "prompter.h"
 #include "transfer_ui.h"
 #include "serial_port.h"
@@ -84,13 +85,15 @@ public:
     }
 };
 
-// The transfer dialogs answered from fields, every question recorded.
+// The transfer dialogs answered from scripted answers, taken in order, every
+// question recorded. A question with no answer left fails the test (Cancel is
+// scripted as std::nullopt or false), and so does an answer never asked for.
 class ScriptedDialogs : public TransferDialogs {
 public:
-    std::optional<std::string> fileName; // download file name; nothing: cancel
-    bool ok = true;                      // the answer to OK/Cancel questions
-    std::optional<UploadAnswer> job;     // upload job; nothing: cancel
-    std::optional<std::string> newName;  // nothing: cancel
+    harwick::testing::Answers<std::optional<std::string>> fileNames{"a download's file name"};
+    harwick::testing::Answers<bool> okCancel{"OK or Cancel"};
+    harwick::testing::Answers<std::optional<UploadAnswer>> jobs{"the job to upload into"};
+    harwick::testing::Answers<std::optional<std::string>> newNames{"a new job's name"};
     std::vector<DownloadQuestion> downloads;
     std::vector<UploadQuestion> uploads;
     std::vector<std::string> questions; // text|caption
@@ -98,19 +101,19 @@ public:
     std::optional<std::string> AskDownloadFileName(const DownloadQuestion& q) override
     {
         downloads.push_back(q);
-        return fileName;
+        return fileNames.Next(q.source);
     }
     bool AskOkCancel(const std::string& text, const std::string& caption) override
     {
         questions.push_back(text + "|" + caption);
-        return ok;
+        return okCancel.Next(text);
     }
     std::optional<UploadAnswer> AskUploadJob(const UploadQuestion& q) override
     {
         uploads.push_back(q);
-        return job;
+        return jobs.Next(q.source);
     }
-    std::optional<std::string> AskNewName() override { return newName; }
+    std::optional<std::string> AskNewName() override { return newNames.Next(); }
 };
 
 class RecordingProgress : public ProgressView {

@@ -169,14 +169,14 @@ TEST_F(FileOpsTest, DeleteAsksThenRemovesTheFolderWithItsContents)
     PcNode& site = *jobs.FindChild("site");
     const std::string path = at("jobs/site").string();
 
-    dialogs.ok = false;
+    dialogs.okCancel.push_back(false);
     EXPECT_FALSE(DeleteItem(tree, site, dialogs));
     ASSERT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(dialogs.questions[0], "Delete file " + path + ":\r\nThe file will be delete!-Really?|Warning");
     EXPECT_TRUE(fs::exists(at("jobs/site/a.gsi")));
     EXPECT_EQ(jobs.FindChild("site"), &site);
 
-    dialogs.ok = true;
+    dialogs.okCancel.push_back(true);
     EXPECT_TRUE(DeleteItem(tree, site, dialogs));
     EXPECT_FALSE(fs::exists(at("jobs/site")));
     EXPECT_EQ(jobs.FindChild("site"), nullptr);
@@ -189,6 +189,7 @@ TEST_F(FileOpsTest, AFailedDeleteStillTakesTheItemAwayUntilTheNextUpdate)
     PcNode& jobs = expanded("jobs");
     PcNode& a = *jobs.FindChild("a.gsi");
     fs::remove(at("jobs/a.gsi"));
+    dialogs.okCancel.push_back(true);
     EXPECT_TRUE(DeleteItem(tree, a, dialogs));
     EXPECT_TRUE(jobs.Children().empty());
 

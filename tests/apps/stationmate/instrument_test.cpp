@@ -135,23 +135,23 @@ TEST_F(InstrumentTest, DownloadsOfEveryKindAreByteExact)
     Downloader d(link_, prompter_, answers_, progress_);
     DeviceNode& job = *port.Children()[1]->Children()[0];
 
-    answers_.fileName = "NORTH.gsi";
+    answers_.fileNames.push_back("NORTH.gsi");
     ASSERT_EQ(d.DownloadSelected(*job.Children()[0], pc()).outcome, TransferOutcome::Done);
     std::string gsi;
     for (const std::string& l : kFixpoints) gsi += l + "\r\n";
     EXPECT_EQ(harwick::testing::ReadFile(pc() + "NORTH.gsi"), gsi + "\r\n");
 
-    answers_.fileName = "NORTH.dat";
+    answers_.fileNames.push_back("NORTH.dat");
     ASSERT_EQ(d.DownloadSelected(*job.Children()[0], pc()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(pc() + "NORTH.dat"), "STN1,,2150.000,4820.000,112.450\r\n"
                                          "101,KERB,2161.254,4833.079,111.902\r\n"
                                          "102,KERB,1234.000,-1.500,\r\n");
 
-    answers_.fileName = "codes.crf";
+    answers_.fileNames.push_back("codes.crf");
     ASSERT_EQ(d.DownloadSelected(*port.Children()[0]->Children()[0], pc()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(pc() + "codes.crf"), "HEADER\r\n  VERSION      1.31\r\nEND HEADER\r\n\r\n");
 
-    answers_.fileName = "road.hal";
+    answers_.fileNames.push_back("road.hal");
     ASSERT_EQ(d.DownloadSelected(*port.Children()[3]->Children()[0], pc()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(pc() + "road.hal"), "H1\r\nH2\r\n\r\n");
     EXPECT_TRUE(prompter_.messages.empty());
@@ -164,8 +164,8 @@ TEST_F(InstrumentTest, UploadsAreStoredAsSent)
     Uploader u(link_, prompter_, answers_, progress_, catalogue_, tree_);
     const std::string kard = pc() + "new.dat";
     std::ofstream(kard, std::ios::binary) << "P1,TREE,1234.5678,5678.1234,12.3\r\n\r\nP2,,1,2,3\r\n";
-    answers_.job = UploadAnswer{1, "Job 2: <empty>"};
-    answers_.newName = "SOUTH";
+    answers_.jobs.push_back(UploadAnswer{1, "Job 2: <empty>"});
+    answers_.newNames.push_back("SOUTH");
     ASSERT_EQ(u.Upload(kard, nullptr).outcome, TransferOutcome::Done);
     std::optional<sim::Job> job = store_->GetJob(2);
     ASSERT_TRUE(job);
@@ -205,6 +205,7 @@ TEST_F(InstrumentTest, ErasingEmptiesTheObjectAndRetitlesTheNode)
     startInstrument();
     DeviceNode& port = listed();
     Eraser e(link_, prompter_, answers_);
+    for (int i = 0; i < 3; ++i) answers_.okCancel.push_back(true); // each erase is asked first
     DeviceNode& job = *port.Children()[1]->Children()[0];
     ASSERT_EQ(e.DeleteSelected(*job.Children()[1]).outcome, TransferOutcome::Done);
     EXPECT_TRUE(store_->GetJob(1)->measurements.empty());
@@ -234,7 +235,8 @@ TEST_F(InstrumentTest, SilenceAtEachStageClosesThePortAndWritesNothing)
         DeviceNode& fix =
             com.AddChild("Jobs", 5, 6).AddChild("Job 1: NORTH", 5, 6).AddChild("Fixpoints: 4 Blocks", 7, 7);
         Downloader d(link_, prompter_, answers_, progress_);
-        answers_.fileName = "late.gsi";
+        // The name is asked once the instrument has woken up.
+        if (answered >= 2) answers_.fileNames.push_back("late.gsi");
         EXPECT_NE(d.DownloadSelected(fix, pc()).outcome, TransferOutcome::Done);
         EXPECT_FALSE(fs::exists(pc() + "late.gsi"));
         EXPECT_FALSE(port_.IsOpen());
@@ -256,7 +258,8 @@ TEST_F(InstrumentTest, LineClosedMidDownload)
     DeviceNode& fix = com.AddChild("Jobs", 5, 6).AddChild("Job 1: NORTH", 5, 6).AddChild("Fixpoints: 4 Blocks", 7, 7);
     std::ofstream(pc() + "kept.gsi", std::ios::binary) << "OLD";
     Downloader d(link_, prompter_, answers_, progress_);
-    answers_.fileName = "kept.gsi";
+    answers_.fileNames.push_back("kept.gsi");
+    answers_.okCancel.push_back(true); // replace it
     EXPECT_EQ(d.DownloadSelected(fix, pc()).outcome, TransferOutcome::NoAnswer);
     EXPECT_EQ(harwick::testing::ReadFile(pc() + "kept.gsi"), "OLD");
     EXPECT_FALSE(port_.IsOpen());

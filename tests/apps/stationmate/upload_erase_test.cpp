@@ -88,7 +88,7 @@ protected:
 
 TEST_F(TransferTest, KardFixpointsGoAsGsi16IntoTheChosenJob)
 {
-    dialogs.job = UploadAnswer{1, "Job 2: SITE2"};
+    dialogs.jobs.push_back(UploadAnswer{1, "Job 2: SITE2"});
     const std::string path = file("pts.dat", "P1,TREE,1234.5678,5678.1234,12.3\r\n\r\nA,B,C\r\nP2,,1,2,3\r\n");
     DeviceNode* fix = tree.FindByTitle("Job 2: SITE2")->Children()[0].get();
     ASSERT_EQ(uploader.Upload(path, fix).outcome, TransferOutcome::Done);
@@ -109,8 +109,8 @@ TEST_F(TransferTest, KardFixpointsGoAsGsi16IntoTheChosenJob)
 
 TEST_F(TransferTest, NamingAnEmptyJobSlot)
 {
-    dialogs.job = UploadAnswer{3, "Job 4: <empty>"};
-    dialogs.newName = "NEW";
+    dialogs.jobs.push_back(UploadAnswer{3, "Job 4: <empty>"});
+    dialogs.newNames.push_back("NEW");
     ASSERT_EQ(uploader.Upload(file("a.gsi", "110001+0000000A 81..10+00001000 \r\n"), nullptr).outcome,
               TransferOutcome::Done);
     EXPECT_EQ(sentAfterWake()[0], "JOB/SET/NEW/4\r\n");
@@ -121,15 +121,15 @@ TEST_F(TransferTest, NamingAnEmptyJobSlot)
 
     // Cancelling the name sends nothing.
     port.written.clear();
-    dialogs.job = UploadAnswer{2, "Job 3: <empty>"};
-    dialogs.newName.reset();
+    dialogs.jobs.push_back(UploadAnswer{2, "Job 3: <empty>"});
+    dialogs.newNames.push_back(std::nullopt);
     EXPECT_EQ(uploader.Upload(file("b.gsi", "x\r\n"), nullptr).outcome, TransferOutcome::Cancelled);
     EXPECT_TRUE(port.written.empty());
 }
 
 TEST_F(TransferTest, NoJobChosenGoesToJobZeroAndAWrongAckStops)
 {
-    dialogs.job = UploadAnswer{};
+    dialogs.jobs.push_back(UploadAnswer{});
     script.special["L2\r\n"] = "E\r\n";
     EXPECT_EQ(uploader.Upload(file("c.gsi", "L1\r\nL2\r\nL3\r\n"), nullptr).outcome, TransferOutcome::WrongReply);
     EXPECT_EQ(sentAfterWake(), (std::vector<std::string>{"FORM/SET/0\r\n", "JOB/SND/COORD/0\r\n", "L1\r\n", "L2\r\n"}));
@@ -171,6 +171,8 @@ TEST_F(TransferTest, CodeListIsConvertedAndTheCatalogueReadAgain)
 TEST_F(TransferTest, ErasingRetitlesOnlyWhenTheInstrumentSaysSo)
 {
     DeviceNode* job1 = tree.FindByTitle("Job 1: SITE1");
+    // Every erase is asked first: OK to the first five.
+    for (int i = 0; i < 5; ++i) dialogs.okCancel.push_back(true);
     ASSERT_EQ(eraser.DeleteSelected(*job1).outcome, TransferOutcome::Done);
     EXPECT_EQ(dialogs.questions.back(), "DeleteJob 1: SITE1\nReally?|Warning");
     EXPECT_EQ(sentAfterWake(), (std::vector<std::string>{"JOB/ERASE/1\r\n"}));
@@ -195,7 +197,7 @@ TEST_F(TransferTest, ErasingRetitlesOnlyWhenTheInstrumentSaysSo)
     port.written.clear();
     EXPECT_EQ(eraser.DeleteSelected(*com->Children()[1]).outcome, TransferOutcome::NothingToDo);
     EXPECT_EQ(port.written, (std::vector<std::string>{"a\r\n", "c\r\n"}));
-    dialogs.ok = false;
+    dialogs.okCancel.push_back(false);
     port.written.clear();
     EXPECT_EQ(eraser.DeleteSelected(*job1).outcome, TransferOutcome::Cancelled);
     EXPECT_TRUE(port.written.empty());
@@ -206,7 +208,7 @@ TEST_F(TransferTest, FixpointsNeedAListedInstrument)
     DeviceTree fresh;
     Catalogue unlisted{link, prompter, wait};
     Uploader u{link, prompter, dialogs, progress, unlisted, fresh};
-    dialogs.job = UploadAnswer{0, "Job 1: SITE1"};
+    dialogs.jobs.push_back(UploadAnswer{0, "Job 1: SITE1"});
     EXPECT_EQ(u.Upload(file("x.gsi", "L\r\n"), nullptr).outcome, TransferOutcome::NothingToDo);
     EXPECT_TRUE(port.written.empty());
     EXPECT_EQ(uploader.Upload((temp.path() / "missing.gsi").string(), nullptr).outcome, TransferOutcome::FileFailed);
@@ -216,10 +218,10 @@ TEST_F(TransferTest, FixpointsNeedAListedInstrument)
 // port is closed, the upload ends without a message, and no title changes.
 TEST_F(TransferTest, SilenceAtEachStageOfAnUpload)
 {
-    dialogs.job = UploadAnswer{0, "Job 1: SITE1"};
     const std::string path = file("s.gsi", "110001+0000000A \r\n110002+0000000B \r\n");
     for (const char* silentAt : {"FORM/SET/0\r\n", "JOB/SND/COORD/1\r\n", "110002+0000000B \r\n", "\x1A\r\n"}) {
         SCOPED_TRACE(silentAt);
+        dialogs.jobs.push_back(UploadAnswer{0, "Job 1: SITE1"});
         port.written.clear();
         port.answer = [&, silentAt](const std::string& c) {
             return c == silentAt ? std::vector<std::string>{} : script(c);
