@@ -33,17 +33,32 @@ DeviceNode& DeviceTree::AddPort(int number)
     return *ports_.back();
 }
 
-DeviceNode* DeviceTree::FindByTitle(std::string_view title) const
+namespace {
+
+template <typename Match>
+DeviceNode* FirstBreadthFirst(const std::vector<std::unique_ptr<DeviceNode>>& ports, Match match)
 {
     std::deque<DeviceNode*> queue;
-    for (const auto& p : ports_) queue.push_back(p.get());
+    for (const auto& p : ports) queue.push_back(p.get());
     while (!queue.empty()) {
         DeviceNode* n = queue.front();
         queue.pop_front();
-        if (n->Title() == title) return n;
+        if (match(*n)) return n;
         for (const auto& c : n->Children()) queue.push_back(c.get());
     }
     return nullptr;
+}
+
+} // namespace
+
+DeviceNode* DeviceTree::FindByTitle(std::string_view title) const
+{
+    return FirstBreadthFirst(ports_, [title](const DeviceNode& n) { return n.Title() == title; });
+}
+
+DeviceNode* DeviceTree::FindByTreePath(std::string_view path) const
+{
+    return FirstBreadthFirst(ports_, [path](const DeviceNode& n) { return n.TreePath() == path; });
 }
 
 void ResetToPlaceholder(DeviceNode& port)

@@ -54,6 +54,9 @@ public:
     const std::vector<std::unique_ptr<DeviceNode>>& Ports() const { return ports_; }
     // Breadth-first, first node whose title is exactly title.
     DeviceNode* FindByTitle(std::string_view title) const;
+    // The node whose TreePath() is path, if the tree still holds it: how an
+    // operation finds its node again after waiting for the instrument.
+    DeviceNode* FindByTreePath(std::string_view path) const;
 
 private:
     std::vector<std::unique_ptr<DeviceNode>> ports_;

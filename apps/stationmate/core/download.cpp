@@ -104,6 +104,12 @@ TransferResult Downloader::write(const std::string& path, std::string data, bool
     if (!harwick::platform::replaceFileAtomically(path, content, error)) {
         return {TransferOutcome::FileFailed, error};
     }
+    // Read back: a Move erases on the instrument after this, so Done must
+    // mean the file on disk holds every byte received.
+    const std::optional<std::string> written = harwick::platform::readWholeFile(path, error);
+    if (!written || *written != content) {
+        return {TransferOutcome::FileFailed, written ? path + ": the file on disk differs from what was received" : error};
+    }
     return {TransferOutcome::Done, path};
 }
 

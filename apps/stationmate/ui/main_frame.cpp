@@ -1,5 +1,7 @@
 #include "main_frame.h"
 
+#include "move.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -231,11 +233,32 @@ void CMainFrame::MoveDeviceNode()
 {
     DeviceNode* node = devices_->SelectedNode();
     if (node == nullptr) return;
+    if (!CanMove(*node)) {
+        app_.ui.prompter.ShowMessage(kMoveNothingToCopy);
+        return;
+    }
+    if (app_.busy) {
+        statusBar()->showMessage(kBusyText, 3000);
+        return;
+    }
+    // The node is found again by its path after the copy: while the copy
+    // waited for the instrument the tree may have changed.
+    const std::string path = node->TreePath();
+    TransferResult copied{TransferOutcome::Cancelled, {}};
     // Where the old program moved to the system drive's root, the user's home.
-    instrumentOperation([&] { app_.downloader.DownloadSelected(*node, app_.home + "/"); });
+    instrumentOperation([&] { copied = app_.downloader.DownloadSelected(*node, app_.home + "/"); });
     app_.pc.Update();
     showPc();
-    DeleteDeviceNode();
+    const MoveVerdict verdict = AfterMoveCopy(copied);
+    if (!verdict.message.empty()) app_.ui.prompter.ShowMessage(verdict.message);
+    if (!verdict.erase) return;
+    DeviceNode* copiedNode = app_.devices.FindByTreePath(path);
+    if (copiedNode == nullptr) {
+        app_.ui.prompter.ShowMessage(std::string(kMoveKeptOnInstrument) + "the object is no longer listed.");
+        return;
+    }
+    instrumentOperation([&] { app_.eraser.DeleteSelected(*copiedNode); });
+    showDevices();
 }
 
 void CMainFrame::DeleteDeviceNode()

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "download.h"
 #include "fakes.h"
+#include "move.h"
 
 #include "scratch.h"
 
@@ -113,6 +114,30 @@ TEST(DownloadPlanning, WhatEachNodeAsksFor)
     EXPECT_EQ(ApplyFormatChoice("A1.gsi", 2), "A1.dat");
     EXPECT_EQ(ApplyFormatChoice("A1.x.gsi", 1), "A1.idx");
     EXPECT_EQ(ApplyFormatChoice("A1", 0), ".gsi");
+}
+
+TEST(MoveVerdicts, OnlyACopyOnDiskLetsTheEraseFollow)
+{
+    harwick::testing::TempDir dir("move-verdict");
+    const fs::path copy = dir.path() / "copy.gsi";
+    std::ofstream(copy, std::ios::binary) << "data";
+    EXPECT_TRUE(AfterMoveCopy({TransferOutcome::Done, copy.string()}).erase);
+    EXPECT_TRUE(AfterMoveCopy({TransferOutcome::Done, copy.string()}).message.empty());
+
+    // Done, but the file is gone (or was a folder): the data stays.
+    const MoveVerdict gone = AfterMoveCopy({TransferOutcome::Done, (dir.path() / "gone.gsi").string()});
+    EXPECT_FALSE(gone.erase);
+    EXPECT_EQ(gone.message.rfind(kMoveKeptOnInstrument, 0), 0u) << gone.message;
+    EXPECT_FALSE(AfterMoveCopy({TransferOutcome::Done, dir.path().string()}).erase);
+
+    const MoveVerdict wrong = AfterMoveCopy({TransferOutcome::WrongReply, "@W127\r\n"});
+    EXPECT_FALSE(wrong.erase);
+    EXPECT_NE(wrong.message.find("@W127"), std::string::npos) << wrong.message;
+    // The user's own Cancel, and a port already reported, say nothing more.
+    for (TransferOutcome quiet : {TransferOutcome::Cancelled, TransferOutcome::PortFailed}) {
+        EXPECT_FALSE(AfterMoveCopy({quiet, {}}).erase);
+        EXPECT_TRUE(AfterMoveCopy({quiet, {}}).message.empty());
+    }
 }
 
 TEST_F(DownloadTest, JobDataAsGsiKeepsTheInstrumentsBytes)

@@ -220,6 +220,77 @@ TEST_F(WindowTest, DeleteAndMove)
     EXPECT_TRUE(store.GetJob(1)->fixpoints.empty());
 }
 
+// Move erases only after a copy that is on disk whole; whatever stops the
+// copy, the instrument keeps its data and the user is told why.
+class MoveTest : public WindowTest {
+protected:
+    // Lists the instrument, then puts it on the line again misbehaving.
+    void relistMisbehaving(const sim::Misbehaviour& m)
+    {
+        listInstrument();
+        sim_.reset();
+        sim_ = std::make_unique<sim::InstrumentSim>(sim::SimOptions{temp_.path() / "instrument", "COM3", m});
+        std::string error;
+        ASSERT_TRUE(sim_->Start(error)) << error;
+    }
+    void selectFixpoints() { frame_->DeviceView()->setCurrentItem(deviceItem("Fixpoints: 1 Blocks")); }
+    void expectNothingErased()
+    {
+        for (const std::string& command : sim_->CommandsSeen()) EXPECT_EQ(command.find("ERASE"), std::string::npos) << command;
+        sim::InstrumentStore store(temp_.path() / "instrument");
+        EXPECT_EQ(store.GetJob(1)->fixpoints, kFixpoints);
+        EXPECT_NE(deviceItem("Fixpoints: 1 Blocks"), nullptr);
+    }
+};
+
+TEST_F(MoveTest, ATimeOutDuringTheCopyErasesNothingAndSaysSo)
+{
+    sim::Misbehaviour m;
+    m.silentAfterCommands = 4; // a, c, FORM/SET/0 and the transfer command; no record comes
+    relistMisbehaving(m);
+    app_->link.SetReplyTimeout(300ms);
+    selectFixpoints();
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("moved.gsi"));
+    runner_.Then(Saying("Nothing was erased on the instrument: the instrument stopped answering", Answer(QMessageBox::Ok)));
+    frame_->MoveDeviceNode();
+    EXPECT_FALSE(fs::exists(home_ / "moved.gsi"));
+    expectNothingErased();
+}
+
+TEST_F(MoveTest, ACopyThatCannotBeWrittenErasesNothingAndSaysSo)
+{
+    listInstrument();
+    fs::create_directory(home_ / "moved.gsi"); // a folder in the way of the file
+    selectFixpoints();
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("moved.gsi"));
+    runner_.Then(Saying("The file has been existed", Answer(QMessageBox::Ok)));
+    runner_.Then(Saying("Nothing was erased on the instrument: the copy could not be written", Answer(QMessageBox::Ok)));
+    frame_->MoveDeviceNode();
+    EXPECT_TRUE(fs::is_directory(home_ / "moved.gsi"));
+    expectNothingErased();
+}
+
+TEST_F(MoveTest, CancellingTheFileDialogErasesNothingSilently)
+{
+    listInstrument();
+    selectFixpoints();
+    runner_.Then(std::string(kDownloadCaption), Press("cancelButton"));
+    frame_->MoveDeviceNode();
+    expectNothingErased();
+}
+
+TEST_F(MoveTest, ANodeCopyCannotTakeIsRefusedBeforeTheInstrumentIsAsked)
+{
+    listInstrument();
+    frame_->DeviceView()->setCurrentItem(deviceItem("Job 1: NORTH"));
+    const std::size_t commandsBefore = sim_->CommandsSeen().size();
+    runner_.Then(Saying("Nothing was copied and nothing was erased", Answer(QMessageBox::Ok)));
+    frame_->MoveDeviceNode();
+    EXPECT_EQ(sim_->CommandsSeen().size(), commandsBefore);
+    expectNothingErased();
+    EXPECT_NE(deviceItem("Job 1: NORTH"), nullptr);
+}
+
 TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
 {
     runner_.Then(std::string(kSettingsCaption), [](QDialog& dialog) {
