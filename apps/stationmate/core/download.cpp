@@ -134,9 +134,15 @@ TransferResult Downloader::DownloadSelected(const DeviceNode& selected, const st
         dialogs_.AskDownloadFileName({selected.TreePath(), folder, plan->defaultName, plan->offerFormats});
     if (!name) return endWith({TransferOutcome::Cancelled, {}});
     const std::string path = folder + *name;
+    // From here on every result names the file, so a failure can say which
+    // file was not written.
+    auto endWithFile = [&](TransferResult r) {
+        r.file = path;
+        return endWith(std::move(r));
+    };
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !dialogs_.AskOkCancel(std::string(kFileExists), plan->overwriteCaption)) {
-        return endWith({TransferOutcome::Cancelled, {}});
+        return endWithFile({TransferOutcome::Cancelled, {}});
     }
 
     const std::string fileType = selected.Parent()->Title();
@@ -145,22 +151,22 @@ TransferResult Downloader::DownloadSelected(const DeviceNode& selected, const st
     std::string reply;
     if (job) {
         progress_.Open(fileType, "", folder);
-        if (!link_.SendCommand(plan->formatCommand, reply)) return endWith({TransferOutcome::NoAnswer, plan->formatCommand});
-        if (reply != "GSI,0,1,3\r\n") return endWith({TransferOutcome::WrongReply, reply});
+        if (!link_.SendCommand(plan->formatCommand, reply)) return endWithFile({TransferOutcome::NoAnswer, plan->formatCommand});
+        if (reply != "GSI,0,1,3\r\n") return endWithFile({TransferOutcome::WrongReply, reply});
     } else if (codeList && !link_.SendCommand(plan->formatCommand, reply)) {
-        return endWith({TransferOutcome::NoAnswer, plan->formatCommand});
+        return endWithFile({TransferOutcome::NoAnswer, plan->formatCommand});
     }
-    if (!link_.SendCommand(plan->transferCommand, reply)) return endWith({TransferOutcome::NoAnswer, plan->transferCommand});
+    if (!link_.SendCommand(plan->transferCommand, reply)) return endWithFile({TransferOutcome::NoAnswer, plan->transferCommand});
     if (codeList) progress_.Open(fileType, std::string(kCodeListSource), path);
     else if (!job) progress_.Open(fileType, "", folder);
 
     std::optional<std::string> data = pull(!job, job);
-    if (!data) return endWith({TransferOutcome::NoAnswer, std::string(kQuestion)});
+    if (!data) return endWithFile({TransferOutcome::NoAnswer, std::string(kQuestion)});
     progress_.Close();
     const bool asKard = job && harwick::text::toLower(*name).find(kKardExtension) != std::string::npos;
     TransferResult result = write(path, std::move(*data), asKard);
     link_.SendCommand(kQuestion, reply); // the instrument's last word is not examined
-    return endWith(result);
+    return endWithFile(result);
 }
 
 } // namespace stationmate

@@ -7,6 +7,7 @@
 #include "link.h"
 #include "transfer_ui.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,8 +44,16 @@ enum class TransferOutcome {
 };
 
 struct TransferResult {
+    TransferResult() = default;
+    TransferResult(TransferOutcome o, std::string d, std::string f = {}, std::size_t acknowledged = 0)
+        : outcome(o), detail(std::move(d)), file(std::move(f)), linesAcknowledged(acknowledged)
+    {
+    }
+
     TransferOutcome outcome = TransferOutcome::Done;
     std::string detail; // for the command line: what went wrong, or where the file went
+    std::string file;   // the PC file a download writes or an upload reads, once known
+    std::size_t linesAcknowledged = 0; // an upload's data lines the instrument took
 };
 
 class Downloader {

@@ -84,13 +84,18 @@ TransferResult Eraser::DeleteSelected(DeviceNode& selected)
     TransferResult result{TransferOutcome::NothingToDo, {}};
     std::string reply;
     if (plan && plan->wholeJob) {
-        const bool answered = link_.SendCommand(plan->command, reply);
-        selected.SetTitle(plan->newTitle);
-        if (selected.Children().size() >= 2) {
-            selected.Children()[0]->SetTitle(FixpointsTitle("0"));
-            selected.Children()[1]->SetTitle(MeasurementsTitle("0"));
+        // Retitled whatever the instrument answers, but not without an
+        // answer: then nobody knows whether the job was erased.
+        if (!link_.SendCommand(plan->command, reply)) {
+            result = {TransferOutcome::NoAnswer, plan->command};
+        } else {
+            selected.SetTitle(plan->newTitle);
+            if (selected.Children().size() >= 2) {
+                selected.Children()[0]->SetTitle(FixpointsTitle("0"));
+                selected.Children()[1]->SetTitle(MeasurementsTitle("0"));
+            }
+            result = {TransferOutcome::Done, {}};
         }
-        result = answered ? TransferResult{TransferOutcome::Done, {}} : TransferResult{TransferOutcome::NoAnswer, plan->command};
     } else if (plan) {
         if (!link_.SendCommand(plan->command, reply)) {
             result = {TransferOutcome::NoAnswer, plan->command};

@@ -1,5 +1,7 @@
 #include "move.h"
 
+#include "outcome_texts.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -14,22 +16,15 @@ MoveVerdict AfterMoveCopy(const TransferResult& copied)
     case TransferOutcome::Done: {
         std::error_code ec;
         if (std::filesystem::is_regular_file(copied.detail, ec)) return {true, {}};
-        return {false, kept + "the copy " + copied.detail + " is not on the PC."};
+        return {false, kept + "The copy " + copied.detail + " is not on the PC."};
     }
-    case TransferOutcome::Cancelled:
-    case TransferOutcome::PortFailed:
-        return {false, {}};
     case TransferOutcome::NothingToDo:
         return {false, std::string(kMoveNothingToCopy)};
-    case TransferOutcome::NoAnswer:
-        return {false, kept + "the instrument stopped answering during the copy (after " + copied.detail +
-                           "), and no file was written."};
-    case TransferOutcome::WrongReply:
-        return {false, kept + "the instrument answered \"" + copied.detail + "\" during the copy, and no file was written."};
-    case TransferOutcome::FileFailed:
-        return {false, kept + "the copy could not be written (" + copied.detail + ")."};
+    default:
+        break;
     }
-    return {false, kept};
+    const std::string why = OutcomeMessage(Operation::Download, copied);
+    return {false, why.empty() ? std::string() : kept + why};
 }
 
 } // namespace stationmate

@@ -15,7 +15,7 @@ namespace stationmate {
 inline constexpr std::string_view kMoveNothingToCopy =
     "Only a code list, a job's fixpoints or measurement data, or a road alignment can be moved. "
     "Nothing was copied and nothing was erased.";
-inline constexpr std::string_view kMoveKeptOnInstrument = "Nothing was erased on the instrument: ";
+inline constexpr std::string_view kMoveKeptOnInstrument = "Nothing was erased on the instrument. ";
 
 // Whether the node is something Move can copy (and so erase afterwards).
 bool CanMove(const DeviceNode& node);

@@ -64,12 +64,14 @@ Uploader::Uploader(InstrumentLink& link, Prompter& prompter, TransferDialogs& di
 TransferResult Uploader::Upload(const std::string& path, DeviceNode* selected)
 {
     const std::string title = titleOf(path);
+    TransferResult result;
     switch (UploadKindOf(title)) {
-    case UploadKind::Alignment: return uploadAlignment(path, title, selected);
-    case UploadKind::CodeList: return uploadCodeList(path, selected);
-    case UploadKind::JobFixpoints: break;
+    case UploadKind::Alignment: result = uploadAlignment(path, title, selected); break;
+    case UploadKind::CodeList: result = uploadCodeList(path, selected); break;
+    case UploadKind::JobFixpoints: result = uploadFixpoints(path, selected); break;
     }
-    return uploadFixpoints(path, selected);
+    result.file = path;
+    return result;
 }
 
 TransferResult Uploader::uploadAlignment(const std::string& path, const std::string& title,
@@ -206,19 +208,26 @@ TransferResult Uploader::UploadLines(const std::vector<std::string>& lines, cons
     if (std::optional<TransferResult> refused = openObject(objectType, number, jobName)) return endWith(*refused);
     progress_.Open(fileType, source, destination);
     std::string reply;
+    // How far the instrument got is part of every result: a stopped upload
+    // leaves part of the object on the instrument.
+    std::size_t acknowledged = 0;
+    auto stopped = [&](TransferOutcome outcome, std::string detail) {
+        return endWith({outcome, std::move(detail), {}, acknowledged});
+    };
     for (const std::string& line : lines) {
         std::string sent = line;
         harwick::text::removeChars(sent, "\r\n");
         if (sent.empty()) continue;
         sent += kLineEnd;
         progress_.Step();
-        if (!link_.SendCommand(sent, reply)) return endWith({TransferOutcome::NoAnswer, sent});
-        if (reply != kQuestion) return endWith({TransferOutcome::WrongReply, reply});
+        if (!link_.SendCommand(sent, reply)) return stopped(TransferOutcome::NoAnswer, sent);
+        if (reply != kQuestion) return stopped(TransferOutcome::WrongReply, reply);
+        ++acknowledged;
     }
-    if (!link_.SendCommand(kUploadEnd, reply)) return endWith({TransferOutcome::NoAnswer, std::string(kUploadEnd)});
+    if (!link_.SendCommand(kUploadEnd, reply)) return stopped(TransferOutcome::NoAnswer, std::string(kUploadEnd));
     progress_.Close();
     retitleAfter(objectType, lines, node);
-    return endWith({TransferOutcome::Done, {}});
+    return stopped(TransferOutcome::Done, {});
 }
 
 } // namespace stationmate

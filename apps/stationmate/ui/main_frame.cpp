@@ -1,6 +1,7 @@
 #include "main_frame.h"
 
 #include "move.h"
+#include "outcome_texts.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -210,12 +211,20 @@ void CMainFrame::connectViews()
 
 // ---- Device commands ------------------------------------------------------------
 
+void CMainFrame::showOutcome(Operation operation, const TransferResult& result)
+{
+    const std::string message = OutcomeMessage(operation, result);
+    if (!message.empty()) app_.ui.prompter.ShowMessage(message);
+}
+
 void CMainFrame::DownloadInto(DeviceNode& node, PcNode& target)
 {
     const std::string folder = DownloadFolderFor(target);
-    instrumentOperation([&] { app_.downloader.DownloadSelected(node, folder); });
+    TransferResult result{TransferOutcome::Cancelled, {}};
+    instrumentOperation([&] { result = app_.downloader.DownloadSelected(node, folder); });
     app_.pc.Update();
     showPc();
+    showOutcome(Operation::Download, result);
 }
 
 void CMainFrame::CopyDeviceNode()
@@ -226,7 +235,9 @@ void CMainFrame::CopyDeviceNode()
         DownloadInto(*node, *target);
         return;
     }
-    instrumentOperation([&] { app_.downloader.DownloadSelected(*node, app_.home + "/"); });
+    TransferResult result{TransferOutcome::Cancelled, {}};
+    instrumentOperation([&] { result = app_.downloader.DownloadSelected(*node, app_.home + "/"); });
+    showOutcome(Operation::Download, result);
 }
 
 void CMainFrame::MoveDeviceNode()
@@ -257,16 +268,20 @@ void CMainFrame::MoveDeviceNode()
         app_.ui.prompter.ShowMessage(std::string(kMoveKeptOnInstrument) + "the object is no longer listed.");
         return;
     }
-    instrumentOperation([&] { app_.eraser.DeleteSelected(*copiedNode); });
+    TransferResult erased{TransferOutcome::Cancelled, {}};
+    instrumentOperation([&] { erased = app_.eraser.DeleteSelected(*copiedNode); });
     showDevices();
+    showOutcome(Operation::Erase, erased);
 }
 
 void CMainFrame::DeleteDeviceNode()
 {
     DeviceNode* node = devices_->SelectedNode();
     if (node == nullptr) return;
-    instrumentOperation([&] { app_.eraser.DeleteSelected(*node); });
+    TransferResult result{TransferOutcome::Cancelled, {}};
+    instrumentOperation([&] { result = app_.eraser.DeleteSelected(*node); });
     showDevices();
+    showOutcome(Operation::Erase, result);
 }
 
 void CMainFrame::UpdateDevices()
@@ -299,8 +314,10 @@ void CMainFrame::UploadPcItem()
 {
     PcNode* file = drives_->SelectedNode();
     if (file == nullptr || !file->IsFile()) return;
-    instrumentOperation([&] { app_.uploader.Upload(filePath(*file), devices_->SelectedNode()); });
+    TransferResult result{TransferOutcome::Cancelled, {}};
+    instrumentOperation([&] { result = app_.uploader.Upload(filePath(*file), devices_->SelectedNode()); });
     showDevices();
+    showOutcome(Operation::Upload, result);
 }
 
 void CMainFrame::UpdatePcTree()

@@ -4,6 +4,7 @@
 // models again afterwards.
 #pragma once
 
+#include "outcome_texts.h"
 #include "station_app.h"
 #include "tree_views.h"
 
@@ -58,6 +59,8 @@ private:
     template <typename Fn>
     void instrumentOperation(Fn fn);
     bool pcPaneActive() const;
+    // Tells the user what a transfer that did not end done left behind.
+    void showOutcome(Operation operation, const TransferResult& result);
 
     CStationmateApp& app_;
     CMySplitter* splitter_ = nullptr;

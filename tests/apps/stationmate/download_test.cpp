@@ -5,6 +5,7 @@
 #include "download.h"
 #include "fakes.h"
 #include "move.h"
+#include "outcome_texts.h"
 
 #include "scratch.h"
 
@@ -138,6 +139,32 @@ TEST(MoveVerdicts, OnlyACopyOnDiskLetsTheEraseFollow)
         EXPECT_FALSE(AfterMoveCopy({quiet, {}}).erase);
         EXPECT_TRUE(AfterMoveCopy({quiet, {}}).message.empty());
     }
+}
+
+TEST(OutcomeMessages, SayWhatHappenedAndWhatWasLeft)
+{
+    // Done, the user's Cancel and a port failure already shown: nothing more to say.
+    for (TransferOutcome quiet : {TransferOutcome::Done, TransferOutcome::Cancelled, TransferOutcome::PortFailed})
+        for (Operation op : {Operation::Download, Operation::Upload, Operation::Erase})
+            EXPECT_EQ(OutcomeMessage(op, {quiet, "x"}), "");
+
+    const std::string download =
+        OutcomeMessage(Operation::Download, {TransferOutcome::NoAnswer, "?\r\n", "/data/north.gsi"});
+    EXPECT_EQ(download, "The instrument stopped answering (no reply to '?'). /data/north.gsi was not written; a file "
+                        "already there keeps its old content. The data is still on the instrument.");
+    EXPECT_NE(OutcomeMessage(Operation::Download, {TransferOutcome::WrongReply, "@W127\r\n"}).find("'@W127'"),
+              std::string::npos);
+
+    const std::string upload =
+        OutcomeMessage(Operation::Upload, {TransferOutcome::WrongReply, "@E\r\n", "/data/s.gsi", 12});
+    EXPECT_NE(upload.find("acknowledged 12 lines of /data/s.gsi"), std::string::npos) << upload;
+    EXPECT_NE(OutcomeMessage(Operation::Upload, {TransferOutcome::FileFailed, "cannot read /x"}).find("Nothing was sent"),
+              std::string::npos);
+
+    const std::string erase = OutcomeMessage(Operation::Erase, {TransferOutcome::NoAnswer, "JOB/ERASE/1\r\n"});
+    EXPECT_NE(erase.find("is not known"), std::string::npos) << erase;
+    EXPECT_EQ(OutcomeMessage(Operation::Upload, {TransferOutcome::NothingToDo, "the instrument has no jobs"}),
+              "Nothing was done: the instrument has no jobs.");
 }
 
 TEST_F(DownloadTest, JobDataAsGsiKeepsTheInstrumentsBytes)

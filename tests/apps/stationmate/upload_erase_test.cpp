@@ -203,6 +203,21 @@ TEST_F(TransferTest, ErasingRetitlesOnlyWhenTheInstrumentSaysSo)
     EXPECT_TRUE(port.written.empty());
 }
 
+TEST_F(TransferTest, AWholeJobEraseWithoutAnswerKeepsItsTitles)
+{
+    DeviceNode* job2 = tree.FindByTitle("Job 2: SITE2");
+    ASSERT_NE(job2, nullptr);
+    const std::string fixpoints = job2->Children()[0]->Title();
+    port.answer = [this](const std::string& c) {
+        return c == "JOB/ERASE/2\r\n" ? std::vector<std::string>{} : script(c);
+    };
+    dialogs.okCancel.push_back(true);
+    const TransferResult r = eraser.DeleteSelected(*job2);
+    EXPECT_EQ(r.outcome, TransferOutcome::NoAnswer);
+    EXPECT_EQ(job2->Title(), "Job 2: SITE2");
+    EXPECT_EQ(job2->Children()[0]->Title(), fixpoints);
+}
+
 TEST_F(TransferTest, FixpointsNeedAListedInstrument)
 {
     DeviceTree fresh;
@@ -226,7 +241,12 @@ TEST_F(TransferTest, SilenceAtEachStageOfAnUpload)
         port.answer = [&, silentAt](const std::string& c) {
             return c == silentAt ? std::vector<std::string>{} : script(c);
         };
-        EXPECT_EQ(uploader.Upload(path, nullptr).outcome, TransferOutcome::NoAnswer);
+        const TransferResult stopped = uploader.Upload(path, nullptr);
+        EXPECT_EQ(stopped.outcome, TransferOutcome::NoAnswer);
+        EXPECT_EQ(stopped.file, path);
+        // The lines the instrument took before the silence: none, one (A), or both.
+        const std::string at(silentAt);
+        EXPECT_EQ(stopped.linesAcknowledged, at == "110002+0000000B \r\n" ? 1u : at == "\x1A\r\n" ? 2u : 0u);
         EXPECT_EQ(port.written.back(), silentAt) << "nothing is sent after the silence";
         EXPECT_FALSE(port.IsOpen());
         EXPECT_TRUE(prompter.messages.empty());

@@ -220,9 +220,9 @@ TEST_F(WindowTest, DeleteAndMove)
     EXPECT_TRUE(store.GetJob(1)->fixpoints.empty());
 }
 
-// Move erases only after a copy that is on disk whole; whatever stops the
-// copy, the instrument keeps its data and the user is told why.
-class MoveTest : public WindowTest {
+// The instrument misbehaving after it was listed: whatever stops a transfer,
+// the user is told what happened and what state things are in.
+class FailureTest : public WindowTest {
 protected:
     // Lists the instrument, then puts it on the line again misbehaving.
     void relistMisbehaving(const sim::Misbehaviour& m)
@@ -243,6 +243,10 @@ protected:
     }
 };
 
+// Move erases only after a copy that is on disk whole; whatever stops the
+// copy, the instrument keeps its data and the user is told why.
+using MoveTest = FailureTest;
+
 TEST_F(MoveTest, ATimeOutDuringTheCopyErasesNothingAndSaysSo)
 {
     sim::Misbehaviour m;
@@ -251,7 +255,7 @@ TEST_F(MoveTest, ATimeOutDuringTheCopyErasesNothingAndSaysSo)
     app_->link.SetReplyTimeout(300ms);
     selectFixpoints();
     runner_.Then(std::string(kDownloadCaption), NameTheFile("moved.gsi"));
-    runner_.Then(Saying("Nothing was erased on the instrument: the instrument stopped answering", Answer(QMessageBox::Ok)));
+    runner_.Then(Saying("Nothing was erased on the instrument. The instrument stopped answering", Answer(QMessageBox::Ok)));
     frame_->MoveDeviceNode();
     EXPECT_FALSE(fs::exists(home_ / "moved.gsi"));
     expectNothingErased();
@@ -264,7 +268,7 @@ TEST_F(MoveTest, ACopyThatCannotBeWrittenErasesNothingAndSaysSo)
     selectFixpoints();
     runner_.Then(std::string(kDownloadCaption), NameTheFile("moved.gsi"));
     runner_.Then(Saying("The file has been existed", Answer(QMessageBox::Ok)));
-    runner_.Then(Saying("Nothing was erased on the instrument: the copy could not be written", Answer(QMessageBox::Ok)));
+    runner_.Then(Saying("moved.gsi was not written", Answer(QMessageBox::Ok)));
     frame_->MoveDeviceNode();
     EXPECT_TRUE(fs::is_directory(home_ / "moved.gsi"));
     expectNothingErased();
@@ -289,6 +293,53 @@ TEST_F(MoveTest, ANodeCopyCannotTakeIsRefusedBeforeTheInstrumentIsAsked)
     EXPECT_EQ(sim_->CommandsSeen().size(), commandsBefore);
     expectNothingErased();
     EXPECT_NE(deviceItem("Job 1: NORTH"), nullptr);
+}
+
+TEST_F(FailureTest, ADownloadStoppedByAWrongReplyNamesTheReplyAndTheFile)
+{
+    sim::Misbehaviour m;
+    m.wrongReplies["FORM/SET/0"] = "@W127\r\n";
+    relistMisbehaving(m);
+    selectFixpoints();
+    frame_->DriveView()->setCurrentItem(homeItem());
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("north.gsi"));
+    runner_.Then(Saying("answered '@W127'", Saying((home_ / "north.gsi").string() + " was not written",
+                                                   Answer(QMessageBox::Ok))));
+    frame_->CopyDeviceNode();
+    EXPECT_FALSE(fs::exists(home_ / "north.gsi"));
+}
+
+TEST_F(FailureTest, AnUploadThatStopsSaysHowManyLinesTheInstrumentTook)
+{
+    const fs::path three = home_ / "three.gsi";
+    harwick::testing::WriteFile(three, "110001+0000000A 81..10+00001000 \r\n110002+0000000B 81..10+00002000 \r\n"
+                                       "110003+0000000C 81..10+00003000 \r\n");
+    sim::Misbehaviour m;
+    m.silentAfterCommands = 5; // a, c, FORM/SET/0, JOB/SND/COORD/1 and the first line
+    relistMisbehaving(m);
+    app_->link.SetReplyTimeout(300ms);
+    homeItem()->setExpanded(true);
+    settle();
+    frame_->DriveView()->setCurrentItem(pcItem("three.gsi"));
+    runner_.Then(std::string(kUploadCaption), ChooseJob(0));
+    runner_.Then(Saying("acknowledged 1 line of " + three.string(), Saying("upload the file again",
+                                                                            Answer(QMessageBox::Ok))));
+    frame_->UploadOnto(*frame_->DeviceView()->NodeOf(deviceItem("Fixpoints: 1 Blocks")));
+    EXPECT_NE(deviceItem("Fixpoints: 1 Blocks"), nullptr) << "the title does not claim what did not arrive";
+}
+
+TEST_F(FailureTest, AnEraseWithoutAnswerLeavesTheTitleAndSaysItIsNotKnown)
+{
+    sim::Misbehaviour m;
+    m.silentAfterCommands = 2; // the wake-up only
+    relistMisbehaving(m);
+    app_->link.SetReplyTimeout(300ms);
+    frame_->DeviceView()->setCurrentItem(deviceItem("Job 1: NORTH"));
+    runner_.Then(Saying("Job 1: NORTH", Answer(QMessageBox::Ok)));
+    runner_.Then(Saying("no reply to 'JOB/ERASE/1'", Saying("is not known", Answer(QMessageBox::Ok))));
+    frame_->DeleteDeviceNode();
+    EXPECT_NE(deviceItem("Job 1: NORTH"), nullptr);
+    EXPECT_EQ(deviceItem("Job 1: <empty>"), nullptr);
 }
 
 TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
