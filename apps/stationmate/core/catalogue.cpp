@@ -1,5 +1,7 @@
 #include "catalogue.h"
 
+#include "outcome_texts.h"
+
 #include "messages.h"
 #include "text/text.h"
 
@@ -84,6 +86,11 @@ std::optional<std::vector<std::string>> Catalogue::ReadList(std::string_view com
     std::string reply;
     do {
         if (!link_.SendCommand(kQuestion, reply)) return std::nullopt;
+        if (IsRefusal(reply)) {
+            link_.ClosePort();
+            prompter_.ShowMessage(ListingStoppedMessage(reply));
+            return std::nullopt;
+        }
         collected += reply;
     } while (reply.empty() || reply.front() != kEndOfStream);
     return RecordsOf(collected);

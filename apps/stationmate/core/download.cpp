@@ -79,18 +79,20 @@ Downloader::Downloader(InstrumentLink& link, Prompter& prompter, TransferDialogs
 {
 }
 
-std::optional<std::string> Downloader::pull(bool endOnFirstByte, bool emptyIsWrong)
+Downloader::Pulled Downloader::pull(bool endOnFirstByte, bool emptyIsWrong)
 {
     std::string data;
     std::string reply;
     for (;;) {
-        if (!link_.SendCommand(kQuestion, reply)) return std::nullopt;
+        if (!link_.SendCommand(kQuestion, reply)) return {std::nullopt, {TransferOutcome::NoAnswer, std::string(kQuestion)}};
+        if (progress_.CancelRequested()) return {std::nullopt, {TransferOutcome::Cancelled, {}}};
+        if (IsRefusal(reply)) return {std::nullopt, {TransferOutcome::WrongReply, reply}};
         if (emptyIsWrong && reply.empty()) prompter_.ShowMessage(kWrong);
         progress_.Step();
         data += reply;
         const bool end = endOnFirstByte ? (!reply.empty() && reply.front() == kEndOfStream)
                                         : reply.find(kEndOfStream) != std::string::npos;
-        if (end) return data;
+        if (end) return {std::move(data), {}};
     }
 }
 
@@ -160,11 +162,11 @@ TransferResult Downloader::DownloadSelected(const DeviceNode& selected, const st
     if (codeList) progress_.Open(fileType, std::string(kCodeListSource), path);
     else if (!job) progress_.Open(fileType, "", folder);
 
-    std::optional<std::string> data = pull(!job, job);
-    if (!data) return endWithFile({TransferOutcome::NoAnswer, std::string(kQuestion)});
+    Pulled pulled = pull(!job, job);
+    if (!pulled.data) return endWithFile(std::move(pulled.stopped));
     progress_.Close();
     const bool asKard = job && harwick::text::toLower(*name).find(kKardExtension) != std::string::npos;
-    TransferResult result = write(path, std::move(*data), asKard);
+    TransferResult result = write(path, std::move(*pulled.data), asKard);
     link_.SendCommand(kQuestion, reply); // the instrument's last word is not examined
     return endWithFile(result);
 }

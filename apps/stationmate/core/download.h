@@ -64,7 +64,12 @@ public:
     TransferResult DownloadSelected(const DeviceNode& selected, const std::string& folder);
 
 private:
-    std::optional<std::string> pull(bool endOnFirstByte, bool emptyIsWrong);
+    // The stream up to its end marker, or why it ended without one.
+    struct Pulled {
+        std::optional<std::string> data;
+        TransferResult stopped;
+    };
+    Pulled pull(bool endOnFirstByte, bool emptyIsWrong);
     TransferResult write(const std::string& path, std::string data, bool asKard);
 
     InstrumentLink& link_;

@@ -39,4 +39,12 @@ inline constexpr std::string_view kValList = "VAL/CONF/LIST\r\n";
 // The byte that ends every stream from the instrument.
 inline constexpr char kEndOfStream = '\x1A';
 
+// A reply to "?" that carries no data: the instrument's "ready" again, or an
+// error or warning of the instrument ("@E...", "@W..."). A stream that meets
+// one has ended, whatever end marker never came.
+inline bool IsRefusal(std::string_view reply)
+{
+    return reply == kQuestion || (!reply.empty() && reply.front() == '@');
+}
+
 } // namespace stationmate

@@ -36,6 +36,12 @@ std::string UploadState(const TransferResult& r)
 
 } // namespace
 
+std::string ListingStoppedMessage(std::string_view reply)
+{
+    return "The instrument answered " + Shown(std::string(reply)) +
+           " while it was being listed, so the listing was stopped. Update to list it again.";
+}
+
 std::string OutcomeMessage(Operation operation, const TransferResult& result)
 {
     switch (result.outcome) {

@@ -5,6 +5,7 @@
 #include "download.h"
 
 #include <string>
+#include <string_view>
 
 namespace stationmate {
 
@@ -14,5 +15,8 @@ enum class Operation { Download, Upload, Erase };
 // operation was done, the user cancelled it, or the port failure was shown
 // already (the program's own "Port inital failed", "Connect Error", ...).
 std::string OutcomeMessage(Operation operation, const TransferResult& result);
+
+// A listing ended by a reply that is neither a record nor the end marker.
+std::string ListingStoppedMessage(std::string_view reply);
 
 } // namespace stationmate

@@ -48,6 +48,8 @@ public:
     // counter as shown after "Block:", first bar 0..1 and second bar 0..1 of their ranges
     virtual void Show(const std::string& blockText, double firstBar, double secondBar) = 0;
     virtual void Close() = 0;
+    // The user pressed CANCEL since Open: the transfer stops at the next reply.
+    virtual bool CancelRequested() const { return false; }
 };
 
 // The progress counter: each step adds one block.
@@ -58,6 +60,7 @@ public:
     void Step();
     void Close();
     double Count() const { return count_; }
+    bool CancelRequested() const { return open_ && view_.CancelRequested(); }
 
 private:
     ProgressView& view_;

@@ -78,11 +78,13 @@ public:
     void Open(const std::string& fileType, const std::string& source, const std::string& destination) override;
     void Show(const std::string& blockText, double firstBar, double secondBar) override;
     void Close() override;
+    bool CancelRequested() const override { return cancelRequested_; }
     QDialog* Window() const { return window_.Get(); }
 
 private:
     QPointer<QWidget> parent_;
     OwnedWindow window_;
+    bool cancelRequested_ = false;
 };
 
 // The modeless wait window shown while a port is listed; it exists from Show

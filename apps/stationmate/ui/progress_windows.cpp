@@ -79,10 +79,15 @@ void QtProgressView::Open(const std::string& fileType, const std::string& source
     layout->addWidget(NamedLabel(kFirstBarScale, "firstBarScale", dialog));
     layout->addWidget(Bar(kSecondBarRange, "secondBar", dialog));
     layout->addWidget(NamedLabel(kSecondBarScale, "secondBarScale", dialog));
-    // The instrument cannot be told to stop mid-stream, so the button is there
-    // and does nothing.
+    // The instrument cannot be told to stop mid-stream: CANCEL stops asking
+    // for more, and the transfer ends at the next reply without a file.
+    cancelRequested_ = false;
     auto* cancel = new QPushButton(ToQ(kCancelButtonUpper), dialog);
     cancel->setObjectName(QStringLiteral("cancelButton"));
+    QObject::connect(cancel, &QPushButton::clicked, dialog, [this, cancel] {
+        cancelRequested_ = true;
+        cancel->setEnabled(false);
+    });
     layout->addWidget(cancel, 0, Qt::AlignHCenter);
 
     CentreOver(*dialog, DialogParent(parent_));

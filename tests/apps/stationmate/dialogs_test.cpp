@@ -359,6 +359,24 @@ TEST(StationDialogsWindows, ProgressWindowShowsTextsBlocksAndBars)
     EXPECT_EQ(parent.findChild<QDialog*>(QStringLiteral("progressDialog")), nullptr);
 }
 
+TEST(StationDialogsWindows, CancelInTheProgressWindowAsksTheTransferToStop)
+{
+    QWidget parent;
+    QtProgressView progress(&parent);
+    progress.Open("Job 2: B", "", "/data/");
+    EXPECT_FALSE(progress.CancelRequested());
+    auto* cancel = Child<QPushButton>(progress.Window(), "cancelButton");
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
+    EXPECT_TRUE(progress.CancelRequested());
+    EXPECT_FALSE(cancel->isEnabled()) << "pressed once is enough";
+    progress.Close();
+    // The next transfer starts afresh.
+    progress.Open("Job 3: C", "", "/data/");
+    EXPECT_FALSE(progress.CancelRequested());
+    progress.Close();
+}
+
 TEST(StationDialogsWindows, WaitWindowIsShownModelessAndRemoved)
 {
     QWidget parent;

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fstream>
 #include <sstream>
 
@@ -155,6 +157,74 @@ TEST_F(InstrumentTest, DownloadsOfEveryKindAreByteExact)
     ASSERT_EQ(d.DownloadSelected(*port.Children()[3]->Children()[0], pc()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(pc() + "road.hal"), "H1\r\nH2\r\n\r\n");
     EXPECT_TRUE(prompter_.messages.empty());
+}
+
+// A progress window whose CANCEL is pressed once the counter reaches a block.
+class CancellingProgress : public RecordingProgress {
+public:
+    explicit CancellingProgress(std::size_t atBlock) : atBlock_(atBlock) {}
+    bool CancelRequested() const override { return shown.size() >= atBlock_; }
+
+private:
+    std::size_t atBlock_;
+};
+
+std::size_t CountOf(const std::vector<std::string>& commands, const std::string& command)
+{
+    return static_cast<std::size_t>(std::count(commands.begin(), commands.end(), command));
+}
+
+TEST_F(InstrumentTest, CancelStopsALongDownloadAtTheNextReplyAndTheNextOneWorks)
+{
+    std::vector<std::string> many;
+    for (int i = 1; i <= 5000; ++i) many.push_back("110001+0000000P" + std::to_string(i % 10) + " 81..10+00001000 ");
+    ASSERT_TRUE(store_->PutJob(3, "BIG", many, {}));
+    startInstrument();
+    DeviceNode& port = listed();
+    DeviceNode& big = *port.Children()[1]->Children()[2];
+    ASSERT_EQ(big.Title().rfind("Job 3: BIG", 0), 0u) << big.Title();
+    const std::size_t asksBefore = CountOf(sim_->CommandsSeen(), "?\r\n");
+
+    CancellingProgress cancelling(10);
+    Downloader d(link_, prompter_, answers_, cancelling);
+    answers_.fileNames.push_back("big.gsi");
+    EXPECT_EQ(d.DownloadSelected(*big.Children()[0], pc()).outcome, TransferOutcome::Cancelled);
+    // CANCEL came with block 10: one more reply was read, and no more asked for.
+    EXPECT_EQ(CountOf(sim_->CommandsSeen(), "?\r\n") - asksBefore, 11u);
+    EXPECT_FALSE(fs::exists(pc() + "big.gsi"));
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_EQ(cancelling.closed, static_cast<int>(cancelling.opened.size()));
+
+    // The next operation wakes the instrument up as always.
+    Downloader again(link_, prompter_, answers_, progress_);
+    answers_.fileNames.push_back("north.gsi");
+    EXPECT_EQ(again.DownloadSelected(*port.Children()[1]->Children()[0]->Children()[0], pc()).outcome,
+              TransferOutcome::Done);
+    EXPECT_TRUE(fs::exists(pc() + "north.gsi"));
+}
+
+TEST_F(InstrumentTest, ARefusalInsteadOfARecordEndsListingAndDownload)
+{
+    sim::Misbehaviour m;
+    m.wrongReplies["?"] = "@W127\r\n";
+    startInstrument(m);
+    DeviceNode& port = tree_.AddPort(3);
+    EXPECT_FALSE(catalogue_.ListDevice(port));
+    ASSERT_FALSE(prompter_.messages.empty());
+    EXPECT_NE(prompter_.messages.back().find("'@W127'"), std::string::npos) << prompter_.messages.back();
+    EXPECT_FALSE(port_.IsOpen());
+
+    DeviceTree tree;
+    DeviceNode& com = tree.AddPort(3);
+    com.ClearChildren();
+    DeviceNode& fix = com.AddChild("Jobs", 5, 6).AddChild("Job 1: NORTH", 5, 6).AddChild("Fixpoints: 4 Blocks", 7, 7);
+    Downloader d(link_, prompter_, answers_, progress_);
+    answers_.fileNames.push_back("refused.gsi");
+    const TransferResult r = d.DownloadSelected(fix, pc());
+    EXPECT_EQ(r.outcome, TransferOutcome::WrongReply);
+    EXPECT_EQ(r.detail, "@W127\r\n");
+    EXPECT_FALSE(fs::exists(pc() + "refused.gsi"));
+    EXPECT_FALSE(port_.IsOpen());
 }
 
 TEST_F(InstrumentTest, UploadsAreStoredAsSent)
