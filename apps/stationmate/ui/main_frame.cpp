@@ -26,10 +26,65 @@ std::string filePath(const PcNode& node)
     return p;
 }
 
+// While an instrument operation waits for the instrument, the event loop
+// runs on, but none of the window's own input does: no click, key, wheel,
+// drag, drop, context menu or shortcut reaches the panes, menus or bars, so
+// nothing can start a second operation or touch a tree item whose node the
+// operation is replacing. The operation's own dialogs and its progress window
+// are windows of their own and take input as usual; closing the window still
+// works.
+class BusyInputGuard : public QObject {
+public:
+    BusyInputGuard(QWidget& frame, const bool& busy) : frame_(frame), busy_(busy) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return busy_ && IsInput(event->type()) && InFrame(watched);
+    }
+
+private:
+    static bool IsInput(QEvent::Type type)
+    {
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::TouchBegin:
+            return true;
+        default:
+            return false;
+        }
+    }
+    // A widget of the window, or an action or shortcut that belongs to one.
+    bool InFrame(QObject* object) const
+    {
+        for (QObject* o = object; o != nullptr; o = o->parent()) {
+            if (auto* widget = qobject_cast<QWidget*>(o)) return widget->window() == &frame_;
+        }
+        return false;
+    }
+
+    QWidget& frame_;
+    const bool& busy_;
+};
+
 } // namespace
 
 CMainFrame::CMainFrame(CStationmateApp& app) : app_(app)
 {
+    inputGuard_ = std::make_unique<BusyInputGuard>(*this, app_.busy);
+    qApp->installEventFilter(inputGuard_.get());
     setWindowTitle(kTitle);
     splitter_ = new CMySplitter(this);
     devices_ = new CStationmateView(splitter_);
@@ -51,18 +106,23 @@ CMainFrame::CMainFrame(CStationmateApp& app) : app_(app)
 }
 
 template <typename Fn>
-void CMainFrame::instrumentOperation(Fn fn)
+bool CMainFrame::instrumentOperation(Fn fn)
 {
-    if (app_.busy) {
-        statusBar()->showMessage(kBusyText, 3000);
-        return;
-    }
+    if (!idle()) return false;
     app_.busy = true;
     fn();
     app_.busy = false;
+    return true;
 }
 
 bool CMainFrame::pcPaneActive() const { return lastActive_ == drives_; }
+
+bool CMainFrame::idle()
+{
+    if (!app_.busy) return true;
+    statusBar()->showMessage(kBusyText, 3000);
+    return false;
+}
 
 void CMainFrame::showDevices()
 {
@@ -219,6 +279,7 @@ void CMainFrame::showOutcome(Operation operation, const TransferResult& result)
 
 void CMainFrame::DownloadInto(DeviceNode& node, PcNode& target)
 {
+    if (!idle()) return;
     const std::string folder = DownloadFolderFor(target);
     TransferResult result{TransferOutcome::Cancelled, {}};
     instrumentOperation([&] { result = app_.downloader.DownloadSelected(node, folder); });
@@ -229,6 +290,7 @@ void CMainFrame::DownloadInto(DeviceNode& node, PcNode& target)
 
 void CMainFrame::CopyDeviceNode()
 {
+    if (!idle()) return;
     DeviceNode* node = devices_->SelectedNode();
     if (node == nullptr) return;
     if (PcNode* target = drives_->SelectedNode()) {
@@ -242,14 +304,11 @@ void CMainFrame::CopyDeviceNode()
 
 void CMainFrame::MoveDeviceNode()
 {
+    if (!idle()) return;
     DeviceNode* node = devices_->SelectedNode();
     if (node == nullptr) return;
     if (!CanMove(*node)) {
         app_.ui.prompter.ShowMessage(kMoveNothingToCopy);
-        return;
-    }
-    if (app_.busy) {
-        statusBar()->showMessage(kBusyText, 3000);
         return;
     }
     // The node is found again by its path after the copy: while the copy
@@ -276,6 +335,7 @@ void CMainFrame::MoveDeviceNode()
 
 void CMainFrame::DeleteDeviceNode()
 {
+    if (!idle()) return;
     DeviceNode* node = devices_->SelectedNode();
     if (node == nullptr) return;
     TransferResult result{TransferOutcome::Cancelled, {}};
@@ -286,14 +346,23 @@ void CMainFrame::DeleteDeviceNode()
 
 void CMainFrame::UpdateDevices()
 {
-    DeviceNode* listed = app_.catalogue.ListedPortNode();
-    if (!app_.catalogue.Update()) return;
+    DeviceNode* listed = nullptr;
+    bool reset = false;
+    // Update empties the listed port's nodes: never under an operation that
+    // holds one of them.
+    instrumentOperation([&] {
+        listed = app_.catalogue.ListedPortNode();
+        reset = app_.catalogue.Update();
+    });
+    if (!reset) return;
     showDevices();
     if (QTreeWidgetItem* item = devices_->ItemOf(listed)) item->setExpanded(false);
 }
 
 void CMainFrame::PortSetting()
 {
+    // The line's settings do not change under an exchange.
+    if (!idle()) return;
     std::optional<SettingsChoices> choices = app_.ui.settings.AskSettings(MakeSettingsDialog(app_.probe.Names()));
     if (!choices) return; // CANCEL leaves the settings in force
     app_.link.SetPortSettings(PortSettingsFrom(*choices));
@@ -306,12 +375,14 @@ void CMainFrame::PortSetting()
 
 void CMainFrame::UploadOnto(DeviceNode& target)
 {
+    if (!idle()) return;
     if (QTreeWidgetItem* item = devices_->ItemOf(&target)) devices_->setCurrentItem(item);
     UploadPcItem();
 }
 
 void CMainFrame::UploadPcItem()
 {
+    if (!idle()) return;
     PcNode* file = drives_->SelectedNode();
     if (file == nullptr || !file->IsFile()) return;
     TransferResult result{TransferOutcome::Cancelled, {}};

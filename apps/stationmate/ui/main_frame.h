@@ -14,6 +14,8 @@
 #include <QSplitter>
 #include <QToolBar>
 
+#include <memory>
+
 namespace stationmate {
 
 class CMySplitter : public QSplitter {
@@ -55,10 +57,16 @@ private:
     void connectViews();
     void showDevices();
     void showPc();
-    // Runs an instrument operation unless one is already waiting.
+    // The one door of every command that talks to the instrument or changes
+    // the device tree: it runs fn unless an operation is already waiting for
+    // the instrument (then it says so in the status bar). False when refused.
     template <typename Fn>
-    void instrumentOperation(Fn fn);
+    bool instrumentOperation(Fn fn);
     bool pcPaneActive() const;
+    // True when no instrument operation waits; else says so and is false.
+    // Every command that touches the instrument or the device tree asks it
+    // first, before it looks at any node.
+    bool idle();
     // Tells the user what a transfer that did not end done left behind.
     void showOutcome(Operation operation, const TransferResult& result);
 
@@ -73,6 +81,7 @@ private:
     QLabel* pathLabel_ = nullptr;
     DropHandlers drops_;
     QWidget* lastActive_ = nullptr;
+    std::unique_ptr<QObject> inputGuard_;
 };
 
 } // namespace stationmate

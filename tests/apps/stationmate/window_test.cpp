@@ -13,11 +13,17 @@
 #include "scripted_runner.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace stationmate;
 using namespace stationmate::testing;
@@ -340,6 +346,94 @@ TEST_F(FailureTest, AnEraseWithoutAnswerLeavesTheTitleAndSaysItIsNotKnown)
     frame_->DeleteDeviceNode();
     EXPECT_NE(deviceItem("Job 1: NORTH"), nullptr);
     EXPECT_EQ(deviceItem("Job 1: <empty>"), nullptr);
+}
+
+// While an operation waits for a slow instrument, a person keeps clicking:
+// Update, a second Copy, Move, Delete, an upload, Port Setting, a right click
+// and a drag on the device pane. None of it starts a second operation or
+// changes the device tree under the first (AddressSanitizer watches the
+// nodes), and the first ends as it would have.
+class ReentryTest : public FailureTest {
+protected:
+    void SetUp() override
+    {
+        FailureTest::SetUp();
+        sim::Misbehaviour slow;
+        slow.splitEvery = 4;
+        slow.splitPause = 5ms;
+        sim_.reset();
+        sim_ = std::make_unique<sim::InstrumentSim>(sim::SimOptions{temp_.path() / "instrument", "COM3", slow});
+        std::string error;
+        ASSERT_TRUE(sim_->Start(error)) << error;
+    }
+
+    // Runs op; on every tick of a fast timer that finds an operation waiting,
+    // meddles. The number of ticks that did.
+    int meddleDuring(const std::function<void()>& op)
+    {
+        int meddled = 0;
+        QTimer timer;
+        timer.setInterval(2);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (!app_->busy) return;
+            ++meddled;
+            frame_->UpdateDevices();
+            frame_->CopyDeviceNode();
+            frame_->MoveDeviceNode();
+            frame_->DeleteDeviceNode();
+            frame_->UploadPcItem();
+            frame_->PortSetting();
+            QWidget* pane = frame_->DeviceView()->viewport();
+            const QPoint at(10, 10);
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, at, pane->mapToGlobal(at));
+            QApplication::sendEvent(pane, &menu);
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), pane->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(pane, &press);
+            QMouseEvent drag(QEvent::MouseMove, QPointF(at + QPoint(40, 40)), pane->mapToGlobal(QPointF(at + QPoint(40, 40))),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(pane, &drag);
+        });
+        timer.start();
+        op();
+        timer.stop();
+        return meddled;
+    }
+};
+
+TEST_F(ReentryTest, DuringAListing)
+{
+    const int meddled = meddleDuring([this] { listInstrument(); });
+    EXPECT_GT(meddled, 0);
+    settle();
+    EXPECT_NE(deviceItem("Fixpoints: 1 Blocks"), nullptr);
+    EXPECT_NE(deviceItem("Hal 1: ROAD1: 1"), nullptr);
+    EXPECT_EQ(frame_->statusBar()->currentMessage(), QStringLiteral("An instrument operation is under way"));
+}
+
+TEST_F(ReentryTest, DuringADownloadAnUploadAndAnErase)
+{
+    listInstrument();
+    settle();
+    selectFixpoints();
+    frame_->DriveView()->setCurrentItem(homeItem());
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("north.gsi"));
+    EXPECT_GT(meddleDuring([this] { frame_->CopyDeviceNode(); }), 0);
+    EXPECT_TRUE(fs::exists(home_ / "north.gsi"));
+
+    homeItem()->setExpanded(true);
+    settle();
+    frame_->DriveView()->setCurrentItem(pcItem("DATA.GSI"));
+    runner_.Then(std::string(kUploadCaption), ChooseJob(0));
+    EXPECT_GT(meddleDuring([this] { frame_->UploadOnto(*frame_->DeviceView()->NodeOf(deviceItem("Fixpoints: 1 Blocks"))); }), 0);
+    sim::InstrumentStore store(temp_.path() / "instrument");
+    EXPECT_EQ(store.GetJob(1)->fixpoints, (std::vector<std::string>{"110001+0000000A 81..10+00001000 "}));
+
+    frame_->DeviceView()->setCurrentItem(deviceItem("Hal 1: ROAD1: 1"));
+    runner_.Then(Saying("Hal 1: ROAD1", Answer(QMessageBox::Ok)));
+    EXPECT_GT(meddleDuring([this] { frame_->DeleteDeviceNode(); }), 0);
+    EXPECT_NE(deviceItem("Hal 1: ROAD1: 0"), nullptr);
+    EXPECT_FALSE(store.GetAlignment(sim::AlignmentKind::Hal, 1));
 }
 
 TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
