@@ -52,17 +52,30 @@ std::unique_ptr<PcNode> makeFile(PcNode& parent, std::string title)
     return std::make_unique<PcNode>(std::move(title), kImageFile, kImageFile, &parent);
 }
 
-// Each of folders inserted in turn as the first child: they end up before
-// the existing children, in reverse order.
-void insertEachFirst(Children& children, Children folders)
+void appendAll(Children& children, Children more)
 {
-    std::reverse(folders.begin(), folders.end());
-    children.insert(children.begin(), std::make_move_iterator(folders.begin()), std::make_move_iterator(folders.end()));
+    children.insert(children.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
 
-void appendAll(Children& children, Children files)
+// As a file manager lists a folder: folders first, then files, each by name
+// whatever the case of its letters (names equal but for case by their bytes).
+// The file system's own order means nothing on Linux.
+void sortListing(Children& children)
 {
-    children.insert(children.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
+    struct Keyed {
+        bool file;
+        std::string folded;
+        std::unique_ptr<PcNode> node;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(children.size());
+    for (auto& c : children) keyed.push_back({!c->IsFolder(), harwick::text::toLower(c->Title()), std::move(c)});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (a.file != b.file) return b.file;
+        if (a.folded != b.folded) return a.folded < b.folded;
+        return a.node->Title() < b.node->Title();
+    });
+    for (std::size_t i = 0; i < keyed.size(); ++i) children[i] = std::move(keyed[i].node);
 }
 
 } // namespace
@@ -175,8 +188,9 @@ void PcTree::Fill(PcNode& folder)
         return true;
     });
     for (auto& f : folders) PlaceholderTest(*f);
-    insertEachFirst(folder.children_, std::move(folders));
+    appendAll(folder.children_, std::move(folders));
     appendAll(folder.children_, std::move(files));
+    sortListing(folder.children_);
 }
 
 void PcTree::Expand(PcNode& node)
@@ -256,8 +270,9 @@ void PcTree::refreshChildren(PcNode& folder)
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (kept[i]) remaining.push_back(std::move(children[i]));
     }
-    insertEachFirst(remaining, std::move(folders));
+    appendAll(remaining, std::move(folders));
     appendAll(remaining, std::move(files));
+    sortListing(remaining);
     children = std::move(remaining);
 }
 
@@ -271,6 +286,7 @@ void PcTree::refilterChildren(PcNode& folder)
         return true;
     });
     appendAll(children, std::move(files));
+    sortListing(children);
 }
 
 PcNode& PcTree::InsertFolderFirst(PcNode& parent, std::string title)

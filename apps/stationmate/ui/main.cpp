@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     QtSerialPort port;
     QtInteractionSet interactions;
     CStationmateApp state(port, interactions.Get(), CanOpenPort, ReadMountsTable(), HomeDirectory());
-    CMainFrame frame(state);
+    CMainFrame frame(state, interactions.runner);
     frame.resize(1000, 640);
     frame.show();
     // Closing the window ends the program at once, also while an exchange

@@ -81,7 +81,7 @@ private:
 
 } // namespace
 
-CMainFrame::CMainFrame(CStationmateApp& app) : app_(app)
+CMainFrame::CMainFrame(CStationmateApp& app, harwick::qtkit::DialogRunner& menus) : app_(app), menus_(menus)
 {
     inputGuard_ = std::make_unique<BusyInputGuard>(*this, app_.busy);
     qApp->installEventFilter(inputGuard_.get());
@@ -244,29 +244,50 @@ void CMainFrame::connectViews()
         RenamePcItem(item->text(0).toStdString());
     });
     connect(devices_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        menu.addAction("&Copy", this, [this] { CopyDeviceNode(); });
-        menu.addAction("&Move", this, [this] { MoveDeviceNode(); });
-        menu.addAction("&Delete", this, [this] { DeleteDeviceNode(); });
-        for (const char* inert : {"&Rename...", "&Update...", "&New Folder"}) menu.addAction(inert);
-        menu.addAction("&Port Setting", this, [this] { PortSetting(); });
-        menu.exec(devices_->viewport()->mapToGlobal(at));
+        // Rename, Update and New Folder have nothing behind them in the
+        // instrument pane: shown, as people know the menu, but disabled.
+        popup(*devices_, at,
+              {{"&Copy", [this] { CopyDeviceNode(); }},
+               {"&Move", [this] { MoveDeviceNode(); }},
+               {"&Delete", [this] { DeleteDeviceNode(); }},
+               {"&Rename...", {}},
+               {"&Update...", {}},
+               {"&New Folder", {}},
+               {"&Port Setting", [this] { PortSetting(); }}});
     });
     connect(drives_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PcNode* node = drives_->SelectedNode();
-        QMenu menu(this);
-        menu.addAction("&Rename...", this, [this] {
-            if (drives_->currentItem()) drives_->editItem(drives_->currentItem());
-        })->setEnabled(node && CanRename(*node));
-        menu.addAction("&Copy", this, [this] { UploadPcItem(); });
-        menu.addAction("&Delete", this, [this] { DeletePcItem(); });
-        menu.addAction("&Update", this, [this] { UpdatePcTree(); });
-        menu.addAction("&New folder", this, [this] { NewPcFolder(); });
-        menu.addAction("&File Info", this, [this] { ShowPcFileInfo(); })->setEnabled(node && CanShowInfo(*node));
-        menu.addAction("&View", this, [this] { ViewPcItem(); })->setEnabled(node && CanShowInfo(*node));
-        menu.addAction("&Move");
-        menu.exec(drives_->viewport()->mapToGlobal(at));
+        const bool renamable = node && CanRename(*node);
+        const bool hasInfo = node && CanShowInfo(*node);
+        popup(*drives_, at,
+              {{"&Rename...", renamable ? std::function<void()>([this] {
+                                              if (drives_->currentItem()) drives_->editItem(drives_->currentItem());
+                                          })
+                                        : std::function<void()>()},
+               {"&Copy", [this] { UploadPcItem(); }},
+               {"&Delete", [this] { DeletePcItem(); }},
+               {"&Update", [this] { UpdatePcTree(); }},
+               {"&New folder", [this] { NewPcFolder(); }},
+               {"&File Info", hasInfo ? std::function<void()>([this] { ShowPcFileInfo(); }) : std::function<void()>()},
+               {"&View", hasInfo ? std::function<void()>([this] { ViewPcItem(); }) : std::function<void()>()},
+               {"&Move", {}}});
     });
+}
+
+void CMainFrame::popup(PaneView& pane, const QPoint& at, const std::vector<PopupEntry>& entries)
+{
+    QMenu menu(this);
+    std::vector<QAction*> actions;
+    for (const PopupEntry& entry : entries) {
+        QAction* action = menu.addAction(QString::fromUtf8(entry.text));
+        action->setEnabled(static_cast<bool>(entry.run));
+        actions.push_back(action);
+    }
+    // The chosen entry runs once the menu has closed.
+    QAction* chosen = menus_.RunMenu(menu, pane.viewport()->mapToGlobal(at));
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        if (actions[i] == chosen && entries[i].run) entries[i].run();
+    }
 }
 
 // ---- Device commands ------------------------------------------------------------

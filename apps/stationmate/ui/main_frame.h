@@ -5,6 +5,7 @@
 #pragma once
 
 #include "outcome_texts.h"
+#include "qtkit/dialog_runner.h"
 #include "station_app.h"
 #include "tree_views.h"
 
@@ -14,7 +15,9 @@
 #include <QSplitter>
 #include <QToolBar>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace stationmate {
 
@@ -25,7 +28,8 @@ public:
 
 class CMainFrame : public QMainWindow {
 public:
-    explicit CMainFrame(CStationmateApp& app);
+    // The pop-up menus of both panes run through menus (the tests answer them).
+    CMainFrame(CStationmateApp& app, harwick::qtkit::DialogRunner& menus);
 
     CStationmateView* DeviceView() const { return devices_; }
     CDriveView* DriveView() const { return drives_; }
@@ -63,6 +67,12 @@ private:
     template <typename Fn>
     bool instrumentOperation(Fn fn);
     bool pcPaneActive() const;
+    // A pane's pop-up menu: each entry with what it does; none: disabled.
+    struct PopupEntry {
+        const char* text;
+        std::function<void()> run;
+    };
+    void popup(PaneView& pane, const QPoint& at, const std::vector<PopupEntry>& entries);
     // True when no instrument operation waits; else says so and is false.
     // Every command that touches the instrument or the device tree asks it
     // first, before it looks at any node.
@@ -71,6 +81,7 @@ private:
     void showOutcome(Operation operation, const TransferResult& result);
 
     CStationmateApp& app_;
+    harwick::qtkit::DialogRunner& menus_;
     CMySplitter* splitter_ = nullptr;
     CStationmateView* devices_ = nullptr;
     CDriveView* drives_ = nullptr;

@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     QtSerialPort port;
     QtInteractionSet interactions;
     CStationmateApp state(port, interactions.Get(), CanOpenPort, kPictureMounts, HomeDirectory());
-    CMainFrame frame(state);
+    CMainFrame frame(state, interactions.runner);
     frame.resize(1000, 620);
     frame.show();
     int rc = 1;

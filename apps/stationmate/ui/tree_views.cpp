@@ -64,6 +64,9 @@ void addPcChildren(QTreeWidgetItem* item, const PcNode& node)
         QTreeWidgetItem* child = makeItem(c->Title(), c->Image(), c.get(), FullPath(*c));
         // Renaming edits the title in place; top-level items cannot be renamed.
         if (CanRename(*c)) child->setFlags(child->flags() | Qt::ItemIsEditable);
+        // A collapsed folder can always be opened: one that was empty when
+        // listed may have files by now, and opening it lists it afresh.
+        if (c->IsFolder() && !c->IsExpanded()) child->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
         item->addChild(child);
         addPcChildren(child, *c);
         if (c->IsExpanded()) child->setExpanded(true);

@@ -39,34 +39,20 @@ protected:
     }
     PcNode& root() { return *tree.Roots().back(); }
     PcNode& addRoot() { return tree.AddRoot(dir.path().string(), kImageFixedDisk); }
-    // The order the file system lists dir in, as the tree must take it.
-    std::vector<std::string> listing(const std::string& relative, bool folders) const
-    {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(at(relative))) {
-            const std::string name = e.path().filename().string();
-            if (name[0] != '.' && e.is_directory() == folders) names.push_back(name);
-        }
-        return names;
-    }
 };
 
-TEST_F(PcTreeTest, FoldersStandFirstInReverseListingOrderAndFilesFollowInListingOrder)
+TEST_F(PcTreeTest, FoldersStandFirstThenFilesEachByNameWhateverTheCase)
 {
-    for (const char* f : {"alpha", "bravo", "charlie", "delta"}) folder(std::string("jobs/") + f);
-    for (const char* f : {"a.gsi", "b.gsi", "c.gsi", "d.txt", ".hidden.gsi"}) file(std::string("jobs/") + f);
+    for (const char* f : {"delta", "Bravo", "alpha", "charlie"}) folder(std::string("jobs/") + f);
+    for (const char* f : {"c.gsi", "B.gsi", "a.gsi", "d.txt", ".hidden.gsi", "b.gsi"}) file(std::string("jobs/") + f);
     folder("jobs/.git");
     addRoot();
     PcNode& jobs = *root().FindChild("jobs");
     tree.SetFilter(".gsi");
     tree.Expand(jobs);
 
-    std::vector<std::string> expected = listing("jobs", true);
-    std::reverse(expected.begin(), expected.end());
-    for (const std::string& f : listing("jobs", false)) {
-        if (f != "d.txt") expected.push_back(f);
-    }
-    EXPECT_EQ(titles(jobs), expected);
+    EXPECT_EQ(titles(jobs),
+              (std::vector<std::string>{"alpha", "Bravo", "charlie", "delta", "a.gsi", "B.gsi", "b.gsi", "c.gsi"}));
     EXPECT_TRUE(jobs.IsExpanded());
     EXPECT_EQ(FullPath(*jobs.FindChild("a.gsi")), dir.path().string() + "/jobs/a.gsi/");
     EXPECT_EQ(jobs.FindChild("alpha")->Image(), kImageFolder);
@@ -193,9 +179,8 @@ TEST_F(PcTreeTest, UpdateAddsNewItemsKeepsSurvivorsAndDropsVanishedOnes)
 
     std::vector<std::string> top = titles(root());
     ASSERT_EQ(top.size(), 5u);
-    EXPECT_EQ(std::set<std::string>(top.begin(), top.begin() + 3), (std::set<std::string>{"bare", "fresh", "keep"}));
-    EXPECT_EQ(std::vector<std::string>(top.begin() + 3, top.end()), (std::vector<std::string>{"old.dat", "new.dat"}));
-    EXPECT_EQ(top[2], "keep") << "new folders go in front of the ones already shown";
+    EXPECT_EQ(top, (std::vector<std::string>{"bare", "fresh", "keep", "new.dat", "old.dat"}))
+        << "new items take their places by name among the ones already shown";
     EXPECT_EQ(root().FindChild("keep"), keep);
     EXPECT_EQ(root().FindChild("old.dat"), old);
     EXPECT_TRUE(deep->IsExpanded());

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ protected:
         harwick::testing::WriteFile(home_ / "notes.txt", "hello");
         app_ = std::make_unique<CStationmateApp>(port_, ui_, CanOpenPort, "", home_.string());
         app_->link.SetReplyTimeout(2000ms);
-        frame_ = std::make_unique<CMainFrame>(*app_);
+        frame_ = std::make_unique<CMainFrame>(*app_, runner_);
     }
 
     QTreeWidgetItem* deviceItem(const std::string& title)
@@ -434,6 +435,78 @@ TEST_F(ReentryTest, DuringADownloadAnUploadAndAnErase)
     EXPECT_GT(meddleDuring([this] { frame_->DeleteDeviceNode(); }), 0);
     EXPECT_NE(deviceItem("Hal 1: ROAD1: 0"), nullptr);
     EXPECT_FALSE(store.GetAlignment(sim::AlignmentKind::Hal, 1));
+}
+
+// The entries of the next pop-up menu, each with whether it can be chosen,
+// and then the one named chosen (none: the menu is closed).
+ScriptedRunner::MenuStep ReadMenu(std::vector<std::pair<std::string, bool>>& entries, const char* choose = nullptr)
+{
+    return [&entries, choose](QMenu& menu) -> QAction* {
+        QAction* chosen = nullptr;
+        for (QAction* action : menu.actions()) {
+            entries.emplace_back(action->text().toStdString(), action->isEnabled());
+            if (choose != nullptr && action->text() == QString::fromLatin1(choose)) chosen = action;
+        }
+        return chosen;
+    };
+}
+
+void RightClick(QTreeWidget& pane, QTreeWidgetItem* item)
+{
+    ASSERT_NE(item, nullptr);
+    pane.setCurrentItem(item);
+    const QPoint at = pane.visualItemRect(item).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, pane.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(pane.viewport(), &event);
+}
+
+TEST_F(WindowTest, PopUpMenusOfferOnlyWhatDoesSomethingAndRunTheChoice)
+{
+    listInstrument();
+    std::vector<std::pair<std::string, bool>> device;
+    runner_.ThenMenu(ReadMenu(device));
+    RightClick(*frame_->DeviceView(), deviceItem("Fixpoints: 1 Blocks"));
+    EXPECT_EQ(device, (std::vector<std::pair<std::string, bool>>{{"&Copy", true},
+                                                                 {"&Move", true},
+                                                                 {"&Delete", true},
+                                                                 {"&Rename...", false},
+                                                                 {"&Update...", false},
+                                                                 {"&New Folder", false},
+                                                                 {"&Port Setting", true}}));
+    // The chosen entry runs once the menu has closed.
+    std::vector<std::pair<std::string, bool>> again;
+    runner_.ThenMenu(ReadMenu(again, "&Copy"));
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("from-menu.gsi"));
+    RightClick(*frame_->DeviceView(), deviceItem("Fixpoints: 1 Blocks"));
+    EXPECT_TRUE(fs::exists(home_ / "from-menu.gsi"));
+
+    std::vector<std::pair<std::string, bool>> pc;
+    runner_.ThenMenu(ReadMenu(pc));
+    RightClick(*frame_->DriveView(), homeItem());
+    ASSERT_FALSE(pc.empty());
+    EXPECT_EQ(pc.back(), (std::pair<std::string, bool>{"&Move", false}));
+    EXPECT_EQ(pc.front(), (std::pair<std::string, bool>{"&Rename...", false})) << "a top-level item is not renamed";
+}
+
+TEST_F(WindowTest, ThePcPaneListsLikeAFileManager)
+{
+    harwick::testing::WriteFile(home_ / "b-notes.TXT", "b");
+    fs::create_directories(home_ / "Alpha");
+    homeItem()->setExpanded(true);
+    settle();
+    QTreeWidgetItem* home = homeItem();
+    std::vector<std::string> shown;
+    for (int i = 0; i < home->childCount(); ++i) shown.push_back(home->child(i)->text(0).toStdString());
+    EXPECT_EQ(shown, (std::vector<std::string>{"Alpha", "jobs", "b-notes.TXT", "DATA.GSI", "notes.txt"}));
+
+    // "jobs" was empty when listed; once it holds a file it opens, without an Update.
+    QTreeWidgetItem* jobs = pcItem("jobs");
+    ASSERT_NE(jobs, nullptr);
+    EXPECT_EQ(jobs->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    harwick::testing::WriteFile(home_ / "jobs" / "late.gsi", "x");
+    jobs->setExpanded(true);
+    settle();
+    EXPECT_NE(pcItem("late.gsi"), nullptr);
 }
 
 TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
