@@ -1,6 +1,8 @@
 #include "device_tree.h"
 
+#include <algorithm>
 #include <deque>
+#include <string_view>
 
 namespace stationmate {
 
@@ -25,12 +27,48 @@ std::string DeviceNode::TreePath() const
     return path;
 }
 
+namespace {
+
+// The number of a port node's "COMn" (the title may go on with ": serial").
+int PortNumberOf(const DeviceNode& node)
+{
+    if (node.Image() != kImagePort) return -1;
+    std::string_view title = node.Title();
+    title.remove_prefix(std::min(title.size(), kPortPrefix.size()));
+    int n = 0;
+    std::size_t i = 0;
+    for (; i < title.size() && title[i] >= '0' && title[i] <= '9'; ++i) n = n * 10 + (title[i] - '0');
+    return i == 0 ? -1 : n;
+}
+
+} // namespace
+
 DeviceNode& DeviceTree::AddPort(int number)
 {
-    ports_.push_back(std::make_unique<DeviceNode>(std::string(kPortPrefix) + std::to_string(number), kImagePort,
-                                                  kImagePort, nullptr));
-    ResetToPlaceholder(*ports_.back());
+    auto port = std::make_unique<DeviceNode>(std::string(kPortPrefix) + std::to_string(number), kImagePort, kImagePort,
+                                             nullptr);
+    ResetToPlaceholder(*port);
+    auto at = std::find_if(ports_.begin(), ports_.end(), [number](const auto& p) { return PortNumberOf(*p) > number; });
+    return **ports_.insert(at, std::move(port));
+}
+
+DeviceNode& DeviceTree::AddNotice(std::string text)
+{
+    ports_.push_back(std::make_unique<DeviceNode>(std::move(text), kImageNotice, kImageNotice, nullptr));
     return *ports_.back();
+}
+
+void DeviceTree::RemoveNotices()
+{
+    std::erase_if(ports_, [](const auto& p) { return p->Image() == kImageNotice; });
+}
+
+DeviceNode* DeviceTree::FindPort(int number) const
+{
+    for (const auto& p : ports_) {
+        if (PortNumberOf(*p) == number) return p.get();
+    }
+    return nullptr;
 }
 
 namespace {

@@ -18,6 +18,7 @@ inline constexpr int kImageFolderOpen = 6;
 inline constexpr int kImageLeaf = 7;
 inline constexpr int kImagePlaceholder = 8;
 inline constexpr int kImagePort = 9;
+inline constexpr int kImageNotice = 10;
 
 inline constexpr std::string_view kPlaceholderTitle = "<EMPTY>";
 inline constexpr std::string_view kPortPrefix = "COM";
@@ -49,8 +50,14 @@ private:
 
 class DeviceTree {
 public:
-    // A port node "COMn" with its placeholder child.
+    // A port node "COMn" with its placeholder child, among the ports in
+    // number order.
     DeviceNode& AddPort(int number);
+    // A top-level item that only tells something (why no port is shown);
+    // it has no children and is no port.
+    DeviceNode& AddNotice(std::string text);
+    void RemoveNotices();
+    DeviceNode* FindPort(int number) const;
     const std::vector<std::unique_ptr<DeviceNode>>& Ports() const { return ports_; }
     // Breadth-first, first node whose title is exactly title.
     DeviceNode* FindByTitle(std::string_view title) const;

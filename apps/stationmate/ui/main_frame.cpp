@@ -127,7 +127,7 @@ bool CMainFrame::idle()
 void CMainFrame::showDevices()
 {
     devices_->Sync(app_.devices);
-    portLabel_->setText(QString("COM%1").arg(app_.link.PortNumber()));
+    portLabel_->setText(QString::fromStdString(app_.ListedPortName()));
 }
 
 void CMainFrame::showPc() { drives_->Sync(app_.pc); }
@@ -371,13 +371,14 @@ void CMainFrame::UpdateDevices()
     bool reset = false;
     // Update empties the listed port's nodes: never under an operation that
     // holds one of them.
-    instrumentOperation([&] {
+    const bool ran = instrumentOperation([&] {
         listed = app_.catalogue.ListedPortNode();
         reset = app_.catalogue.Update();
+        app_.ReprobePorts();
     });
-    if (!reset) return;
+    if (!ran) return;
     showDevices();
-    if (QTreeWidgetItem* item = devices_->ItemOf(listed)) item->setExpanded(false);
+    if (QTreeWidgetItem* item = reset ? devices_->ItemOf(listed) : nullptr) item->setExpanded(false);
 }
 
 void CMainFrame::PortSetting()

@@ -2,7 +2,7 @@
 
 namespace stationmate {
 
-CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, const std::function<bool(int)>& canOpen,
+CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, PortChecker check,
                                  std::string_view mountsText, std::string_view homeDir)
     : ui(interactions),
       link(port, ui.prompter),
@@ -10,12 +10,27 @@ CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, co
       downloader(link, ui.prompter, ui.dialogs, ui.progress),
       uploader(link, ui.prompter, ui.dialogs, ui.progress, catalogue, devices),
       eraser(link, ui.prompter, ui.dialogs),
-      probe(ProbePorts(canOpen)),
+      checkPort(std::move(check)),
+      probe(ProbePorts(checkPort)),
       home(homeDir)
 {
     AddProbedPorts(devices, probe);
     link.SetPortNumber(probe.portNumber);
     pc.AddSystemRoots(mountsText, home);
+}
+
+void CStationmateApp::ReprobePorts()
+{
+    probe = ProbePorts(checkPort);
+    AddNewlyProbedPorts(devices, probe);
+}
+
+std::string CStationmateApp::ListedPortName() const
+{
+    const DeviceNode* listed = catalogue.ListedPortNode();
+    if (listed == nullptr) return std::string(kPortPrefix) + "1";
+    const std::string& title = listed->Title();
+    return title.substr(0, title.find(':'));
 }
 
 } // namespace stationmate

@@ -29,8 +29,13 @@ struct Interactions {
 
 class CStationmateApp {
 public:
-    CStationmateApp(SerialPort& port, Interactions ui, const std::function<bool(int)>& canOpen,
-                    std::string_view mountsText, std::string_view home);
+    CStationmateApp(SerialPort& port, Interactions ui, PortChecker checkPort, std::string_view mountsText,
+                    std::string_view home);
+
+    // Probes the ports again: an adapter plugged in since is added.
+    void ReprobePorts();
+    // "COMn" of the port that is listed; "COM1" before any is.
+    std::string ListedPortName() const;
 
     Interactions ui;
     InstrumentLink link;
@@ -40,6 +45,7 @@ public:
     Uploader uploader;
     Eraser eraser;
     PcTree pc;
+    PortChecker checkPort;
     ProbeResult probe;
     std::string home;
     // True while an instrument operation waits for the line: a second one

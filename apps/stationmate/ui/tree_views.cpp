@@ -28,6 +28,7 @@ QIcon iconFor(int image, const std::string& path)
     case kImageFolderOpen: return style->standardIcon(QStyle::SP_DirIcon);
     case kImageLeaf: return style->standardIcon(QStyle::SP_FileIcon);
     case kImagePort: return style->standardIcon(QStyle::SP_ComputerIcon);
+    case kImageNotice: return style->standardIcon(QStyle::SP_MessageBoxWarning);
     case kImageFixedDisk: return style->standardIcon(QStyle::SP_DriveHDIcon);
     case kImageNetworkDrive: return style->standardIcon(QStyle::SP_DriveNetIcon);
     case kImageOpticalDrive: return style->standardIcon(QStyle::SP_DriveCDIcon);
@@ -166,6 +167,8 @@ void CStationmateView::Sync(const DeviceTree& tree)
     clear();
     for (const auto& p : tree.Ports()) {
         QTreeWidgetItem* item = makeItem(p->Title(), p->Image(), p.get(), {});
+        // The item that says why no port is shown is long: all of it on hover.
+        if (p->Image() == kImageNotice) item->setToolTip(0, QString::fromStdString(p->Title()));
         addTopLevelItem(item);
         addDeviceChildren(item, *p, open);
         if (open.count(p.get())) item->setExpanded(true);

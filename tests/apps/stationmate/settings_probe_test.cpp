@@ -78,9 +78,64 @@ TEST(PortProbe, OnlyMappedPortsThatOpenAreFound)
     ASSERT_FALSE(line.slavePath().empty());
     fs::create_symlink(line.slavePath(), ports / "COM4");
     fs::create_symlink(temp.path() / "gone", ports / "COM6");
-    ProbeResult found = ProbePorts(CanOpenPort);
+    // A device that is there but is no serial line is refused, with the
+    // system's reason; an entry naming nothing is no port at all.
+    harwick::testing::WriteFile(temp.path() / "not-a-line", "");
+    fs::create_symlink(temp.path() / "not-a-line", ports / "COM7");
+    ProbeResult found = ProbePorts(CheckPort);
     EXPECT_EQ(found.ports, (std::vector<int>{4}));
     EXPECT_EQ(found.portNumber, 4);
+    ASSERT_EQ(found.refused.size(), 1u);
+    EXPECT_EQ(found.refused[0].number, 7);
+    EXPECT_FALSE(found.refused[0].check.reason.empty());
+    EXPECT_FALSE(found.refused[0].check.permission);
+    EXPECT_TRUE(CanOpenPort(4));
+    EXPECT_FALSE(CanOpenPort(6));
+}
+
+// Refusals as the port layer reports them (as root nothing is refused for
+// want of rights, so the checks are made up here).
+PortCheck Refused(int number, bool permission)
+{
+    return PortCheck{PortCheck::State::Refused, "/dev/ttyUSB" + std::to_string(number - 33),
+                     permission ? "Permission denied" : "Device or resource busy", permission};
+}
+
+TEST(PortProbe, PortsThatExistButNoneOpensAreExplainedInOneItem)
+{
+    const ProbeResult refused = ProbePorts([](int n) {
+        return n == 33 || n == 34 ? Refused(n, n == 33) : PortCheck{};
+    });
+    EXPECT_TRUE(refused.ports.empty());
+    const std::string why = UnopenedPortsText(refused);
+    EXPECT_NE(why.find("COM33 (/dev/ttyUSB0): Permission denied, and 1 more."), std::string::npos) << why;
+    EXPECT_NE(why.find("dialout"), std::string::npos) << why;
+    EXPECT_NE(why.find("log out and in again"), std::string::npos) << why;
+    DeviceTree tree;
+    AddProbedPorts(tree, refused);
+    ASSERT_EQ(tree.Ports().size(), 1u);
+    EXPECT_EQ(tree.Ports()[0]->Title(), why);
+    EXPECT_EQ(tree.Ports()[0]->Image(), kImageNotice);
+    EXPECT_TRUE(tree.Ports()[0]->Children().empty());
+
+    // Busy, not forbidden: no word about groups.
+    EXPECT_EQ(UnopenedPortsText(ProbePorts([](int n) { return n == 40 ? Refused(n, false) : PortCheck{}; }))
+                  .find("dialout"),
+              std::string::npos);
+
+    // Probed again with the adapter usable: the port comes, the item goes;
+    // ports already shown stay, new ones take their place by number.
+    ProbeResult usable = ProbePorts([](int n) { return n == 33; });
+    AddNewlyProbedPorts(tree, usable);
+    ASSERT_EQ(tree.Ports().size(), 1u);
+    EXPECT_EQ(tree.Ports()[0]->Title(), "COM33");
+    tree.Ports()[0]->SetTitle("COM33: 12345");
+    AddNewlyProbedPorts(tree, ProbePorts([](int n) { return n == 2 || n == 33 || n == 40; }));
+    ASSERT_EQ(tree.Ports().size(), 3u);
+    EXPECT_EQ(tree.Ports()[0]->Title(), "COM2");
+    EXPECT_EQ(tree.Ports()[1]->Title(), "COM33: 12345") << "a listed port is kept as it is";
+    EXPECT_EQ(tree.Ports()[2]->Title(), "COM40");
+    EXPECT_TRUE(UnopenedPortsText(usable).empty());
 }
 
 } // namespace

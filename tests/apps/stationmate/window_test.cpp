@@ -9,6 +9,7 @@
 #include "main_frame.h"
 #include "qt_serial_port.h"
 
+#include "pty.h"
 #include "scratch.h"
 #include "scripted_runner.h"
 
@@ -98,7 +99,16 @@ protected:
         fs::create_directories(home_ / "jobs");
         harwick::testing::WriteFile(home_ / "DATA.GSI", "110001+0000000A 81..10+00001000 \r\n");
         harwick::testing::WriteFile(home_ / "notes.txt", "hello");
-        app_ = std::make_unique<CStationmateApp>(port_, ui_, CanOpenPort, "", home_.string());
+        makeWindow(CheckPort);
+    }
+
+    // The program's state and window over the ports as check finds them.
+    void makeWindow(PortChecker check)
+    {
+        // The old state lets go of the port before the new one takes it.
+        frame_.reset();
+        app_.reset();
+        app_ = std::make_unique<CStationmateApp>(port_, ui_, std::move(check), "", home_.string());
         app_->link.SetReplyTimeout(2000ms);
         frame_ = std::make_unique<CMainFrame>(*app_, runner_);
     }
@@ -507,6 +517,43 @@ TEST_F(WindowTest, ThePcPaneListsLikeAFileManager)
     jobs->setExpanded(true);
     settle();
     EXPECT_NE(pcItem("late.gsi"), nullptr);
+}
+
+TEST_F(WindowTest, PortsThatWillNotOpenAreExplainedAndUpdateProbesAgain)
+{
+    // COM3 is there but refused for want of rights (made up at the port
+    // layer: as root nothing is refused).
+    bool allowed = false;
+    makeWindow([&allowed](int n) {
+        PortCheck c = CheckPort(n);
+        if (n == 3 && !allowed) c = PortCheck{PortCheck::State::Refused, c.device, "Permission denied", true};
+        return c;
+    });
+    ASSERT_EQ(frame_->DeviceView()->topLevelItemCount(), 1);
+    const std::string shown = frame_->DeviceView()->topLevelItem(0)->text(0).toStdString();
+    EXPECT_NE(shown.find("COM3 (" + sim_->DevicePath() + "): Permission denied"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("dialout"), std::string::npos) << shown;
+    EXPECT_EQ(frame_->PortLabel()->text(), QStringLiteral("COM1"));
+
+    // The user fixed it: Update finds the port, the explanation goes.
+    allowed = true;
+    frame_->UpdateDevices();
+    ASSERT_EQ(frame_->DeviceView()->topLevelItemCount(), 1);
+    EXPECT_EQ(frame_->DeviceView()->topLevelItem(0)->text(0), QStringLiteral("COM3"));
+    listInstrument();
+    EXPECT_EQ(frame_->PortLabel()->text(), QStringLiteral("COM3")) << "the label names the port listed";
+}
+
+TEST_F(WindowTest, AnAdapterPluggedInAfterStartAppearsOnUpdate)
+{
+    harwick::testing::PseudoTerminal adapter;
+    ASSERT_FALSE(adapter.slavePath().empty());
+    fs::create_symlink(adapter.slavePath(), temp_.path() / "config" / "harwick" / "ports" / "COM5");
+    EXPECT_EQ(deviceItem("COM5"), nullptr);
+    frame_->UpdateDevices();
+    EXPECT_NE(deviceItem("COM5"), nullptr);
+    EXPECT_NE(deviceItem("COM3"), nullptr);
+    EXPECT_EQ(frame_->DeviceView()->topLevelItem(1)->text(0), QStringLiteral("COM5")) << "in number order";
 }
 
 TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
