@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
@@ -404,6 +405,11 @@ protected:
             QMouseEvent drag(QEvent::MouseMove, QPointF(at + QPoint(40, 40)), pane->mapToGlobal(QPointF(at + QPoint(40, 40))),
                              Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(pane, &drag);
+            // A PC file dropped on the device pane, as the PC pane's drag carries it.
+            QMimeData fromPc;
+            fromPc.setData(QString::fromLatin1(kDragMime), QByteArrayLiteral("pc"));
+            QDropEvent drop(QPointF(at), Qt::CopyAction, &fromPc, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(pane, &drop);
         });
         timer.start();
         op();
