@@ -6,8 +6,6 @@
 
 #include <QApplication>
 
-#include <cstdlib>
-
 int main(int argc, char** argv)
 {
     using namespace stationmate;
@@ -18,11 +16,8 @@ int main(int argc, char** argv)
     CMainFrame frame(state, interactions.runner);
     frame.resize(1000, 640);
     frame.show();
-    // Closing the window ends the program at once, also while an exchange
-    // waits for the instrument (its files are written whole or not at all).
-    QObject::connect(&application, &QApplication::lastWindowClosed, [&state, &application] {
-        if (state.busy) std::_Exit(1);
-        application.exit(1);
-    });
+    // Closing the window ends the program (at once while an exchange waits:
+    // see CMainFrame::closeEvent).
+    QObject::connect(&application, &QApplication::lastWindowClosed, &application, [&application] { application.exit(1); });
     return application.exec();
 }

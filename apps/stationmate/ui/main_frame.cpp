@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstdlib>
+
 namespace stationmate {
 
 namespace {
@@ -473,6 +475,12 @@ void CMainFrame::ChooseFilter(int entry)
     if (entry < 0 || entry >= static_cast<int>(kFilterEntries.size())) return;
     app_.pc.SetFilter(FilterFromEntry(kFilterEntries[static_cast<std::size_t>(entry)]));
     showPc();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (app_.busy) std::_Exit(1);
+    QMainWindow::closeEvent(event);
 }
 
 } // namespace stationmate

@@ -55,6 +55,12 @@ public:
     void DownloadInto(DeviceNode& node, PcNode& target);
     void UploadOnto(DeviceNode& target);
 
+protected:
+    // Closing the window while an exchange waits for the instrument ends the
+    // program at once, without going back into the exchange (its files are
+    // written whole or not at all, so nothing is left half).
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenus();
     void buildBars();

@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 using namespace stationmate;
@@ -474,6 +475,53 @@ void RightClick(QTreeWidget& pane, QTreeWidgetItem* item)
     const QPoint at = pane.visualItemRect(item).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, pane.viewport()->mapToGlobal(at));
     QApplication::sendEvent(pane.viewport(), &event);
+}
+
+// Closing the window while an operation waits ends the program at once: it
+// never goes back into the exchange (whose files are written whole or not
+// at all). Each case runs in a child process of its own.
+TEST_F(ReentryTest, ClosingTheWindowDuringAnOperationEndsTheProgramAtOnce)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto closeDuring = [this](const std::function<void()>& op) {
+        frame_->show();
+        QTimer closer;
+        closer.setInterval(2);
+        QObject::connect(&closer, &QTimer::timeout, [this] {
+            if (app_->busy) frame_->close();
+        });
+        closer.start();
+        op();
+        std::_Exit(0); // back from the operation: closing did not end the program
+    };
+    EXPECT_EXIT(closeDuring([this] { listInstrument(); }), ::testing::ExitedWithCode(1), "");
+    EXPECT_EXIT(
+        {
+            listInstrument();
+            selectFixpoints();
+            frame_->DriveView()->setCurrentItem(homeItem());
+            runner_.Then(std::string(kDownloadCaption), NameTheFile("half.gsi"));
+            closeDuring([this] { frame_->CopyDeviceNode(); });
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EXIT(
+        {
+            listInstrument();
+            frame_->DeviceView()->setCurrentItem(deviceItem("Hal 1: ROAD1: 1"));
+            runner_.Then(Saying("Hal 1: ROAD1", Answer(QMessageBox::Ok)));
+            closeDuring([this] { frame_->DeleteDeviceNode(); });
+        },
+        ::testing::ExitedWithCode(1), "");
+    EXPECT_EXIT(
+        {
+            listInstrument();
+            homeItem()->setExpanded(true);
+            settle();
+            frame_->DriveView()->setCurrentItem(pcItem("DATA.GSI"));
+            runner_.Then(std::string(kUploadCaption), ChooseJob(0));
+            closeDuring([this] { frame_->UploadOnto(*frame_->DeviceView()->NodeOf(deviceItem("Fixpoints: 1 Blocks"))); });
+        },
+        ::testing::ExitedWithCode(1), "");
 }
 
 TEST_F(WindowTest, PopUpMenusOfferOnlyWhatDoesSomethingAndRunTheChoice)
