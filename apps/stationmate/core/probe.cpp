@@ -85,22 +85,13 @@ std::string UnopenedPortsText(const ProbeResult& probe)
 
 void AddProbedPorts(DeviceTree& tree, const ProbeResult& probe)
 {
-    for (int n : probe.ports) tree.AddPort(n);
-    if (const std::string why = UnopenedPortsText(probe); !why.empty()) tree.AddNotice(why);
-}
-
-void AddNewlyProbedPorts(DeviceTree& tree, const ProbeResult& probe)
-{
-    if (!probe.ports.empty()) tree.RemoveNotices();
+    // The item saying why no port opened is made anew from this probe.
+    tree.RemoveNotices();
     for (int n : probe.ports) {
         if (tree.FindPort(n) == nullptr) tree.AddPort(n);
     }
-    if (tree.Ports().empty()) {
-        if (const std::string why = UnopenedPortsText(probe); !why.empty()) {
-            tree.RemoveNotices();
-            tree.AddNotice(why);
-        }
-    }
+    if (!tree.Ports().empty()) return;
+    if (const std::string why = UnopenedPortsText(probe); !why.empty()) tree.AddNotice(why);
 }
 
 } // namespace stationmate

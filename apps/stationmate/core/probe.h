@@ -52,13 +52,10 @@ bool CanOpenPort(int number);
 // a port opens or none exists.
 std::string UnopenedPortsText(const ProbeResult& probe);
 
-// One port node with its placeholder per port found; with none found but
-// some refused, the one item that says why.
+// One port node with its placeholder per port found that the tree does not
+// have yet, in number order among the others (ports already shown stay, so
+// probing again adds an adapter plugged in since); with no port at all, the
+// one item that says why none opened, made anew from this probe.
 void AddProbedPorts(DeviceTree& tree, const ProbeResult& probe);
-
-// After probing again: the ports found that the tree does not have yet are
-// added (in number order among the others), and the item saying why none
-// opened goes once one does. Ports already shown stay.
-void AddNewlyProbedPorts(DeviceTree& tree, const ProbeResult& probe);
 
 } // namespace stationmate

@@ -22,7 +22,7 @@ CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, Po
 void CStationmateApp::ReprobePorts()
 {
     probe = ProbePorts(checkPort);
-    AddNewlyProbedPorts(devices, probe);
+    AddProbedPorts(devices, probe);
 }
 
 std::string CStationmateApp::ListedPortName() const

@@ -123,14 +123,19 @@ TEST(PortProbe, PortsThatExistButNoneOpensAreExplainedInOneItem)
                   .find("dialout"),
               std::string::npos);
 
+    // Probed again with another reason: the item says the new one.
+    AddProbedPorts(tree, ProbePorts([](int n) { return n == 40 ? Refused(n, false) : PortCheck{}; }));
+    ASSERT_EQ(tree.Ports().size(), 1u);
+    EXPECT_NE(tree.Ports()[0]->Title().find("COM40"), std::string::npos) << tree.Ports()[0]->Title();
+
     // Probed again with the adapter usable: the port comes, the item goes;
     // ports already shown stay, new ones take their place by number.
     ProbeResult usable = ProbePorts([](int n) { return n == 33; });
-    AddNewlyProbedPorts(tree, usable);
+    AddProbedPorts(tree, usable);
     ASSERT_EQ(tree.Ports().size(), 1u);
     EXPECT_EQ(tree.Ports()[0]->Title(), "COM33");
     tree.Ports()[0]->SetTitle("COM33: 12345");
-    AddNewlyProbedPorts(tree, ProbePorts([](int n) { return n == 2 || n == 33 || n == 40; }));
+    AddProbedPorts(tree, ProbePorts([](int n) { return n == 2 || n == 33 || n == 40; }));
     ASSERT_EQ(tree.Ports().size(), 3u);
     EXPECT_EQ(tree.Ports()[0]->Title(), "COM2");
     EXPECT_EQ(tree.Ports()[1]->Title(), "COM33: 12345") << "a listed port is kept as it is";
