@@ -16,6 +16,17 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
+std::string withCrLfLineEnds(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16 + kCrLf.size());
+    forEachTextLine(text, [&](const TextLine& line) {
+        out.append(line.body);
+        out.append(kCrLf);
+    });
+    return out;
+}
+
 std::vector<std::string_view> splitFields(std::string_view line, std::string_view sep)
 {
     std::vector<std::string_view> fields(splitFieldsInto(line, sep, {}));

@@ -33,6 +33,37 @@ void forEachLine(std::string_view text, Fn&& fn)
     }
 }
 
+// One line of a text as typed on any system: its bytes and the line end that
+// closed it ("\r\n", "\n", a lone "\r", or "" for a last line without one).
+struct TextLine {
+    std::string_view body;
+    std::string_view end;
+};
+
+// Calls fn(TextLine) for each line of text, where CR LF, LF and a lone CR
+// (older instruments write CR alone) all end a line. A last line without a
+// line end is still a line; text ending in a line end has no empty line
+// after it. The bodies and ends put together give the text back unchanged.
+template <typename Fn>
+void forEachTextLine(std::string_view text, Fn&& fn)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            fn(TextLine{text.substr(start), {}});
+            return;
+        }
+        const std::size_t endSize = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
+        fn(TextLine{text.substr(start, end - start), text.substr(end, endSize)});
+        start = end + endSize;
+    }
+}
+
+// The text with every line end (CR LF, LF or a lone CR) written CR LF and a
+// last line without one given CR LF: what goes on the wire for any text.
+std::string withCrLfLineEnds(std::string_view text);
+
 // The lines of text as forEachLine walks them.
 std::vector<std::string> splitLines(std::string_view text);
 

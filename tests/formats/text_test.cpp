@@ -33,6 +33,36 @@ TEST(TextLines, LineEndBoundaries)
     EXPECT_EQ(splitLines("a\rb\n"), Lines{"a\rb"});
 }
 
+// Texts from other systems: every kind of line end, mixed, and a last line
+// without one. The pieces must always give the text back byte for byte.
+TEST(TextLines, EveryLineEndKindIsALineEnd)
+{
+    const auto walk = [](std::string_view text) {
+        std::vector<std::pair<std::string, std::string>> lines;
+        std::string joined;
+        forEachTextLine(text, [&](const TextLine& line) {
+            lines.emplace_back(line.body, line.end);
+            joined.append(line.body).append(line.end);
+        });
+        EXPECT_EQ(joined, text);
+        return lines;
+    };
+    using L = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(walk(""), L{});
+    EXPECT_EQ(walk("a\r\nb\nc\rd"), (L{{"a", "\r\n"}, {"b", "\n"}, {"c", "\r"}, {"d", ""}}));
+    // CR CR LF is an empty line between a CR and a CR LF; LF CR is two ends.
+    EXPECT_EQ(walk("a\r\r\n"), (L{{"a", "\r"}, {"", "\r\n"}}));
+    EXPECT_EQ(walk("a\n\rb"), (L{{"a", "\n"}, {"", "\r"}, {"b", ""}}));
+    EXPECT_EQ(walk("\r"), (L{{"", "\r"}}));
+
+    EXPECT_EQ(withCrLfLineEnds(""), "");
+    EXPECT_EQ(withCrLfLineEnds("P1,1\nP2,2"), "P1,1\r\nP2,2\r\n");
+    EXPECT_EQ(withCrLfLineEnds("P1,1\rP2,2\r"), "P1,1\r\nP2,2\r\n");
+    EXPECT_EQ(withCrLfLineEnds("P1,1\r\n\nP2"), "P1,1\r\n\r\nP2\r\n");
+    // A CR LF text is already what it becomes.
+    EXPECT_EQ(withCrLfLineEnds("A\r\nB\r\n"), "A\r\nB\r\n");
+}
+
 TEST(TextFields, SplitKeepsEmptyAndUntrimmedFields)
 {
     using F = std::vector<std::string_view>;
