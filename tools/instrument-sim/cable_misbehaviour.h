@@ -28,7 +28,7 @@ struct CableMisbehaviour {
     // The line closes mid-transfer: over USB after N packets sent or
     // received (both FIFOs closed, the interface directory removed; a sent
     // packet is first left for the PC to read); over the serial cable after N
-    // pieces sent or data blocks received (the N-th block is still answered;
+    // pieces sent, or data blocks or lines received (the N-th block is still answered;
     // what was sent is first left for the PC to read; then the
     // pseudo-terminal is closed and the port name unregistered). Counted
     // from Start.

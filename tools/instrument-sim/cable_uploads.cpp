@@ -7,6 +7,7 @@ namespace harwick::sim {
 namespace {
 
 constexpr char kCr = '\r';
+constexpr std::string_view kLineEnd = "\r\n";
 
 // Where the upload's EOT CR LF starts. The PC cuts its trailer at a packet's
 // end when a last line without line end nearly fills the packet; the closing
@@ -50,6 +51,8 @@ void SerialUploadParser::Reset()
     pending_.clear();
     stream_.clear();
     blocks_ = 0;
+    lines_ = 0;
+    linesEnd_ = 0;
 }
 
 // One piece of pending_ handled; false when more bytes must come first.
@@ -89,10 +92,20 @@ bool SerialUploadParser::StepBlocks(std::vector<Event>& events)
 bool SerialUploadParser::StepLines(std::vector<Event>& events)
 {
     const std::size_t end = pending_.find(kTrailer);
+    // The lines that came whole before the trailer (or before what has come
+    // so far); the trailer's own CR LF is not a line.
+    const std::size_t linesUpTo = end == std::string::npos ? pending_.size() : end;
+    for (std::size_t at = pending_.find(kLineEnd, linesEnd_);
+         at != std::string::npos && at + kLineEnd.size() <= linesUpTo; at = pending_.find(kLineEnd, linesEnd_)) {
+        linesEnd_ = at + kLineEnd.size();
+        events.push_back(Event{Event::Kind::Line, ++lines_, {}});
+    }
     if (end == std::string::npos) return false;
     events.push_back(Event{Event::Kind::Upload, 0, pending_.substr(0, end)});
     pending_.erase(0, end + kTrailer.size());
     mode_ = Mode::Idle;
+    lines_ = 0;
+    linesEnd_ = 0;
     return true;
 }
 

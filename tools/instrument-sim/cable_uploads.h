@@ -33,9 +33,10 @@ private:
 class SerialUploadParser {
 public:
     struct Event {
-        enum class Kind { Enquiry, Block, Upload };
+        // Line: one more CR LF line of a line upload has come whole.
+        enum class Kind { Enquiry, Block, Line, Upload };
         Kind kind = Kind::Upload;
-        std::size_t block = 0;  // Block: its number within the upload, from 1
+        std::size_t block = 0;  // Block, Line: its number within the upload, from 1
         std::string bytes;      // Upload: the whole block stream, or the text before the EOT
     };
 
@@ -55,6 +56,8 @@ private:
     std::string pending_;  // bytes not yet parsed
     std::string stream_;   // the blocks of the upload so far
     std::size_t blocks_ = 0;
+    std::size_t lines_ = 0;
+    std::size_t linesEnd_ = 0;  // where the lines reported so far end in pending_
 };
 
 } // namespace harwick::sim

@@ -161,6 +161,9 @@ bool SerialCable::Impl::Take(LineWriter& writer)
                 CloseLine();
             }
             break;
+        case SerialUploadParser::Event::Kind::Line:
+            if (CountMoved()) CloseLine();
+            break;
         case SerialUploadParser::Event::Kind::Upload:
             // A failed store keeps the upload in memory; the tests and the program see it there.
             if (!options.misbehave.silent) uploads.Add(std::move(event.bytes));

@@ -36,6 +36,16 @@ inline constexpr std::string_view kTimeout = "Timeout!";
 inline constexpr std::string_view kPortMissingOrBusy = "不存在该端口,或者COM端口被占用!";
 inline constexpr std::string_view kDeviceAckErrorCodes = "Device ACK error!";
 inline constexpr std::string_view kDeviceAckErrorCoords = "Device ACK Error!";
+// Our own: a cable or adapter that goes away mid-transfer.
+inline constexpr std::string_view kSendStopped =
+    "Sending stopped: the port took no more data (was the cable or adapter pulled?). "
+    "The instrument did not get the whole text; send it again.";
+inline constexpr std::string_view kReceiveStopped =
+    "Receiving stopped: the port went away (was the cable or adapter pulled?). "
+    "The editor shows what arrived; the data is not complete.";
+inline constexpr std::string_view kReceiveIncomplete =
+    "Receiving stopped before the end of the data: nothing more came in time. "
+    "The editor shows what arrived; the data is not complete.";
 
 // ---- Conversions ----------------------------------------------------------------
 inline constexpr std::string_view kInvalidFormat = "invalid format!";
@@ -44,6 +54,9 @@ inline constexpr std::string_view kFileFormatInvalid = "File format invalid!";
 inline constexpr std::string_view kTransformFailed = "Transform failed !";
 inline constexpr std::string_view kInvalidSurveyDataFormat = "Invalid  survey data format!";
 inline constexpr std::string_view kInvalidKard300Format = "Invalid KARD300 Format!";
+// Our own: a ".dat" save of a text that gives no KARD line writes nothing.
+inline constexpr std::string_view kNothingToSaveAsKard =
+    "The text holds neither GSI points nor KARD lines: nothing was written, the file is as it was.";
 
 // ---- Settings -------------------------------------------------------------------
 inline constexpr std::string_view kSettingsFile = "./qtr_cfg.ini";
@@ -69,5 +82,10 @@ inline constexpr std::string_view kUsbDialogTitle = "USB Parameter";
 inline constexpr std::string_view kNameEmpty = "点名为空!";
 inline constexpr std::string_view kCodeEmpty = "编码为空!";
 inline constexpr std::string_view kInvalidSourceData = "无效原始数据!";
+// Our own: a list that opens over lines it cannot show (the count follows).
+inline constexpr std::string_view kListKeepsLines =
+    "Lines that do not fit this list stay in the text unchanged and in place: ";
+inline constexpr std::string_view kListShowsNoLine =
+    "No line of the text fits this list: it opens empty, the text stays as it is, and rows you add go after it.";
 
 } // namespace cablemate

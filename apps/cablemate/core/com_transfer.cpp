@@ -66,6 +66,15 @@ bool BeginSend(TransferContext& context, ComPort& port, const ComSettings& setti
     return true;
 }
 
+// A send whose port stopped taking bytes: said so, the editor's text as it
+// was before, never "completed".
+int SendStopped(TransferContext& context, ComPort& port, const std::string& original) {
+    context.messages->ShowMessage(kSendStopped);
+    context.text.Set(original);
+    Finish(context, port);
+    return 0;
+}
+
 } // namespace
 
 int ComDownload(TransferContext& context, const ComSettings& settings, DownloadPrompt prompt) {
@@ -91,7 +100,13 @@ int ComDownload(TransferContext& context, const ComSettings& settings, DownloadP
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (port.Queued(std::clamp(left, std::chrono::milliseconds(1), kPollSlice)) == 0) {
-            if (port.LineFailed()) std::this_thread::sleep_for(kSettle);
+            // A port that went away brings nothing more: waiting out the
+            // time-out would only hide why the data stopped.
+            if (port.LineFailed()) {
+                context.messages->ShowMessage(kReceiveStopped);
+                Finish(context, port);
+                return 0;
+            }
             continue;
         }
         std::this_thread::sleep_for(kSettle);
@@ -128,15 +143,16 @@ int ComLineUpload(TransferContext& context, const ComSettings& settings) {
     ComPort port;
     if (!BeginSend(context, port, settings)) return 0;
 
+    const std::string wire = WireText(original);
     std::string sent;
     RefreshThrottle refresh([&](std::string_view soFar) { context.editor->Show(std::string(soFar)); });
     std::size_t cursor = 0;
     for (;;) {
-        const std::size_t end = original.find(kLineEnd, cursor);
+        const std::size_t end = wire.find(kLineEnd, cursor);
         const std::size_t length = end == std::string::npos ? 0 : end + kLineEnd.size() - cursor;
         port.ClearError();
-        const std::string_view line = std::string_view(original).substr(cursor, length);
-        if (length != 0) port.Write(line);
+        const std::string_view line = std::string_view(wire).substr(cursor, length);
+        if (length != 0 && !port.Write(line)) return SendStopped(context, port, original);
         WaitMilliseconds(settings.rowDelay);
         if (length == 0) break;
         sent.append(line);
@@ -144,7 +160,7 @@ int ComLineUpload(TransferContext& context, const ComSettings& settings) {
         refresh.Offer(sent);
         cursor += length;
     }
-    port.Write(kSendTrailer);
+    if (!port.Write(kSendTrailer)) return SendStopped(context, port, original);
     context.messages->ShowMessage(kCommunicationCompleted);
     Finish(context, port);
     return 2;
@@ -157,7 +173,7 @@ int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockK
     context.text.Set(original);
     std::optional<std::string> stream;
     try {
-        stream = BuildStream(original, kind);
+        stream = BuildStream(WireText(original), kind);
     } catch (const std::bad_alloc&) {
         context.messages->ShowMessage(codes ? kMemoryAllocateFailedSpaced : kMemoryAllocateFailed);
         context.done = true;
@@ -185,7 +201,7 @@ int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockK
         if (length > kLongBlock) length = kBlockPiece;
         const std::string_view piece = std::string_view(*stream).substr(cursor, length);
         port.ClearError();
-        port.Write(piece);
+        if (!port.Write(piece)) return SendStopped(context, port, original);
         WaitMilliseconds(settings.rowDelay);
         if (codes || block >= kCoordinateHeaderBlocks) {
             shown.append(piece);
@@ -194,6 +210,7 @@ int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockK
         }
         if (piece.find(kEndBlock) == std::string_view::npos && AckNak(settings)) {
             const std::string reply = port.ReadExact(kBlockAck.size());
+            if (reply != kBlockAck && port.LineFailed()) return SendStopped(context, port, original);
             port.Purge(true, false);
             if (reply != kBlockAck) {
                 context.messages->ShowMessage(codes ? kDeviceAckErrorCodes : kDeviceAckErrorCoords);

@@ -1,5 +1,7 @@
 #include "transfer_state.h"
 
+#include "text/text.h"
+
 #include <thread>
 
 namespace cablemate {
@@ -22,6 +24,11 @@ std::string TransferText::Snapshot() const {
 std::size_t TransferText::Size() const {
     std::lock_guard lock(mutex_);
     return text_.size();
+}
+
+std::string WireText(std::string_view editor) {
+    while (!editor.empty() && editor.back() == kEndOfData) editor.remove_suffix(1);
+    return harwick::text::withCrLfLineEnds(editor);
 }
 
 void WaitMilliseconds(long milliseconds) {

@@ -65,6 +65,15 @@ struct TransferContext {
     TransferTiming timing;
 };
 
+// Ends what the instrument sends over USB; a download leaves it behind the data.
+inline constexpr char kEndOfData = '\x1A';
+
+// The editor's text as every send puts it on the wire: each line end (CR LF,
+// LF or a lone CR) as CR LF, and a last line without one sent as a line.
+// The end-of-data byte a download leaves at the end is not part of the
+// data and stays off the wire. The editor's own bytes are not changed.
+std::string WireText(std::string_view editor);
+
 // Waits that many milliseconds. The transfers wait between lines for the
 // instrument's sake; a sleeping wait keeps the processor free for the
 // window and the refresher.

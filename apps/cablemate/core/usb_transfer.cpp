@@ -62,15 +62,17 @@ int UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings
     // Received bytes are kept in one local string and handed over in whole
     // lines, so that a long download is not a copy of everything per packet.
     std::string received;
-    std::size_t shownUpTo = 0;
     RefreshThrottle refresh([&](std::string_view soFar) { context.editor->Show(std::string(soFar)); });
     for (;;) {
         packet.fill('\0');
         const int got = pipe.read(packet.data(), static_cast<int>(kUsbPacket));
         if (got == 0 && Clock::now() > deadline) {
             context.done = true;
-            context.editor->Show(received.substr(0, shownUpTo));
+            // Data that stopped short is shown whole and called what it is,
+            // never left to look like a finished download.
+            context.editor->Show(received);
             context.editor->SetBusy(false);
+            if (!received.empty()) context.messages->ShowMessage(kReceiveIncomplete);
             return 0;
         }
         if (got != 0) deadline = Clock::now() + timeout;
@@ -81,10 +83,7 @@ int UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings
         const bool showsLine = lineEnd != std::string_view::npos && (!ended || lineEnd < bytes.find(kEndOfData));
         received.append(bytes);
         context.text.Append(bytes);
-        if (showsLine) {
-            shownUpTo = received.size();
-            refresh.Offer(received);
-        }
+        if (showsLine) refresh.Offer(received);
         if (ended) {
             context.done = true;
             context.editor->Show(received);
@@ -101,28 +100,25 @@ int UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& 
     context.done = false;
     const std::string original = context.editor->Text();
     context.editor->SetBusy(true);
-    if (MissingEntry(context, reinterpret_cast<const void*>(pipe.write), kWriteDataEntry)) {
+    const auto fail = [&](std::string_view message) {
+        if (!message.empty()) context.messages->ShowMessage(message);
         context.text.Set(original);
         EndSend(context);
         return 0;
-    }
+    };
+    if (MissingEntry(context, reinterpret_cast<const void*>(pipe.write), kWriteDataEntry)) return fail({});
     // The send buffer holds the text and its trailer; it grows with the
     // text instead of overflowing a fixed block.
-    const std::string buffer = original + std::string(kSendTrailer);
+    const std::string buffer = WireText(original) + std::string(kSendTrailer);
     context.messages->ShowMessage(kPressStationFirst);
     context.text.Set({});
 
     std::size_t cursor = 0;
-    std::size_t remaining = original.size();
+    std::size_t remaining = buffer.size() - kSendTrailer.size();
     Packet packet{};
     for (;;) {
         const auto [kept, endsLine] = NextPacket(std::string_view(buffer).substr(cursor), packet);
-        if (pipe.write(packet.data(), static_cast<int>(kUsbPacket)) == 0) {
-            context.messages->ShowMessage(kUsbConnectedFailed);
-            context.text.Set(original);
-            EndSend(context);
-            return 0;
-        }
+        if (pipe.write(packet.data(), static_cast<int>(kUsbPacket)) == 0) return fail(kUsbConnectedFailed);
         if (endsLine) WaitMilliseconds(settings.rowDelay);
         packet[kUsbPacket] = '\0';
         context.text.Append(AsString(packet));
@@ -132,8 +128,9 @@ int UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& 
             continue;
         }
         // The trailer has gone out: close with the same packet led by 0x1A.
+        // The instrument waits for it, so a send without it is not complete.
         packet[0] = kEndOfData;
-        pipe.write(packet.data(), static_cast<int>(kUsbPacket));
+        if (pipe.write(packet.data(), static_cast<int>(kUsbPacket)) == 0) return fail(kUsbConnectedFailed);
         context.messages->ShowMessage(kCommunicationCompletedLower);
         break;
     }

@@ -6,6 +6,7 @@
 #include "block_stream.h"
 #include "com_port.h"
 #include "cable_messages.h"
+#include "line_end_copies.h"
 #include "transfer_fakes.h"
 
 #include "instrument-sim/serial_cable.h"
@@ -15,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <thread>
 
 namespace cablemate {
@@ -149,18 +152,128 @@ TEST_F(ComTransfer, ShortPauseGoesOnLongPauseTimesOut) {
     EXPECT_FALSE(editor.Busy());
 }
 
-TEST_F(ComTransfer, LineUploadSendsTerminatedLinesThenEot) {
+TEST_F(ComTransfer, LineUploadSendsEveryLineThenEot) {
     RecordingEditor twoLines("A\r\nB");
     context.editor = &twoLines;
     SerialCable& sim = Instrument(CableProtocol::None);
     EXPECT_EQ(ComLineUpload(context, settings), 2);
     ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
-    EXPECT_EQ(sim.BytesReceived(), "A\r\n\x04\r\n");
-    EXPECT_EQ(sim.Uploads()[0], "A\r\n");
+    // The last line goes too, though nothing ended it.
+    EXPECT_EQ(sim.BytesReceived(), "A\r\nB\r\n\x04\r\n");
+    EXPECT_EQ(sim.Uploads()[0], "A\r\nB\r\n");
     EXPECT_EQ(messages.Shown().back(), kCommunicationCompleted);
-    EXPECT_EQ(twoLines.Shown(), "A\r\n");
+    EXPECT_EQ(twoLines.Shown(), "A\r\nB\r\n");
     EXPECT_FALSE(twoLines.Busy());
     EXPECT_TRUE(context.done);
+}
+
+// The same job with each kind of line end, and without its last one,
+// arrives at the instrument as its CR LF copy: as lines and as blocks, with
+// and without acknowledgements.
+TEST_F(ComTransfer, EveryLineEndArrivesAsCrLf) {
+    const std::string points(kKard);
+    const std::string codes = "5,TREE\r\n12,ROAD\r\n";
+    const std::string coordinateStream = std::string(kCoordinateUploadHeader) + *BuildCoordinateBlocks(points);
+    for (const CableProtocol protocol : {CableProtocol::None, CableProtocol::AckNak}) {
+        for (std::size_t copy = 0; copy < testing::LineEndCopies(points).size(); ++copy) {
+            SCOPED_TRACE(testing::Printable(testing::LineEndCopies(points)[copy]));
+            SerialCable& sim = Instrument(protocol);
+            RecordingEditor lines(testing::LineEndCopies(points)[copy]);
+            context.editor = &lines;
+            EXPECT_EQ(ComLineUpload(context, settings), 2);
+            RecordingEditor coordinates(testing::LineEndCopies(points)[copy]);
+            context.editor = &coordinates;
+            EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 2);
+            RecordingEditor codeList(testing::LineEndCopies(codes)[copy]);
+            context.editor = &codeList;
+            EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes), 2);
+            ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == 3; }));
+            EXPECT_EQ(sim.Uploads(), (std::vector<std::string>{points, coordinateStream, *BuildCodeBlocks(codes)}));
+        }
+    }
+}
+
+// The adapter goes mid-send: the send ends at once, says so, and leaves the
+// editor as it was; nothing is called completed.
+TEST_F(ComTransfer, PulledCableEndsASendWithTheTextRestored) {
+    settings.rowDelay = 20;
+    std::string many;
+    for (int i = 1; i <= 40; ++i) many += "P" + std::to_string(i) + ",,1.000,2.000,3.000\n";
+    struct Case {
+        const char* name;
+        CableProtocol protocol;
+        std::function<int()> send;
+    };
+    const std::vector<Case> cases{
+        {"lines", CableProtocol::None, [&] { return ComLineUpload(context, settings); }},
+        {"blocks", CableProtocol::None, [&] { return ComBlockUpload(context, settings, BlockKind::Coordinates); }},
+        {"acknowledged blocks", CableProtocol::AckNak,
+         [&] { return ComBlockUpload(context, settings, BlockKind::Coordinates); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        harwick::sim::CableMisbehaviour drop;
+        drop.closeAfterPackets = 3;
+        Instrument(c.protocol, drop);
+        RecordingEditor source(many);
+        RecordingMessages shown;
+        context.editor = &source;
+        context.messages = &shown;
+        EXPECT_EQ(c.send(), 0);
+        const std::vector<std::string> said = shown.Shown();
+        EXPECT_EQ(said.back(), kSendStopped);
+        for (const std::string_view done : {kCommunicationCompleted, kCommunicationEnded}) {
+            EXPECT_EQ(std::count(said.begin(), said.end(), std::string(done)), 0);
+        }
+        EXPECT_EQ(source.Shown(), many);
+        EXPECT_EQ(context.text.Snapshot(), many);
+        EXPECT_FALSE(source.Busy());
+        EXPECT_TRUE(context.done);
+    }
+}
+
+TEST_F(ComTransfer, PortThatGoesAwayEndsAReceiveAtOnce) {
+    settings.receiveTimeOut = 8000;
+    harwick::sim::CableMisbehaviour drop;
+    drop.closeAfterPackets = 2;
+    SerialCable& sim = Instrument(CableProtocol::None, drop);
+    const std::string text = std::string(300, 'a') + "\r\n";
+    sim.SetSendText(text);
+    PressEnterOnInstrumentAfter(kPressComputerFirst);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 6s) << "it waited for the time-out";
+    EXPECT_EQ(messages.Shown().back(), kReceiveStopped);
+    // What came before the cut is kept and shown.
+    EXPECT_EQ(context.text.Snapshot(), text.substr(0, 128));
+    EXPECT_EQ(editor.Shown(), text.substr(0, 128));
+    EXPECT_FALSE(editor.Busy());
+}
+
+// The repository's own samples (LF and CR LF files) go to the instrument
+// and come back from it as the same data.
+TEST_F(ComTransfer, SamplesGoOutAndComeBackEqual) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(HARWICK_SOURCE_DIR) / "samples")) {
+        SCOPED_TRACE(entry.path().filename().string());
+        const std::string sample = harwick::testing::ReadFile(entry.path());
+        SerialCable& sim = Instrument(CableProtocol::None);
+        RecordingEditor source(sample);
+        context.editor = &source;
+        EXPECT_EQ(ComLineUpload(context, settings), 2);
+        ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == 1; }));
+        const std::string wire = harwick::text::withCrLfLineEnds(sample);
+        EXPECT_EQ(sim.Uploads()[0], wire);
+
+        RecordingEditor back;
+        RecordingMessages shown;
+        context.editor = &back;
+        context.messages = &shown;
+        sim.SetSendText(sim.Uploads()[0]);
+        PressEnterOnInstrumentAfter(kPressComputerFirst, shown);
+        EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+        EXPECT_EQ(back.Shown(), wire + "\x04");
+        context.messages = &messages;
+    }
 }
 
 TEST_F(ComTransfer, CoordinateBlocksReachTheInstrumentWithTheHeader) {

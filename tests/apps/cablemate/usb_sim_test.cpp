@@ -4,6 +4,7 @@
 #include "usb_transfer.h"
 
 #include "cable_messages.h"
+#include "line_end_copies.h"
 #include "transfer_fakes.h"
 
 #include "instrument-sim/emulated_usb.h"
@@ -12,6 +13,8 @@
 #include "wait.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace cablemate {
 namespace {
@@ -81,6 +84,75 @@ TEST_F(UsbWithInstrument, UploadWithoutInstrumentSaysTheConnectionFailed) {
     EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 0);
     EXPECT_EQ(messages.Shown().back(), kUsbConnectedFailed);
     EXPECT_EQ(editor.Shown(), before);
+}
+
+TEST_F(UsbWithInstrument, EveryLineEndArrivesAsCrLf) {
+    const std::string job = "P1,,1.000,2.000,3.000\r\nP2,,4.000,5.000,6.000\r\n";
+    const auto copies = testing::LineEndCopies(job);
+    for (std::size_t copy = 0; copy < copies.size(); ++copy) {
+        SCOPED_TRACE(testing::Printable(copies[copy]));
+        RecordingEditor source(copies[copy]);
+        context.editor = &source;
+        EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 1);
+        ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == copy + 1; }));
+        EXPECT_EQ(sim.Uploads()[copy], job);
+    }
+}
+
+TEST_F(UsbWithInstrument, PulledCableEndsASendWithTheTextRestored) {
+    sim.Stop();
+    harwick::sim::EmulatedUsb dropping{harwick::sim::UsbOptions{.misbehave = {.closeAfterPackets = 2}}};
+    std::string error;
+    ASSERT_TRUE(dropping.Start(error)) << error;
+    const std::string many = "A\nB\nC\nD\nE\n";
+    RecordingEditor source(many);
+    context.editor = &source;
+    EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 0);
+    EXPECT_EQ(messages.Shown().back(), kUsbConnectedFailed);
+    EXPECT_EQ(source.Shown(), many);
+    EXPECT_FALSE(source.Busy());
+}
+
+TEST_F(UsbWithInstrument, DownloadCutShortSaysTheDataIsIncomplete) {
+    sim.Stop();
+    harwick::sim::EmulatedUsb dropping{harwick::sim::UsbOptions{.misbehave = {.closeAfterPackets = 2}}};
+    std::string error;
+    ASSERT_TRUE(dropping.Start(error)) << error;
+    settings.receiveTimeOut = 400;
+    const std::string job = std::string(200, 'x') + "\r\n";
+    dropping.SetSendText(job);
+    messages.On(std::string(kPressStationFirst), [&] { dropping.PressEnter(); });
+    EXPECT_EQ(UsbDownload(context, library.pipe(), settings), 0);
+    EXPECT_EQ(messages.Shown().back(), kReceiveIncomplete);
+    EXPECT_EQ(editor.Shown(), job.substr(0, 128));
+}
+
+// The repository's own samples (LF and CR LF files) go to the instrument
+// and come back from it as the same data.
+TEST_F(UsbWithInstrument, SamplesGoOutAndComeBackEqual) {
+    std::size_t sent = 0;
+    bool downloading = false;
+    messages.On(std::string(kPressStationFirst), [&] {
+        if (downloading) sim.PressEnter();
+    });
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(HARWICK_SOURCE_DIR) / "samples")) {
+        SCOPED_TRACE(entry.path().filename().string());
+        const std::string sample = harwick::testing::ReadFile(entry.path());
+        RecordingEditor source(sample);
+        context.editor = &source;
+        EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 1);
+        ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == sent + 1; }));
+        const std::string wire = harwick::text::withCrLfLineEnds(sample);
+        EXPECT_EQ(sim.Uploads()[sent++], wire);
+
+        RecordingEditor back;
+        context.editor = &back;
+        sim.SetSendText(wire);
+        downloading = true;
+        EXPECT_EQ(UsbDownload(context, library.pipe(), settings), 1);
+        downloading = false;
+        EXPECT_EQ(back.Shown(), wire + "\x1A");
+    }
 }
 
 TEST(UsbLibraryBinding, MissingLibraryIsReportedAndNeverCalled) {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <deque>
@@ -124,15 +125,30 @@ TEST_F(UsbTransfer, UploadCutsALongLineWithoutWaitingInside) {
     EXPECT_GE(fake.receivedAt[2] - fake.receivedAt[1], 900ms);
 }
 
-TEST_F(UsbTransfer, UploadOfAnUnterminatedOrEmptyText) {
-    RecordingEditor unterminated("P1");
-    context.editor = &unterminated;
-    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
-    ASSERT_EQ(fake.received.size(), 2u);
-    EXPECT_EQ(fake.received[0], Padded("P1\x04\r\n"));
-    EXPECT_EQ(fake.received[1], Padded("\x1A" "1\x04\r\n"));
+// Texts made on Linux (LF), by old instruments (CR) and without a last line
+// end go on the wire exactly as their CR LF copy, with the row delay after
+// every line; the editor's own text is not touched.
+TEST_F(UsbTransfer, UploadPutsEveryLineEndOnTheWireAsCrLf) {
+    settings.rowDelay = 60;
+    const std::vector<std::string> expected{Padded("P1,,1\r\n"), Padded("P2,,2\r\n"), Padded("P3\r\n"),
+                                            Padded("\x04\r\n"), Padded("\x1A\r\n")};
+    for (const std::string text : {"P1,,1\r\nP2,,2\r\nP3\r\n", "P1,,1\nP2,,2\nP3\n", "P1,,1\rP2,,2\rP3\r",
+                                   "P1,,1\nP2,,2\r\nP3", "P1,,1\r\nP2,,2\r\nP3\r\n\x1A"}) {
+        SCOPED_TRACE(text);
+        fake.received.clear();
+        fake.receivedAt.clear();
+        RecordingEditor source(text);
+        context.editor = &source;
+        ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+        EXPECT_EQ(fake.received, expected);
+        for (std::size_t i = 1; i + 1 < fake.received.size(); ++i) {
+            EXPECT_GE(fake.receivedAt[i] - fake.receivedAt[i - 1], 60ms) << i;
+        }
+        EXPECT_EQ(source.Text(), "P1,,1\r\nP2,,2\r\nP3\r\n\x04\r\n") << "the editor shows what was sent";
+    }
+}
 
-    fake.received.clear();
+TEST_F(UsbTransfer, UploadOfAnEmptyText) {
     RecordingEditor empty;
     context.editor = &empty;
     ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
@@ -142,15 +158,26 @@ TEST_F(UsbTransfer, UploadOfAnUnterminatedOrEmptyText) {
 }
 
 TEST_F(UsbTransfer, FailedWriteRestoresTheEditorsText) {
-    fake.failWriteAt = 1;
-    const std::string before = editor.Text();
-    EXPECT_EQ(UsbUpload(context, pipe, settings), 0);
-    EXPECT_EQ(fake.received.size(), 1u);
-    EXPECT_EQ(messages.Shown().back(), kUsbConnectedFailed);
-    EXPECT_EQ(editor.Shown(), before);
-    EXPECT_EQ(context.text.Snapshot(), before);
-    EXPECT_FALSE(editor.Busy());
-    EXPECT_TRUE(context.done);
+    // A line, the trailer, or the closing packet the instrument waits for:
+    // whichever fails, the send is not complete.
+    for (const int failAt : {1, 2, 3}) {
+        SCOPED_TRACE(failAt);
+        fake.received.clear();
+        fake.failWriteAt = failAt;
+        RecordingMessages shown;
+        context.messages = &shown;
+        RecordingEditor source("P1,,1.000,2.000,3.000\nP2,,4.000,5.000,6.000\n");
+        context.editor = &source;
+        EXPECT_EQ(UsbUpload(context, pipe, settings), 0);
+        EXPECT_EQ(fake.received.size(), static_cast<std::size_t>(failAt));
+        const std::vector<std::string> said = shown.Shown();
+        EXPECT_EQ(said.back(), kUsbConnectedFailed);
+        EXPECT_EQ(std::count(said.begin(), said.end(), std::string(kCommunicationCompletedLower)), 0);
+        EXPECT_EQ(source.Shown(), "P1,,1.000,2.000,3.000\nP2,,4.000,5.000,6.000\n");
+        EXPECT_EQ(context.text.Snapshot(), source.Shown());
+        EXPECT_FALSE(source.Busy());
+        EXPECT_TRUE(context.done);
+    }
 }
 
 TEST_F(UsbTransfer, DownloadKeepsEverythingUpToAndWithTheEndByte) {
@@ -189,11 +216,12 @@ TEST_F(UsbTransfer, DownloadWithoutDataEndsSilentlyAndEditorWritable) {
     EXPECT_FALSE(empty.Busy());
 }
 
-TEST_F(UsbTransfer, DownloadTimeOutKeepsReceivedTextAndShowsUpToTheLastLine) {
+TEST_F(UsbTransfer, DownloadThatStopsShortShowsAllItGotAndSaysSo) {
     fake.toSend = {Padded("A\r\n"), Padded("B")};
     EXPECT_EQ(UsbDownload(context, pipe, settings), 0);
     EXPECT_EQ(context.text.Snapshot(), "A\r\nB");
-    EXPECT_EQ(editor.Shown(), "A\r\n");
+    EXPECT_EQ(editor.Shown(), "A\r\nB");
+    EXPECT_EQ(messages.Shown().back(), kReceiveIncomplete);
     EXPECT_FALSE(editor.Busy());
 }
 

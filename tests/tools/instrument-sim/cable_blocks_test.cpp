@@ -147,22 +147,40 @@ TEST(CableSerialUploads, BlocksAreCountedAndTheEndBlockClosesTheStream)
     EXPECT_EQ(events[4].kind, Kind::Enquiry) << "after the upload the line is idle again";
 }
 
+std::vector<std::string> uploadsOf(const std::vector<SerialUploadParser::Event>& events)
+{
+    std::vector<std::string> uploads;
+    for (const auto& event : events) {
+        if (event.kind == Kind::Upload) uploads.push_back(event.bytes);
+    }
+    return uploads;
+}
+
 TEST(CableSerialUploads, LinesEndAtEotCrLfAndResetDropsAHalfUpload)
 {
     SerialUploadParser parser;
     auto events = parser.Feed("A\r\nB\r\n\x04\r\nC\r\n\x04");
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].bytes, "A\r\nB\r\n");
+    EXPECT_EQ(uploadsOf(events), std::vector<std::string>{"A\r\nB\r\n"});
     events = parser.Feed("\r\n");
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].bytes, "C\r\n");
+    EXPECT_EQ(uploadsOf(events), std::vector<std::string>{"C\r\n"});
 
     parser.Feed("\x02half a block");
     parser.Reset();
     events = parser.Feed("D\r\n\x04\r\n");
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].kind, Kind::Upload);
-    EXPECT_EQ(events[0].bytes, "D\r\n");
+    EXPECT_EQ(uploadsOf(events), std::vector<std::string>{"D\r\n"});
+}
+
+// Each line is reported once, when its CR LF has come, however the bytes are
+// cut; the trailer's CR LF is not a line, and the count starts again with
+// the next upload.
+TEST(CableSerialUploads, LinesAreCountedAsTheyComeWhole)
+{
+    SerialUploadParser parser;
+    const auto events = feedBytewise(parser, "A\r\nBB\r\n\x04\r\nC\r\n\x04\r\n");
+    std::vector<std::pair<Kind, std::size_t>> seen;
+    for (const auto& event : events) seen.emplace_back(event.kind, event.block);
+    EXPECT_EQ(seen, (std::vector<std::pair<Kind, std::size_t>>{
+                        {Kind::Line, 1}, {Kind::Line, 2}, {Kind::Upload, 0}, {Kind::Line, 1}, {Kind::Upload, 0}}));
 }
 
 } // namespace
