@@ -116,6 +116,7 @@ int convertText(const std::string& kind, const std::string& input, const std::st
         case SaveOutcome::Saved: return kExitOk;
         case SaveOutcome::NoData: return showMessages({kNoData, kInvarilData}, err);
         case SaveOutcome::CannotCreate: return showMessages({kSaveFileFalse}, err);
+        case SaveOutcome::NothingToWrite: return showMessages({kNothingToSaveAsKard}, err);
         }
     }
     ConversionResult result;

@@ -36,6 +36,9 @@ std::string_view Slice(std::string_view s, std::size_t pos, std::size_t n = std:
 
 bool BeginsWithStx(std::string_view text) { return !text.empty() && text.front() == kStx; }
 
+// A received stream holds line ends (its blocks end with them), of whatever kind.
+bool HasLineEnd(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
 // ---- Measured data ---------------------------------------------------------------
 
 struct MeasuredRecord {
@@ -121,11 +124,14 @@ bool AppendCoordinateLine(std::string& out, std::string_view s, std::size_t star
 } // namespace
 
 ConversionResult CodeBlocksToText(std::string_view editor, CodeTable& table, const Refresh& refresh) {
-    if (CountCodeRecords(editor) == 0) return Refused(kInvalidPcodeFormat);
-    if (!BeginsWithStx(editor) || !contains(editor, kCodeRecordMark) || !contains(editor, kCrLf)) {
+    // A stream that stops at its EOT, as a COM download leaves it, ends like
+    // one once its last line is ended.
+    const std::string text = harwick::text::withCrLfLineEnds(editor);
+    if (CountCodeRecords(text) == 0) return Refused(kInvalidPcodeFormat);
+    if (!BeginsWithStx(text) || !contains(text, kCodeRecordMark) || !HasLineEnd(editor)) {
         return Refused(kInvalidFormat);
     }
-    const std::string stream = JoinBlocks(editor, JoinVariant::UpToEot);
+    const std::string stream = JoinBlocks(text, JoinVariant::UpToEot);
     const std::string_view s = stream;
     constexpr std::size_t kRecordBody = kCodeNumberWidth + kCodeTextWidth;
     RefreshThrottle throttle(refresh);
@@ -152,7 +158,7 @@ ConversionResult MeasuredBlocksToKard(std::string_view editor, const Refresh& re
     if (editor.empty()) return Refused(kNoDataSpaced);
     if (!BeginsWithStx(editor)) return Refused(kFileFormatInvalid);
     if (!contains(editor, kNameMark)) return Refused(kTransformFailed);
-    if (!contains(editor, kCrLf)) return Refused(kInvalidSurveyDataFormat);
+    if (!HasLineEnd(editor)) return Refused(kInvalidSurveyDataFormat);
     const std::string stream = JoinBlocks(editor, JoinVariant::WholeText);
     RefreshThrottle throttle(refresh);
     std::string out;
@@ -169,10 +175,10 @@ ConversionResult MeasuredBlocksToKard(std::string_view editor, const Refresh& re
 
 ConversionResult CoordinateBlocksToKard(std::string_view editor, const Refresh& refresh) {
     if (editor.empty()) return Refused(kNoData);
-    if (!BeginsWithStx(editor) || !contains(editor, kNameMark) || !contains(editor, kCrLf)) {
+    if (!BeginsWithStx(editor) || !contains(editor, kNameMark) || !HasLineEnd(editor)) {
         return Refused(kInvalidFormat);
     }
-    const std::string stream = JoinBlocks(editor, JoinVariant::UpToEot);
+    const std::string stream = JoinBlocks(harwick::text::withCrLfLineEnds(editor), JoinVariant::UpToEot);
     const std::string_view s = stream;
     RefreshThrottle throttle(refresh);
     std::string out;
@@ -187,7 +193,7 @@ ConversionResult CoordinateBlocksToKard(std::string_view editor, const Refresh& 
 ConversionResult KardToCoordinateBlocks(std::string_view editor) {
     if (editor.empty()) return Refused(kNoData);
     try {
-        std::optional<std::string> blocks = BuildCoordinateBlocks(editor);
+        std::optional<std::string> blocks = BuildCoordinateBlocks(harwick::text::withCrLfLineEnds(editor));
         if (!blocks) return Refused(kInvalidFormat);
         return Converted(std::move(*blocks));
     } catch (const std::bad_alloc&) {
@@ -197,14 +203,16 @@ ConversionResult KardToCoordinateBlocks(std::string_view editor) {
 
 ConversionResult Kard600ToKard300(std::string_view editor, const Refresh& refresh) {
     if (editor.empty()) return Refused(kNoData);
-    if (editor.find(kComma) == std::string_view::npos || !contains(editor, kCrLf)) return Refused(kInvalidFormat);
+    if (editor.find(kComma) == std::string_view::npos) return Refused(kInvalidFormat);
+    // Every line is read, the last one too when nothing ends it.
+    const std::string text = harwick::text::withCrLfLineEnds(editor);
     RefreshThrottle throttle(refresh);
     std::string out;
     std::size_t pos = 0;
     for (;;) {
-        const std::size_t end = editor.find(kCrLf, pos);
+        const std::size_t end = text.find(kCrLf, pos);
         if (end == std::string_view::npos) break;
-        const std::string_view line = editor.substr(pos, end - pos);
+        const std::string_view line = std::string_view(text).substr(pos, end - pos);
         if (line.find(kComma) == std::string_view::npos) break;
         // Lines with commas but not four of them are passed over.
         if (std::optional<std::string> converted = harwick::kard::kard600ToKard300(line)) {

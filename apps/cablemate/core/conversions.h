@@ -39,14 +39,16 @@ ConversionResult KardToCoordinateBlocks(std::string_view editor);
 // KARD600 lines to KARD300 lines, up to the first line without a comma or line end.
 ConversionResult Kard600ToKard300(std::string_view editor, const Refresh& refresh = {});
 
-// GSI text to KARD300 lines; onLineEnd is called once per CR LF passed (the save dialog's progress bar).
+// GSI text to KARD300 lines; onLineEnd is called once per line end passed,
+// of any kind (the save dialog's progress bar).
 std::string GsiToKardText(std::string_view gsi, const std::function<void()>& onLineEnd = {});
 
-enum class SaveOutcome { Saved, CannotCreate, NoData };
+enum class SaveOutcome { Saved, CannotCreate, NoData, NothingToWrite };
 
-// Writes GsiToKardText into target through a temporary file and a rename, so
-// a failed save never leaves a half file. NoData: empty text, nothing
-// written and an existing file untouched.
+// Writes KardContent (GSI converted, KARD lines as they are) into target
+// through a temporary file and a rename, so a failed save never leaves a
+// half file. NoData: empty text; NothingToWrite: no KARD line came of it;
+// either way nothing is written and an existing file stays untouched.
 SaveOutcome GsiToKardSave(std::string_view gsi, const std::filesystem::path& target,
                           const std::function<void()>& onLineEnd = {});
 

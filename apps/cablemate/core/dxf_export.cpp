@@ -269,14 +269,16 @@ void appendPoint(std::string& out, const CoordinateRecord& r, const Position& at
 DxfResult ExportDxf(std::string_view editor)
 {
     DxfResult result;
-    const std::size_t n = CountKardLines(editor);
+    // Every line counts, the last one too when nothing ends it.
+    const std::string text = txt::withCrLfLineEnds(editor);
+    const std::size_t n = CountKardLines(text);
     if (n == 0) {
         result.message = kInvalidKard300Format;
         return result;
     }
     CoordinateTable table;
     std::vector<Position> positions;
-    result.message = readPoints(editor, n, table, positions);
+    result.message = readPoints(text, n, table, positions);
     if (!result.message.empty()) return result;
 
     std::string out;

@@ -1,6 +1,7 @@
 // GSI text received from the instrument to KARD300 lines, for saving the
 // document as ".dat".
 #include "conversions.h"
+#include "document_save.h"
 
 #include "fileio/fileio.h"
 #include "gsi/gsi.h"
@@ -112,30 +113,22 @@ std::string GsiToKardText(std::string_view gsi, const std::function<void()>& onL
     GsiState state;
     std::string out;
     out.reserve(gsi.size() / 2);
-    // Lines end at LF, with or without CR before it; a last line without an
-    // end is read too, so a file saved without a final line end keeps its
-    // last point.
-    std::size_t start = 0;
-    while (start < gsi.size()) {
-        const std::size_t lf = gsi.find('\n', start);
-        const std::size_t end = lf == std::string_view::npos ? gsi.size() : lf;
-        std::string_view line = gsi.substr(start, end - start);
-        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-            if (onLineEnd) onLineEnd();
-        }
-        ConvertLine(line, state, out);
-        start = end + 1;
-    }
+    // Every kind of line end ends a line, and a last line without one is
+    // read too, so a file saved without a final line end keeps its last point.
+    harwick::text::forEachTextLine(gsi, [&](const harwick::text::TextLine& line) {
+        if (!line.end.empty() && onLineEnd) onLineEnd();
+        ConvertLine(line.body, state, out);
+    });
     return out;
 }
 
 SaveOutcome GsiToKardSave(std::string_view gsi, const std::filesystem::path& target,
                           const std::function<void()>& onLineEnd) {
     if (gsi.empty()) return SaveOutcome::NoData;
-    const std::string kard = GsiToKardText(gsi, onLineEnd);
+    const SaveContent kard = KardContent(gsi, onLineEnd);
+    if (!kard.bytes) return SaveOutcome::NothingToWrite;
     std::string error;
-    if (!harwick::platform::replaceFileAtomically(target, kard, error)) return SaveOutcome::CannotCreate;
+    if (!harwick::platform::replaceFileAtomically(target, *kard.bytes, error)) return SaveOutcome::CannotCreate;
     return SaveOutcome::Saved;
 }
 

@@ -1,5 +1,9 @@
 #include "conversions.h"
 #include "cable_messages.h"
+#include "coordinate_lists.h"
+#include "dxf_export.h"
+#include "line_end_copies.h"
+
 
 #include "scratch.h"
 
@@ -160,15 +164,14 @@ TEST(Kard600, ReordersFieldsUpToTheFirstLineWithoutComma) {
     const ConversionResult r = Kard600ToKard300(text);
     EXPECT_TRUE(r.messages.empty());
     EXPECT_EQ(r.text, "P1,TREE,100.000,200.000,3.000\r\nP2,,1,2,3\r\n");
-    // A last line without its line end is not converted; fields keep 20 characters.
+    // A last line without its line end is converted like the others; fields keep 20 characters.
     EXPECT_EQ(Kard600ToKard300("ABCDEFGHIJKLMNOPQRSTUVWXYZ,1,2,3,C\r\nP2,1,2,3,C").text,
-              "ABCDEFGHIJKLMNOPQRST,C,1,2,3\r\n");
+              "ABCDEFGHIJKLMNOPQRST,C,1,2,3\r\nP2,C,1,2,3\r\n");
 }
 
 TEST(Kard600, Refusals) {
     ExpectRefused(Kard600ToKard300(""), kNoData);
     ExpectRefused(Kard600ToKard300("P1 1 2 3 C\r\n"), kInvalidFormat);
-    ExpectRefused(Kard600ToKard300("P1,1,2,3,C"), kInvalidFormat);
 }
 
 // ---- GSI to KARD ----------------------------------------------------------------------------
@@ -215,13 +218,51 @@ TEST(GsiToKard, PlaceholdersCarryNoValueAndShortLinesAreSkipped) {
     EXPECT_EQ(lineEnds, 5u);
 }
 
-TEST(GsiToKard, LfLineEndsAndAnUnterminatedLastLineAreRead) {
+TEST(GsiToKard, EveryLineEndAndAnUnterminatedLastLineAreRead) {
     std::size_t lineEnds = 0;
     const std::string gsi = "110001+000000P1 81..00+00001000 \n"
                             "110002+000000P2 81..00+00002000 \r\n"
-                            "110003+000000P3 81..00+00003000 ";
-    EXPECT_EQ(GsiToKardText(gsi, [&] { ++lineEnds; }), "P1,,1.000,,\r\nP2,,2.000,,\r\nP3,,3.000,,\r\n");
-    EXPECT_EQ(lineEnds, 1u);
+                            "110003+000000P3 81..00+00003000 \r"
+                            "110004+000000P4 81..00+00004000 ";
+    EXPECT_EQ(GsiToKardText(gsi, [&] { ++lineEnds; }),
+              "P1,,1.000,,\r\nP2,,2.000,,\r\nP3,,3.000,,\r\nP4,,4.000,,\r\n");
+    EXPECT_EQ(lineEnds, 3u);
+}
+
+// The same job as a Linux editor, an old instrument and a Windows program
+// leave it, and with its last line end missing: every conversion gives what
+// it gives for the CR LF text.
+TEST(LineEnds, EveryConversionReadsAnyLineEndAndTheLastLine) {
+    const auto variants = testing::LineEndCopies;
+    const std::string kard300 = "P1,TREE,100.5,200.25,3.125\r\nP2,,1,2,3\r\n";
+    const std::string kard600 = "P1,100.5,200.25,3.125,TREE\r\nP2,1,2,3,\r\n";
+    for (const std::string& text : variants(kard300)) {
+        EXPECT_EQ(KardToCoordinateBlocks(text).text, KardToCoordinateBlocks(kard300).text);
+        EXPECT_EQ(ExportDxf(text).text, ExportDxf(kard300).text);
+        EXPECT_EQ(CorrectCoordinates(text, 0, 1).text, CorrectCoordinates(kard300, 0, 1).text);
+        EXPECT_EQ(BuildCoordinateBlocks(harwick::text::withCrLfLineEnds(text)), BuildCoordinateBlocks(kard300));
+    }
+    ASSERT_TRUE(ExportDxf(kard300).text);
+    for (const std::string& text : variants(kard600)) EXPECT_EQ(Kard600ToKard300(text).text, kard300);
+
+    const std::string gsi = "410001+0000TREE \r\n110001+000000P1 81..00+00001234 82..00+00005678 "
+                            "83..00+00000012 \r\n";
+    for (const std::string& text : variants(gsi)) EXPECT_EQ(GsiToKardText(text), GsiToKardText(gsi));
+
+    // Received streams: a COM download stops at the end block's EOT, and
+    // the blocks may have come with LF alone.
+    const std::string codes = *BuildCodeBlocks("1,TREE\r\n2,WALL\r\n");
+    const std::string coords = *BuildCoordinateBlocks(kard300);
+    CodeTable table, again;
+    const ConversionResult expectedCodes = CodeBlocksToText(codes, table);
+    ASSERT_TRUE(expectedCodes.text);
+    for (const std::string& text : variants(codes)) {
+        EXPECT_EQ(CodeBlocksToText(text, again).text, expectedCodes.text);
+        EXPECT_EQ(CodeBlocksToText(text.substr(0, text.find(kEot) + 1), again).text, expectedCodes.text);
+    }
+    for (const std::string& text : variants(coords)) {
+        EXPECT_EQ(CoordinateBlocksToKard(text).text, CoordinateBlocksToKard(coords).text);
+    }
 }
 
 TEST(GsiToKard, SaveWritesTheWholeFileOrNothing) {
@@ -236,6 +277,13 @@ TEST(GsiToKard, SaveWritesTheWholeFileOrNothing) {
     EXPECT_EQ(GsiToKardSave(gsi, target, [&] { ++lineEnds; }), SaveOutcome::Saved);
     EXPECT_EQ(harwick::testing::ReadFile(target), "P1,,1.234,5.678,0.012\r\n");
     EXPECT_EQ(lineEnds, 1u);
+
+    // Text that is neither GSI nor KARD leaves the file as it was; KARD
+    // lines (what the conversions make) are written as they are.
+    EXPECT_EQ(GsiToKardSave("just notes\r\n", target), SaveOutcome::NothingToWrite);
+    EXPECT_EQ(harwick::testing::ReadFile(target), "P1,,1.234,5.678,0.012\r\n");
+    EXPECT_EQ(GsiToKardSave("P9,,1,2,3\n\nP10,C,4,5,6", target), SaveOutcome::Saved);
+    EXPECT_EQ(harwick::testing::ReadFile(target), "P9,,1,2,3\n\nP10,C,4,5,6");
 
     EXPECT_EQ(GsiToKardSave(gsi, dir.path() / "missing" / "points.dat"), SaveOutcome::CannotCreate);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

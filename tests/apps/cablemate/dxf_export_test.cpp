@@ -86,7 +86,7 @@ TEST(DxfExport, LabelsAndSlotsKeepWhatFits)
 
 TEST(DxfExport, RefusesWhatItCannotDraw)
 {
-    for (const std::string_view text : {"", "P1,TREE,1,2\r\n", "P1,TREE,1,2,3", "a,b\r\nc,d,e,f,g,h\r\n",
+    for (const std::string_view text : {"", "P1,TREE,1,2\r\n", "P1,TREE,1,2", "a,b\r\nc,d,e,f,g,h\r\n",
                                         "a,b,1,2,3,4\r\nc,d\r\n"}) {
         const DxfResult r = ExportDxf(text);
         EXPECT_EQ(r.message, kInvalidKard300Format) << text;
