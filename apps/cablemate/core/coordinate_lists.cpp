@@ -33,7 +33,6 @@ void appendJoined(std::string& out, const std::string* cells, std::size_t count,
         if (i > 0) out.push_back(kComma);
         out.append(FitSlot(cells[i], limit));
     }
-    out.append(kCrLf);
 }
 
 // One corrected line «f1,f2,x',y',z'» CR LF; false when the line is not
@@ -96,26 +95,109 @@ std::string_view FitSlot(std::string_view text, std::size_t limit)
     return text.substr(0, cut);
 }
 
-// ---- Coordinate list ------------------------------------------------------------------
+// ---- The text behind a list ----------------------------------------------------------
 
-CoordinateTable BuildCoordinateTable(std::string_view editor, EditFormat format)
+std::string WriteListBack(const ListLines& source, const std::vector<std::string>& bodies, const RowOrigins& origins)
 {
-    const std::size_t n = CountKardLines(editor);
-    CoordinateTable table;
-    table.reserve(n);
-    std::size_t pos = 0;
-    while (table.size() < n) {
-        const std::optional<std::string_view> line = NextCrLfLine(editor, pos);
-        if (!line) break;
-        const auto f = SplitPointLine(*line);
-        if (!f) break;
-        if (format == EditFormat::Kard300) {
-            table.push_back({slot((*f)[0]), slot((*f)[1]), slot((*f)[2]), slot((*f)[3]), slot((*f)[4])});
-        } else {
-            table.push_back({slot((*f)[0]), slot((*f)[4]), slot((*f)[1]), slot((*f)[2]), slot((*f)[3])});
+    std::size_t rowLines = 0;
+    std::size_t lastRowLine = source.lines.size();
+    for (std::size_t i = 0; i < source.lines.size(); ++i) {
+        if (source.lines[i].row) {
+            ++rowLines;
+            lastRowLine = i;
         }
     }
-    return table;
+    // Where each row of the opened list went; nothing once deleted.
+    std::vector<std::optional<std::size_t>> now(rowLines);
+    for (std::size_t i = 0; i < origins.size(); ++i) {
+        if (origins[i] && *origins[i] < now.size()) now[*origins[i]] = i;
+    }
+    struct Piece {
+        std::string_view body;
+        std::string_view end;
+    };
+    std::vector<Piece> pieces;
+    pieces.reserve(source.lines.size() + bodies.size());
+    const auto addNewRows = [&] {
+        for (std::size_t i = 0; i < origins.size(); ++i) {
+            if (!origins[i]) pieces.push_back({bodies[i], source.lineEnd});
+        }
+    };
+    for (std::size_t i = 0; i < source.lines.size(); ++i) {
+        const ListLines::Line& line = source.lines[i];
+        if (!line.row) {
+            pieces.push_back({line.body, line.end});
+        } else if (const std::optional<std::size_t> row = now[*line.row]) {
+            pieces.push_back({bodies[*row], line.end});
+        }
+        if (i == lastRowLine) addNewRows();
+    }
+    if (rowLines == 0) addNewRows();
+    std::string out;
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        out.append(pieces[k].body);
+        // A last line without a line end that is no longer last gets one.
+        out.append(pieces[k].end.empty() && k + 1 < pieces.size() ? std::string_view(source.lineEnd) : pieces[k].end);
+    }
+    return out;
+}
+
+std::string KeptLinesMessage(const ListLines& source, std::size_t rows)
+{
+    if (source.keptAside == 0) return {};
+    if (rows == 0) return std::string(kListShowsNoLine);
+    return std::string(kListKeepsLines) + std::to_string(source.keptAside) + ".";
+}
+
+namespace {
+
+// Splits the text into its lines; rowOf(body) tells whether a line is a row
+// (and stores it), every other line is kept as it is.
+template <typename RowOf>
+ListLines SplitListLines(std::string_view editor, RowOf&& rowOf)
+{
+    ListLines out;
+    bool endSeen = false;
+    std::size_t rows = 0;
+    harwick::text::forEachTextLine(editor, [&](const harwick::text::TextLine& l) {
+        if (!endSeen && !l.end.empty()) {
+            out.lineEnd = std::string(l.end);
+            endSeen = true;
+        }
+        ListLines::Line line{std::string(l.body), std::string(l.end), std::nullopt};
+        if (rowOf(l.body)) {
+            line.row = rows++;
+        } else if (l.body.find_first_not_of(" \t") != std::string_view::npos) {
+            ++out.keptAside;
+        }
+        out.lines.push_back(std::move(line));
+    });
+    return out;
+}
+
+bool FitsWhole(std::string_view field, std::size_t limit) { return field.size() <= limit; }
+
+} // namespace
+
+// ---- Coordinate list ------------------------------------------------------------------
+
+ListSource<CoordinateTable> ReadCoordinateList(std::string_view editor, EditFormat format)
+{
+    ListSource<CoordinateTable> source;
+    source.lines = SplitListLines(editor, [&](std::string_view body) {
+        std::array<std::string_view, kPointFields> f;
+        if (harwick::text::splitFieldsInto(body, kCommaText, f) != kPointFields) return false;
+        for (const std::string_view field : f) {
+            if (!FitsWhole(field, kCoordinateSlot)) return false;
+        }
+        if (format == EditFormat::Kard300) {
+            source.table.push_back({slot(f[0]), slot(f[1]), slot(f[2]), slot(f[3]), slot(f[4])});
+        } else {
+            source.table.push_back({slot(f[0]), slot(f[4]), slot(f[1]), slot(f[2]), slot(f[3])});
+        }
+        return true;
+    });
+    return source;
 }
 
 std::vector<CoordinateRow> CoordinateRows(const CoordinateTable& table, EditFormat format)
@@ -154,29 +236,26 @@ PointFields FieldsFromRow(const CoordinateRow& row, EditFormat format)
     return {slot(row[0]), slot(row[1]), slot(row[2]), slot(row[3]), slot(row[4])};
 }
 
-std::string CoordinateListText(const std::vector<CoordinateRow>& rows)
+std::string CoordinateRowText(const CoordinateRow& row)
 {
     std::string out;
-    for (const CoordinateRow& row : rows) appendJoined(out, row.data(), row.size(), kCoordinateSlot);
+    appendJoined(out, row.data(), row.size(), kCoordinateSlot);
     return out;
 }
 
 // ---- Code list --------------------------------------------------------------------------
 
-CodeTable BuildCodeTable(std::string_view editor)
+ListSource<CodeTable> ReadCodeList(std::string_view editor)
 {
-    const std::size_t n = CountCodeLines(editor);
-    CodeTable table;
-    table.reserve(n);
-    std::size_t pos = 0;
-    while (table.size() < n) {
-        const std::optional<std::string_view> line = NextCrLfLine(editor, pos);
-        if (!line) break;
-        const std::size_t comma = line->find(kComma);
-        if (comma == std::string_view::npos) break;
-        table.push_back({slot(line->substr(0, comma), kCodeNumberWidth), slot(line->substr(comma + 1), kCodeTextWidth)});
-    }
-    return table;
+    ListSource<CodeTable> source;
+    source.lines = SplitListLines(editor, [&](std::string_view body) {
+        std::array<std::string_view, 2> f;
+        if (harwick::text::splitFieldsInto(body, kCommaText, f) != f.size()) return false;
+        if (!FitsWhole(f[0], kCodeNumberWidth) || !FitsWhole(f[1], kCodeTextWidth)) return false;
+        source.table.push_back({std::string(f[0]), std::string(f[1])});
+        return true;
+    });
+    return source;
 }
 
 std::vector<CodeRow> CodeRows(const CodeTable& table)
@@ -194,10 +273,10 @@ CodeRow CodeRowFromFields(std::string_view number, std::string_view code)
     return {slot(number, kCodeCell), slot(code, kCodeCell)};
 }
 
-std::string CodeListText(const std::vector<CodeRow>& rows)
+std::string CodeRowText(const CodeRow& row)
 {
     std::string out;
-    for (const CodeRow& row : rows) appendJoined(out, row.data(), row.size(), kCodeCell);
+    appendJoined(out, row.data(), row.size(), kCodeCell);
     return out;
 }
 
@@ -214,6 +293,9 @@ CorrectionResult CorrectCoordinates(std::string_view editor, double oldConstant,
                                     const Refresh& refresh)
 {
     CorrectionResult result;
+    // Every line is corrected, the last one too when nothing ends it.
+    const std::string lines = harwick::text::withCrLfLineEnds(editor);
+    editor = lines;
     // "%f" of a typical coordinate is a few characters longer than its text.
     result.text.reserve(editor.size() + editor.size() / 2);
     RefreshThrottle throttle(refresh);
@@ -229,9 +311,8 @@ CorrectionResult CorrectCoordinates(std::string_view editor, double oldConstant,
         }
         throttle.Offer(result.text);
     }
-    // The lines that were not corrected (from a bad line on, or a last line
-    // without its line end) stay as they were instead of vanishing from the
-    // editor.
+    // The lines that were not corrected (from a bad line on) stay as they
+    // were instead of vanishing from the editor.
     result.text.append(editor.substr(pos));
     return result;
 }

@@ -46,12 +46,48 @@ std::optional<std::array<std::string_view, kPointFields>> SplitPointLine(std::st
 // At most limit bytes of text, cut where no UTF-8 character is split.
 std::string_view FitSlot(std::string_view text, std::size_t limit);
 
+// ---- The text behind a list ----------------------------------------------------------
+
+// The editor's text as a list holds it: every line in order (any line end,
+// or none on the last line), each either one of the list's rows or kept as
+// it is. A list shows only the lines it can write back exactly as they
+// were; OK writes its rows into their own lines and leaves every other line
+// unchanged and in place, so a list never loses text it cannot show.
+struct ListLines {
+    struct Line {
+        std::string body;
+        std::string end;                  // its own line end; "" for a last line without one
+        std::optional<std::size_t> row;   // which row it is, or nothing when kept as it is
+    };
+    std::vector<Line> lines;
+    std::string lineEnd = "\r\n";       // the text's own, for lines written anew
+    std::size_t keptAside = 0;            // lines kept as they are that are not blank
+};
+
+// Where each row of a list came from: the row index it had when the list
+// opened, nothing for a row added since.
+using RowOrigins = std::vector<std::optional<std::size_t>>;
+
+// The text OK writes: each row that is still there in its own line (bodies
+// are the rows' texts, in the list's order), added rows after the last line
+// that was a row (at the end when none was), every other line as it was.
+std::string WriteListBack(const ListLines& source, const std::vector<std::string>& bodies, const RowOrigins& origins);
+
+// What the user is told when a list opens over lines it cannot show; empty
+// when there are none.
+std::string KeptLinesMessage(const ListLines& source, std::size_t rows);
+
+template <typename Table>
+struct ListSource {
+    Table table;
+    ListLines lines;
+};
+
 // ---- Coordinate list ------------------------------------------------------------------
 
-// CountKardLines records from the editor's text, fields stored by the chosen
-// order; stops early at the first line without four commas or without its
-// CR LF. Each field keeps at most kCoordinateSlot bytes.
-CoordinateTable BuildCoordinateTable(std::string_view editor, EditFormat format);
+// Every line with exactly four commas and no field over kCoordinateSlot
+// bytes is a row, its fields stored by the chosen order.
+ListSource<CoordinateTable> ReadCoordinateList(std::string_view editor, EditFormat format);
 
 // The list's cells in column order: KARD600 name, c1, c2, c3, code; KARD300
 // name, code, c1, c2, c3.
@@ -67,24 +103,24 @@ struct PointFields {
 CoordinateRow RowFromFields(const PointFields& fields, EditFormat format);
 PointFields FieldsFromRow(const CoordinateRow& row, EditFormat format);
 
-// Columns 0..4 of each row joined with commas, CR LF after each; cells of
-// more than kCoordinateSlot bytes are cut.
-std::string CoordinateListText(const std::vector<CoordinateRow>& rows);
+// Columns 0..4 of a row joined with commas; cells of more than
+// kCoordinateSlot bytes are cut.
+std::string CoordinateRowText(const CoordinateRow& row);
 
 // ---- Code list --------------------------------------------------------------------------
 
 // The cells the code dialogs take and the list writes back.
 inline constexpr std::size_t kCodeCell = kCodeTextWidth;
 
-// CountCodeLines records «number,code»: the number keeps kCodeNumberWidth
-// bytes, the code kCodeTextWidth.
-CodeTable BuildCodeTable(std::string_view editor);
+// Every line «number,code» with exactly one comma, a number of at most
+// kCodeNumberWidth bytes and a code of at most kCodeTextWidth is a row.
+ListSource<CodeTable> ReadCodeList(std::string_view editor);
 std::vector<CodeRow> CodeRows(const CodeTable& table);
 std::array<std::string_view, 2> CodeColumnTitles();
 // A row from the add or edit dialog's two edits, cells cut to kCodeCell.
 CodeRow CodeRowFromFields(std::string_view number, std::string_view code);
-// «number,code» CR LF per row, cells cut to kCodeCell.
-std::string CodeListText(const std::vector<CodeRow>& rows);
+// «number,code», cells cut to kCodeCell.
+std::string CodeRowText(const CodeRow& row);
 
 // The add dialogs' (and the code edit dialog's) check: kNameEmpty, kCodeEmpty,
 // or empty when the row may go in.
@@ -100,11 +136,11 @@ struct CorrectionResult {
     std::string_view message;
 };
 
-// Every CR LF line «f1,f2,x,y,z» keeps f1 and f2 and moves the point along its
-// direction from the instrument by newConstant - oldConstant, each value
-// printed "%f"; a point at the origin keeps its values. Text after the last
-// CR LF follows unchanged. refresh is offered the text after every
-// line, throttled.
+// Every line «f1,f2,x,y,z» (any line end, or none on the last line) keeps f1
+// and f2 and moves the point along its direction from the instrument by
+// newConstant - oldConstant, each value printed "%f", CR LF after each line;
+// a point at the origin keeps its values. refresh is offered the text after
+// every line, throttled.
 CorrectionResult CorrectCoordinates(std::string_view editor, double oldConstant, double newConstant,
                                     const Refresh& refresh = {});
 

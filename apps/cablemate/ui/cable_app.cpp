@@ -109,16 +109,30 @@ void CCablemateApp::UsbSettingsCommand() {
 void CCablemateApp::CoordinateListCommand() {
     EditFormatDialog format(view_.window());
     if (interactions_.runner.Run(format) != QDialog::Accepted) return;
-    coordinates_ = BuildCoordinateTable(view_.Bytes(), format.Format());
+    const std::string before = view_.Bytes();
+    ListSource<CoordinateTable> source = ReadCoordinateList(before, format.Format());
+    coordinates_ = std::move(source.table);
+    TellKeptLines(source.lines, coordinates_.size());
     CoordinateListDialog list(coordinates_, format.Format(), listSession_, interactions_.runner,
                               interactions_.messages, view_.window());
-    if (interactions_.runner.Run(list) == QDialog::Accepted) Replace(list.Text());
+    if (interactions_.runner.Run(list) != QDialog::Accepted) return;
+    if (std::string after = list.Text(source.lines); after != before) Replace(std::move(after));
 }
 
 void CCablemateApp::CodeListCommand() {
-    codes_ = BuildCodeTable(view_.Bytes());
+    const std::string before = view_.Bytes();
+    ListSource<CodeTable> source = ReadCodeList(before);
+    codes_ = std::move(source.table);
+    TellKeptLines(source.lines, codes_.size());
     CodeListDialog list(codes_, listSession_, interactions_.runner, interactions_.messages, view_.window());
-    if (interactions_.runner.Run(list) == QDialog::Accepted) Replace(list.Text());
+    if (interactions_.runner.Run(list) != QDialog::Accepted) return;
+    if (std::string after = list.Text(source.lines); after != before) Replace(std::move(after));
+}
+
+void CCablemateApp::TellKeptLines(const ListLines& lines, std::size_t rows) {
+    if (const std::string message = KeptLinesMessage(lines, rows); !message.empty()) {
+        interactions_.messages.ShowMessage(message);
+    }
 }
 
 void CCablemateApp::CorrectionCommand() {

@@ -48,6 +48,8 @@ private:
     void UsbSettingsCommand();
     void CoordinateListCommand();
     void CodeListCommand();
+    // Says so when a list opens over lines it cannot show.
+    void TellKeptLines(const ListLines& lines, std::size_t rows);
     void CorrectionCommand();
     void HelpCommand();
     void Replace(std::string text);

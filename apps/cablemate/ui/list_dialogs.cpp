@@ -69,6 +69,7 @@ RowListDialog<N>::RowListDialog(const Setup& setup, std::vector<Row> rows, ListS
                                 DialogRunner& runner, QWidget* parent)
     : QDialog(parent), rows_(std::move(rows)), session_(session), runner_(runner), question_(setup.question)
 {
+    for (std::size_t i = 0; i < rows_.size(); ++i) origins_.emplace_back(i);
     setWindowTitle(ToQ(setup.title));
     table_ = new QTableWidget(0, static_cast<int>(N), this);
     table_->setObjectName(ControlName(kListControl));
@@ -134,6 +135,7 @@ void RowListDialog<N>::AddRow()
     std::optional<Row> row = AskNewRow();
     if (!row) return;
     rows_.push_back(std::move(*row));
+    origins_.emplace_back(std::nullopt);
     Fill();
     // As the program always did: the selection goes back to the first row.
     SelectRow(0);
@@ -158,6 +160,7 @@ void RowListDialog<N>::DeleteRow()
     const int selected = SelectedRow();
     if (selected < 0 || rows_.empty()) return;
     rows_.erase(rows_.begin() + selected);
+    origins_.erase(origins_.begin() + selected);
     Fill();
     // The next row moves up under the selection, so repeated deletes walk down the list.
     SelectRow(std::min(selected, static_cast<int>(rows_.size()) - 1));
@@ -222,9 +225,12 @@ CoordinateListDialog::CoordinateListDialog(const CoordinateTable& table, EditFor
 {
 }
 
-std::string CoordinateListDialog::Text() const
+std::string CoordinateListDialog::Text(const ListLines& source) const
 {
-    return CoordinateListText(Rows());
+    std::vector<std::string> bodies;
+    bodies.reserve(Rows().size());
+    for (const Row& row : Rows()) bodies.push_back(CoordinateRowText(row));
+    return WriteListBack(source, bodies, Origins());
 }
 
 std::optional<CoordinateListDialog::Row> CoordinateListDialog::AskNewRow()
@@ -255,9 +261,12 @@ CodeListDialog::CodeListDialog(const CodeTable& table, ListSession& session, Dia
 {
 }
 
-std::string CodeListDialog::Text() const
+std::string CodeListDialog::Text(const ListLines& source) const
 {
-    return CodeListText(Rows());
+    std::vector<std::string> bodies;
+    bodies.reserve(Rows().size());
+    for (const Row& row : Rows()) bodies.push_back(CodeRowText(row));
+    return WriteListBack(source, bodies, Origins());
 }
 
 std::optional<CodeListDialog::Row> CodeListDialog::AskNewRow()

@@ -38,6 +38,9 @@ public:
     using Row = std::array<std::string, N>;
 
     const std::vector<Row>& Rows() const { return rows_; }
+    // Where each row came from: its index when the list opened, nothing
+    // for a row added since.
+    const RowOrigins& Origins() const { return origins_; }
 
 protected:
     struct Setup {
@@ -69,6 +72,7 @@ private:
     int SelectedRow() const;
 
     std::vector<Row> rows_;
+    RowOrigins origins_;
     ListSession& session_;
     DialogRunner& runner_;
     UpdateQuestionDialog::Texts question_;
@@ -83,8 +87,9 @@ class CoordinateListDialog : public RowListDialog<kPointFields> {
 public:
     CoordinateListDialog(const CoordinateTable& table, EditFormat format, ListSession& session, DialogRunner& runner,
                          Messages& messages, QWidget* parent = nullptr);
-    // The rows as CoordinateListText writes them: the chosen column order.
-    std::string Text() const;
+    // The text behind the list with the rows written back into it, in the
+    // chosen column order.
+    std::string Text(const ListLines& source) const;
 
 protected:
     std::optional<Row> AskNewRow() override;
@@ -100,8 +105,8 @@ class CodeListDialog : public RowListDialog<2> {
 public:
     CodeListDialog(const CodeTable& table, ListSession& session, DialogRunner& runner, Messages& messages,
                    QWidget* parent = nullptr);
-    // «number,code» CR LF per row.
-    std::string Text() const;
+    // The text behind the list with each row written back as «number,code».
+    std::string Text(const ListLines& source) const;
 
 protected:
     std::optional<Row> AskNewRow() override;

@@ -216,7 +216,8 @@ TEST_F(CablemateListDialogs, ShowsTheChosenOrderAndWritesItBack)
 {
     for (EditFormat format : {EditFormat::Kard300, EditFormat::Kard600}) {
         SCOPED_TRACE(format == EditFormat::Kard300 ? "KARD300" : "KARD600");
-        CoordinateListDialog dialog(BuildCoordinateTable(kOneLine, format), format, session, runner, messages);
+        const auto src = ReadCoordinateList(kOneLine, format);
+        CoordinateListDialog dialog(src.table, format, session, runner, messages);
         QTableWidget& table = List(dialog);
         ASSERT_EQ(table.rowCount(), 1);
         const auto titles = CoordinateColumnTitles(format);
@@ -229,7 +230,7 @@ TEST_F(CablemateListDialogs, ShowsTheChosenOrderAndWritesItBack)
         runner.Then([](QDialog& d) { return AnswerQuestion(d, true, false); });
         ClickOk(dialog);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(dialog.Text(), kOneLine);
+        EXPECT_EQ(dialog.Text(src.lines), kOneLine);
         EXPECT_FALSE(session.doNotAsk);
     }
     EXPECT_EQ(runner.Titles(), (std::vector<std::string>{std::string(kUpdatePointsTitle), std::string(kUpdatePointsTitle)}));
@@ -237,8 +238,8 @@ TEST_F(CablemateListDialogs, ShowsTheChosenOrderAndWritesItBack)
 
 TEST_F(CablemateListDialogs, AddRefusesEmptyFieldsAndAppendsInColumnOrder)
 {
-    CoordinateListDialog dialog(BuildCoordinateTable(kOneLine, EditFormat::Kard300), EditFormat::Kard300, session,
-                                runner, messages);
+    const auto dialogSource = ReadCoordinateList(kOneLine, EditFormat::Kard300);
+    CoordinateListDialog dialog(dialogSource.table, EditFormat::Kard300, session, runner, messages);
     runner.Then([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), Q(kAddPointTitle));
         Edit(d, 1026).setText(QStringLiteral("WALL"));
@@ -252,7 +253,7 @@ TEST_F(CablemateListDialogs, AddRefusesEmptyFieldsAndAppendsInColumnOrder)
     });
     Button(dialog, 1000).click();
     EXPECT_EQ(messages.shown, (std::vector<std::string>{std::string(kNameEmpty), std::string(kCodeEmpty)}));
-    EXPECT_EQ(dialog.Text(), std::string(kOneLine) + "P2,WALL,10,20,30\r\n");
+    EXPECT_EQ(dialog.Text(dialogSource.lines), std::string(kOneLine) + "P2,WALL,10,20,30\r\n");
     EXPECT_EQ(List(dialog).rowCount(), 2);
 
     // A cancelled add leaves the list as it was.
@@ -263,9 +264,10 @@ TEST_F(CablemateListDialogs, AddRefusesEmptyFieldsAndAppendsInColumnOrder)
 
 TEST_F(CablemateListDialogs, EditAndDeleteWorkOnTheSelectedRow)
 {
-    const std::string text = "P1,1.0,2.0,3.0,TREE\r\nP2,4.0,5.0,6.0,WALL\r\n";
-    CoordinateListDialog dialog(BuildCoordinateTable(text, EditFormat::Kard600), EditFormat::Kard600, session, runner,
-                                messages);
+    // The note is not a point: it stays in its place whatever happens to the rows.
+    const std::string text = "P1,1.0,2.0,3.0,TREE\r\nnote\r\nP2,4.0,5.0,6.0,WALL\r\n";
+    const auto dialogSource = ReadCoordinateList(text, EditFormat::Kard600);
+    CoordinateListDialog dialog(dialogSource.table, EditFormat::Kard600, session, runner, messages);
     List(dialog).selectRow(1);
     runner.Then([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), Q(kEditPointTitle));
@@ -279,13 +281,13 @@ TEST_F(CablemateListDialogs, EditAndDeleteWorkOnTheSelectedRow)
     });
     Button(dialog, 1001).click();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(dialog.Text(), "P1,1.0,2.0,3.0,TREE\r\nP2,4.0,5.0,9.5,\r\n");
+    EXPECT_EQ(dialog.Text(dialogSource.lines), "P1,1.0,2.0,3.0,TREE\r\nnote\r\nP2,4.0,5.0,9.5,\r\n");
 
     List(dialog).selectRow(0);
     Button(dialog, 1002).click();
-    EXPECT_EQ(dialog.Text(), "P2,4.0,5.0,9.5,\r\n");
+    EXPECT_EQ(dialog.Text(dialogSource.lines), "note\r\nP2,4.0,5.0,9.5,\r\n");
     Button(dialog, 1002).click();
-    EXPECT_EQ(dialog.Text(), "");
+    EXPECT_EQ(dialog.Text(dialogSource.lines), "note\r\n");
     Button(dialog, 1002).click();
     EXPECT_EQ(List(dialog).rowCount(), 0);
     EXPECT_TRUE(runner.Done());
@@ -293,8 +295,8 @@ TEST_F(CablemateListDialogs, EditAndDeleteWorkOnTheSelectedRow)
 
 TEST_F(CablemateListDialogs, DoubleClickEditsTheSelectionOrAdds)
 {
-    CoordinateListDialog dialog(BuildCoordinateTable(kOneLine, EditFormat::Kard300), EditFormat::Kard300, session,
-                                runner, messages);
+    const auto dialogSource = ReadCoordinateList(kOneLine, EditFormat::Kard300);
+    CoordinateListDialog dialog(dialogSource.table, EditFormat::Kard300, session, runner, messages);
     runner.Then([](QDialog& d) {
         EXPECT_EQ(Edit(d, 1024).text(), QStringLiteral("P1"));
         return int(QDialog::Rejected);
@@ -304,13 +306,13 @@ TEST_F(CablemateListDialogs, DoubleClickEditsTheSelectionOrAdds)
     runner.Then([](QDialog&) { return int(QDialog::Rejected); });
     DoubleClick(List(dialog));
     EXPECT_EQ(runner.Titles(), (std::vector<std::string>{std::string(kEditPointTitle), std::string(kAddPointTitle)}));
-    EXPECT_EQ(dialog.Text(), kOneLine);
+    EXPECT_EQ(dialog.Text(dialogSource.lines), kOneLine);
 }
 
 TEST_F(CablemateListDialogs, QuestionCancelStaysAndDoNotAskIsRemembered)
 {
-    CoordinateListDialog dialog(BuildCoordinateTable(kOneLine, EditFormat::Kard300), EditFormat::Kard300, session,
-                                runner, messages);
+    const auto dialogSource = ReadCoordinateList(kOneLine, EditFormat::Kard300);
+    CoordinateListDialog dialog(dialogSource.table, EditFormat::Kard300, session, runner, messages);
     runner.Then([](QDialog& d) { return AnswerQuestion(d, false, false); });
     ClickOk(dialog);
     EXPECT_NE(dialog.result(), QDialog::Accepted);
@@ -322,12 +324,13 @@ TEST_F(CablemateListDialogs, QuestionCancelStaysAndDoNotAskIsRemembered)
     EXPECT_TRUE(session.doNotAsk);
 
     // From now on neither list asks, and OK still writes the list back.
-    CoordinateListDialog again(BuildCoordinateTable(kOneLine, EditFormat::Kard300), EditFormat::Kard300, session,
-                               runner, messages);
+    const auto againSource = ReadCoordinateList(kOneLine, EditFormat::Kard300);
+    CoordinateListDialog again(againSource.table, EditFormat::Kard300, session, runner, messages);
     ClickOk(again);
     EXPECT_EQ(again.result(), QDialog::Accepted);
-    EXPECT_EQ(again.Text(), kOneLine);
-    CodeListDialog codes(BuildCodeTable("1,TREE\r\n"), session, runner, messages);
+    EXPECT_EQ(again.Text(againSource.lines), kOneLine);
+    const auto codesSource = ReadCodeList("1,TREE\r\n");
+    CodeListDialog codes(codesSource.table, session, runner, messages);
     ClickOk(codes);
     EXPECT_EQ(codes.result(), QDialog::Accepted);
     EXPECT_EQ(runner.Titles().size(), 2U);
@@ -337,7 +340,8 @@ TEST_F(CablemateListDialogs, QuestionCancelStaysAndDoNotAskIsRemembered)
 
 TEST_F(CablemateListDialogs, CodeListAddsEditsAndAsksItsOwnQuestion)
 {
-    CodeListDialog dialog(BuildCodeTable("1,TREE\r\n2,WALL\r\n"), session, runner, messages);
+    const auto dialogSource = ReadCodeList("1,TREE\r\n2,WALL\r\n");
+    CodeListDialog dialog(dialogSource.table, session, runner, messages);
     EXPECT_EQ(dialog.windowTitle(), Q(kCodeListTitle));
     QTableWidget& table = List(dialog);
     EXPECT_EQ(table.columnWidth(0), 150);
@@ -370,7 +374,7 @@ TEST_F(CablemateListDialogs, CodeListAddsEditsAndAsksItsOwnQuestion)
     });
     ClickOk(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Text(), "1,BUSH\r\n2,WALL\r\n3,FENCE\r\n");
+    EXPECT_EQ(dialog.Text(dialogSource.lines), "1,BUSH\r\n2,WALL\r\n3,FENCE\r\n");
     EXPECT_EQ(runner.Titles().back(), kUpdateCodesTitle);
 }
 
