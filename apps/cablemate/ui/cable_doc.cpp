@@ -2,6 +2,7 @@
 
 #include "cable_messages.h"
 #include "conversions.h"
+#include "document_save.h"
 #include "saveas_dialog.h"
 #include "window_texts.h"
 
@@ -20,31 +21,19 @@ namespace profile = harwick::platform::profile;
 
 constexpr std::string_view kRecentSection = "Recent File List";
 constexpr std::string_view kRecentKey = "File";
-constexpr std::string_view kGsiExtension = "gsi";
-constexpr std::string_view kKardExtension = "dat";
-constexpr std::string_view kCrLf = "\r\n";
-
-// The extension as the Save As dialog gives it, compared exactly: "GSI" is
-// neither kind.
-std::string ExtensionOf(const std::filesystem::path& path) {
-    const std::string extension = path.extension().string();
-    return extension.empty() ? extension : extension.substr(1);
-}
-
-// Whether the file can be written: made when missing, an existing file left
-// as it is (it is replaced whole later, or not at all).
+// Whether the file can be written without making or changing anything: an
+// existing file that opens for writing, or a missing one in a folder that
+// takes new files. A save that then has nothing to write leaves no trace.
 bool CanCreate(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    ::close(fd);
-    return true;
-}
-
-std::size_t CountLineEnds(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(kCrLf); at != std::string_view::npos; at = text.find(kCrLf, at + kCrLf.size()))
-        ++count;
-    return count;
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        ::close(fd);
+        return !std::filesystem::is_directory(path, ec);
+    }
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    return std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 } // namespace
@@ -88,59 +77,62 @@ void CCablemateDoc::SaveAs() {
     if (!target_) {
         auto asked = interactions_.files.SaveAsPath();
         if (!asked) return;
-        target_ = *asked;
+        target_ = WithTypeExtension(asked->path, asked->type);
     }
     const std::filesystem::path target = *target_;
-    if (!CanCreate(target)) {
-        interactions_.messages.ShowMessage(kSaveFileFalse);
-        return;
-    }
-    const std::string extension = ExtensionOf(target);
-    if (extension == kGsiExtension) {
-        SaveText(target, view_.Bytes());
-    } else if (extension == kKardExtension) {
-        SaveKard(target, view_.Bytes());
-    } else {
-        // Another extension gets the (empty or untouched) file only.
-        target_.reset();
-    }
-}
-
-void CCablemateDoc::SaveText(const std::filesystem::path& target, const std::string& text) {
+    const std::string text = view_.Bytes();
     if (text.empty()) {
+        // The target stays for the next Save As, once there is text.
         interactions_.messages.ShowMessage(kNoData);
         interactions_.messages.ShowMessage(kInvarilData);
         return;
     }
-    std::string error;
-    if (!harwick::platform::replaceFileAtomically(target, text, error)) {
+    if (!CanCreate(target)) {
+        // Forgotten, so that the next Save As asks for another name.
+        target_.reset();
         interactions_.messages.ShowMessage(kSaveFileFalse);
         return;
     }
+    switch (FormatForPath(target)) {
+    case SaveFormat::AsText: Write(target, SaveContent{text, {}}); break;
+    case SaveFormat::Kard: SaveKard(target, text); break;
+    case SaveFormat::Dxf: Write(target, DxfContent(text)); break;
+    }
+}
+
+void CCablemateDoc::Write(const std::filesystem::path& target, const SaveContent& content) {
     target_.reset();
+    for (const std::string_view message : content.messages) interactions_.messages.ShowMessage(message);
+    if (!content.bytes) return;
+    std::string error;
+    if (!harwick::platform::replaceFileAtomically(target, *content.bytes, error)) {
+        interactions_.messages.ShowMessage(kSaveFileFalse);
+        return;
+    }
     Remember(target.string());
 }
 
 void CCablemateDoc::SaveKard(const std::filesystem::path& target, const std::string& text) {
     WaitForSave();
+    target_.reset();
     SaveAsProgressDialog dialog(view_.window());
     dialog.SetLineCount(CountLineEnds(text));
     // The worker never waits for the window: it reports back to the
-    // window's thread, where the messages are shown and the save target lives.
+    // window's thread, where the messages are shown and the file remembered.
     auto done = [this, target](SaveOutcome outcome) {
-        if (outcome == SaveOutcome::NoData) {
-            interactions_.messages.ShowMessage(kNoData);
-            interactions_.messages.ShowMessage(kInvarilData);
+        if (outcome == SaveOutcome::NothingToWrite) {
+            interactions_.messages.ShowMessage(kNothingToSaveAsKard);
         } else if (outcome == SaveOutcome::CannotCreate) {
             interactions_.messages.ShowMessage(kSaveFileFalse);
-        } else {
-            target_.reset();
+        } else if (outcome == SaveOutcome::Saved) {
             Remember(target.string());
         }
     };
     saver_ = std::jthread([this, &dialog, target, text, done] {
         const SaveOutcome outcome = GsiToKardSave(text, target, [&dialog] { dialog.Step(); });
-        if (outcome == SaveOutcome::Saved) dialog.Finish();
+        // The dialog closes itself whatever came of it: a save that wrote
+        // nothing says so in a message of its own.
+        dialog.Finish();
         view_.Mailbox().Post([done, outcome] { done(outcome); });
     });
     interactions_.runner.Run(dialog);

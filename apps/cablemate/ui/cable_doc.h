@@ -1,10 +1,13 @@
 // CCablemateDoc: the document is the editor's text. New empties it, Open
-// shows a file's bytes unchanged, Save As writes the text as it is (".gsi")
-// or converted to KARD lines (".dat") behind the "Saveas" progress dialog.
-// Files are replaced whole: a failed save never leaves half a file.
+// shows a file's bytes unchanged, Save As writes the text as it is (".gsi"
+// and any other name), as KARD lines (".dat", behind the "Saveas" progress
+// dialog) or as a DXF drawing (".dxf"). Files are replaced whole: a failed
+// save never leaves half a file, and a save with nothing to write says so
+// and leaves the file as it was.
 #pragma once
 
 #include "cable_view.h"
+#include "document_save.h"
 #include "window_interfaces.h"
 
 #include <deque>
@@ -30,7 +33,7 @@ public:
     void SaveAs();
 
     // The save target that the last Save As dialog chose and no save has
-    // used up yet.
+    // used up yet: kept only while the editor was empty.
     const std::optional<std::filesystem::path>& PendingTarget() const { return target_; }
     const std::deque<std::string>& RecentFiles() const { return recent_; }
     // Waits for the KARD conversion of a Save As to end.
@@ -38,7 +41,7 @@ public:
 
 private:
     void Remember(const std::string& path);
-    void SaveText(const std::filesystem::path& target, const std::string& text);
+    void Write(const std::filesystem::path& target, const SaveContent& content);
     void SaveKard(const std::filesystem::path& target, const std::string& text);
     void StoreRecent() const;
 

@@ -36,17 +36,28 @@ std::optional<std::string> QtFileDialogs::OpenPath() {
     return path.toStdString();
 }
 
-std::optional<std::string> QtFileDialogs::SaveAsPath() {
+std::optional<SaveChoice> QtFileDialogs::SaveAsPath() {
     QFileDialog dialog(window_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(ToQ(kSaveAsFilter).split(QStringLiteral(";;")));
-    dialog.setDefaultSuffix(ToQ(kSaveAsDefaultSuffix));
+    const QStringList filters = ToQ(kSaveAsFilter).split(QStringLiteral(";;"));
+    dialog.setNameFilters(filters);
+    // The type chosen gives a bare name its extension, before the dialog
+    // asks about overwriting, so the question is about the file written.
+    const auto typeOf = [filters](const QString& filter) {
+        const qsizetype index = std::max<qsizetype>(filters.indexOf(filter), 0);
+        return static_cast<SaveType>(index);
+    };
+    const auto follow = [&dialog, typeOf](const QString& filter) {
+        dialog.setDefaultSuffix(ToQ(TypeExtension(typeOf(filter))));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    follow(filters.front());
     dialog.selectFile(ToQ(kSaveAsInitialName));
     // The overwrite question is the dialog's own.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    return SaveChoice{dialog.selectedFiles().front().toStdString(), typeOf(dialog.selectedNameFilter())};
 }
 
 bool QtDesktop::Open(const std::string& path) {

@@ -30,7 +30,7 @@ class QtFileDialogs : public FileDialogs {
 public:
     void SetParentWindow(QWidget* window) { window_ = window; }
     std::optional<std::string> OpenPath() override;
-    std::optional<std::string> SaveAsPath() override;
+    std::optional<SaveChoice> SaveAsPath() override;
 
 private:
     QWidget* window_ = nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialog_runner.h"
+#include "document_save.h"
 #include "transfer_state.h"
 
 #include <optional>
@@ -11,14 +12,20 @@
 
 namespace cablemate {
 
+// The name given in the Save As dialog and the file type chosen there.
+struct SaveChoice {
+    std::string path;
+    SaveType type = SaveType::Gsi;
+};
+
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // The file to open; nothing on Cancel.
     virtual std::optional<std::string> OpenPath() = 0;
-    // The Save As choice, the overwrite question already answered; nothing
-    // on Cancel.
-    virtual std::optional<std::string> SaveAsPath() = 0;
+    // The Save As choice, the overwrite question already answered for the
+    // name as it will be written; nothing on Cancel.
+    virtual std::optional<SaveChoice> SaveAsPath() = 0;
 };
 
 class Desktop {

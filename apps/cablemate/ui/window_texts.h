@@ -82,8 +82,8 @@ inline constexpr std::string_view kAboutText = "Harwick cablemate\nVersion 1.0\n
 // The single-instance name (a lock file in the runtime folder).
 inline constexpr std::string_view kInstanceName = "AFX_CAMERA_H__E3896B00_0AF4_4B32_900D_A35370E6483A__INCLUDED_";
 inline constexpr std::string_view kRecentListFile = "cablemate-recent.ini";
-inline constexpr std::string_view kSaveAsFilter = "GSI(*.gsi);;KARD(*.dat)";
-inline constexpr std::string_view kSaveAsDefaultSuffix = "gsi";
+// The Save As dialog's types, in SaveType order.
+inline constexpr std::string_view kSaveAsFilter = "GSI(*.gsi);;KARD(*.dat);;DXF(*.dxf)";
 inline constexpr std::string_view kSaveAsInitialName = "*.gsi";
 
 } // namespace cablemate

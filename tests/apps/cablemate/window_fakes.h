@@ -19,9 +19,9 @@ using harwick::testing::ScriptedRunner;
 class ScriptedFiles : public FileDialogs {
 public:
     Answers<std::optional<std::string>> open{"a file to open"};
-    Answers<std::optional<std::string>> saveAs{"a name to save as"};
+    Answers<std::optional<SaveChoice>> saveAs{"a name to save as"};
     std::optional<std::string> OpenPath() override { return open.Next(); }
-    std::optional<std::string> SaveAsPath() override { return saveAs.Next(); }
+    std::optional<SaveChoice> SaveAsPath() override { return saveAs.Next(); }
 };
 
 class RecordingDesktop : public Desktop {

@@ -7,6 +7,7 @@
 #include "block_stream.h"
 #include "cable_messages.h"
 #include "commands.h"
+#include "dxf_export.h"
 #include "window_fakes.h"
 #include "window_texts.h"
 
@@ -26,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -93,6 +95,22 @@ protected:
         View().Mailbox().Drain();
         return ended;
     }
+    static SaveChoice As(const std::filesystem::path& path, SaveType type = SaveType::Gsi) {
+        return SaveChoice{path.string(), type};
+    }
+    // The "Saveas" progress of a ".dat" save: it must close by itself. Points
+    // at the bar's range as the dialog had it.
+    const int* ExpectProgressThatClosesItself() {
+        auto maximum = std::make_shared<int>(-1);
+        progressMaxima_.push_back(maximum);
+        ui.runner.Then([maximum](QDialog& dialog) {
+            *maximum = Find<QProgressBar>(dialog, "progressBar")->maximum();
+            const bool closed = QTest::qWaitFor([&] { return dialog.result() == QDialog::Accepted; }, kWaitMs);
+            EXPECT_TRUE(closed) << "the progress dialog stayed open";
+            return closed ? QDialog::Accepted : QDialog::Rejected;
+        });
+        return maximum.get();
+    }
     bool Shown(const std::string& message) {
         for (const std::string& m : ui.messages.Shown())
             if (m == message) return true;
@@ -106,6 +124,7 @@ protected:
     StartOutcome outcome_ = StartOutcome::Running;
     bool startedMaximised_ = false;
     std::unique_ptr<CablemateProgram> program_;
+    std::vector<std::shared_ptr<int>> progressMaxima_;
 };
 
 TEST_F(CablemateWindow, StartsMaximisedWithItsTitleAndEveryCommandInAMenu) {
@@ -194,25 +213,27 @@ TEST_F(CablemateWindow, OpenThenSaveAsGsiWritesTheBytesBackUnchanged) {
     ASSERT_TRUE(Start());
     ui.files.open.push_back((Work() / "job.txt").string());
     program_->Frame().Entry(kFileMenu, kOpenEntry)->trigger();
-    ui.files.saveAs.push_back((Work() / "copy.gsi").string());
+    ui.files.saveAs.push_back(As(Work() / "copy.gsi"));
     Command(command::kSaveAs);
     EXPECT_EQ(ReadFile(Work() / "copy.gsi"), bytes);
     EXPECT_FALSE(App().Doc().PendingTarget());
     EXPECT_EQ(App().Doc().RecentFiles().front(), (Work() / "copy.gsi").string());
 
-    // Not a byte of a binary text is lost either.
+    // Not a byte of a binary text is lost either, whatever the name says.
     const std::string latin = std::string("\xff\xfe\x80 raw\r\n", 8);
     WriteFile(Work() / "raw.txt", latin);
     ASSERT_TRUE(App().Doc().Open((Work() / "raw.txt").string()));
-    ui.files.saveAs.push_back((Work() / "raw.gsi").string());
-    Command(command::kSaveAs);
-    EXPECT_EQ(ReadFile(Work() / "raw.gsi"), latin);
+    for (const char* name : {"raw.gsi", "raw.GSI", "raw.txt2", "notes.txt"}) {
+        ui.files.saveAs.push_back(As(Work() / name, SaveType::Kard));
+        Command(command::kSaveAs);
+        EXPECT_EQ(ReadFile(Work() / name), latin) << name;
+    }
 }
 
-TEST_F(CablemateWindow, SaveAsWithAnEmptyEditorKeepsTheTarget) {
+TEST_F(CablemateWindow, SaveAsWithAnEmptyEditorKeepsTheTargetAFailedOneIsForgotten) {
     ASSERT_TRUE(Start());
     WriteFile(Work() / "keep.gsi", "old");
-    ui.files.saveAs.push_back((Work() / "keep.gsi").string());
+    ui.files.saveAs.push_back(As(Work() / "keep.gsi"));
     Command(command::kSaveAs);
     EXPECT_EQ(ui.messages.Shown(), (std::vector<std::string>{std::string(kNoData), std::string(kInvarilData)}));
     EXPECT_EQ(ReadFile(Work() / "keep.gsi"), "old");
@@ -222,28 +243,96 @@ TEST_F(CablemateWindow, SaveAsWithAnEmptyEditorKeepsTheTarget) {
     Command(command::kSaveAs);
     EXPECT_EQ(ReadFile(Work() / "keep.gsi"), "text\r\n");
 
-    ui.files.saveAs.push_back((dir_.path() / "no" / "such" / "dir.gsi").string());
+    // A name that cannot be made is not tried again: the next Save As asks.
+    const auto nowhere = dir_.path() / "no" / "such" / "dir.gsi";
+    ui.files.saveAs.push_back(As(nowhere));
     Command(command::kSaveAs);
     EXPECT_EQ(ui.messages.Shown().back(), kSaveFileFalse);
+    EXPECT_FALSE(App().Doc().PendingTarget());
+    EXPECT_FALSE(std::filesystem::exists(nowhere.parent_path()));
+    ui.files.saveAs.push_back(As(Work() / "second.gsi"));
+    Command(command::kSaveAs);
+    EXPECT_EQ(ReadFile(Work() / "second.gsi"), "text\r\n");
+}
+
+// Each type of the dialog gives a bare name its extension, and the
+// extension decides what is written.
+TEST_F(CablemateWindow, SaveAsBareNameTakesTheChosenType) {
+    ASSERT_TRUE(Start());
+    const std::string kard = "P1,TREE,100.5,200.25,3.125\r\n";
+    View().SetBytes(kard);
+    ui.files.saveAs.push_back(As(Work() / "bare", SaveType::Gsi));
+    Command(command::kSaveAs);
+    EXPECT_EQ(ReadFile(Work() / "bare.gsi"), kard);
+    ui.files.saveAs.push_back(As(Work() / "bare", SaveType::Dxf));
+    Command(command::kSaveAs);
+    EXPECT_EQ(ReadFile(Work() / "bare.dxf"), *ExportDxf(kard).text);
+    ui.files.saveAs.push_back(As(Work() / "bare", SaveType::Kard));
+    ExpectProgressThatClosesItself();
+    Command(command::kSaveAs);
+    View().Mailbox().Drain();
+    // The text already is KARD lines: they are written as they are.
+    EXPECT_EQ(ReadFile(Work() / "bare.dat"), kard);
+    EXPECT_EQ(App().Doc().RecentFiles().front(), (Work() / "bare.dat").string());
+    EXPECT_FALSE(std::filesystem::exists(Work() / "bare"));
+}
+
+TEST_F(CablemateWindow, SaveAsDxfWritesTheDrawingOrSaysWhyNot) {
+    ASSERT_TRUE(Start());
+    // Unterminated last line: the point is drawn all the same.
+    View().SetBytes("P1,TREE,100.5,200.25,3.125\r\nP2,,1,2,3");
+    ui.files.saveAs.push_back(As(Work() / "plan.dxf"));
+    Command(command::kSaveAs);
+    const std::string drawing = ReadFile(Work() / "plan.dxf");
+    EXPECT_EQ(drawing, *ExportDxf("P1,TREE,100.5,200.25,3.125\r\nP2,,1,2,3\r\n").text);
+
+    // A drawing already in the editor (the export's own result) goes as it is.
+    View().SetBytes(drawing);
+    ui.files.saveAs.push_back(As(Work() / "again.DXF"));
+    Command(command::kSaveAs);
+    EXPECT_EQ(ReadFile(Work() / "again.DXF"), drawing);
+
+    // GSI text is no point list: the export says so and the old file stays.
+    WriteFile(Work() / "old.dxf", "old");
+    View().SetBytes("110001+0000000P1 81..10+00001000 \r\n");
+    ui.files.saveAs.push_back(As(Work() / "old.dxf"));
+    Command(command::kSaveAs);
+    EXPECT_EQ(ui.messages.Shown().back(), kInvalidKard300Format);
+    EXPECT_EQ(ReadFile(Work() / "old.dxf"), "old");
+    EXPECT_FALSE(App().Doc().PendingTarget());
 }
 
 TEST_F(CablemateWindow, SaveAsDatShowsTheProgressDialogWhichClosesItself) {
     ASSERT_TRUE(Start());
-    View().SetBytes("410001+0000TREE \r\n110001+000000P1 81..00+00001234 82..00+00005678 83..00+00000012 \r\n"
-                    "110002+000000P2 81..00+00002000 82..00+00003000 83..00+00000100 \r\n");
-    ui.files.saveAs.push_back((Work() / "points.dat").string());
-    int maximum = -1;
-    ui.runner.Then([&](QDialog& dialog) {
-        maximum = Find<QProgressBar>(dialog, "progressBar")->maximum();
-        const bool closed = QTest::qWaitFor([&] { return dialog.result() == QDialog::Accepted; }, kWaitMs);
-        return closed ? QDialog::Accepted : QDialog::Rejected;
-    });
+    // LF line ends and no end on the last line, as a Linux editor leaves it.
+    View().SetBytes("410001+0000TREE \n110001+000000P1 81..00+00001234 82..00+00005678 83..00+00000012 \n"
+                    "110002+000000P2 81..00+00002000 82..00+00003000 83..00+00000100 ");
+    ui.files.saveAs.push_back(As(Work() / "points.dat"));
+    const int* maximum = ExpectProgressThatClosesItself();
     Command(command::kSaveAs);
     View().Mailbox().Drain();
     EXPECT_EQ(ui.runner.Titles(), std::vector<std::string>{"Saveas"});
-    EXPECT_EQ(maximum, 3);
+    EXPECT_EQ(*maximum, 2);
     EXPECT_EQ(ReadFile(Work() / "points.dat"), "P1,TREE,1.234,5.678,0.012\r\nP2,TREE,2.000,3.000,0.100\r\n");
     EXPECT_FALSE(App().Doc().PendingTarget());
+}
+
+TEST_F(CablemateWindow, SaveAsDatWithNothingToConvertLeavesTheFileAlone) {
+    ASSERT_TRUE(Start());
+    WriteFile(Work() / "points.dat", "P1,,1,2,3\r\n");
+    View().SetBytes("just some notes\r\n");
+    ui.files.saveAs.push_back(As(Work() / "points.dat"));
+    ExpectProgressThatClosesItself();
+    Command(command::kSaveAs);
+    View().Mailbox().Drain();
+    EXPECT_EQ(ui.messages.Shown().back(), kNothingToSaveAsKard);
+    EXPECT_EQ(ReadFile(Work() / "points.dat"), "P1,,1,2,3\r\n");
+    // Nor is a new file left behind.
+    ui.files.saveAs.push_back(As(Work() / "fresh.dat"));
+    ExpectProgressThatClosesItself();
+    Command(command::kSaveAs);
+    View().Mailbox().Drain();
+    EXPECT_FALSE(std::filesystem::exists(Work() / "fresh.dat"));
 }
 
 TEST_F(CablemateWindow, UsbDownloadFillsTheEditor) {
