@@ -15,6 +15,9 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace cablemate {
 
@@ -113,6 +116,12 @@ void CMainFrame::Bind(CCablemateApp& app, Interactions interactions) {
     BuildViewMenu();
     BuildCommandMenus();
     BuildHelpMenu();
+    // Shown at its own size (a desktop that does not maximise, or restored
+    // from maximised), the window still has room for every menu and button;
+    // nothing hides behind an overflow arrow.
+    constexpr QSize kSmallestUseful{640, 480};
+    const int barsWidth = std::max(menuBar()->sizeHint().width(), toolbar_->sizeHint().width());
+    resize(sizeHint().expandedTo(kSmallestUseful).expandedTo(QSize(barsWidth, 0)));
 }
 
 QMenu* CMainFrame::AddMenu(std::string_view title) {

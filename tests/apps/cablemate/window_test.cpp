@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,6 +143,19 @@ TEST_F(CablemateWindow, StartsMaximisedWithItsTitleAndEveryCommandInAMenu) {
               command::kUsbUploadCoordinateOrCode);
     // The shortcuts written in the USB menu have no key behind them.
     EXPECT_TRUE(program_->Frame().Entry(kUsbMenu, kDownloadMeasuredEntry)->shortcut().isEmpty());
+
+    // Restored from maximised, or on a desktop that does not maximise, the
+    // window has room for every menu: none hides behind the overflow arrow.
+    CMainFrame& frame = program_->Frame();
+    frame.setWindowState(Qt::WindowNoState);
+    const QRect normal = frame.normalGeometry();
+    EXPECT_GE(normal.width(), frame.menuBar()->sizeHint().width());
+    frame.menuBar()->resize(normal.width(), frame.menuBar()->height());
+    for (QAction* menu : frame.menuBar()->actions()) {
+        const QRect at = frame.menuBar()->actionGeometry(menu);
+        EXPECT_FALSE(at.isEmpty()) << menu->text().toStdString();
+        EXPECT_LE(at.right(), normal.width()) << menu->text().toStdString();
+    }
 }
 
 TEST_F(CablemateWindow, SecondInstanceEndsSilently) {
@@ -432,6 +446,49 @@ TEST_F(CablemateWindow, CoordinateListRoundTripsInBothOrders) {
     EXPECT_TRUE(ui.runner.Done());
     EXPECT_EQ(View().Bytes(), text);
     EXPECT_EQ(App().Coordinates().front().code, "3.000");
+}
+
+// A text from another program: LF line ends, a note between the points and
+// no end on the last line. The list shows the points; OK writes the edit
+// into its own line and every other byte stays.
+TEST_F(CablemateWindow, CoordinateListKeepsEveryLineItCannotShow) {
+    ASSERT_TRUE(Start());
+    View().SetBytes("P1,,1.000,2.000,3.000\nsurveyed by crew 2\nP2,,4.000,5.000,6.000");
+    ui.runner.Then([](QDialog& dialog) {
+        Find<QRadioButton>(dialog, "control1003")->click();
+        return PressOk(dialog);
+    });
+    ui.runner.Then([](QDialog& dialog) {
+        auto* table = Find<QTableWidget>(dialog, "control1005");
+        EXPECT_EQ(table->rowCount(), 2);
+        table->selectRow(1);
+        Find<QPushButton>(dialog, "control1001")->click();
+        return PressOk(dialog);
+    });
+    ui.runner.Then([](QDialog& edit) {
+        Find<QLineEdit>(edit, "control1004")->setText("9.000");
+        return PressOk(edit);
+    });
+    ui.runner.Then([](QDialog& question) { return PressOk(question); });
+    Command(command::kCoordinateList);
+    EXPECT_TRUE(ui.runner.Done());
+    EXPECT_EQ(ui.messages.Shown(), std::vector<std::string>{std::string(kListKeepsLines) + "1."});
+    EXPECT_EQ(View().Bytes(), "P1,,1.000,2.000,3.000\nsurveyed by crew 2\nP2,,4.000,5.000,9.000");
+}
+
+TEST_F(CablemateWindow, CodeListOverTextWithoutCodesChangesNothing) {
+    ASSERT_TRUE(Start());
+    const std::string text = "110001+0000000P1 81..10+00001000 \r\n";
+    View().SetBytes(text);
+    ui.runner.Then([](QDialog& dialog) {
+        EXPECT_EQ(Find<QTableWidget>(dialog, "control1005")->rowCount(), 0);
+        return PressOk(dialog);
+    });
+    ui.runner.Then([](QDialog& question) { return PressOk(question); });
+    Command(command::kCodeList);
+    EXPECT_TRUE(ui.runner.Done());
+    EXPECT_EQ(ui.messages.Shown(), std::vector<std::string>{std::string(kListShowsNoLine)});
+    EXPECT_EQ(View().Bytes(), text);
 }
 
 TEST_F(CablemateWindow, CorrectionRewritesEveryLine) {
