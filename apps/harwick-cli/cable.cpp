@@ -187,9 +187,9 @@ int receive(const std::string& where, const std::string& output, CableStreams st
     const std::string received = t.context.text.Snapshot();
     if (result == 1) return writeOutput(output, received, streams.err);
     if (received.empty()) return failed(streams.err, "nothing received");
-    // What came before the time-out is the user's data: keep it, and say so.
+    // What came before the time-out or the cut is the user's data: keep it, and say so.
     if (writeOutput(output, received, streams.err) != kExitOk) return kExitFailed;
-    return failed(streams.err, "the data did not end before the time-out; " + std::to_string(received.size()) +
+    return failed(streams.err, "the data stopped before its end; " + std::to_string(received.size()) +
                                    " bytes received were written to '" + output + "'");
 }
 
