@@ -40,7 +40,8 @@ constexpr std::chrono::seconds kDrainLimit{10};
 constexpr std::chrono::milliseconds kDrainLook{5};
 constexpr std::chrono::milliseconds kDrainGrace{100};
 
-enum class ReadResult { Bytes, Nothing, Gone };
+// Status: the line's news (a flush, a change of its settings) and no data.
+enum class ReadResult { Bytes, Status, Nothing, Gone };
 
 } // namespace
 
@@ -133,21 +134,26 @@ ReadResult SerialCable::Impl::ReadSome(std::string& bytes)
     if (n <= 0) return ReadResult::Gone;
     if (buffer[0] != TIOCPKT_DATA) {
         if ((buffer[0] & TIOCPKT_FLUSHREAD) != 0) ++inputPurges;
-        return ReadResult::Nothing;
+        return ReadResult::Status;
     }
     bytes.assign(buffer.data() + 1, static_cast<std::size_t>(n) - 1);
-    if (bytes.empty()) return ReadResult::Nothing;
+    if (bytes.empty()) return ReadResult::Status;
     farEndGone = false;
     const std::lock_guard lock(mutex);
     received.append(bytes);
     return ReadResult::Bytes;
 }
 
-// Bytes from the PC while the instrument is not sending; false when none came.
+// Bytes from the PC while the instrument is not sending; false when nothing
+// came. The line's news counts as something: a PC that closes its port right
+// after its last bytes leaves news (its settings put back) ahead of them,
+// and the upload must not be dropped for a hang-up before they are read.
 bool SerialCable::Impl::Take(LineWriter& writer)
 {
     std::string bytes;
-    if (ReadSome(bytes) != ReadResult::Bytes) return false;
+    const ReadResult read = ReadSome(bytes);
+    if (read == ReadResult::Status) return true;
+    if (read != ReadResult::Bytes) return false;
     for (SerialUploadParser::Event& event : parser.Feed(bytes)) {
         if (lineClosed) break;
         switch (event.kind) {
