@@ -1,5 +1,6 @@
-// The cable program's whole-text jobs on large point lists: the DXF export and
-// the prism-constant correction. Each runs at two sizes, ten times apart, so
+// The cable program's whole-text jobs on large point lists: the DXF export,
+// the prism-constant correction, and the coordinate list reading the text
+// and writing it back on OK. Each runs at two sizes, ten times apart, so
 // that the cost can be seen to grow in step with the list.
 #include "coordinate_lists.h"
 #include "dxf_export.h"
@@ -11,6 +12,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -65,5 +67,29 @@ void BM_Correction(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_Correction)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// What the coordinate list does around the dialog: the text read into rows
+// and kept lines, then OK with every row still there writing it back.
+void BM_CoordinateListReadAndWriteBack(benchmark::State& state)
+{
+    const std::string& text = pointList(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        auto source = cablemate::ReadCoordinateList(text, cablemate::EditFormat::Kard300);
+        const auto rows = cablemate::CoordinateRows(source.table, cablemate::EditFormat::Kard300);
+        std::vector<std::string> bodies;
+        bodies.reserve(rows.size());
+        cablemate::RowOrigins origins;
+        origins.reserve(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            bodies.push_back(cablemate::CoordinateRowText(rows[i]));
+            origins.emplace_back(i);
+        }
+        std::string back = cablemate::WriteListBack(source.lines, bodies, origins);
+        if (back.size() != text.size()) state.SkipWithError("the list did not give the text back");
+        benchmark::DoNotOptimize(back);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CoordinateListReadAndWriteBack)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
