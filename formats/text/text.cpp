@@ -16,6 +16,33 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
+namespace {
+
+// Whether every line already ends with CR LF, the last one too: each LF has
+// its CR, and there are no other CRs.
+bool endsEveryLineWithCrLf(std::string_view text)
+{
+    if (text.empty()) return true;
+    if (text.back() != '\n') return false;
+    std::size_t lineFeeds = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
+        if (at == 0 || text[at - 1] != '\r') return false;
+        ++lineFeeds;
+    }
+    std::size_t returns = 0;
+    for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 1)) ++returns;
+    return returns == lineFeeds;
+}
+
+} // namespace
+
+std::string_view withCrLfLineEnds(std::string_view text, std::string& storage)
+{
+    if (endsEveryLineWithCrLf(text)) return text;
+    storage = withCrLfLineEnds(text);
+    return storage;
+}
+
 std::string withCrLfLineEnds(std::string_view text)
 {
     std::string out;

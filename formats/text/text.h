@@ -49,12 +49,17 @@ void forEachTextLine(std::string_view text, Fn&& fn)
 {
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            fn(TextLine{text.substr(start), {}});
-            return;
+        // The next LF, then a CR before it: each byte is looked at a bounded
+        // number of times, with memchr's speed, whatever the line ends are.
+        const std::size_t lf = text.find('\n', start);
+        const std::size_t limit = lf == std::string_view::npos ? text.size() : lf;
+        const std::size_t cr = text.substr(0, limit).find('\r', start);
+        std::size_t end = limit;
+        std::size_t endSize = lf == std::string_view::npos ? 0 : 1;
+        if (cr != std::string_view::npos) {
+            end = cr;
+            endSize = cr + 1 == lf ? 2 : 1;
         }
-        const std::size_t endSize = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
         fn(TextLine{text.substr(start, end - start), text.substr(end, endSize)});
         start = end + endSize;
     }
@@ -63,6 +68,9 @@ void forEachTextLine(std::string_view text, Fn&& fn)
 // The text with every line end (CR LF, LF or a lone CR) written CR LF and a
 // last line without one given CR LF: what goes on the wire for any text.
 std::string withCrLfLineEnds(std::string_view text);
+// The same without a copy when the text already is so: text itself, or the
+// rewritten text kept in storage.
+std::string_view withCrLfLineEnds(std::string_view text, std::string& storage);
 
 // The lines of text as forEachLine walks them.
 std::vector<std::string> splitLines(std::string_view text);

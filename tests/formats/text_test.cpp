@@ -59,8 +59,15 @@ TEST(TextLines, EveryLineEndKindIsALineEnd)
     EXPECT_EQ(withCrLfLineEnds("P1,1\nP2,2"), "P1,1\r\nP2,2\r\n");
     EXPECT_EQ(withCrLfLineEnds("P1,1\rP2,2\r"), "P1,1\r\nP2,2\r\n");
     EXPECT_EQ(withCrLfLineEnds("P1,1\r\n\nP2"), "P1,1\r\n\r\nP2\r\n");
-    // A CR LF text is already what it becomes.
+    // A CR LF text is already what it becomes, and is then not copied.
     EXPECT_EQ(withCrLfLineEnds("A\r\nB\r\n"), "A\r\nB\r\n");
+    std::string storage;
+    const std::string crlf = "A\r\nB\r\n";
+    EXPECT_EQ(withCrLfLineEnds(crlf, storage).data(), crlf.data());
+    for (const std::string text : {"A\r\nB", "A\r\r\nB\r\n", "A\nB\r\n", "\n", "A\r", "\r\n\r"}) {
+        EXPECT_EQ(withCrLfLineEnds(text, storage), withCrLfLineEnds(text)) << text;
+        EXPECT_NE(withCrLfLineEnds(text, storage).data(), text.data()) << text;
+    }
 }
 
 TEST(TextFields, SplitKeepsEmptyAndUntrimmedFields)

@@ -126,7 +126,8 @@ bool AppendCoordinateLine(std::string& out, std::string_view s, std::size_t star
 ConversionResult CodeBlocksToText(std::string_view editor, CodeTable& table, const Refresh& refresh) {
     // A stream that stops at its EOT, as a COM download leaves it, ends like
     // one once its last line is ended.
-    const std::string text = harwick::text::withCrLfLineEnds(editor);
+    std::string storage;
+    const std::string_view text = harwick::text::withCrLfLineEnds(editor, storage);
     if (CountCodeRecords(text) == 0) return Refused(kInvalidPcodeFormat);
     if (!BeginsWithStx(text) || !contains(text, kCodeRecordMark) || !HasLineEnd(editor)) {
         return Refused(kInvalidFormat);
@@ -178,7 +179,8 @@ ConversionResult CoordinateBlocksToKard(std::string_view editor, const Refresh& 
     if (!BeginsWithStx(editor) || !contains(editor, kNameMark) || !HasLineEnd(editor)) {
         return Refused(kInvalidFormat);
     }
-    const std::string stream = JoinBlocks(harwick::text::withCrLfLineEnds(editor), JoinVariant::UpToEot);
+    std::string storage;
+    const std::string stream = JoinBlocks(harwick::text::withCrLfLineEnds(editor, storage), JoinVariant::UpToEot);
     const std::string_view s = stream;
     RefreshThrottle throttle(refresh);
     std::string out;
@@ -193,7 +195,8 @@ ConversionResult CoordinateBlocksToKard(std::string_view editor, const Refresh& 
 ConversionResult KardToCoordinateBlocks(std::string_view editor) {
     if (editor.empty()) return Refused(kNoData);
     try {
-        std::optional<std::string> blocks = BuildCoordinateBlocks(harwick::text::withCrLfLineEnds(editor));
+        std::string storage;
+        std::optional<std::string> blocks = BuildCoordinateBlocks(harwick::text::withCrLfLineEnds(editor, storage));
         if (!blocks) return Refused(kInvalidFormat);
         return Converted(std::move(*blocks));
     } catch (const std::bad_alloc&) {
@@ -205,14 +208,15 @@ ConversionResult Kard600ToKard300(std::string_view editor, const Refresh& refres
     if (editor.empty()) return Refused(kNoData);
     if (editor.find(kComma) == std::string_view::npos) return Refused(kInvalidFormat);
     // Every line is read, the last one too when nothing ends it.
-    const std::string text = harwick::text::withCrLfLineEnds(editor);
+    std::string storage;
+    const std::string_view text = harwick::text::withCrLfLineEnds(editor, storage);
     RefreshThrottle throttle(refresh);
     std::string out;
     std::size_t pos = 0;
     for (;;) {
         const std::size_t end = text.find(kCrLf, pos);
         if (end == std::string_view::npos) break;
-        const std::string_view line = std::string_view(text).substr(pos, end - pos);
+        const std::string_view line = text.substr(pos, end - pos);
         if (line.find(kComma) == std::string_view::npos) break;
         // Lines with commas but not four of them are passed over.
         if (std::optional<std::string> converted = harwick::kard::kard600ToKard300(line)) {

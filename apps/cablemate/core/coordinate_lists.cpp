@@ -294,8 +294,8 @@ CorrectionResult CorrectCoordinates(std::string_view editor, double oldConstant,
 {
     CorrectionResult result;
     // Every line is corrected, the last one too when nothing ends it.
-    const std::string lines = harwick::text::withCrLfLineEnds(editor);
-    editor = lines;
+    std::string storage;
+    editor = harwick::text::withCrLfLineEnds(editor, storage);
     // "%f" of a typical coordinate is a few characters longer than its text.
     result.text.reserve(editor.size() + editor.size() / 2);
     RefreshThrottle throttle(refresh);

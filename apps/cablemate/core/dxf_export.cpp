@@ -270,7 +270,8 @@ DxfResult ExportDxf(std::string_view editor)
 {
     DxfResult result;
     // Every line counts, the last one too when nothing ends it.
-    const std::string text = txt::withCrLfLineEnds(editor);
+    std::string storage;
+    const std::string_view text = txt::withCrLfLineEnds(editor, storage);
     const std::size_t n = CountKardLines(text);
     if (n == 0) {
         result.message = kInvalidKard300Format;
