@@ -14,25 +14,6 @@ namespace harwick::text {
 // Every file the suite writes ends its lines with CR LF, whatever the platform.
 inline constexpr std::string_view kCrLf = "\r\n";
 
-// Calls fn(line) for each line of text. Lines end at LF; one CR before the LF
-// is not part of the line, so LF and CR LF files read alike. A last line
-// without a line end is still a line; text ending in a line end has no empty
-// line after it.
-template <typename Fn>
-void forEachLine(std::string_view text, Fn&& fn)
-{
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (end < text.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-        fn(line);
-        start = next;
-    }
-}
-
 // One line of a text as typed on any system: its bytes and the line end that
 // closed it ("\r\n", "\n", a lone "\r", or "" for a last line without one).
 struct TextLine {
@@ -63,6 +44,14 @@ void forEachTextLine(std::string_view text, Fn&& fn)
         fn(TextLine{text.substr(start, end - start), text.substr(end, endSize)});
         start = end + endSize;
     }
+}
+
+// Calls fn(line) for each line of text, without its line end: every reader
+// of the suite takes CR LF, LF and a lone CR alike, as forEachTextLine does.
+template <typename Fn>
+void forEachLine(std::string_view text, Fn&& fn)
+{
+    forEachTextLine(text, [&fn](const TextLine& line) { fn(line.body); });
 }
 
 // The text with every line end (CR LF, LF or a lone CR) written CR LF and a

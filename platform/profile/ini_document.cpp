@@ -1,5 +1,7 @@
 #include "profile/ini_document.h"
 
+#include "text/text.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <utility>
@@ -88,13 +90,8 @@ Document Document::parse(std::string_view content)
         doc.bom_ = kUtf8Bom;
         content.remove_prefix(kUtf8Bom.size());
     }
-    while (!content.empty()) {
-        const std::size_t lf = content.find('\n');
-        std::string_view line = content.substr(0, lf);
-        content.remove_prefix(lf == std::string_view::npos ? content.size() : lf + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        doc.lines_.push_back(classify(std::string(line)));
-    }
+    // A file edited on any system: CR LF, LF and a lone CR all end a line.
+    harwick::text::forEachLine(content, [&doc](std::string_view line) { doc.lines_.push_back(classify(std::string(line))); });
     return doc;
 }
 

@@ -28,9 +28,10 @@ TEST(TextLines, LineEndBoundaries)
     EXPECT_EQ(splitLines("\n"), Lines{""});
     EXPECT_EQ(splitLines("\r\n"), Lines{""});
     EXPECT_EQ(splitLines("last"), Lines{"last"});
-    // Only the one CR in front of the LF belongs to the line end.
-    EXPECT_EQ(splitLines("a\r\r\n"), Lines{"a\r"});
-    EXPECT_EQ(splitLines("a\rb\n"), Lines{"a\rb"});
+    // A lone CR ends a line too, as older instruments write it.
+    EXPECT_EQ(splitLines("a\r\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(splitLines("a\rb\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(splitLines("a\rbb\rc"), (Lines{"a", "bb", "c"}));
 }
 
 // Texts from other systems: every kind of line end, mixed, and a last line

@@ -114,6 +114,17 @@ TEST_F(Profile, ReadsStringsFromAHandEditedFile)
     EXPECT_EQ(profile::readString(file_, "com", "missing"), std::nullopt);
 }
 
+// Settings files edited elsewhere: LF alone and a lone CR end lines too.
+TEST_F(Profile, ReadsFilesWithAnyLineEnd)
+{
+    for (const std::string eol : {"\n", "\r"}) {
+        put("[Com]" + eol + "Port=COM4" + eol + "Delay=5" + eol + "[Usb]" + eol + "Delay=7");
+        EXPECT_EQ(profile::readString(file_, "Com", "Port"), std::optional<std::string>("COM4"));
+        EXPECT_EQ(profile::readString(file_, "Com", "Delay"), std::optional<std::string>("5"));
+        EXPECT_EQ(profile::readString(file_, "Usb", "Delay"), std::optional<std::string>("7"));
+    }
+}
+
 TEST_F(Profile, ReadsIntegersFromTheirLeadingDigits)
 {
     put(kHandEdited);
