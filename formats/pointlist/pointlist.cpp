@@ -4,6 +4,7 @@
 #include "kard/kard.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace harwick::pointlist {
 
@@ -66,7 +67,9 @@ void importIdx(Table& table, std::string_view content)
 }
 
 // The options dialog's rule: too few decimals are filled up; too many are
-// rounded after adding a tenth of the new last place; as many stay as they are.
+// rounded after adding a tenth of the new last place, away from zero, so that
+// negative coordinates round as their positive mirror does; as many stay as
+// they are.
 void reformatCell(std::string& cellText, int decimals)
 {
     std::size_t dot = cellText.find('.');
@@ -76,7 +79,7 @@ void reformatCell(std::string& cellText, int decimals)
     double value = text::readNumber(cellText);
     if (k > d) {
         static constexpr double kTenthOfLastPlace[] = {0.0001, 0.00001, 0.000001};
-        value += kTenthOfLastPlace[decimals - 3];
+        value += std::copysign(kTenthOfLastPlace[decimals - 3], value);
     }
     cellText = text::formatFixed(value, decimals);
 }

@@ -215,6 +215,10 @@ TEST(PointlistPrecision, ReformatsCoordinateCells)
         {Precision::TenthMilli, Precision::Milli, "12.3456", "12.346"},
         // Rounded after adding a tenth of the new last place, so a 5 rounds up.
         {Precision::TenthMilli, Precision::Milli, "0.1245", "0.125"},
+        // Negative values round as their mirror does: half away from zero.
+        {Precision::TenthMilli, Precision::Milli, "-12.3456", "-12.346"},
+        {Precision::TenthMilli, Precision::Milli, "-0.1245", "-0.125"},
+        {Precision::HundredthMilli, Precision::TenthMilli, "-1.00003", "-1.0000"},
         {Precision::HundredthMilli, Precision::TenthMilli, "1.00003", "1.0000"},
         {Precision::Milli, Precision::HundredthMilli, "-3.1", "-3.10000"},
         {Precision::Milli, Precision::TenthMilli, "12.3450", "12.3450"}, // already four decimals
