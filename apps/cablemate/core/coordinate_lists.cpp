@@ -190,10 +190,12 @@ ListSource<CoordinateTable> ReadCoordinateList(std::string_view editor, EditForm
         for (const std::string_view field : f) {
             if (!FitsWhole(field, kCoordinateSlot)) return false;
         }
+        // Every field fits its cell whole: nothing is cut.
+        const auto cell = [&f](std::size_t i) { return std::string(f[i]); };
         if (format == EditFormat::Kard300) {
-            source.table.push_back({slot(f[0]), slot(f[1]), slot(f[2]), slot(f[3]), slot(f[4])});
+            source.table.push_back({cell(0), cell(1), cell(2), cell(3), cell(4)});
         } else {
-            source.table.push_back({slot(f[0]), slot(f[4]), slot(f[1]), slot(f[2]), slot(f[3])});
+            source.table.push_back({cell(0), cell(4), cell(1), cell(2), cell(3)});
         }
         return true;
     });

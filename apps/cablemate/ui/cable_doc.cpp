@@ -27,10 +27,11 @@ constexpr std::string_view kRecentKey = "File";
 bool CanCreate(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
+        // A folder does not open for writing.
         const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
         if (fd < 0) return false;
         ::close(fd);
-        return !std::filesystem::is_directory(path, ec);
+        return true;
     }
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     return std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), W_OK | X_OK) == 0;
