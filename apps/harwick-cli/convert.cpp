@@ -18,8 +18,10 @@ constexpr std::string_view kUsage =
     "Converts a point list. INPUT is read as GSI (.gsi), KARD (.dat) or IDX (.idx);\n"
     "OUTPUT is written as GSI-16 (.gsi16), GSI-8 (.gsi8), KARD (.dat) or IDX (.idx).\n"
     "A .gsi16 or .gsi8 output is saved with the extension .gsi; a plain .gsi output\n"
-    "keeps the flavour of a GSI input. The precision decides the decimals of the\n"
-    "coordinates and the GSI unit; without --precision it is taken from the input.\n"
+    "keeps the flavour of a GSI input and is GSI-16 otherwise. The precision decides\n"
+    "the decimals of the coordinates and the GSI unit; without --precision it is\n"
+    "taken from the input. Blocks skipped on reading and anything the output cannot\n"
+    "hold (rows left out, values or names cut) are reported on stderr.\n"
     "\n"
     "Also: harwick station ... (the instrument's memory over its serial command\n"
     "protocol) and harwick cable ... (cable transfers and their conversions);\n"
@@ -36,6 +38,11 @@ std::string_view kindName(pointlist::FileKind kind, std::optional<gsi::Flavour> 
     case pointlist::FileKind::Unknown: break;
     }
     return "unknown";
+}
+
+void warn(std::ostream& err, std::string_view sentence)
+{
+    err << kCommand << "warning: " << sentence << '\n';
 }
 
 int fail(std::ostream& err, const std::string& message)
@@ -68,21 +75,25 @@ int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::
     std::string error;
     std::optional<std::string> content = platform::readWholeFile(request.input, error);
     if (!content) return fail(err, error);
-    pointlist::importFile(table, inputKind, *content);
-    if (pointlist::exportableRows(table) == 0) return fail(err, "'" + request.input + "': no points found");
+    const pointlist::ImportReport report = pointlist::importFile(table, inputKind, *content);
+    const std::vector<std::string> notes = pointlist::importNotes(report, inputKind);
+    if (pointlist::exportableRows(table) == 0) {
+        std::string why;
+        for (const std::string& note : notes) why += " " + note;
+        return fail(err, "'" + request.input + "': no points found." + why);
+    }
+    for (const std::string& note : notes) warn(err, note);
     if (request.precision) pointlist::changePrecision(table, *request.precision);
 
-    const std::optional<gsi::Flavour> flavour = target.flavour ? target.flavour : table.flavour;
-    if (target.kind == pointlist::FileKind::Gsi && !flavour) {
-        return fail(err, "'" + request.output + "': say which GSI to write by naming it .gsi16 or .gsi8");
+    // As the window saves a GSI name that names no flavour.
+    pointlist::SaveTarget written = target;
+    if (written.kind == pointlist::FileKind::Gsi && !written.flavour) {
+        written.flavour = table.flavour ? table.flavour : pointlist::kDefaultFlavour;
     }
-    pointlist::ExportResult result = pointlist::exportFile(table, target.kind, flavour, now);
-    if (!platform::replaceFileAtomically(target.path, result.content, error)) return fail(err, error);
-
-    if (result.valuesCut > 0) {
-        err << kCommand << "warning: " << result.valuesCut << " coordinate value(s) had more digits than "
-            << kindName(target.kind, flavour) << " holds and keep only their rightmost digits\n";
-    }
+    const std::optional<gsi::Flavour> flavour = written.flavour;
+    pointlist::ExportResult result = pointlist::exportFile(table, written.kind, flavour, now);
+    if (!platform::replaceFileAtomically(written.path, result.content, error)) return fail(err, error);
+    for (const std::string& loss : pointlist::saveLosses(table, written, result)) warn(err, loss);
     out << "converted " << result.rowsWritten << " point(s) from " << kindName(inputKind, table.flavour) << " '"
         << request.input << "' to " << kindName(target.kind, flavour) << " '" << target.path << "' (precision "
         << pointlist::info(table.precision).text << ")\n";

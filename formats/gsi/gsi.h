@@ -8,7 +8,10 @@
 //  - fixed stride: the coordinate editor, and the exchange program, which also
 //    takes "*41" as the GSI-16 mark;
 //  - blank separated: the drawing converter (up to 100 pieces, decimals kept by
-//    unit) and the cable transfer program (up to 10 pieces, millimetres only).
+//    unit) and the cable transfer program (up to 10 pieces).
+// What a length word is worth is the same for all of them (decodeLength):
+// instruments and other programs write every unit and input-mode digit, and
+// a drawing must land where the editor shows the points.
 #pragma once
 
 #include <cstddef>
@@ -39,10 +42,8 @@ inline constexpr std::string_view kStationEasting = "84";
 inline constexpr std::string_view kStationNorthing = "85";
 inline constexpr std::string_view kStationHeight = "86";
 
-// Metres per foot as the coordinate editor and exchange program reckon it.
-inline constexpr double kEditorFootMetres = 0.30480370641307;
-// Feet per metre as the drawing converter reckons it.
-inline constexpr double kDrawingFeetPerMetre = 3.28083989501312;
+// The foot of every GSI foot unit: the international foot, exactly.
+inline constexpr double kInternationalFootMetres = 0.3048;
 
 // Pieces of a line each blank-separated reader looks at, at most.
 inline constexpr std::size_t kDrawingMaxPieces = 100;
@@ -54,8 +55,11 @@ inline constexpr std::size_t kMaxTextLength = 19;
 
 // ---- Splitting ------------------------------------------------------------
 
-// Fixed stride: while at least W + 8 characters remain, the first W + 7 are a
-// word and W + 8 are consumed. A last word without its separator is not read.
+// Fixed stride: the first W + 7 characters are a word, then its separator is
+// passed over, until the line ends. A last word without its separator (files
+// whose trailing blanks were stripped) is read like any other; a last piece
+// shorter than a word (a file cut off mid-block) comes back as it is, and the
+// decoders find no value in it.
 std::vector<std::string_view> splitFixedStride(std::string_view block, Flavour f);
 
 // Blank separated: the line cut at every single blank, at most maxPieces
@@ -85,21 +89,36 @@ MarkedBlock markBlankSeparated(std::string_view line);
 // The word's index (its first two characters), or "" for a shorter word.
 std::string_view wordIndex(std::string_view word);
 
+// ---- Decoding -------------------------------------------------------------
+
+// One step of a length word, named by the word's unit digit (its sixth
+// character; the fifth, the input mode, says nothing about the value):
+// 0 = 1 mm, 6 = 1/10 mm, 8 = 1/100 mm, 1 = 1/1000 ft, 7 = 1/10000 ft.
+struct StepUnit {
+    double stepsPerUnit; // steps per metre, or per foot for the foot units
+    double unitMetres;   // 1, or kInternationalFootMetres
+    int decimals;        // decimals of metres that show the step
+};
+std::optional<StepUnit> stepUnit(char unitDigit);
+
+// A length word's value in metres, and the decimals its unit shows.
+struct Length {
+    double metres = 0.0;
+    int decimals = 3;
+};
+
+// Words 81-86. Nothing when the word carries no usable value: an unknown
+// unit digit, a sign that is neither "+" nor "-", or data that is
+// placeholders ("-" or blanks), not all digits, or cut short (fewer
+// characters than the flavour's data width). Never a number in place of a
+// value that is not there.
+std::optional<Length> decodeLength(std::string_view word, Flavour f);
+
 // ---- Fixed-stride decoding (coordinate editor, exchange program) ----------
 
 // Text of a word 11, 41 or 71: everything after its first "+", leading "0"s
 // removed. A word without "+" gives "".
 std::string_view decodeEditorText(std::string_view word);
-
-// A length word 81-86: the data after the word's first "+", or after its first
-// "-" (negated) when there is no "+", scaled by the unit pair at positions 5-6:
-// "00"/"10" mm, "16" 1/10 mm, "18" 1/100 mm, "11" 1/1000 ft, "17" 1/10000 ft;
-// any other pair leaves the number unscaled.
-double decodeEditorLength(std::string_view word);
-
-// The metric precision a word's unit pair names, in decimals: 3 for "00" and
-// "10", 4 for "16", 5 for "18"; nothing for feet and anything else.
-std::optional<int> metricDecimals(std::string_view word);
 
 // What the coordinate editor takes from one line.
 struct EditorBlock {
@@ -109,7 +128,7 @@ struct EditorBlock {
     std::optional<double> easting;        // word 81, metres
     std::optional<double> northing;       // word 82
     std::optional<double> elevation;      // word 83
-    std::optional<int> metricDecimals;    // from the last metric value word
+    std::optional<int> finestDecimals;    // of the finest unit among the values read
 };
 
 EditorBlock readEditorBlock(std::string_view line);
@@ -120,18 +139,10 @@ EditorBlock readEditorBlock(std::string_view line);
 // characters from position 8, leading "0"s removed.
 std::string decodeBlankSeparatedText(std::string_view word);
 
-// Drawing converter length: unit digit at position 6 alone; sign from
-// position 7; held with 3, 4 or 5 decimals by unit and read back, so the
-// value keeps only those decimals.
-struct DrawingLength {
-    double metres = 0.0;
-    int decimals = 3;
-};
-DrawingLength decodeDrawingLength(std::string_view word);
-
-// What the drawing converter takes from one line.
+// What the drawing converter takes from one line. Lengths keep only the
+// decimals their unit shows, as the converter always held them.
 struct DrawingBlock {
-    std::string name;                // word 11; "0" when empty or missing
+    std::optional<std::string> name; // word 11; "0" when its data is all zeros
     std::string code;                // word 71
     std::optional<double> easting;   // word 81
     std::optional<double> northing;  // word 82
@@ -145,9 +156,10 @@ DrawingBlock readDrawingBlock(std::string_view line);
 inline constexpr std::size_t kDrawingLineBuffer = 500;
 std::vector<std::string_view> splitDrawingLines(std::string_view file);
 
-// Cable program length: millimetres only, "%.3f" text with the sign of
-// position 7. The placeholders "8x..00+--------" carry no value: nothing.
-std::optional<std::string> decodeCableLength(std::string_view word);
+// Cable program length: "%.3f" text for millimetres, and as many decimals as
+// a finer unit shows; nothing for a word without a usable value
+// (decodeLength), the placeholders "8x..00+--------" among them.
+std::optional<std::string> decodeCableLength(std::string_view word, Flavour f);
 
 // ---- Writing --------------------------------------------------------------
 
@@ -179,10 +191,12 @@ inline constexpr std::string_view kEditorCodeHead = "71....+";
 inline constexpr std::string_view kExchangePointHead = "*11....+";
 
 // The coordinate editor's block: point number, code, 81, 82, 83, each followed
-// by one blank, then CR LF; "*" in front for GSI-16. Returns how many of the
-// three values did not fit the data width.
+// by one blank, then CR LF; "*" in front for GSI-16. A value the point does
+// not have writes no word (a 2D point has no 83). Returns how many of the
+// values did not fit the data width.
 int appendEditorBlock(std::string& out, Flavour f, std::size_t row, std::string_view name, std::string_view code,
-                      double easting, double northing, double elevation, LengthUnit unit);
+                      std::optional<double> easting, std::optional<double> northing, std::optional<double> elevation,
+                      LengthUnit unit);
 
 // The exchange program's GSI-16 point block: "*11....+" word, 81, 82, 83 in
 // millimetres, each followed by one blank; no line end.

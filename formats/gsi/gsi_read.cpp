@@ -2,28 +2,40 @@
 
 #include "text/text.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 
 namespace harwick::gsi {
 
 namespace {
 
 // Positions in a word count from 1; these are 0-based offsets.
-constexpr std::size_t kUnitPairAt = 4; // positions 5-6
 constexpr std::size_t kUnitDigitAt = 5; // position 6
 constexpr std::size_t kSignAt = 6;     // position 7
 constexpr std::size_t kDataAt = 7;     // position 8
 
 std::string_view from(std::string_view s, std::size_t at) { return at < s.size() ? s.substr(at) : std::string_view{}; }
 
-bool isLengthIndex(std::string_view index)
+bool allDigits(std::string_view s)
 {
-    return index == kEasting || index == kNorthing || index == kElevation || index == kStationEasting ||
-           index == kStationNorthing || index == kStationHeight;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
 }
 
-std::string_view unitPair(std::string_view word) { return word.substr(std::min(word.size(), kUnitPairAt), 2); }
+// Digits as a whole number; data wider than a double holds exactly is still
+// read to the nearest double.
+double wholeNumber(std::string_view digits)
+{
+    double value = 0.0;
+    for (char c : digits) value = value * 10.0 + static_cast<double>(c - '0');
+    return value;
+}
+
+void keepFinest(std::optional<int>& finest, int decimals)
+{
+    if (!finest || decimals > *finest) finest = decimals;
+}
 
 } // namespace
 
@@ -31,10 +43,10 @@ std::vector<std::string_view> splitFixedStride(std::string_view block, Flavour f
 {
     const std::size_t word = dataWidth(f) + 7;
     std::vector<std::string_view> words;
-    words.reserve(block.size() / (word + 1));
-    while (block.size() >= word + 1) {
+    words.reserve(block.size() / (word + 1) + 1);
+    while (!block.empty()) {
         words.push_back(block.substr(0, word));
-        block.remove_prefix(word + 1);
+        block.remove_prefix(std::min(block.size(), word + 1));
     }
     return words;
 }
@@ -77,33 +89,31 @@ std::string_view decodeEditorText(std::string_view word)
     return text::stripLeadingZeros(word.substr(plus + 1));
 }
 
-double decodeEditorLength(std::string_view word)
+std::optional<StepUnit> stepUnit(char unitDigit)
 {
-    double number = 0.0;
-    if (std::size_t plus = word.find('+'); plus != std::string_view::npos) {
-        number = text::readNumber(word.substr(plus + 1));
-    } else if (std::size_t minus = word.find('-'); minus != std::string_view::npos) {
-        number = -text::readNumber(word.substr(minus + 1));
-    } else {
-        number = text::readNumber(from(word, kDataAt));
+    switch (unitDigit) {
+    case '0': return StepUnit{1000.0, 1.0, 3};
+    case '6': return StepUnit{10000.0, 1.0, 4};
+    case '8': return StepUnit{100000.0, 1.0, 5};
+    // 1/1000 ft is 0.3048 mm and 1/10000 ft 0.03048 mm: the decimals that
+    // keep the step's tenth of a millimetre and hundredth.
+    case '1': return StepUnit{1000.0, kInternationalFootMetres, 4};
+    case '7': return StepUnit{10000.0, kInternationalFootMetres, 5};
+    default: return std::nullopt;
     }
-    std::string_view pair = unitPair(word);
-    if (pair == "00" || pair == "10") return number * 0.001;
-    if (pair == "16") return number * 0.0001;
-    if (pair == "18") return number * 0.00001;
-    // Feet go through the foot first, then the step.
-    if (pair == "11") return number * kEditorFootMetres * 0.001;
-    if (pair == "17") return number * kEditorFootMetres * 0.0001;
-    return number;
 }
 
-std::optional<int> metricDecimals(std::string_view word)
+std::optional<Length> decodeLength(std::string_view word, Flavour f)
 {
-    std::string_view pair = unitPair(word);
-    if (pair == "00" || pair == "10") return 3;
-    if (pair == "16") return 4;
-    if (pair == "18") return 5;
-    return std::nullopt;
+    if (word.size() <= kDataAt) return std::nullopt;
+    const std::optional<StepUnit> unit = stepUnit(word[kUnitDigitAt]);
+    const char sign = word[kSignAt];
+    const std::string_view data = word.substr(kDataAt);
+    if (!unit || (sign != '+' && sign != '-') || data.size() < dataWidth(f) || !allDigits(data)) return std::nullopt;
+    double metres = wholeNumber(data) / unit->stepsPerUnit * unit->unitMetres;
+    // No "-0.000" for a zero written with a minus.
+    if (sign == '-' && metres != 0.0) metres = -metres;
+    return Length{metres, unit->decimals};
 }
 
 EditorBlock readEditorBlock(std::string_view line)
@@ -119,11 +129,12 @@ EditorBlock readEditorBlock(std::string_view line)
         } else if (index == kPointCode) {
             block.code = std::string(decodeEditorText(word));
         } else if (index == kEasting || index == kNorthing || index == kElevation) {
-            double value = decodeEditorLength(word);
-            if (index == kEasting) block.easting = value;
-            else if (index == kNorthing) block.northing = value;
-            else block.elevation = value;
-            if (std::optional<int> d = metricDecimals(word)) block.metricDecimals = d;
+            const std::optional<Length> length = decodeLength(word, marked.flavour);
+            if (!length) continue;
+            if (index == kEasting) block.easting = length->metres;
+            else if (index == kNorthing) block.northing = length->metres;
+            else block.elevation = length->metres;
+            keepFinest(block.finestDecimals, length->decimals);
         }
     }
     return block;
@@ -135,39 +146,28 @@ std::string decodeBlankSeparatedText(std::string_view word)
     return std::string(text::stripLeadingZeros(data));
 }
 
-DrawingLength decodeDrawingLength(std::string_view word)
-{
-    double number = text::readNumber(from(word, kDataAt));
-    if (word.size() <= kSignAt || word[kSignAt] != '+') number = -number;
-    char unit = word.size() > kUnitDigitAt ? word[kUnitDigitAt] : '\0';
-    DrawingLength length;
-    switch (unit) {
-    case '0': length = {number / 1000.0, 3}; break;
-    case '6': length = {number / 10000.0, 4}; break;
-    case '8': length = {number / 100000.0, 5}; break;
-    case '1': length = {number / 1000.0 / kDrawingFeetPerMetre, 4}; break;
-    case '7': length = {number / 10000.0 / kDrawingFeetPerMetre, 5}; break;
-    default: length = {number, 3}; break;
-    }
-    // The converter holds the value as text with that many decimals and reads
-    // it back, so the drawing keeps exactly those decimals.
-    length.metres = text::readNumber(text::formatFixed(length.metres, length.decimals));
-    return length;
-}
-
 DrawingBlock readDrawingBlock(std::string_view line)
 {
     MarkedBlock marked = markBlankSeparated(line);
     DrawingBlock block;
     for (std::string_view word : splitBlankSeparated(marked.body, kDrawingMaxPieces)) {
         std::string_view index = wordIndex(word);
-        if (index == kPointNumber) block.name = decodeBlankSeparatedText(word);
-        else if (index == kPointCode) block.code = decodeBlankSeparatedText(word);
-        else if (index == kEasting) block.easting = decodeDrawingLength(word).metres;
-        else if (index == kNorthing) block.northing = decodeDrawingLength(word).metres;
-        else if (index == kElevation) block.elevation = decodeDrawingLength(word).metres;
+        if (index == kPointNumber) {
+            std::string name = decodeBlankSeparatedText(word);
+            block.name = name.empty() ? std::string("0") : std::move(name);
+        } else if (index == kPointCode) {
+            block.code = decodeBlankSeparatedText(word);
+        } else if (index == kEasting || index == kNorthing || index == kElevation) {
+            const std::optional<Length> length = decodeLength(word, marked.flavour);
+            if (!length) continue;
+            // The converter holds the value as text with its unit's decimals
+            // and reads it back, so the drawing keeps exactly those decimals.
+            const double kept = text::readNumber(text::formatFixed(length->metres, length->decimals));
+            if (index == kEasting) block.easting = kept;
+            else if (index == kNorthing) block.northing = kept;
+            else block.elevation = kept;
+        }
     }
-    if (block.name.empty()) block.name = "0";
     return block;
 }
 
@@ -191,14 +191,11 @@ std::vector<std::string_view> splitDrawingLines(std::string_view file)
     return lines;
 }
 
-std::optional<std::string> decodeCableLength(std::string_view word)
+std::optional<std::string> decodeCableLength(std::string_view word, Flavour f)
 {
-    // "81..00+--------" to "86..00+--------" stand in for a value the block does not carry.
-    bool placeholder = word.size() >= 15 && isLengthIndex(wordIndex(word)) && word.substr(2, 13) == "..00+--------";
-    if (placeholder) return std::nullopt;
-    double number = text::readNumber(from(word, kDataAt)) / 1000.0;
-    if (word.size() <= kSignAt || word[kSignAt] != '+') number = -number;
-    return text::formatFixed(number, 3);
+    const std::optional<Length> length = decodeLength(word, f);
+    if (!length) return std::nullopt;
+    return text::formatFixed(length->metres, length->decimals);
 }
 
 } // namespace harwick::gsi

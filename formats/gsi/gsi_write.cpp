@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace harwick::gsi {
 
@@ -68,7 +69,8 @@ std::string editorPointHead(std::size_t row)
 }
 
 int appendEditorBlock(std::string& out, Flavour f, std::size_t row, std::string_view name, std::string_view code,
-                      double easting, double northing, double elevation, LengthUnit unit)
+                      std::optional<double> easting, std::optional<double> northing, std::optional<double> elevation,
+                      LengthUnit unit)
 {
     if (f == Flavour::Gsi16) out.push_back(kGsi16Mark);
     appendTextWord(out, editorPointHead(row), name, f);
@@ -76,12 +78,13 @@ int appendEditorBlock(std::string& out, Flavour f, std::size_t row, std::string_
     appendTextWord(out, kEditorCodeHead, code, f);
     out.push_back(kSeparator);
     int overflows = 0;
-    overflows += appendLengthWord(out, kEasting, unit, easting, f) ? 0 : 1;
-    out.push_back(kSeparator);
-    overflows += appendLengthWord(out, kNorthing, unit, northing, f) ? 0 : 1;
-    out.push_back(kSeparator);
-    overflows += appendLengthWord(out, kElevation, unit, elevation, f) ? 0 : 1;
-    out.push_back(kSeparator);
+    const std::pair<std::string_view, std::optional<double>> values[] = {
+        {kEasting, easting}, {kNorthing, northing}, {kElevation, elevation}};
+    for (const auto& [index, value] : values) {
+        if (!value) continue;
+        overflows += appendLengthWord(out, index, unit, *value, f) ? 0 : 1;
+        out.push_back(kSeparator);
+    }
     out.append(text::kCrLf);
     return overflows;
 }

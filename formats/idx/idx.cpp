@@ -54,7 +54,8 @@ void appendPointLine(std::string& out, std::size_t number, const IdxPoint& p)
 
 std::string fromFeet(std::string_view feet)
 {
-    return text::formatFixed(text::readNumber(feet) * kSurveyFootMetres, 3);
+    if (feet.empty()) return {};
+    return text::formatFixed(text::readNumber(feet) * kUsSurveyFootMetres, kFeetDecimals);
 }
 
 } // namespace

@@ -5,12 +5,19 @@
 #include "text/text.h"
 
 #include <array>
+#include <optional>
 
 namespace harwick::jobdata {
 
 namespace {
 
-std::string lengthText(std::string_view word) { return text::formatFixed(gsi::decodeEditorLength(word), 3); }
+// Millimetres as "%0.3f", finer units with the decimals that keep their step;
+// a word without a usable value leaves its field empty, never "0.000".
+std::string lengthText(std::string_view word, gsi::Flavour f)
+{
+    const std::optional<gsi::Length> length = gsi::decodeLength(word, f);
+    return length ? text::formatFixed(length->metres, length->decimals) : std::string();
+}
 
 } // namespace
 
@@ -30,11 +37,11 @@ GsiLine ParseGsiLine(std::string_view line)
         } else if (text::startsWith(word, gsi::kPointCode)) {
             result.remark = gsi::decodeEditorText(word);
         } else if (text::startsWith(word, gsi::kEasting)) {
-            result.easting = lengthText(word);
+            result.easting = lengthText(word, marked.flavour);
         } else if (text::startsWith(word, gsi::kNorthing)) {
-            result.northing = lengthText(word);
+            result.northing = lengthText(word, marked.flavour);
         } else if (text::startsWith(word, gsi::kElevation)) {
-            result.height = lengthText(word);
+            result.height = lengthText(word, marked.flavour);
         }
     }
     return result;

@@ -15,7 +15,7 @@ struct GsiLine {
     std::string code;      // a code block's code (word 41)
     std::string pointId;   // word 11, "0" when its data is all zeros
     std::string remark;    // word 71; decoded but not used by the conversion
-    std::string easting;   // word 81, "%0.3f"; empty when absent
+    std::string easting;   // word 81, "%0.3f" (finer units: their decimals); empty without a value
     std::string northing;  // word 82
     std::string height;    // word 83
 };

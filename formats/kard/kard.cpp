@@ -11,15 +11,16 @@ std::optional<KardPoint> readLine(std::string_view line)
 {
     std::array<std::string_view, kFieldCount> f;
     if (text::splitFieldsInto(line, kSeparator, f) != kFieldCount) return std::nullopt;
-    return KardPoint{std::string(f[kKard300.name]), std::string(), std::string(f[kKard300.easting]),
+    return KardPoint{std::string(f[kKard300.name]), std::string(f[kKard300.code]), std::string(f[kKard300.easting]),
                      std::string(f[kKard300.northing]), std::string(f[kKard300.elevation])};
 }
 
-void appendEditorLine(std::string& out, std::string_view name, std::string_view easting, std::string_view northing,
-                      std::string_view elevation)
+void appendEditorLine(std::string& out, std::string_view name, std::string_view code, std::string_view easting,
+                      std::string_view northing, std::string_view elevation)
 {
     out.append(name);
     out.append(kSeparator);
+    out.append(code);
     out.append(kSeparator);
     out.append(easting);
     out.append(kSeparator);

@@ -21,8 +21,7 @@ struct ColumnOrder {
 inline constexpr ColumnOrder kKard300{0, 1, 2, 3, 4};
 inline constexpr ColumnOrder kKard600{0, 4, 1, 2, 3};
 
-// A point line as read: the coordinate texts exactly as the file holds them.
-// The readers do not take the code field, so code stays empty.
+// A point line as read: every field's text exactly as the file holds it.
 struct KardPoint {
     std::string name;
     std::string code;
@@ -34,10 +33,10 @@ struct KardPoint {
 // A KARD300 line; nothing unless it splits into exactly five fields.
 std::optional<KardPoint> readLine(std::string_view line);
 
-// The coordinate editor's line: name, an empty code field, the three cell
-// texts as shown, CR LF.
-void appendEditorLine(std::string& out, std::string_view name, std::string_view easting, std::string_view northing,
-                      std::string_view elevation);
+// The coordinate editor's line: name, code, the three cell texts as shown,
+// CR LF.
+void appendEditorLine(std::string& out, std::string_view name, std::string_view code, std::string_view easting,
+                      std::string_view northing, std::string_view elevation);
 
 // The cable program's line: name, code (may be empty), each number "%.3f", CR LF.
 void appendCableLine(std::string& out, std::string_view name, std::string_view code, double easting, double northing,

@@ -1,5 +1,7 @@
 #include "pointlist/pointlist.h"
 
+#include "pointlist/notes.h"
+
 #include "idx/idx.h"
 #include "kard/kard.h"
 
@@ -14,9 +16,13 @@ constexpr PrecisionInfo kMilli{"0.001", 3, gsi::kMillimetre};
 constexpr PrecisionInfo kTenthMilli{"0.0001", 4, gsi::kTenthMillimetre};
 constexpr PrecisionInfo kHundredthMilli{"0.00001", 5, gsi::kHundredthMillimetre};
 
-// The editor shows imported GSI coordinates with three decimals whatever
-// the unit; the precision alone remembers the finer step.
-constexpr int kImportDecimals = 3;
+constexpr int kFewestDecimals = 3;
+// The last GSI block number that fits the point-number word's four digits.
+constexpr std::size_t kLastNumberedRow = 9999;
+// What each format's reader cuts at or drops.
+constexpr std::string_view kKardUnfitCharacters = ",\"";
+constexpr std::string_view kIdxUnfitCharacters = ",\" \t";
+constexpr int kMostDecimals = 5;
 
 std::optional<Precision> precisionOfDecimals(int decimals)
 {
@@ -28,50 +34,116 @@ std::optional<Precision> precisionOfDecimals(int decimals)
     }
 }
 
-std::string cell(const std::optional<double>& value)
+Precision precisionFor(int decimals)
 {
-    return value ? text::formatFixed(*value, kImportDecimals) : std::string();
+    return *precisionOfDecimals(std::clamp(decimals, kFewestDecimals, kMostDecimals));
 }
 
-void importGsi(Table& table, std::string_view content)
+bool isBlank(std::string_view line)
 {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// A GSI point before its cells are written: the decimals shown are the finest
+// unit's of the whole file, known only at its end.
+struct GsiPoint {
+    std::string name;
+    std::string code;
+    double easting = 0.0;
+    double northing = 0.0;
+    std::optional<double> elevation;
+};
+
+ImportReport importGsi(Table& table, std::string_view content)
+{
+    ImportReport report;
+    std::vector<GsiPoint> points;
+    std::optional<int> finest;
     text::forEachLine(content, [&](std::string_view line) {
+        if (isBlank(line)) return;
         gsi::EditorBlock block = gsi::readEditorBlock(line);
-        if (block.metricDecimals) table.precision = *precisionOfDecimals(*block.metricDecimals);
-        // A line without a point number (a code block, a blank line) would
-        // leave a row without a name, and every export stops at the first such
-        // row: the points after it would silently be lost.
-        if (!block.name) return;
-        table.rows.push_back(Row{std::move(*block.name), cell(block.easting), cell(block.northing),
-                                 cell(block.elevation), block.code.value_or(std::string())});
+        // Measurements, station set-ups and code blocks are no points: as
+        // rows without coordinates they would save as points at 0.
+        if (!block.easting || !block.northing) {
+            ++report.withoutCoordinates;
+            return;
+        }
+        if (!block.name) {
+            ++report.withoutName;
+            return;
+        }
+        if (block.finestDecimals && (!finest || *block.finestDecimals > *finest)) finest = block.finestDecimals;
+        points.push_back(GsiPoint{std::move(*block.name), block.code.value_or(std::string()), *block.easting,
+                                  *block.northing, block.elevation});
         table.flavour = block.flavour;
     });
+    const int decimals = finest.value_or(kFewestDecimals);
+    if (finest) table.precision = precisionFor(decimals);
+    for (GsiPoint& p : points) {
+        table.rows.push_back(Row{std::move(p.name), text::formatFixed(p.easting, decimals),
+                                 text::formatFixed(p.northing, decimals),
+                                 p.elevation ? text::formatFixed(*p.elevation, decimals) : std::string(),
+                                 std::move(p.code)});
+    }
+    return report;
 }
 
-void importKard(Table& table, std::string_view content)
+// Decimals after the first "." of a cell; none without one.
+int decimalsOf(std::string_view cellText)
 {
+    const std::size_t dot = cellText.find('.');
+    return dot == std::string_view::npos ? 0 : static_cast<int>(cellText.size() - dot - 1);
+}
+
+// A list of decimal texts keeps its finest decimals when saved as GSI.
+void raisePrecisionToCells(Table& table)
+{
+    int finest = info(table.precision).decimals;
+    for (const Row& r : table.rows) {
+        finest = std::max({finest, decimalsOf(r.easting), decimalsOf(r.northing), decimalsOf(r.elevation)});
+    }
+    table.precision = precisionFor(finest);
+}
+
+ImportReport importKard(Table& table, std::string_view content)
+{
+    ImportReport report;
     text::forEachLine(content, [&](std::string_view line) {
-        if (std::optional<kard::KardPoint> p = kard::readLine(line)) {
-            table.rows.push_back(Row{std::move(p->name), std::move(p->easting), std::move(p->northing),
-                                     std::move(p->elevation), std::string()});
+        std::optional<kard::KardPoint> p = kard::readLine(line);
+        if (!p) return;
+        if (p->name.empty()) {
+            ++report.withoutName;
+            return;
         }
+        table.rows.push_back(Row{std::move(p->name), std::move(p->easting), std::move(p->northing),
+                                 std::move(p->elevation), std::move(p->code)});
     });
+    raisePrecisionToCells(table);
+    return report;
 }
 
-void importIdx(Table& table, std::string_view content)
+ImportReport importIdx(Table& table, std::string_view content)
 {
+    ImportReport report;
     for (idx::IdxPoint& p : idx::readPoints(content)) {
+        if (p.name.empty()) {
+            ++report.withoutName;
+            continue;
+        }
         table.rows.push_back(Row{std::move(p.name), std::move(p.easting), std::move(p.northing),
                                  std::move(p.elevation), std::move(p.code)});
     }
+    raisePrecisionToCells(table);
+    return report;
 }
 
 // The options dialog's rule: too few decimals are filled up; too many are
 // rounded after adding a tenth of the new last place, away from zero, so that
 // negative coordinates round as their positive mirror does; as many stay as
-// they are.
+// they are. An empty cell holds no value and stays empty.
 void reformatCell(std::string& cellText, int decimals)
 {
+    if (cellText.empty()) return;
     std::size_t dot = cellText.find('.');
     std::size_t k = dot == std::string::npos ? cellText.size() : cellText.size() - dot - 1;
     const std::size_t d = static_cast<std::size_t>(decimals);
@@ -84,20 +156,87 @@ void reformatCell(std::string& cellText, int decimals)
     cellText = text::formatFixed(value, decimals);
 }
 
-// Replaces every occurrence of a pseudo-extension, found without regard to
-// case, by ".gsi".
+// Where the file name starts: a folder's name says nothing about the file.
+std::size_t fileNameStart(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+// Replaces every occurrence of a pseudo-extension in the file name, found
+// without regard to case, by ".gsi".
 bool replacePseudoExtension(std::string& path, std::string_view pseudo)
 {
     bool found = false;
+    const std::size_t start = fileNameStart(path);
     std::string lower = text::toLower(path);
     std::size_t at = lower.rfind(pseudo);
-    while (at != std::string::npos) {
+    while (at != std::string::npos && at >= start) {
         path.replace(at, pseudo.size(), kGsiExtension);
         found = true;
         if (at == 0) break;
         at = lower.rfind(pseudo, at - 1);
     }
     return found;
+}
+
+
+std::optional<double> valueOf(const std::string& cellText)
+{
+    if (cellText.empty()) return std::nullopt;
+    return text::readNumber(cellText);
+}
+
+std::size_t textsHolding(const Table& table, std::size_t rows, std::string_view characters)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < rows; ++i) {
+        const Row& r = table.rows[i];
+        count += (r.name.find_first_of(characters) != std::string::npos ? 1 : 0) +
+                 (r.code.find_first_of(characters) != std::string::npos ? 1 : 0);
+    }
+    return count;
+}
+
+std::size_t textsLongerThan(const Table& table, std::size_t rows, std::size_t width)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < rows; ++i) {
+        const Row& r = table.rows[i];
+        count += (r.name.size() > width ? 1 : 0) + (r.code.size() > width ? 1 : 0);
+    }
+    return count;
+}
+
+void addGsiLosses(std::vector<std::string>& out, const Table& table, gsi::Flavour flavour,
+                  const ExportResult& result)
+{
+    const std::string_view name = flavour == gsi::Flavour::Gsi16 ? notes::kGsi16Name : notes::kGsi8Name;
+    if (result.rowsWritten > kLastNumberedRow) {
+        out.push_back(text::concat({std::to_string(result.rowsWritten - kLastNumberedRow), notes::kBlockNumbersSuffix}));
+    }
+    if (result.valuesCut > 0) {
+        out.push_back(text::concat({std::to_string(result.valuesCut), notes::kValuesCut, name, notes::kValuesCutSuffix}));
+    }
+    const std::size_t width = gsi::dataWidth(flavour);
+    if (const std::size_t texts = textsLongerThan(table, result.rowsWritten, width); texts > 0) {
+        out.push_back(text::concat({std::to_string(texts), notes::kTextsCut, std::to_string(width),
+                                    notes::kTextsCutMiddle, name, notes::kTextsCutSuffix}));
+    }
+    std::size_t unplaced = 0;
+    for (std::size_t i = 0; i < result.rowsWritten; ++i) {
+        unplaced += table.rows[i].easting.empty() || table.rows[i].northing.empty() ? 1 : 0;
+    }
+    if (unplaced > 0) out.push_back(text::concat({std::to_string(unplaced), notes::kNoPlanCoordinates}));
+}
+
+void addUnfitTexts(std::vector<std::string>& out, const Table& table, std::size_t rows, std::string_view characters,
+                   std::string_view which, std::string_view format)
+{
+    if (const std::size_t texts = textsHolding(table, rows, characters); texts > 0) {
+        out.push_back(text::concat({std::to_string(texts), notes::kUnfitTexts, which, notes::kUnfitMiddle, format,
+                                    notes::kUnfitSuffix}));
+    }
 }
 
 } // namespace
@@ -122,24 +261,36 @@ std::optional<Precision> parsePrecision(std::string_view text)
 
 FileKind kindOfPath(std::string_view path)
 {
-    std::string lower = text::toLower(path);
+    std::string lower = text::toLower(path.substr(fileNameStart(path)));
     if (lower.find(kGsiExtension) != std::string::npos) return FileKind::Gsi;
     if (lower.find(kKardExtension) != std::string::npos) return FileKind::Kard;
     if (lower.find(kIdxExtension) != std::string::npos) return FileKind::Idx;
     return FileKind::Unknown;
 }
 
-void importFile(Table& table, FileKind kind, std::string_view content)
+ImportReport importFile(Table& table, FileKind kind, std::string_view content)
 {
     table.rows.clear();
     // At most one row per line; reserving spares large jobs the regrowth.
     table.rows.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
     switch (kind) {
-    case FileKind::Gsi: importGsi(table, content); break;
-    case FileKind::Kard: importKard(table, content); break;
-    case FileKind::Idx: importIdx(table, content); break;
+    case FileKind::Gsi: return importGsi(table, content);
+    case FileKind::Kard: return importKard(table, content);
+    case FileKind::Idx: return importIdx(table, content);
     case FileKind::Unknown: break;
     }
+    return {};
+}
+
+std::vector<std::string> importNotes(const ImportReport& report, FileKind kind)
+{
+    std::vector<std::string> out;
+    const bool blocks = kind == FileKind::Gsi;
+    if (report.withoutCoordinates > 0) {
+        out.push_back(notes::skipped(report.withoutCoordinates, blocks, notes::kWithoutCoordinates));
+    }
+    if (report.withoutName > 0) out.push_back(notes::skipped(report.withoutName, blocks, notes::kWithoutName));
+    return out;
 }
 
 void changePrecision(Table& table, Precision newPrecision)
@@ -187,7 +338,7 @@ ExportResult exportFile(const Table& table, FileKind kind, std::optional<gsi::Fl
         result.content.reserve(n * 40);
         for (std::size_t i = 0; i < n; ++i) {
             const Row& r = table.rows[i];
-            kard::appendEditorLine(result.content, r.name, r.easting, r.northing, r.elevation);
+            kard::appendEditorLine(result.content, r.name, r.code, r.easting, r.northing, r.elevation);
         }
     } else if (kind == FileKind::Gsi && flavour) {
         const gsi::LengthUnit unit = info(table.precision).unit;
@@ -195,14 +346,41 @@ ExportResult exportFile(const Table& table, FileKind kind, std::optional<gsi::Fl
         for (std::size_t i = 0; i < n; ++i) {
             const Row& r = table.rows[i];
             result.valuesCut += static_cast<std::size_t>(gsi::appendEditorBlock(
-                result.content, *flavour, i + 1, r.name, r.code, text::readNumber(r.easting),
-                text::readNumber(r.northing), text::readNumber(r.elevation), unit));
+                result.content, *flavour, i + 1, r.name, r.code, valueOf(r.easting), valueOf(r.northing),
+                valueOf(r.elevation), unit));
         }
     } else {
         return result;
     }
     result.rowsWritten = n;
     return result;
+}
+
+} // namespace harwick::pointlist
+
+namespace harwick::pointlist {
+
+std::vector<std::string> saveLosses(const Table& table, const SaveTarget& target, const ExportResult& result)
+{
+    std::vector<std::string> out;
+    if (result.rowsWritten < table.rows.size()) {
+        out.push_back(text::concat({notes::kRowsStopPrefix, std::to_string(result.rowsWritten), notes::kRowsStopOf,
+                                    std::to_string(table.rows.size()), notes::kRowsStopRow,
+                                    std::to_string(result.rowsWritten + 1), notes::kRowsStopSuffix}));
+    }
+    switch (target.kind) {
+    case FileKind::Gsi:
+        if (target.flavour) addGsiLosses(out, table, *target.flavour, result);
+        break;
+    case FileKind::Kard:
+        addUnfitTexts(out, table, result.rowsWritten, kKardUnfitCharacters, notes::kKardUnfit, notes::kKardName);
+        break;
+    case FileKind::Idx:
+        addUnfitTexts(out, table, result.rowsWritten, kIdxUnfitCharacters, notes::kIdxUnfit, notes::kIdxName);
+        break;
+    case FileKind::Unknown: break;
+    }
+    return out;
 }
 
 } // namespace harwick::pointlist

@@ -169,13 +169,17 @@ TEST(GsiRead, FixedStrideNeedsEachWordsSeparator)
 {
     EXPECT_EQ(splitFixedStride("110001+00000P12 81..10+00001234 ", Flavour::Gsi8),
               (Words{"110001+00000P12", "81..10+00001234"}));
-    EXPECT_EQ(splitFixedStride("110001+00000P12 81..10+00001234", Flavour::Gsi8), (Words{"110001+00000P12"}));
+    // A last word without its separator (trailing blanks stripped) is read;
+    // a last piece cut short comes back as it is, for the decoders to refuse.
+    EXPECT_EQ(splitFixedStride("110001+00000P12 81..10+00001234", Flavour::Gsi8),
+              (Words{"110001+00000P12", "81..10+00001234"}));
+    EXPECT_EQ(splitFixedStride("110001+00000P12 81..10+0000", Flavour::Gsi8), (Words{"110001+00000P12", "81..10+0000"}));
     // The stride ignores what the characters are: the separator may be anything.
     EXPECT_EQ(splitFixedStride("110001+00000P12x81..10+00001234;", Flavour::Gsi8),
               (Words{"110001+00000P12", "81..10+00001234"}));
     EXPECT_EQ(splitFixedStride("110001+0000000000000P12 81..10+0000000000001234", Flavour::Gsi16),
-              (Words{"110001+0000000000000P12"}));
-    EXPECT_EQ(splitFixedStride("110001+00000P12 ", Flavour::Gsi16), Words{});
+              (Words{"110001+0000000000000P12", "81..10+0000000000001234"}));
+    EXPECT_EQ(splitFixedStride("110001+00000P12 ", Flavour::Gsi16), Words{"110001+00000P12 "});
     EXPECT_EQ(splitFixedStride("", Flavour::Gsi8), Words{});
 }
 
@@ -198,78 +202,82 @@ TEST(GsiRead, BlankSeparatedSkipsShortPiecesAndStopsAtThePieceLimit)
 
 // ---- Decoding values -----------------------------------------------------
 
-struct EditorLengthCase {
+struct LengthCase {
     std::string_view word;
-    double metres;
-    std::optional<int> decimals;
+    std::optional<double> metres; // nothing: the word carries no usable value
+    int decimals = 3;
 };
 
-TEST(GsiRead, EditorLengthUnitPairs)
+TEST(GsiRead, LengthTakesTheUnitFromTheSixthCharacterAlone)
 {
-    const EditorLengthCase cases[] = {
+    const LengthCase cases[] = {
+        // Whatever the input mode (fifth character): ".", "0"-"9".
         {"81..00+00001234", 1.234, 3},
         {"81..10+00001234", 1.234, 3},
+        {"81...0+00001234", 1.234, 3},
+        {"81..20+00001234", 1.234, 3},
+        {"81..06+00001234", 0.1234, 4},
         {"81..16+00001234", 0.1234, 4},
+        {"81..38+00001234", 0.01234, 5},
         {"81..18+00001234", 0.01234, 5},
-        {"81..11+00001000", 0.30480370641307, std::nullopt},
-        {"81..17+00010000", 0.30480370641307, std::nullopt},
-        {"81..06+00001234", 1234.0, std::nullopt},
-        {"81..01+00001234", 1234.0, std::nullopt},
-        {"81..20+00001234", 1234.0, std::nullopt},
+        // The international foot: 1000 x 1/1000 ft and 10000 x 1/10000 ft are 0.3048 m.
+        {"81..11+00001000", 0.3048, 4},
+        {"81..01+00001000", 0.3048, 4},
+        {"81..17+00010000", 0.3048, 5},
+        {"82..17-12345678", -376.29626544, 5}, // 1234.5678 ft
         {"83..10-00001500", -1.5, 3},
-        {"83..10+00000000", 0.0, 3},
+        {"83..10-00000000", 0.0, 3},
         {"81..10+0000000000123456", 123.456, 3},
         {"82..18-0000000012345678", -123.45678, 5},
+        // The fifth character says nothing: "46" is 1/10 mm, not 123456 m.
+        {"82..46+00123456", 12.3456, 4},
+        // Unit digits that name no unit: no value, never the bare number.
+        {"82..42+00123456", std::nullopt},
+        {"81..12+00001234", std::nullopt},
+        {"81..1.+00001234", std::nullopt},
+        // Placeholders, cut short, not digits, no sign.
+        {"81..00+--------", std::nullopt},
+        {"81..10+        ", std::nullopt},
+        {"81..10+0000----", std::nullopt},
+        {"81..10+0001234", std::nullopt},
+        {"81..10+", std::nullopt},
+        {"81..10+0000A234", std::nullopt},
+        {"81..10 00001234", std::nullopt},
+        {"81..10*00001234", std::nullopt},
     };
-    for (const EditorLengthCase& c : cases) {
-        EXPECT_DOUBLE_EQ(decodeEditorLength(c.word), c.metres) << c.word;
-        EXPECT_EQ(metricDecimals(c.word), c.decimals) << c.word;
+    for (const LengthCase& c : cases) {
+        const std::optional<Length> l = decodeLength(c.word, Flavour::Gsi8);
+        ASSERT_EQ(l.has_value(), c.metres.has_value()) << c.word;
+        if (!l) continue;
+        EXPECT_NEAR(l->metres, *c.metres, 1e-12) << c.word;
+        EXPECT_EQ(l->decimals, c.decimals) << c.word;
     }
+    // GSI-16 data is sixteen characters: eight is a word cut short.
+    EXPECT_FALSE(decodeLength("81..10+00001234", Flavour::Gsi16));
+    EXPECT_EQ(decodeLength("81..10+0000000000001234", Flavour::Gsi16)->metres, 1.234);
 }
 
-struct DrawingLengthCase {
-    std::string_view word;
-    double metres;
-    int decimals;
-};
-
-TEST(GsiRead, DrawingLengthUnitDigitAndKeptDecimals)
+TEST(GsiRead, EveryReaderGivesAWordTheSameValue)
 {
-    const DrawingLengthCase cases[] = {
-        {"81..10+00001234", 1.234, 3},
-        {"81..00+00001234", 1.234, 3},
-        {"81..06+00001234", 0.1234, 4},
-        {"81..16+12345678", 1234.5678, 4},
-        {"81..18+12345678", 123.45678, 5},
-        {"81..11+00001000", 0.3048, 4},
-        {"81..17+00010000", 0.3048, 5},
-        // Feet come through the kept decimals only: 1/1000 ft is 0.0003048 m.
-        {"81..11+00000001", 0.0003, 4},
-        {"81..17+00000001", 0.00003, 5},
-        {"81..19+00001234", 1234.0, 3},
-        {"83..10-00001500", -1.5, 3},
-        {"83..10 00001500", -1.5, 3},
-        {"82..10+0000000000200000", 200.0, 3},
-    };
-    for (const DrawingLengthCase& c : cases) {
-        DrawingLength d = decodeDrawingLength(c.word);
-        EXPECT_DOUBLE_EQ(d.metres, c.metres) << c.word;
-        EXPECT_EQ(d.decimals, c.decimals) << c.word;
+    // The editor, the drawing converter, the exchange download and the cable
+    // conversion read one file; the drawing must land where the editor shows it.
+    for (std::string_view word : {"81..11+12345678", "81..06+00001234", "81..17-00010000", "81..08+00000001"}) {
+        SCOPED_TRACE(word);
+        const std::string line = "110001+00000P12 " + std::string(word) + " 82..10+00001000 ";
+        const double metres = decodeLength(word, Flavour::Gsi8)->metres;
+        const int decimals = decodeLength(word, Flavour::Gsi8)->decimals;
+        EXPECT_DOUBLE_EQ(*readEditorBlock(line).easting, metres);
+        EXPECT_EQ(readEditorBlock(line).finestDecimals, decimals);
+        EXPECT_DOUBLE_EQ(*readDrawingBlock(line).easting, text::readNumber(text::formatFixed(metres, decimals)));
+        EXPECT_EQ(decodeCableLength(word, Flavour::Gsi8), text::formatFixed(metres, decimals));
     }
-}
-
-TEST(GsiRead, CableLengthIsMillimetresAndSkipsPlaceholders)
-{
+    EXPECT_EQ(decodeCableLength("81..06+00001234", Flavour::Gsi8), "0.1234");
+    EXPECT_EQ(decodeCableLength("83..00-00001500", Flavour::Gsi8), "-1.500");
+    EXPECT_EQ(decodeCableLength("84..10+0000000000123456", Flavour::Gsi16), "123.456");
     for (std::string_view index : {"81", "82", "83", "84", "85", "86"}) {
-        std::string word = std::string(index) + "..00+--------";
-        EXPECT_EQ(decodeCableLength(word), std::nullopt) << word;
-        EXPECT_EQ(decodeCableLength(word + "--------"), std::nullopt) << word;
+        const std::string word = std::string(index) + "..00+--------";
+        EXPECT_EQ(decodeCableLength(word, Flavour::Gsi8), std::nullopt) << word;
     }
-    EXPECT_EQ(decodeCableLength("81..00+00001234"), "1.234");
-    EXPECT_EQ(decodeCableLength("81..06+00001234"), "1.234");
-    EXPECT_EQ(decodeCableLength("83..00-00001500"), "-1.500");
-    EXPECT_EQ(decodeCableLength("84..10+0000000000123456"), "123.456");
-    EXPECT_EQ(decodeCableLength("81..10+--------"), "0.000");
 }
 
 TEST(GsiRead, BlankSeparatedTextWords)
@@ -292,7 +300,7 @@ TEST(GsiRead, EditorReadsItsOwnExampleBlock)
     EXPECT_DOUBLE_EQ(*b.easting, 1234.568);
     EXPECT_DOUBLE_EQ(*b.northing, 20.5);
     EXPECT_DOUBLE_EQ(*b.elevation, 0.0);
-    EXPECT_EQ(b.metricDecimals, 3);
+    EXPECT_EQ(b.finestDecimals, 3);
 }
 
 TEST(GsiRead, EditorBlockEdgeCases)
@@ -310,18 +318,26 @@ TEST(GsiRead, EditorBlockEdgeCases)
     EXPECT_EQ(zeros.name, "0");
     EXPECT_EQ(zeros.code, "");
 
-    // The last word lacks its separator, so the editor never sees the elevation;
-    // 84 is not a word the editor reads.
-    EditorBlock cut = readEditorBlock("110001+00000P12 84..10+00001234 83..10+00001500");
-    EXPECT_EQ(cut.name, "P12");
-    EXPECT_FALSE(cut.easting || cut.northing || cut.elevation);
+    // The last word lacks its separator and is read all the same; 84 is not
+    // a word the editor reads.
+    EditorBlock stripped = readEditorBlock("110001+00000P12 84..10+00001234 83..10+00001500");
+    EXPECT_EQ(stripped.name, "P12");
+    EXPECT_FALSE(stripped.easting || stripped.northing);
+    EXPECT_DOUBLE_EQ(*stripped.elevation, 1.5);
 
-    EditorBlock feet = readEditorBlock("81..11+00001000 82..16+00001234 ");
-    EXPECT_DOUBLE_EQ(*feet.easting, 0.30480370641307);
-    EXPECT_EQ(feet.metricDecimals, 4);
+    // Cut off mid-word: the value is not there, and is not 0.
+    EditorBlock cut = readEditorBlock("110001+00000P12 81..10+00001234 82..10+00002345 83..10+000");
+    EXPECT_DOUBLE_EQ(*cut.northing, 2.345);
+    EXPECT_FALSE(cut.elevation);
+
+    // The finest unit decides, not the last one read.
+    EditorBlock mixed = readEditorBlock("81..18+00001000 82..11+00001234 83..10+00000001 ");
+    EXPECT_DOUBLE_EQ(*mixed.easting, 0.01);
+    EXPECT_DOUBLE_EQ(*mixed.northing, 1.234 * 0.3048);
+    EXPECT_EQ(mixed.finestDecimals, 5);
 
     EditorBlock empty = readEditorBlock("");
-    EXPECT_FALSE(empty.name || empty.code || empty.easting || empty.metricDecimals);
+    EXPECT_FALSE(empty.name || empty.code || empty.easting || empty.finestDecimals);
 }
 
 TEST(GsiRead, DrawingBlockEdgeCases)
@@ -333,13 +349,14 @@ TEST(GsiRead, DrawingBlockEdgeCases)
     EXPECT_DOUBLE_EQ(*b.northing, 200.0);
     EXPECT_DOUBLE_EQ(*b.elevation, 10.0);
 
-    // Unlike the editor, the drawing converter keeps a last word without separator.
     DrawingBlock cut = readDrawingBlock("110001+00000P12 71....+0000TREE 83..10+00001500");
     EXPECT_EQ(cut.code, "TREE");
     EXPECT_DOUBLE_EQ(*cut.elevation, 1.5);
     EXPECT_FALSE(cut.easting || cut.northing);
 
-    EXPECT_EQ(readDrawingBlock("81..10+00001234 ").name, "0");
+    // Without word 11 a block names no point.
+    EXPECT_EQ(readDrawingBlock("81..10+00001234 ").name, std::nullopt);
+    EXPECT_FALSE(readDrawingBlock("110001+00000P12 81..10+0001 ").easting);
     EXPECT_EQ(readDrawingBlock("110001+00000000 71....+00000000 ").name, "0");
     EXPECT_EQ(readDrawingBlock("110001+00000000 71....+00000000 ").code, "");
 }
@@ -428,7 +445,7 @@ TEST(GsiRoundTrip, EditorBlocksReadBackWithinOneStep)
                     EXPECT_NEAR(*b.easting, p.e, tolerance);
                     EXPECT_NEAR(*b.northing, p.n, tolerance);
                     EXPECT_NEAR(*b.elevation, p.h, tolerance);
-                    EXPECT_EQ(b.metricDecimals, decimals[u]);
+                    EXPECT_EQ(b.finestDecimals, decimals[u]);
 
                     // The drawing converter reads the same file to the same values.
                     DrawingBlock d = readDrawingBlock(lines[i]);

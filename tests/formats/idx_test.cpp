@@ -123,9 +123,11 @@ TEST(IdxRead, SurveyFeetAreConvertedToMetres)
                              "END HEADER\n"
                              "  POINTS (PointNo,PointID,Code,East,North,Elevation,CLASS)\n"
                              "    1,  \"P1\",  \"K\",  1000,  -1000.0,  0,  FIX;\n"
-                             "    2,  \"P2\",  \"\",  10,  1,  abc,  FIX;\n";
-    const std::vector<std::vector<std::string>> expected = {{"P1", "K", "304.804", "-304.804", "0.000"},
-                                                            {"P2", "", "3.048", "0.305", "0.000"}};
+                             "    2,  \"P2\",  \"\",  10,  1,  ,  FIX;\n";
+    // The US survey foot is 1200/3937 m: 1000 ft = 304.80061 m, shown with
+    // four decimals; a field the file leaves empty stays empty.
+    const std::vector<std::vector<std::string>> expected = {{"P1", "K", "304.8006", "-304.8006", "0.0000"},
+                                                            {"P2", "", "3.0480", "0.3048", ""}};
     EXPECT_EQ(fieldsOf(readPoints(file)), expected);
 }
 
@@ -136,7 +138,7 @@ TEST(IdxRead, FeetMarkerAfterSomePointsConvertsOnlyTheLaterOnes)
                              "  LINEAR US_SURVEY_FEET\r\n"
                              "    2,  \"P2\",  \"\",  1000,  2000,  3,  FIX;\r\n";
     const std::vector<std::vector<std::string>> expected = {{"P1", "", "1000", "2000", "3"},
-                                                            {"P2", "", "304.804", "609.607", "0.914"}};
+                                                            {"P2", "", "304.8006", "609.6012", "0.9144"}};
     EXPECT_EQ(fieldsOf(readPoints(file)), expected);
 }
 

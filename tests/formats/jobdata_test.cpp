@@ -38,13 +38,14 @@ struct UnitCase {
     std::string_view easting;
 };
 
-TEST(ParseGsiLine, UnitPairsScaleTheValue)
+TEST(ParseGsiLine, UnitDigitScalesTheValueAndKeepsItsDecimals)
 {
     const UnitCase cases[] = {
-        {"81..00+00001234 ", "1.234"},     {"81..10+00001234 ", "1.234"},   {"81..16+00012346 ", "1.235"},
-        {"81..18+00123456 ", "1.235"},     {"81..11+00001000 ", "0.305"},   {"81..17+00010000 ", "0.305"},
-        {"81..06+00001234 ", "1234.000"},  {"81..10-00001500 ", "-1.500"},
-        {"81..19+00000012 ", "12.000"},
+        {"81..00+00001234 ", "1.234"},     {"81..10+00001234 ", "1.234"},   {"81..16+00012346 ", "1.2346"},
+        {"81..18+00123456 ", "1.23456"},   {"81..11+00001000 ", "0.3048"},  {"81..17+00010000 ", "0.30480"},
+        {"81..06+00001234 ", "0.1234"},    {"81..10-00001500 ", "-1.500"},
+        // No unit, placeholders: an empty field, never a number.
+        {"81..19+00000012 ", ""},          {"81..00+-------- ", ""},
     };
     for (const UnitCase& c : cases) {
         EXPECT_EQ(ParseGsiLine(c.word).easting, c.easting) << c.word;
@@ -74,8 +75,9 @@ TEST(ParseGsiLine, IdsAndSkippedWords)
 {
     EXPECT_EQ(ParseGsiLine("110001+00000000 ").pointId, "0");
     EXPECT_EQ(ParseGsiLine("81..10+00001234 ").pointId, "");
-    // No separator after the last word: it is not read.
-    EXPECT_EQ(ParseGsiLine("110001+00000P17").pointId, "");
+    // No separator after the last word (trailing blanks stripped): read all the same.
+    EXPECT_EQ(ParseGsiLine("110001+00000P17").pointId, "P17");
+    EXPECT_EQ(ParseGsiLine("110001+00000P17 83..10+00001500").height, "1.500");
     GsiLine b = ParseGsiLine("110001+00000P17 84..10+00001234 21.324+09000000 ");
     EXPECT_EQ(b.pointId, "P17");
     EXPECT_EQ(b.easting, "");
@@ -101,7 +103,7 @@ TEST(KardFromJobData, CodeBlockAppliesToEveryFollowingPoint)
                                      "P18,TREE,1.000,,\r\n"
                                      "0,TREE,,,-1.500\r\n"
                                      "P200,WALL,,2.000,\r\n"
-                                     "P21,,1234.000,,\r\n");
+                                     "P21,,0.1234,,\r\n");
 }
 
 TEST(KardFromJobData, LfAndCrLfDataReadAlike)

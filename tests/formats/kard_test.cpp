@@ -23,7 +23,7 @@ void PrintTo(const ReadCase& c, std::ostream* os) { *os << '"' << c.line << '"';
 
 class KardReadLine : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(KardReadLine, TakesOnlyFiveFieldLinesAndNeverTheCode)
+TEST_P(KardReadLine, TakesOnlyFiveFieldLinesWithTheirCode)
 {
     const ReadCase& c = GetParam();
     std::optional<KardPoint> p = readLine(c.line);
@@ -38,21 +38,22 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ReadCase{"EmptyCode", "A1,,10.000,20.000,3.000",
                  std::vector<std::string>{"A1", "", "10.000", "20.000", "3.000"}},
-        // The readers ignore the code field; coordinates stay the text the file holds.
-        ReadCase{"CodeNotRead", "A1,TREE,10,20,3", std::vector<std::string>{"A1", "", "10", "20", "3"}},
+        // Coordinates stay the text the file holds.
+        ReadCase{"Code", "A1,TREE,10,20,3", std::vector<std::string>{"A1", "TREE", "10", "20", "3"}},
         ReadCase{"FieldsNotTrimmed", " A1 ,x, 10 ,-2.5 ,",
-                 std::vector<std::string>{" A1 ", "", " 10 ", "-2.5 ", ""}},
+                 std::vector<std::string>{" A1 ", "x", " 10 ", "-2.5 ", ""}},
         ReadCase{"SixFieldsFromTrailingComma", "A1,,10.000,20.000,3.000,", std::nullopt},
         ReadCase{"FourFields", "A1,10.000,20.000,3.000", std::nullopt},
         ReadCase{"Heading", "Point list of job 7", std::nullopt},
         ReadCase{"Empty", "", std::nullopt}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.label); });
 
-TEST(KardWrite, EditorLineLeavesCodeEmptyAndKeepsCellTexts)
+TEST(KardWrite, EditorLineKeepsCodeAndCellTexts)
 {
     std::string out = "before\r\n";
-    appendEditorLine(out, "P1", "100.0000", "-200.5", "");
-    EXPECT_EQ(out, "before\r\nP1,,100.0000,-200.5,\r\n");
+    appendEditorLine(out, "P1", "KERB", "100.0000", "-200.5", "");
+    appendEditorLine(out, "P2", "", "1", "2", "3");
+    EXPECT_EQ(out, "before\r\nP1,KERB,100.0000,-200.5,\r\nP2,,1,2,3\r\n");
 }
 
 TEST(KardWrite, CableLinePrintsThreeDecimalsAndOptionalCode)
@@ -74,7 +75,7 @@ std::vector<KardPoint> generatedPoints(std::size_t n)
         return static_cast<int>((state >> 8) % 2000001) - 1000000;
     };
     for (std::size_t i = 0; i < n; ++i) {
-        points.push_back(KardPoint{"P" + std::to_string(i + 1), "", text::formatFixed(next() / 1000.0, 3),
+        points.push_back(KardPoint{"P" + std::to_string(i + 1), i % 3 ? "KERB" : "", text::formatFixed(next() / 1000.0, 3),
                                    text::formatFixed(next() / 100.0, 3), text::formatFixed(next() / 10000.0, 3)});
     }
     return points;
@@ -84,7 +85,7 @@ TEST(KardRoundTrip, EditorLinesReadBackToTheSamePoints)
 {
     const std::vector<KardPoint> points = generatedPoints(200);
     std::string file;
-    for (const KardPoint& p : points) appendEditorLine(file, p.name, p.easting, p.northing, p.elevation);
+    for (const KardPoint& p : points) appendEditorLine(file, p.name, p.code, p.easting, p.northing, p.elevation);
 
     std::vector<KardPoint> back;
     text::forEachLine(file, [&](std::string_view line) {
@@ -103,7 +104,7 @@ TEST(KardRoundTrip, CableLinesReadBackWithTheirNumbers)
     appendCableLine(file, "P2", "", -0.5, 1e5, 12.3456);
     std::vector<std::string> lines = text::splitLines(file);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(fieldsOf(readLine(lines[0]).value()), (std::vector<std::string>{"P1", "", "10.000", "20.000", "3.000"}));
+    EXPECT_EQ(fieldsOf(readLine(lines[0]).value()), (std::vector<std::string>{"P1", "TREE", "10.000", "20.000", "3.000"}));
     EXPECT_EQ(fieldsOf(readLine(lines[1]).value()),
               (std::vector<std::string>{"P2", "", "-0.500", "100000.000", "12.346"}));
 }

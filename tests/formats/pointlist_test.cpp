@@ -55,14 +55,15 @@ Table tableOf(std::vector<Row> rows, Precision p = Precision::Milli)
 
 // ---- Kind of a path ----------------------------------------------------------
 
-TEST(PointlistKind, SearchesTheLowerCasedPathForGsiThenDatThenIdx)
+TEST(PointlistKind, SearchesTheLowerCasedFileNameForGsiThenDatThenIdx)
 {
     const std::vector<std::pair<std::string, FileKind>> cases = {
         {"job.gsi", FileKind::Gsi},
         {"/data/JOB.GSI", FileKind::Gsi},
         {"survey.dat.gsi", FileKind::Gsi},
         {"pts.idx.dat", FileKind::Kard},
-        {"/home/u/old.gsi.bak/pts.idx", FileKind::Gsi}, // anywhere in the path, folders too
+        {"/home/u/old.gsi.bak/pts.idx", FileKind::Idx}, // a folder's name says nothing
+        {"/home/u/job.gsi/notes.txt", FileKind::Unknown},
         {"Pts.Idx", FileKind::Idx},
         {"points.gs", FileKind::Unknown},
         {"gsi", FileKind::Unknown},
@@ -73,15 +74,15 @@ TEST(PointlistKind, SearchesTheLowerCasedPathForGsiThenDatThenIdx)
 
 // ---- GSI import --------------------------------------------------------------
 
-TEST(PointlistImportGsi, FillsCellsWithThreeDecimalsAndTakesFlavour)
+TEST(PointlistImportGsi, ShowsTheFinestUnitsDecimalsAndTakesFlavour)
 {
     const std::string file = "*" + w16("110001+", "P1") + w16("71....+", "TREE") + w16("81..16+", "12346") +
                              w16("82..16-", "5000") + w16("83..16+", "0") + "\r\n" + "*" + w16("110002+", "P10") +
-                             w16("83..16+", "30000") + "\r\n";
+                             w16("81..10+", "1") + w16("82..10+", "2") + w16("83..10+", "30000") + "\r\n";
     Table t = tableOf({{"old", "1", "2", "3", "x"}});
     importFile(t, FileKind::Gsi, file);
-    const std::vector<std::vector<std::string>> expected = {{"P1", "1.235", "-0.500", "0.000", "TREE"},
-                                                            {"P10", "", "", "3.000", ""}};
+    const std::vector<std::vector<std::string>> expected = {{"P1", "1.2346", "-0.5000", "0.0000", "TREE"},
+                                                            {"P10", "0.0010", "0.0020", "30.0000", ""}};
     EXPECT_EQ(cellsOf(t), expected);
     EXPECT_EQ(t.flavour, Flavour::Gsi16);
     EXPECT_EQ(t.precision, Precision::TenthMilli);
@@ -96,14 +97,14 @@ struct PrecisionCase {
     std::vector<std::string> lines;
     Precision before;
     Precision after;
-    Flavour flavour;
+    std::optional<Flavour> flavour;
 };
 
 void PrintTo(const PrecisionCase& c, std::ostream* os) { *os << c.label; }
 
 class PointlistImportGsiPrecision : public testing::TestWithParam<PrecisionCase> {};
 
-TEST_P(PointlistImportGsiPrecision, LastMetricValueWordDecides)
+TEST_P(PointlistImportGsiPrecision, FinestUnitDecides)
 {
     const PrecisionCase& c = GetParam();
     std::string file;
@@ -114,70 +115,96 @@ TEST_P(PointlistImportGsiPrecision, LastMetricValueWordDecides)
     EXPECT_EQ(t.flavour, c.flavour);
 }
 
+std::string point8(std::string_view name, std::string_view eastingHead, std::string_view easting)
+{
+    return w8("110001+", name) + w8(eastingHead, easting) + w8("82..10+", "1");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Units, PointlistImportGsiPrecision,
     testing::Values(
-        PrecisionCase{"MillimetreOldPair", {w8("110001+", "P1") + w8("81..00+", "1234")}, Precision::HundredthMilli,
-                      Precision::Milli, Flavour::Gsi8},
-        PrecisionCase{"MillimetreSetsBackFromFiner", {w8("110001+", "P1") + w8("83..10+", "1234")},
-                      Precision::TenthMilli, Precision::Milli, Flavour::Gsi8},
-        PrecisionCase{"LaterLineWins",
-                      {"*" + w16("110001+", "P1") + w16("81..18+", "1"), "*" + w16("110002+", "P2") + w16("81..16+", "1")},
-                      Precision::Milli, Precision::TenthMilli, Flavour::Gsi16},
-        PrecisionCase{"LastWordOfALineWins", {w8("110001+", "P1") + w8("81..16+", "1") + w8("82..18+", "1")},
-                      Precision::Milli, Precision::HundredthMilli, Flavour::Gsi8},
-        PrecisionCase{"FeetLeaveIt",
-                      {w8("110001+", "P1") + w8("81..16+", "1"), w8("110002+", "P2") + w8("81..11+", "1000") +
-                                                                     w8("82..17+", "1")},
-                      Precision::Milli, Precision::TenthMilli, Flavour::Gsi8},
-        PrecisionCase{"NoValueWordsLeaveIt", {w8("110001+", "P1") + w8("71....+", "K")}, Precision::HundredthMilli,
-                      Precision::HundredthMilli, Flavour::Gsi8}),
+        PrecisionCase{"Millimetre", {point8("P1", "81..00+", "1234")}, Precision::HundredthMilli, Precision::Milli,
+                      Flavour::Gsi8},
+        PrecisionCase{"FinerLineBeforeCoarser",
+                      {"*" + w16("110001+", "P1") + w16("81..18+", "1") + w16("82..10+", "1"),
+                       "*" + w16("110002+", "P2") + w16("81..16+", "1") + w16("82..10+", "1")},
+                      Precision::Milli, Precision::HundredthMilli, Flavour::Gsi16},
+        PrecisionCase{"TenthMillimetreInputModeDot", {point8("P1", "81...6+", "1")}, Precision::Milli,
+                      Precision::TenthMilli, Flavour::Gsi8},
+        PrecisionCase{"ThousandthFoot", {point8("P1", "81..11+", "1000")}, Precision::Milli, Precision::TenthMilli,
+                      Flavour::Gsi8},
+        PrecisionCase{"TenThousandthFoot", {point8("P1", "81..17+", "1")}, Precision::Milli,
+                      Precision::HundredthMilli, Flavour::Gsi8},
+        PrecisionCase{"NoPointLeavesIt", {w8("110001+", "P1") + w8("71....+", "K")}, Precision::HundredthMilli,
+                      Precision::HundredthMilli, std::nullopt}),
     [](const testing::TestParamInfo<PrecisionCase>& info) { return std::string(info.param.label); });
 
-TEST(PointlistImportGsi, FootValuesAreShownInMetres)
+TEST(PointlistImportGsi, FootValuesAreInternationalFeetShownInMetres)
 {
     Table t;
-    importFile(t, FileKind::Gsi, w8("110001+", "P1") + w8("81..11+", "1000") + w8("82..17-", "100000") + "\n");
+    // 1000 x 1/1000 ft, -100000 x 1/10000 ft, 12345678 x 1/1000 ft, worked out by hand:
+    // 0.3048 m, -3.048 m, 3762.962654 m (shown with the finest unit's five decimals).
+    importFile(t, FileKind::Gsi,
+               w8("110001+", "P1") + w8("81..11+", "1000") + w8("82..17-", "100000") + w8("83..11+", "12345678") + "\n");
     ASSERT_EQ(t.rows.size(), 1u);
-    EXPECT_EQ(t.rows[0].easting, "0.305");
-    EXPECT_EQ(t.rows[0].northing, "-3.048");
+    EXPECT_EQ(cellsOf(t.rows[0]), (std::vector<std::string>{"P1", "0.30480", "-3.04800", "3762.96265", ""}));
 }
 
-TEST(PointlistImportGsi, LinesWithoutPointNumberMakeNoRow)
+TEST(PointlistImportGsi, OnlyBlocksWithNameAndPlanCoordinatesArePoints)
 {
-    // Neither a blank line nor a code block may leave a nameless row, or every
-    // export would stop there and lose the points after it.
-    const std::string file = w8("110001+", "P1") + w8("81..10+", "1000") + "\r\n" + "\r\n" +
-                             w8("410002+", "TREE") + "\r\n" + w8("81..10+", "5000") + "\r\n" +
-                             w8("110003+", "0") + w8("81..10+", "3000") + "\r\n" + w8("110004+", "P4") + "\r\n";
+    // Neither a blank line, a code block nor a measurement may become a row: a
+    // nameless row stops every export, and a row without coordinates would be
+    // saved as a point at 0.
+    const std::string file = w8("110001+", "P1") + w8("81..10+", "1000") + w8("82..10+", "2000") + "\r\n" + "\r\n" +
+                             w8("410002+", "TREE") + "\r\n" + w8("81..10+", "5000") + w8("82..10+", "6000") + "\r\n" +
+                             w8("110003+", "0") + w8("81..10+", "3000") + w8("82..10+", "-") + "\r\n" +
+                             w8("110004+", "S1") + w8("21.324+", "09000000") + w8("31..00+", "12345") + "\r\n" +
+                             w8("110005+", "P5") + w8("81..10+", "4000") + w8("82..10-", "4000") + "\r\n" +
+                             w8("110006+", "P6") + w8("81..10+", "7000") + "82..10+0001";
     Table t;
-    importFile(t, FileKind::Gsi, file);
-    EXPECT_EQ(cellsOf(t), (std::vector<std::vector<std::string>>{
-                              {"P1", "1.000", "", "", ""}, {"0", "3.000", "", "", ""}, {"P4", "", "", "", ""}}));
-    EXPECT_EQ(exportableRows(t), 3u);
-    EXPECT_EQ(exportFile(t, FileKind::Kard, std::nullopt, kMarch7).content, "P1,,1.000,,\r\n0,,3.000,,\r\nP4,,,,\r\n");
+    const ImportReport report = importFile(t, FileKind::Gsi, file);
+    EXPECT_EQ(cellsOf(t), (std::vector<std::vector<std::string>>{{"P1", "1.000", "2.000", "", ""},
+                                                                 {"P5", "4.000", "-4.000", "", ""}}));
+    EXPECT_EQ(report.withoutCoordinates, 4u); // code, placeholder, measurement, cut off
+    EXPECT_EQ(report.withoutName, 1u);
+    EXPECT_EQ(importNotes(report, FileKind::Gsi),
+              (std::vector<std::string>{"4 blocks without coordinates were skipped.",
+                                        "1 block without a point name was skipped."}));
+    // A 2D point saves without elevation, in every kind: never as 0.
+    EXPECT_EQ(exportFile(t, FileKind::Kard, std::nullopt, kMarch7).content, "P1,,1.000,2.000,\r\nP5,,4.000,-4.000,\r\n");
+    EXPECT_EQ(exportFile(t, FileKind::Gsi, Flavour::Gsi8, kMarch7).content,
+              w8("110001+", "P1") + w8("71....+", "") + w8("81..10+", "1000") + w8("82..10+", "2000") + "\r\n" +
+                  w8("110002+", "P5") + w8("71....+", "") + w8("81..10+", "4000") + w8("82..10-", "4000") + "\r\n");
 }
 
 // ---- KARD and IDX import --------------------------------------------------
 
-TEST(PointlistImportKard, SkipsOddLinesAndLeavesCodeFlavourAndPrecision)
+TEST(PointlistImportKard, SkipsOddLinesKeepsCodesAndFlavour)
 {
     const std::string file = "Name,Easting,Northing\r\n"
                              "A1,TREE,10.000,20.000,3.000\r\n"
                              "\r\n"
                              "A2,,1,2,3,\r\n"
+                             ",KERB,1,2,3\r\n"
                              "A3,,-1.5,2,0.25\r\n";
     Table t = tableOf({{"old", "", "", "", ""}}, Precision::TenthMilli);
     t.flavour = Flavour::Gsi16;
-    importFile(t, FileKind::Kard, file);
-    const std::vector<std::vector<std::string>> expected = {{"A1", "10.000", "20.000", "3.000", ""},
+    const ImportReport report = importFile(t, FileKind::Kard, file);
+    const std::vector<std::vector<std::string>> expected = {{"A1", "10.000", "20.000", "3.000", "TREE"},
                                                             {"A3", "-1.5", "2", "0.25", ""}};
     EXPECT_EQ(cellsOf(t), expected);
     EXPECT_EQ(t.precision, Precision::TenthMilli);
     EXPECT_EQ(t.flavour, Flavour::Gsi16);
+    EXPECT_EQ(importNotes(report, FileKind::Kard),
+              (std::vector<std::string>{"1 line without a point name was skipped."}));
 
     importFile(t, FileKind::Kard, withLf(file));
     EXPECT_EQ(cellsOf(t), expected);
+
+    // Five decimals in the file raise the precision, so a GSI save keeps them.
+    t.precision = Precision::Milli;
+    importFile(t, FileKind::Kard, "A1,,1.00001,2,3\r\n");
+    EXPECT_EQ(t.precision, Precision::HundredthMilli);
 }
 
 TEST(PointlistImportIdx, TakesCodesAndConvertsFeet)
@@ -187,9 +214,14 @@ TEST(PointlistImportIdx, TakesCodesAndConvertsFeet)
                              "    1,  \"P1\",  \"TREE\",    1000,  0,  -10,  FIX;\r\n";
     Table t = tableOf({}, Precision::HundredthMilli);
     importFile(t, FileKind::Idx, file);
-    EXPECT_EQ(cellsOf(t), (std::vector<std::vector<std::string>>{{"P1", "304.804", "0.000", "-3.048", "TREE"}}));
+    // US survey feet, 1200/3937 m: 1000 ft = 304.80061 m, -10 ft = -3.04801 m.
+    EXPECT_EQ(cellsOf(t), (std::vector<std::vector<std::string>>{{"P1", "304.8006", "0.0000", "-3.0480", "TREE"}}));
     EXPECT_EQ(t.precision, Precision::HundredthMilli);
     EXPECT_FALSE(t.flavour.has_value());
+    importFile(t, FileKind::Idx, file);
+    t.precision = Precision::Milli;
+    importFile(t, FileKind::Idx, file);
+    EXPECT_EQ(t.precision, Precision::TenthMilli);
 }
 
 TEST(PointlistImport, UnknownKindOnlyClearsTheRows)
@@ -222,9 +254,9 @@ TEST(PointlistPrecision, ReformatsCoordinateCells)
         {Precision::HundredthMilli, Precision::TenthMilli, "1.00003", "1.0000"},
         {Precision::Milli, Precision::HundredthMilli, "-3.1", "-3.10000"},
         {Precision::Milli, Precision::TenthMilli, "12.3450", "12.3450"}, // already four decimals
-        {Precision::Milli, Precision::TenthMilli, "", "0.0000"},
-        {Precision::TenthMilli, Precision::Milli, "", "0.000"},
-        {Precision::Milli, Precision::HundredthMilli, "", "0.00000"},
+        // An empty cell holds no value: it stays empty, never 0.
+        {Precision::Milli, Precision::TenthMilli, "", ""},
+        {Precision::TenthMilli, Precision::Milli, "", ""},
         // Without a point every character counts as a decimal.
         {Precision::Milli, Precision::TenthMilli, "12", "12.0000"},
         {Precision::Milli, Precision::TenthMilli, "1234", "1234"},
@@ -304,17 +336,16 @@ TEST(PointlistExport, GsiEightBlockByteForByte)
     EXPECT_EQ(r.valuesCut, 0u);
 }
 
-TEST(PointlistExport, GsiAfterTenthMillimetreImportWritesUnitSixteen)
+TEST(PointlistExport, TenthMillimetreGsiOpenedAndSavedKeepsEveryStep)
 {
     Table t;
-    importFile(t, FileKind::Gsi, w8("110001+", "P1") + w8("81..16+", "12346") + w8("82..16-", "20") + "\r\n");
+    const std::string file = w8("110001+", "P1") + w8("71....+", "") + w8("81..16+", "12346") + w8("82..16-", "20") +
+                             w8("83..16+", "7") + "\r\n";
+    importFile(t, FileKind::Gsi, file);
     ASSERT_EQ(t.precision, Precision::TenthMilli);
     ASSERT_EQ(t.rows.size(), 1u);
-    EXPECT_EQ(t.rows[0].easting, "1.235");
-
-    const ExportResult r = exportFile(t, FileKind::Gsi, t.flavour, kMarch7);
-    EXPECT_EQ(r.content, w8("110001+", "P1") + w8("71....+", "") + w8("81..16+", "12350") + w8("82..16-", "20") +
-                             w8("83..16+", "0") + "\r\n");
+    EXPECT_EQ(t.rows[0].easting, "1.2346");
+    EXPECT_EQ(exportFile(t, FileKind::Gsi, t.flavour, kMarch7).content, file);
 }
 
 TEST(PointlistExport, CountsValuesTooLongForTheFlavour)
@@ -330,7 +361,7 @@ TEST(PointlistExport, EveryKindStopsAtTheFirstEmptyName)
     EXPECT_EQ(exportableRows(t), 1u);
 
     const ExportResult kard = exportFile(t, FileKind::Kard, std::nullopt, kMarch7);
-    EXPECT_EQ(kard.content, "P1,,1.000,2.000,3.000\r\n");
+    EXPECT_EQ(kard.content, "P1,K,1.000,2.000,3.000\r\n");
     EXPECT_EQ(kard.rowsWritten, 1u);
 
     const ExportResult idx = exportFile(t, FileKind::Idx, std::nullopt, kMarch7);
@@ -377,7 +408,7 @@ TEST(PointlistRoundTrip, EveryFormatReadsBackWhatItWrote)
         bool keepsCode;
     };
     for (const Case& c : {Case{FileKind::Gsi, Flavour::Gsi8, true}, Case{FileKind::Gsi, Flavour::Gsi16, true},
-                          Case{FileKind::Kard, std::nullopt, false}, Case{FileKind::Idx, std::nullopt, true}}) {
+                          Case{FileKind::Kard, std::nullopt, true}, Case{FileKind::Idx, std::nullopt, true}}) {
         const ExportResult r = exportFile(t, c.kind, c.flavour, kMarch7);
         EXPECT_EQ(r.rowsWritten, t.rows.size());
         EXPECT_EQ(r.valuesCut, 0u);
@@ -396,6 +427,42 @@ TEST(PointlistRoundTrip, EveryFormatReadsBackWhatItWrote)
         }
         EXPECT_EQ(back.precision, Precision::Milli);
     }
+}
+
+// The window's tests see the empty-name stop and the rows past 9999; here,
+// what each format cannot hold.
+TEST(PointlistSaveLosses, NamesAndValuesEachFormatCannotHold)
+{
+    const SaveTarget gsi8{"/w/a.gsi", FileKind::Gsi, Flavour::Gsi8};
+    const SaveTarget gsi16{"/w/a.gsi", FileKind::Gsi, Flavour::Gsi16};
+    Table table;
+    table.rows.push_back({"EIGHTCHR", "1.000", "2.000", "3.000", "NINECHARS"});
+    table.rows.push_back({"NINECHARS", "1.000", "2.000", "", ""});
+
+    EXPECT_TRUE(saveLosses(table, gsi16, {"", 2, 0}).empty());
+    EXPECT_EQ(saveLosses(table, gsi8, {"", 2, 3}),
+              (std::vector<std::string>{
+                  "3 coordinate value(s) have more digits than GSI-8 holds and keep only their rightmost digits.",
+                  "2 name(s) or code(s) are longer than the 8 characters GSI-8 holds and keep only their last "
+                  "characters."}));
+    // Rows not written are not counted again.
+    EXPECT_EQ(saveLosses(table, gsi8, {"", 1, 0}).size(), 2u);
+
+    // A row without a northing writes no 82 and would not read back as a point.
+    table.rows[1].northing.clear();
+    EXPECT_EQ(saveLosses(table, gsi16, {"", 2, 0}),
+              (std::vector<std::string>{"1 row(s) lack an easting or a northing: GSI writes no value for them, and "
+                                        "they will not read back as points."}));
+
+    Table texts;
+    texts.rows.push_back({"A,1", "1", "2", "3", "KERB \"7\""});
+    texts.rows.push_back({"B 2", "1", "2", "3", "TREE"});
+    EXPECT_EQ(saveLosses(texts, {"/w/a.dat", FileKind::Kard, std::nullopt}, {"", 2, 0}),
+              (std::vector<std::string>{"2 name(s) or code(s) hold a comma or a double quote, which KARD cannot "
+                                        "hold: those points will not read back as they are."}));
+    EXPECT_EQ(saveLosses(texts, {"/w/a.idx", FileKind::Idx, std::nullopt}, {"", 2, 0}),
+              (std::vector<std::string>{"3 name(s) or code(s) hold a comma, a double quote or a blank, which IDX "
+                                        "cannot hold: those points will not read back as they are."}));
 }
 
 } // namespace

@@ -62,14 +62,18 @@ TEST_F(ConvertTest, EverySampleConvertsToEveryKind)
     struct Input {
         const char* name;
         std::size_t points;
+        const char* said; // on stderr
     };
-    for (Input input : {Input{"job-north-gsi8.gsi", 10}, Input{"job-north-gsi16.gsi", 10},
-                        Input{"site-points.dat", 10}, Input{"creek-feet.idx", 10}}) {
+    for (Input input : {Input{"job-north-gsi8.gsi", 10,
+                              "harwick convert: warning: 5 blocks without coordinates were skipped.\n"},
+                        Input{"job-north-gsi16.gsi", 10, ""}, Input{"site-points.dat", 10, ""},
+                        Input{"creek-feet.idx", 10, ""}}) {
         for (const char* ext : {".gsi16", ".gsi8", ".dat", ".idx"}) {
             SCOPED_TRACE(std::string(input.name) + " -> " + ext);
             fs::path out = dir_ / (std::string("out") + ext);
+            stderr_.str("");
             ASSERT_EQ(convert(sample(input.name), out), cli::kExitOk) << stderr_.str();
-            EXPECT_EQ(stderr_.str(), "");
+            EXPECT_EQ(stderr_.str(), input.said);
             std::string written = harwick::testing::ReadFile(std::string(ext) == ".gsi16" || std::string(ext) == ".gsi8"
                                             ? dir_ / "out.gsi"
                                             : out);
@@ -113,7 +117,9 @@ TEST_F(ConvertTest, FeetIdxBecomesMetresInKard)
     fs::path out = dir_ / "creek.dat";
     ASSERT_EQ(convert(sample("creek-feet.idx"), out), cli::kExitOk);
     std::string written = harwick::testing::ReadFile(out);
-    EXPECT_EQ(written.substr(0, written.find('\n') + 1), "STN1,,2150.000,4820.000,112.450\r\n");
+    // US survey feet, 1200/3937 m, with four decimals: 7053.720 ft is
+    // 8464464/3937 = 2149.97815 m.
+    EXPECT_EQ(written.substr(0, written.find('\n') + 1), "STN1,,2149.9782,4819.9510,112.4489\r\n");
 }
 
 TEST_F(ConvertTest, GivenPrecisionReformatsCellsAndUnit)
@@ -146,6 +152,28 @@ TEST_F(ConvertTest, ValuesTooLongForGsi8AreReported)
     EXPECT_NE(harwick::testing::ReadFile(dir_ / "far.gsi").find("81..10+23456789 "), std::string::npos);
 }
 
+TEST_F(ConvertTest, FollowsTheWindowOnFlavourKindAndWarnings)
+{
+    // A plain .gsi output of a list that names no flavour is GSI-16, as the
+    // window saves it; the kind comes from the file's name, not its folder's.
+    harwick::testing::WriteFile(dir_ / "site.dat", "P1,KERB,1,2,3\r\nNINECHARS,,4,5,6\r\n,,7,8,9\r\n");
+    fs::create_directory(dir_ / "old.gsi");
+    ASSERT_EQ(convert(dir_ / "site.dat", dir_ / "old.gsi" / "site.dat"), cli::kExitOk) << stderr_.str();
+    EXPECT_EQ(harwick::testing::ReadFile(dir_ / "old.gsi" / "site.dat"), "P1,KERB,1,2,3\r\nNINECHARS,,4,5,6\r\n");
+    EXPECT_EQ(stderr_.str(), "harwick convert: warning: 1 line without a point name was skipped.\n");
+
+    stderr_.str("");
+    ASSERT_EQ(convert(dir_ / "site.dat", dir_ / "site.gsi"), cli::kExitOk) << stderr_.str();
+    EXPECT_EQ(harwick::testing::ReadFile(dir_ / "site.gsi").rfind("*110001+", 0), 0u);
+
+    // Whatever the window would ask about is said on stderr.
+    stderr_.str("");
+    ASSERT_EQ(convert(dir_ / "site.dat", dir_ / "site.gsi8"), cli::kExitOk) << stderr_.str();
+    EXPECT_EQ(stderr_.str(), "harwick convert: warning: 1 line without a point name was skipped.\n"
+                             "harwick convert: warning: 1 name(s) or code(s) are longer than the 8 characters GSI-8 "
+                             "holds and keep only their last characters.\n");
+}
+
 // Each failure: a non-zero exit, one line on stderr naming the problem, and
 // no output file (nor temporary) left behind.
 TEST_F(ConvertTest, BadInputsFailWithOneLineAndNoOutput)
@@ -169,7 +197,6 @@ TEST_F(ConvertTest, BadInputsFailWithOneLineAndNoOutput)
         {"heading-only.dat", "out.gsi16", "no points found"},
         {"codes-only.gsi", "out.dat", "no points found"},
         {"ok.dat", "out.txt", "unknown kind of output"},
-        {"ok.dat", "out.gsi", "naming it .gsi16 or .gsi8"},
         {"ok.dat", "no-such-dir/out.dat", "cannot write"},
     };
     const std::vector<fs::path> before = filesInDir();

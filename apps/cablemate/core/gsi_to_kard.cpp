@@ -21,7 +21,6 @@ constexpr char kCodeLineMark = '.';
 // Points of a station setup: "RE…" names, and the occupied station.
 constexpr std::string_view kRePrefix = "RE";
 constexpr std::string_view kOccupiedStation = "OCUPAR";
-constexpr std::string_view kZero = "0.000";
 constexpr char kComma = ',';
 
 // What carries over from line to line.
@@ -47,8 +46,13 @@ std::string* ValueSlot(GsiState& state, std::string_view index) {
     return nullptr;
 }
 
+// A value read as zero, in whatever decimals its unit shows.
+bool IsZero(const std::string& value) {
+    return !value.empty() && harwick::text::readNumber(value) == 0.0;
+}
+
 // Reads a data line's words into state; true when at least one value was read.
-bool ReadDataWords(const std::vector<std::string_view>& words, GsiState& state) {
+bool ReadDataWords(const std::vector<std::string_view>& words, harwick::gsi::Flavour flavour, GsiState& state) {
     namespace gsi = harwick::gsi;
     bool anyValue = false;
     for (std::string_view word : words) {
@@ -59,7 +63,7 @@ bool ReadDataWords(const std::vector<std::string_view>& words, GsiState& state) 
             state.name = gsi::decodeBlankSeparatedText(word);
             if (startsWith(state.name, kRePrefix)) state.reName = state.name;
         } else if (std::string* slot = ValueSlot(state, index)) {
-            if (std::optional<std::string> value = gsi::decodeCableLength(word)) {
+            if (std::optional<std::string> value = gsi::decodeCableLength(word, flavour)) {
                 *slot = std::move(*value);
                 anyValue = true;
             }
@@ -72,7 +76,7 @@ bool ReadDataWords(const std::vector<std::string_view>& words, GsiState& state) 
 // bare "RE" setup, then starts the next point afresh.
 void FinishPoint(GsiState& state, std::string& out) {
     const bool rePoint = startsWith(state.name, kRePrefix);
-    const bool zero = state.easting == kZero && state.northing == kZero && state.elevation == kZero;
+    const bool zero = IsZero(state.easting) && IsZero(state.northing) && IsZero(state.elevation);
     if (zero && state.reName == kRePrefix && !rePoint) {
         state.reName.clear();
     } else {
@@ -97,14 +101,15 @@ void FinishPoint(GsiState& state, std::string& out) {
 void ConvertLine(std::string_view line, GsiState& state, std::string& out) {
     namespace gsi = harwick::gsi;
     if (line.size() < kMinLineLength) return;
-    const std::string_view body = gsi::markBlankSeparated(line).body;
+    const gsi::MarkedBlock marked = gsi::markBlankSeparated(line);
+    const std::string_view body = marked.body;
     const std::vector<std::string_view> words = gsi::splitBlankSeparated(body, gsi::kCableMaxPieces);
     if (IsCodeLine(body)) {
         // Each word in turn: the last one decides.
         for (std::string_view word : words) state.code = gsi::decodeBlankSeparatedText(word);
         return;
     }
-    if (ReadDataWords(words, state)) FinishPoint(state, out);
+    if (ReadDataWords(words, marked.flavour, state)) FinishPoint(state, out);
 }
 
 } // namespace

@@ -51,14 +51,20 @@ bool PointEditor::OpenFile(const std::string& path)
     pointlist::Table table;
     table.precision = grid_.Points().precision;
     table.flavour = flavour_;
-    pointlist::importFile(table, kind, *content);
+    const pointlist::ImportReport report = pointlist::importFile(table, kind, *content);
+    const std::vector<std::string> notes = pointlist::importNotes(report, kind);
     if (table.rows.empty()) {
-        prompter_.ShowMessage(concat({kNoPointsFound, path, kFullStop, kSentenceBreak, kGridKept}));
+        std::string text = concat({kNoPointsFound, path, kFullStop});
+        for (const std::string& n : notes) text += concat({kSentenceBreak, n});
+        prompter_.ShowMessage(concat({text, kSentenceBreak, kGridKept}));
         return false;
     }
     currentPath_ = path;
     flavour_ = table.flavour;
+    std::string status = concat({kOpenedPrefix, path, kStatusSeparator, std::to_string(table.rows.size()), kPointsSuffix});
+    for (const std::string& n : notes) status += concat({" ", n});
     grid_.ReplacePoints(std::move(table));
+    grid_.ShowStatus(status);
     return true;
 }
 
@@ -94,10 +100,19 @@ bool PointEditor::Write(pointlist::SaveTarget target)
         prompter_.ShowMessage(concat({target.path, kUnknownSaveKind}));
         return false;
     }
-    if (target.kind == FileKind::Gsi && !target.flavour) target.flavour = kDefaultFlavour;
+    if (target.kind == FileKind::Gsi && !target.flavour) target.flavour = pointlist::kDefaultFlavour;
     const pointlist::Table& points = grid_.Points();
     const pointlist::ExportResult result =
         pointlist::exportFile(points, target.kind, target.flavour, harwick::text::localNow());
+    // Asked before writing: afterwards the old file would already be gone.
+    if (const std::vector<std::string> losses = pointlist::saveLosses(points, target, result); !losses.empty()) {
+        std::string text = concat({target.path, kWouldHoldLess});
+        for (const std::string& loss : losses) text += concat({kBullet, loss});
+        if (!prompter_.AskYesNo(concat({text, kSaveAnyway}))) {
+            grid_.ShowStatus(kNotSaved);
+            return false;
+        }
+    }
     std::string error;
     if (!harwick::platform::replaceFileAtomically(target.path, result.content, error)) {
         prompter_.ShowMessage(concat({kCannotSave, target.path, kReasonSeparator, error}));
@@ -105,12 +120,8 @@ bool PointEditor::Write(pointlist::SaveTarget target)
     }
     currentPath_ = target.path;
     flavour_ = target.flavour;
-    const std::vector<std::string> warnings = SaveWarnings(points, target, result);
-    if (!warnings.empty()) {
-        std::string text = concat({kSavedWithWarnings, target.path, kSavedWithWarningsColon});
-        for (const std::string& w : warnings) text += concat({kBullet, w});
-        prompter_.ShowMessage(text);
-    }
+    grid_.ShowStatus(
+        concat({kSavedPrefix, target.path, kStatusSeparator, std::to_string(result.rowsWritten), kPointsSuffix}));
     return true;
 }
 

@@ -48,6 +48,8 @@ public:
     virtual void ReplacePoints(pointlist::Table table) = 0;
     // Puts a cell edit still in progress into the grid.
     virtual void CommitPendingEdit() = 0;
+    // The window's status line: what the last Open or Save did.
+    virtual void ShowStatus(std::string_view text) = 0;
 };
 
 class PointEditor {
@@ -58,12 +60,16 @@ public:
     void Open();
     // Reads the file into the grid. A file that cannot be read, is of no
     // kind the editor knows or holds no point leaves the grid and the
-    // current path as they were, and the user is told. true when opened.
+    // current path as they were, and the user is told. The status line says
+    // how many points were read and how many blocks or lines were skipped.
+    // true when opened.
     bool OpenFile(const std::string& path);
 
     // Writes the grid to the current path, asking for one when there is none.
     bool Save();
     // Asks for a name (and about replacing an existing file), then writes.
+    // A file that would hold less than the grid (values or names that do not
+    // fit, rows left out) is written only when the user says so.
     bool SaveAs();
 
     // Empty until a file was opened or saved.

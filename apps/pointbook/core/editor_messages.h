@@ -44,23 +44,14 @@ inline constexpr std::string_view kCannotSave = "Cannot save ";
 inline constexpr std::string_view kUnknownSaveKind =
     " is not a kind of file the editor writes: name it .gsi (GSI), .dat (KARD) or .idx (IDX). Nothing was saved.";
 inline constexpr std::string_view kAlreadyExists = " already exists.\nDo you want to replace it?";
-inline constexpr std::string_view kSavedWithWarnings = "Saved ";
-inline constexpr std::string_view kSavedWithWarningsColon = ", but:";
+inline constexpr std::string_view kWouldHoldLess = " would hold less than the grid:";
+inline constexpr std::string_view kSaveAnyway = "\n\nSave anyway?";
+inline constexpr std::string_view kNotSaved = "Nothing was saved.";
 
-inline constexpr std::string_view kRowsStopPrefix = "Only ";
-inline constexpr std::string_view kRowsStopOf = " of ";
-inline constexpr std::string_view kRowsStopRow = " rows were saved: row ";
-inline constexpr std::string_view kRowsStopSuffix = " has no name, and saving stops at the first row without one.";
-
-inline constexpr std::string_view kBlockNumbersSuffix =
-    " rows after row 9999 were saved without a block number: GSI has four digits for it.";
-
-inline constexpr std::string_view kGsi16Name = "GSI-16";
-inline constexpr std::string_view kGsi8Name = "GSI-8";
-inline constexpr std::string_view kValuesCut = " coordinate value(s) have more digits than ";
-inline constexpr std::string_view kValuesCutSuffix = " holds and keep only their rightmost digits.";
-inline constexpr std::string_view kTextsCut = " name(s) or code(s) are longer than the ";
-inline constexpr std::string_view kTextsCutMiddle = " characters ";
-inline constexpr std::string_view kTextsCutSuffix = " holds and keep only their last characters.";
+// ---- Status line -----------------------------------------------------------------
+inline constexpr std::string_view kOpenedPrefix = "Opened ";
+inline constexpr std::string_view kSavedPrefix = "Saved ";
+inline constexpr std::string_view kPointsSuffix = " point(s).";
+inline constexpr std::string_view kStatusSeparator = ": ";
 
 } // namespace pointbook

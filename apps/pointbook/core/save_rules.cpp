@@ -8,11 +8,6 @@ namespace pointbook {
 
 namespace {
 
-using pointlist::FileKind;
-
-// The last GSI block number that fits the point-number word's four digits.
-constexpr std::size_t kLastNumberedRow = 9999;
-
 std::string_view FileNameOf(std::string_view path)
 {
     const std::size_t slash = path.rfind('/');
@@ -32,34 +27,6 @@ bool EndsWithGsi(std::string_view fileName)
     return lower.ends_with(pointlist::kGsiExtension);
 }
 
-std::size_t TextsTooLong(const pointlist::Table& table, std::size_t rows, std::size_t width)
-{
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < rows; ++i) {
-        const pointlist::Row& r = table.rows[i];
-        count += (r.name.size() > width ? 1 : 0) + (r.code.size() > width ? 1 : 0);
-    }
-    return count;
-}
-
-void AddGsiWarnings(std::vector<std::string>& out, const pointlist::Table& table, gsi::Flavour flavour,
-                    const pointlist::ExportResult& result)
-{
-    const std::string_view name = flavour == gsi::Flavour::Gsi16 ? kGsi16Name : kGsi8Name;
-    if (result.rowsWritten > kLastNumberedRow) {
-        out.push_back(std::to_string(result.rowsWritten - kLastNumberedRow) + std::string(kBlockNumbersSuffix));
-    }
-    if (result.valuesCut > 0) {
-        out.push_back(harwick::text::concat(
-            {std::to_string(result.valuesCut), kValuesCut, name, kValuesCutSuffix}));
-    }
-    const std::size_t width = gsi::dataWidth(flavour);
-    if (const std::size_t texts = TextsTooLong(table, result.rowsWritten, width); texts > 0) {
-        out.push_back(harwick::text::concat(
-            {std::to_string(texts), kTextsCut, std::to_string(width), kTextsCutMiddle, name, kTextsCutSuffix}));
-    }
-}
-
 } // namespace
 
 std::string NameForSaveFilter(std::string_view chosen, std::size_t filter)
@@ -75,19 +42,6 @@ std::string NameForSaveFilter(std::string_view chosen, std::size_t filter)
         name.append(extension);
     }
     return name;
-}
-
-std::vector<std::string> SaveWarnings(const pointlist::Table& table, const pointlist::SaveTarget& target,
-                                      const pointlist::ExportResult& result)
-{
-    std::vector<std::string> out;
-    if (result.rowsWritten < table.rows.size()) {
-        out.push_back(harwick::text::concat({kRowsStopPrefix, std::to_string(result.rowsWritten), kRowsStopOf,
-                                             std::to_string(table.rows.size()), kRowsStopRow,
-                                             std::to_string(result.rowsWritten + 1), kRowsStopSuffix}));
-    }
-    if (target.kind == FileKind::Gsi && target.flavour) AddGsiWarnings(out, table, *target.flavour, result);
-    return out;
 }
 
 } // namespace pointbook

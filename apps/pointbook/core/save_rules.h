@@ -1,6 +1,5 @@
-// What Save makes of the user's choice and what it tells the user after
-// writing: the name a save-dialog entry stands for, and the warnings about
-// anything the written file holds less of than the grid.
+// What Save makes of the user's choice: the name a save-dialog entry stands
+// for.
 #pragma once
 
 #include "formats_alias.h"
@@ -9,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace pointbook {
 
@@ -18,15 +16,5 @@ namespace pointbook {
 // entry chosen gets that entry's pseudo-extension, so the chosen flavour is
 // written. Any other name, or an entry out of range, keeps the name as typed.
 std::string NameForSaveFilter(std::string_view chosen, std::size_t filter);
-
-// The flavour written for a GSI target that names none: GSI-16, which holds
-// every name, code and coordinate the grid can hold at any precision.
-inline constexpr gsi::Flavour kDefaultFlavour = gsi::Flavour::Gsi16;
-
-// One sentence per way the file holds less than the grid: rows after the
-// first row without a name, block numbers beyond 9999, values and texts
-// that did not fit the GSI words. Empty when the file holds everything.
-std::vector<std::string> SaveWarnings(const pointlist::Table& table, const pointlist::SaveTarget& target,
-                                      const pointlist::ExportResult& result);
 
 } // namespace pointbook

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace pointbook {
 
@@ -64,6 +65,11 @@ void PointbookWindow::ReplacePoints(pointlist::Table table)
 {
     model_.ReplacePoints(std::move(table));
     view_.scrollToTop();
+}
+
+void PointbookWindow::ShowStatus(std::string_view text)
+{
+    statusBar()->showMessage(ToQ(text));
 }
 
 void PointbookWindow::Setting()

@@ -39,6 +39,7 @@ private:
     const pointlist::Table& Points() const override { return model_.Grid().Points(); }
     void ReplacePoints(pointlist::Table table) override;
     void CommitPendingEdit() override { view_.CommitPendingEdit(); }
+    void ShowStatus(std::string_view text) override;
 
     void BuildMenus();
     QAction* AddEntry(QMenu& menu, std::string_view text, const char* name, const QKeySequence& shortcut);

@@ -4,9 +4,11 @@
 #include "sketch_texts.h"
 
 #include "fileio/fileio.h"
+#include "pointlist/notes.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <utility>
 
 namespace sketchconv {
@@ -78,8 +80,13 @@ bool SketchConverter::Convert(int fontHeight)
 std::string SketchConverter::Outcome(bool written) const
 {
     if (!written) return std::string(kWriteFailed);
+    namespace notes = harwick::pointlist::notes;
     std::string text = Format(kDoneFormat, static_cast<int>(read_.points.size()));
-    if (read_.leftOut > 0) text += Format(kLeftOutFormat, read_.leftOut);
+    const std::pair<int, std::string_view> skips[] = {{read_.withoutCoordinates, notes::kWithoutCoordinates},
+                                                      {read_.withoutName, notes::kWithoutName}};
+    for (const auto& [count, why] : skips) {
+        if (count > 0) text += " " + notes::skipped(static_cast<std::size_t>(count), true, why);
+    }
     return text;
 }
 

@@ -52,7 +52,7 @@ public:
     bool Convert(int fontHeight);
 
     const std::vector<CoordinateSurvey>& Points() const { return read_.points; }
-    int LeftOut() const { return read_.leftOut; }
+    const GsiPoints& Read() const { return read_; }
 
 private:
     std::optional<std::string> AskDxfPath();

@@ -35,6 +35,7 @@ private:
 
 std::string PointLabel(const CoordinateSurvey& point)
 {
+    if (!point.hasElevation) return point.name;
     const double elevation = point.elevation;
     const int length = std::snprintf(nullptr, 0, kLabelFormat, point.name.c_str(), elevation);
     if (length < 0) return point.name;

@@ -13,12 +13,17 @@ GsiPoints ReadGsiPoints(std::string_view file)
     GsiPoints read;
     for (std::string_view line : gsi::splitDrawingLines(file)) {
         gsi::DrawingBlock block = gsi::readDrawingBlock(line);
-        if (!block.easting || !block.northing || !block.elevation) {
-            ++read.leftOut;
+        if (!block.easting || !block.northing) {
+            ++read.withoutCoordinates;
             continue;
         }
-        read.points.push_back(CoordinateSurvey{std::move(block.name), *block.easting, *block.northing,
-                                               static_cast<float>(*block.elevation), std::move(block.code)});
+        if (!block.name) {
+            ++read.withoutName;
+            continue;
+        }
+        read.points.push_back(CoordinateSurvey{std::move(*block.name), *block.easting, *block.northing,
+                                               static_cast<float>(block.elevation.value_or(0.0)),
+                                               block.elevation.has_value(), std::move(block.code)});
     }
     return read;
 }

@@ -12,18 +12,21 @@ namespace sketchconv {
 
 // One drawn point, in file order.
 struct CoordinateSurvey {
-    std::string name;      // "0" when the block gives none
+    std::string name;      // "0" when the point number's data is all zeros
     double easting = 0.0;  // metres
     double northing = 0.0;
-    float elevation = 0.0F; // single precision, as the label shows it
+    float elevation = 0.0F; // single precision, as the label shows it; 0 for a 2D point
+    bool hasElevation = true; // false: a 2D point, labelled with its name only
     std::string code;      // read, not drawn
 };
 
 struct GsiPoints {
     std::vector<CoordinateSurvey> points;
-    // Lines that lack one of easting, northing and elevation: they are left
-    // out rather than drawn at the previous block's place.
-    int leftOut = 0;
+    // Blocks that are no point, left out rather than drawn somewhere they
+    // were never measured: measurements, stations and set-ups without both
+    // plan coordinates, and blocks without a point number.
+    int withoutCoordinates = 0;
+    int withoutName = 0;
 };
 
 GsiPoints ReadGsiPoints(std::string_view file);

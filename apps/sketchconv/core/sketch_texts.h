@@ -13,8 +13,6 @@ inline constexpr std::string_view kProgramTitle = "GSI to DXF";
 inline constexpr std::string_view kOpenFailed = "Open File False!";
 inline constexpr std::string_view kResultCaption = "tip";
 inline constexpr const char* kDoneFormat = "Writing dxf file done,%d Point convert ok!";
-// Our own addition to the done message, only when blocks were left out.
-inline constexpr const char* kLeftOutFormat = " %d block(s) without easting, northing or elevation left out.";
 inline constexpr std::string_view kWriteFailed = "Error while writing dxf file!";
 inline constexpr const char* kReplaceFormat = "%s already exists.\nDo you want to replace it?";
 
@@ -29,7 +27,8 @@ inline constexpr std::string_view kDxfExtension = ".dxf";
 inline constexpr std::string_view kGsiExtension = "gsi";
 
 // ---- The drawing ---------------------------------------------------------------
-// Point name, two blanks, elevation with four decimals.
+// Point name, two blanks, elevation with four decimals; a 2D point has no
+// elevation to show and is labelled with its name alone.
 inline constexpr const char* kLabelFormat = "%s  %.4f";
 inline constexpr std::string_view kContinuous = "Continuous";
 inline constexpr std::string_view kPointLayer = "POINT";

@@ -185,8 +185,9 @@ TEST(GsiToKard, CodeLineSetsTheCodeOfTheFollowingPoints) {
                             "110005+000000P5 81..00+00001000 82..00+00002000 83..00+00003000 \r\n"
                             "410006+00000000 \r\n"
                             "110007+000000P7 81..00+00001000 82..00+00002000 83..00+00003000 \r\n";
+    // P2's elevation is in 1/10 mm: 12 steps are 1.2 mm, not 12.
     EXPECT_EQ(GsiToKardText(gsi), "P1,TREE,1.234,5.678,0.012\r\n"
-                                  "P2,TREE,1.234,-5.678,0.012\r\n"
+                                  "P2,TREE,1.234,-5.678,0.0012\r\n"
                                   "P5,ROW,1.000,2.000,3.000\r\n"
                                   "P7,,1.000,2.000,3.000\r\n");
 }

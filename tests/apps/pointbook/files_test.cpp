@@ -56,6 +56,7 @@ TEST_F(PointbookTest, SaveAsGsiEntriesWriteJobGsiInTheChosenFlavour)
 {
     Type(0, Column::Name, "P1");
     Type(0, Column::Easting, "1.000");
+    Type(0, Column::Northing, "2.000");
     const fs::path job = Dir() / "job.gsi";
 
     SaveAsThroughMenu(Dir() / "job", kGsi8Filter);
@@ -84,6 +85,8 @@ TEST_F(PointbookTest, SaveAsGsiEntriesWriteJobGsiInTheChosenFlavour)
 TEST_F(PointbookTest, GsiNameWithoutAFlavourIsWrittenAsGsi16)
 {
     Type(0, Column::Name, "P1");
+    Type(0, Column::Easting, "1");
+    Type(0, Column::Northing, "2");
     SaveAsThroughMenu(Dir() / "typed.gsi", kKardFilter);
     EXPECT_TRUE(StartsWith(ReadFile(Dir() / "typed.gsi"), "*110001+"));
     EXPECT_EQ(Window().Editor().Flavour(), gsi::Flavour::Gsi16);
@@ -98,13 +101,14 @@ TEST_F(PointbookTest, KardHeadingLineLeavesNoEmptyRowInFront)
     EXPECT_EQ(Cell(0, Column::Name), "STN1");
     EXPECT_EQ(Cell(0, Column::Elevation), "112.450");
     EXPECT_EQ(Cell(1, Column::Name), "BM7");
-    EXPECT_EQ(Cell(1, Column::Code), "");
+    EXPECT_EQ(Cell(1, Column::Code), "BM");
+    EXPECT_EQ(StatusText(), "Opened " + file.string() + ": 2 point(s).");
 }
 
-TEST_F(PointbookTest, TenthMillimetreGsiSwitchesPrecisionForTheNextExport)
+TEST_F(PointbookTest, TenthMillimetreGsiShowsAndKeepsItsSteps)
 {
     ASSERT_TRUE(OpenThroughMenu(Sample("job-north-gsi16.gsi")));
-    EXPECT_EQ(Cell(0, Column::Easting), "2150.001"); // shown with three decimals still
+    EXPECT_EQ(Cell(0, Column::Easting), "2150.0005");
     runner.Then([](QDialog& dialog) {
         EXPECT_EQ(dialog.findChild<QComboBox*>(kPrecisionCombo)->currentText().toStdString(), "0.0001");
         return static_cast<int>(QDialog::Rejected);
@@ -113,7 +117,28 @@ TEST_F(PointbookTest, TenthMillimetreGsiSwitchesPrecisionForTheNextExport)
     EXPECT_TRUE(runner.Done());
 
     SaveAsThroughMenu(Dir() / "out", kGsi8Filter);
-    EXPECT_TRUE(Contains(LinesOf(ReadFile(Dir() / "out.gsi"))[0], " 81..16+21500010 "));
+    EXPECT_TRUE(Contains(LinesOf(ReadFile(Dir() / "out.gsi"))[0], " 81..16+21500005 "));
+}
+
+TEST_F(PointbookTest, OpenSaysWhatWasSkippedAndLeavesMissingValuesEmpty)
+{
+    const fs::path file = Dir() / "field.gsi";
+    WriteFile(file, "110001+000000P1 81..10+00001000 82..10+00002000 \r"
+                    "110002+000000S1 21.324+09000000 31..00+00012345 \r"
+                    "410003+0000TREE \r"
+                    "110004+000000P4 81..10+00004000 82..10+00005000 83..10+--------\r");
+    ASSERT_TRUE(OpenThroughMenu(file));
+    ASSERT_EQ(Model().rowCount(), 3);
+    EXPECT_EQ(Cell(1, Column::Name), "P4");
+    EXPECT_EQ(Cell(1, Column::Elevation), "");
+    EXPECT_EQ(StatusText(), "Opened " + file.string() + ": 2 point(s). 2 blocks without coordinates were skipped.");
+    EXPECT_TRUE(prompter.messages.empty());
+
+    // Saved as GSI, the 2D points keep no elevation: no 83 word, never 0.
+    Trigger(kSaveAction);
+    EXPECT_EQ(ReadFile(file), "110001+000000P1 71....+00000000 81..10+00001000 82..10+00002000 \r\n"
+                              "110002+000000P4 71....+00000000 81..10+00004000 82..10+00005000 \r\n");
+    EXPECT_EQ(StatusText(), "Saved " + file.string() + ": 2 point(s).");
 }
 
 TEST_F(PointbookTest, ExportStopsAtTheFirstEmptyNameAndSaysSo)
@@ -122,11 +147,42 @@ TEST_F(PointbookTest, ExportStopsAtTheFirstEmptyNameAndSaysSo)
     Type(1, Column::Name, "B");
     Type(2, Column::Name, "C");
     Type(1, Column::Name, "");
+    // Asked before writing; No writes nothing.
+    prompter.answers.push_back(false);
+    SaveAsThroughMenu(Dir() / "stop", kKardFilter);
+    EXPECT_FALSE(fs::exists(Dir() / "stop.dat"));
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.questions[0], "Only 1 of 3 rows are saved: row 2 has no name"));
+    EXPECT_TRUE(Contains(prompter.questions[0], "Save anyway?"));
+    EXPECT_EQ(StatusText(), "Nothing was saved.");
+
+    prompter.answers.push_back(true);
     SaveAsThroughMenu(Dir() / "stop", kKardFilter);
     EXPECT_EQ(ReadFile(Dir() / "stop.dat"), "A,,,,\r\n");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(Contains(prompter.messages[0], "Only 1 of 3 rows were saved: row 2 has no name"));
+    EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(Model().rowCount(), 4); // the grid keeps every row
+}
+
+TEST_F(PointbookTest, NamesAFormatCannotHoldAreAskedAboutBeforeWriting)
+{
+    Type(0, Column::Name, "WALL,7");
+    Type(0, Column::Easting, "1");
+    Type(0, Column::Northing, "2");
+    Type(1, Column::Name, "LONGNAME9");
+    Type(1, Column::Easting, "1");
+    Type(1, Column::Northing, "2");
+    prompter.answers.push_back(false);
+    SaveAsThroughMenu(Dir() / "site", kKardFilter);
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.questions[0], "1 name(s) or code(s) hold a comma or a double quote, which KARD"));
+    EXPECT_FALSE(fs::exists(Dir() / "site.dat"));
+
+    prompter.answers.push_back(false);
+    SaveAsThroughMenu(Dir() / "site", kGsi8Filter);
+    ASSERT_EQ(prompter.questions.size(), 2u);
+    EXPECT_TRUE(Contains(prompter.questions[1], "1 name(s) or code(s) are longer than the 8 characters GSI-8"));
+    EXPECT_FALSE(fs::exists(Dir() / "site.gsi"));
+    EXPECT_EQ(Window().Editor().CurrentPath(), "");
 }
 
 TEST_F(PointbookTest, FilesThatCannotBeOpenedLeaveTheGridAsItWas)
@@ -177,13 +233,14 @@ TEST_F(PointbookTest, RowsBeyond9999AreSavedAndTheUserIsWarned)
     ASSERT_TRUE(OpenThroughMenu(Dir() / "big.dat"));
     EXPECT_EQ(Model().rowCount(), 10002);
 
+    prompter.answers.push_back(true);
     SaveAsThroughMenu(Dir() / "big", kGsi16Filter);
     const std::vector<std::string> lines = LinesOf(ReadFile(Dir() / "big.gsi"));
     ASSERT_EQ(lines.size(), 10001u);
     EXPECT_TRUE(StartsWith(lines[9998], "*119999+"));
     EXPECT_TRUE(StartsWith(lines[10000], "*11....+0000000000P10001 "));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(Contains(prompter.messages[0], "2 rows after row 9999 were saved without a block number"));
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.questions[0], "2 rows after row 9999 are saved without a block number"));
 }
 
 // An IDX file stamps the time it was written.
@@ -196,14 +253,14 @@ std::string WithoutStamp(const std::string& content)
     return out;
 }
 
-void ExpectSamePoints(const pointlist::Table& saved, const pointlist::Table& original, bool codesKept)
+void ExpectSamePoints(const pointlist::Table& saved, const pointlist::Table& original)
 {
     ASSERT_EQ(saved.rows.size(), original.rows.size());
     for (std::size_t i = 0; i < saved.rows.size(); ++i) {
         const pointlist::Row& s = saved.rows[i];
         const pointlist::Row& o = original.rows[i];
         EXPECT_EQ(s.name, o.name) << i;
-        EXPECT_EQ(s.code, codesKept ? o.code : "") << i;
+        EXPECT_EQ(s.code, o.code) << i;
         for (auto cell : {&pointlist::Row::easting, &pointlist::Row::northing, &pointlist::Row::elevation}) {
             EXPECT_NEAR(harwick::text::readNumber(s.*cell), harwick::text::readNumber(o.*cell), 0.0006)
                 << i << " " << s.*cell << " " << o.*cell;
@@ -225,7 +282,7 @@ TEST_F(PointbookTest, SampleFilesRoundTripThroughEveryFormat)
             fs::remove(target);
             SaveAsThroughMenu(Dir() / "out", filter);
             ASSERT_TRUE(OpenThroughMenu(target));
-            ExpectSamePoints(Points(), original, filter != kKardFilter);
+            ExpectSamePoints(Points(), original);
             // Saving again, in the file's own format, changes nothing.
             const std::string first = WithoutStamp(ReadFile(target));
             Trigger(kSaveAction);
@@ -233,6 +290,36 @@ TEST_F(PointbookTest, SampleFilesRoundTripThroughEveryFormat)
         }
     }
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(PointbookTest, SamplesOpenedAndSavedComeBackUnchanged)
+{
+    // Files in the editor's own forms come back byte for byte (CR LF line
+    // ends); the others
+    // (an exchange-style GSI-8 job with code blocks, an IDX in feet) come back
+    // as the same points.
+    for (const char* sample : {"job-north-gsi16.gsi", "site-points.dat", "job-north-gsi8.gsi", "creek-feet.idx"}) {
+        SCOPED_TRACE(sample);
+        const fs::path copy = Dir() / sample;
+        fs::copy_file(Sample(sample), copy, fs::copy_options::overwrite_existing);
+        ASSERT_TRUE(OpenThroughMenu(copy));
+        const pointlist::Table opened = Points();
+        Trigger(kSaveAction);
+        const bool ownForm = Contains(sample, "gsi16") || Contains(sample, ".dat");
+        // The GSI-16 sample has LF line ends; the editor writes CR LF.
+        if (ownForm) EXPECT_EQ(ReadFile(copy), harwick::text::withCrLfLineEnds(ReadFile(Sample(sample))));
+        ASSERT_TRUE(OpenThroughMenu(copy));
+        EXPECT_EQ(Points().rows.size(), opened.rows.size());
+        for (std::size_t i = 0; i < opened.rows.size(); ++i) {
+            const pointlist::Row& a = Points().rows[i];
+            const pointlist::Row& b = opened.rows[i];
+            EXPECT_EQ(std::tie(a.name, a.easting, a.northing, a.elevation, a.code),
+                      std::tie(b.name, b.easting, b.northing, b.elevation, b.code))
+                << i;
+        }
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.questions.empty());
 }
 
 } // namespace

@@ -107,7 +107,7 @@ TEST_F(PointbookTest, PrecisionSwitchReformatsCoordinatesBothWays)
     EXPECT_EQ(runner.Titles().back(), kOptionsTitle);
     EXPECT_EQ(Cell(0, Column::Easting), "12.3450");
     EXPECT_EQ(Cell(0, Column::Northing), "7.0000");
-    EXPECT_EQ(Cell(0, Column::Elevation), "0.0000");
+    EXPECT_EQ(Cell(0, Column::Elevation), ""); // no value, and never 0
     EXPECT_EQ(Cell(0, Column::Code), "1.5");
     EXPECT_EQ(Cell(1, Column::Easting), "3.14159");
 
@@ -141,7 +141,7 @@ TEST_F(PointbookTest, ACellStillBeingTypedIsSavedAndReformatted)
 
     Type(0, Column::Northing, "6.25", /*pressEnter=*/false);
     SaveAsThroughMenu(Dir() / "typed", kKardFilter);
-    EXPECT_EQ(ReadFile(Dir() / "typed.dat"), "P1,,5.5000,6.25,0.0000\r\n");
+    EXPECT_EQ(ReadFile(Dir() / "typed.dat"), "P1,,5.5000,6.25,\r\n");
 }
 
 } // namespace

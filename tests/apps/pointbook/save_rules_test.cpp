@@ -1,5 +1,4 @@
-// The name a save-dialog choice stands for, and the warnings after a save
-// that wrote less than the grid holds.
+// The name a save-dialog choice stands for.
 #include "editor_messages.h"
 #include "save_rules.h"
 
@@ -33,26 +32,6 @@ TEST(PointbookSaveRules, TheChosenEntryPutsItsExtensionOnTheName)
         {"/w/job", kSaveFilters.size(), "/w/job"},
     };
     for (const Case& c : cases) EXPECT_EQ(NameForSaveFilter(c.typed, c.filter), c.expected) << c.typed;
-}
-
-// The window's tests see the empty-name stop and the rows past 9999; here,
-// the words that GSI-8 cuts and GSI-16 holds.
-TEST(PointbookSaveRules, WarnsOfNamesAndValuesThatDoNotFitTheFlavour)
-{
-    const pointlist::SaveTarget gsi8{"/w/a.gsi", pointlist::FileKind::Gsi, gsi::Flavour::Gsi8};
-    const pointlist::SaveTarget gsi16{"/w/a.gsi", pointlist::FileKind::Gsi, gsi::Flavour::Gsi16};
-    pointlist::Table table;
-    table.rows.push_back({"EIGHTCHR", "1.000", "2.000", "3.000", "NINECHARS"});
-    table.rows.push_back({"NINECHARS", "1.000", "2.000", "3.000", ""});
-
-    EXPECT_TRUE(SaveWarnings(table, gsi16, {"", 2, 0}).empty());
-    EXPECT_EQ(SaveWarnings(table, gsi8, {"", 2, 3}),
-              (std::vector<std::string>{
-                  "3 coordinate value(s) have more digits than GSI-8 holds and keep only their rightmost digits.",
-                  "2 name(s) or code(s) are longer than the 8 characters GSI-8 holds and keep only their last "
-                  "characters."}));
-    // Rows not written are not counted again.
-    EXPECT_EQ(SaveWarnings(table, gsi8, {"", 1, 0}).size(), 2u);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QStatusBar>
 #include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -87,6 +88,8 @@ protected:
     {
         return std::filesystem::path(HARWICK_SOURCE_DIR) / "samples" / name;
     }
+
+    std::string StatusText() { return window_->statusBar()->currentMessage().toStdString(); }
 
     std::string Cell(int row, Column column)
     {

@@ -70,21 +70,28 @@ TEST_F(SketchconvTest, LineOf600BytesLosesItsFirst500)
     EXPECT_EQ(view.printed.find("LOST"), std::string::npos) << view.printed;
 }
 
-TEST_F(SketchconvTest, BlockWithoutAFullPositionIsLeftOutAndCounted)
+TEST_F(SketchconvTest, BlocksThatAreNoPointAreSkippedAndTwoDPointsDrawnAtZero)
 {
     const fs::path gsi = Write("gaps.gsi", "110001+000000P1 81..10+00001000 82..10+00002000 83..10+00003000 \r\n"
                                            "110002+000000P2 81..10+00007000 82..10+00008000 \r\n"
                                            "410003+0000KERB \r\n"
-                                           "110004+000000P4 81..10+00004000 82..10+00005000 83..10+00006000 \r\n");
+                                           "110004+000000S1 21.324+09000000 22.324+09000000 31..00+00012345 \r\n"
+                                           "81..10+00001000 82..10+00001000 83..10+00001000 \r\n"
+                                           "110006+000000P6 81..10+00004000 82..10+--------\r\n"
+                                           "110007+000000P7 81..10+00004000 82..10+00005000 83..10+00006000 \r\n");
     const drawmap::testing::EzdxfView view = Convert(gsi);
     ASSERT_EQ(view.status, 0) << view.printed;
     const std::vector<std::string> texts = view.Lines("text ");
-    ASSERT_EQ(texts.size(), 2u) << view.printed;
+    ASSERT_EQ(texts.size(), 3u) << view.printed;
     EXPECT_TRUE(texts[0].ends_with("|P1  3.0000")) << texts[0];
-    EXPECT_TRUE(texts[1].ends_with("|P4  6.0000")) << texts[1];
-    EXPECT_EQ(view.Lines("point ").size(), 2u) << view.printed;
-    EXPECT_EQ(LastMessage(), "Writing dxf file done,2 Point convert ok! "
-                             "2 block(s) without easting, northing or elevation left out.");
+    // A point without elevation stands at 0, labelled with its name only.
+    EXPECT_TRUE(texts[1].ends_with("|P2")) << texts[1];
+    EXPECT_TRUE(texts[2].ends_with("|P7  6.0000")) << texts[2];
+    EXPECT_EQ(view.Lines("point "), (std::vector<std::string>{"point POINT 1.0 2.0 3.0", "point POINT 7.0 8.0 0.0",
+                                                              "point POINT 4.0 5.0 6.0"}))
+        << view.printed;
+    EXPECT_EQ(LastMessage(), "Writing dxf file done,3 Point convert ok! "
+                             "3 blocks without coordinates were skipped. 1 block without a point name was skipped.");
 }
 
 TEST_F(SketchconvTest, OnlyFilesWithTheGsiExtensionAreRead)

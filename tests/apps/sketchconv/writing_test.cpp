@@ -56,7 +56,8 @@ TEST_F(SketchconvTest, SampleFilesGiveOnePointAndOneLabelPerPoint)
         EXPECT_TRUE(LastMessage().starts_with("Writing dxf file done,10 Point convert ok!")) << LastMessage();
     }
     // The GSI-8 job's code blocks carry no position.
-    EXPECT_EQ(Dialog().Converter().LeftOut(), 5);
+    EXPECT_EQ(Dialog().Converter().Read().withoutCoordinates, 5);
+    EXPECT_TRUE(LastMessage().ends_with(" 5 blocks without coordinates were skipped.")) << LastMessage();
 }
 
 TEST_F(SketchconvTest, FontHeightSetsEveryLabelsHeight)

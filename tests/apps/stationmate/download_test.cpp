@@ -194,7 +194,7 @@ TEST_F(DownloadTest, JobDataAsKardCarriesCodesAndSkipsBlocksWithoutId)
     dialogs.fileNames.push_back("A1.DAT");
     ASSERT_EQ(downloader.DownloadSelected(*fixpoints, folder()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(temp.path() / "A1.DAT"), "P17,TREE,12.345,54.321,0.123\r\n"
-                                             "P18,TREE,1234.000,-1.500,\r\n");
+                                             "P18,TREE,0.1234,-1.500,\r\n");
 }
 
 TEST_F(DownloadTest, EndMarkerInsideALineEndsThePullAndTheRestStays)

@@ -147,7 +147,7 @@ TEST_F(InstrumentTest, DownloadsOfEveryKindAreByteExact)
     ASSERT_EQ(d.DownloadSelected(*job.Children()[0], pc()).outcome, TransferOutcome::Done);
     EXPECT_EQ(harwick::testing::ReadFile(pc() + "NORTH.dat"), "STN1,,2150.000,4820.000,112.450\r\n"
                                          "101,KERB,2161.254,4833.079,111.902\r\n"
-                                         "102,KERB,1234.000,-1.500,\r\n");
+                                         "102,KERB,0.1234,-1.500,\r\n");
 
     answers_.fileNames.push_back("codes.crf");
     ASSERT_EQ(d.DownloadSelected(*port.Children()[0]->Children()[0], pc()).outcome, TransferOutcome::Done);
