@@ -9,6 +9,7 @@ namespace harwick::crf {
 namespace {
 
 constexpr std::string_view kNameKey = "NAME";
+constexpr std::string_view kVersionKey = "VERSION";
 constexpr std::string_view kTemplateId = "1000";
 constexpr std::string_view kSystem = "QRX700";
 constexpr std::string_view kObjectType = "POINT";
@@ -128,6 +129,7 @@ void Reader::feed(std::string_view l)
         list_.templateId = std::move(id);
     } else if (text::contains(l, kCodesHeader)) {
         inCodes_ = true;
+        codes_ = true;
     } else if (text::contains(l, kCodesEnd)) {
         inCodes_ = false;
     } else if (inCodes_) {
@@ -155,6 +157,19 @@ CodeList read(std::string_view file)
     Reader reader(Reader::Dialect::Editor);
     text::forEachLine(file, [&](std::string_view line) { reader.feed(line); });
     return reader.take();
+}
+
+std::optional<Refusal> refusalOf(std::string_view file)
+{
+    Reader reader(Reader::Dialect::Editor);
+    bool someVersion = false;
+    text::forEachLine(file, [&](std::string_view line) {
+        reader.feed(line);
+        someVersion = someVersion || text::contains(line, kVersionKey);
+    });
+    if (!reader.sawVersion()) return someVersion ? Refusal::OtherVersion : Refusal::NotACodeList;
+    if (!reader.sawCodes()) return Refusal::NotACodeList;
+    return std::nullopt;
 }
 
 } // namespace harwick::crf

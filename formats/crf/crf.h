@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,12 +78,16 @@ public:
 
     // Whether a line holding "VERSION 1.20" has been fed.
     bool sawVersion() const { return version_; }
+    // Whether a code section header has been fed after it: a file without
+    // one holds no code list, whatever else it holds.
+    bool sawCodes() const { return codes_; }
     const CodeList& list() const { return list_; }
     CodeList take() { return std::move(list_); }
 
 private:
     Dialect dialect_;
     bool version_ = false;
+    bool codes_ = false;
     bool inCodes_ = false;
     bool inAttributes_ = false;
     CodeList list_;
@@ -91,5 +96,12 @@ private:
 // The feature-code editor's reading of a whole file's text. Lines before
 // "VERSION 1.20" are skipped.
 CodeList read(std::string_view file);
+
+// Why a file's text is not a code list the editor can open, or nothing when
+// it is one: a VERSION 1.20 header and a code section. Other versions and
+// other files (an instrument's own list stored by a download) are refused
+// rather than read as an empty list that a Save would write over them.
+enum class Refusal { OtherVersion, NotACodeList };
+std::optional<Refusal> refusalOf(std::string_view file);
 
 } // namespace harwick::crf

@@ -20,13 +20,13 @@ std::string AttributeName(std::size_t slot)
     return std::string(kAttributeNamePrefix) + std::to_string(slot + 1);
 }
 
-// Whether the records are eight per code in code order, as the editor writes them.
+// Whether the records are eight per code in code order, as the editor writes
+// them: then they match by position, whatever other programs named them.
 bool LaidOutPerCode(const crf::CodeList& list)
 {
     if (list.attributes.size() != list.codes.size() * kInfoSlots) return false;
     for (std::size_t i = 0; i < list.attributes.size(); ++i) {
-        const crf::AttributeRecord& a = list.attributes[i];
-        if (a.Code != list.codes[i / kInfoSlots].Code || a.Attribute != AttributeName(i % kInfoSlots)) return false;
+        if (list.attributes[i].Code != list.codes[i / kInfoSlots].Code) return false;
     }
     return true;
 }

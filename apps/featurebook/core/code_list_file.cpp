@@ -11,6 +11,10 @@ std::optional<CodeBook> OpenCodeList(const std::filesystem::path& path, std::str
 {
     const std::optional<std::string> bytes = harwick::platform::readWholeFile(path, error);
     if (!bytes) return std::nullopt;
+    if (const std::optional<harwick::crf::Refusal> refusal = harwick::crf::refusalOf(*bytes)) {
+        error = *refusal == harwick::crf::Refusal::OtherVersion ? kOtherVersion : kNotACodeList;
+        return std::nullopt;
+    }
     return CodeBook::FromList(harwick::crf::read(*bytes));
 }
 

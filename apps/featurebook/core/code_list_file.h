@@ -12,8 +12,8 @@
 
 namespace featurebook {
 
-// The list in the file; nothing, with error set, when it cannot be read. A
-// file that reads but fits no part of the layout is an empty list.
+// The list in the file; nothing, with error set, when it cannot be read or
+// is no VERSION 1.20 code list (another version, or another file named .crf).
 std::optional<CodeBook> OpenCodeList(const std::filesystem::path& path, std::string& error);
 
 // Whether a file name names a code list: its lower-cased name holds ".crf".

@@ -32,5 +32,9 @@ inline constexpr std::string_view kNotSavedNotCrf = "Code lists are saved only a
 inline constexpr std::string_view kNotSaved = "The code list could not be saved to ";
 inline constexpr std::string_view kNotOpened = "The code list could not be opened: ";
 inline constexpr std::string_view kReasonSeparator = ": ";
+inline constexpr std::string_view kOtherVersion =
+    "it is a code list of another version; only VERSION 1.20 lists are read. The list on screen was kept.";
+inline constexpr std::string_view kNotACodeList =
+    "it holds no VERSION 1.20 code list. The list on screen was kept.";
 
 } // namespace featurebook

@@ -120,6 +120,19 @@ TEST(FeatureCodeBook, FileAttributesGoToTheirCodes)
     EXPECT_EQ(matched.At(0).defaults, (Defaults{"a1", "", "", "", "", "", "", ""}));
     EXPECT_EQ(matched.At(1).defaults, (Defaults{"", "b2", "", "", "", "", "", "b8"}));
     EXPECT_EQ(matched.At(1).shortcut, "2");
+
+    // Eight per code in code order match by position, whatever their names.
+    crf::CodeList renamed;
+    renamed.codes = shuffled.codes;
+    for (const char* code : {"A", "B"}) {
+        for (std::size_t slot = 0; slot < kInfoSlots; ++slot) {
+            renamed.attributes.push_back(attribute(slot == 0 ? "Height" : "Note", code,
+                                                   (std::string(code) + std::to_string(slot)).c_str()));
+        }
+    }
+    const CodeBook positional = CodeBook::FromList(renamed);
+    EXPECT_EQ(positional.At(0).defaults, (Defaults{"A0", "A1", "A2", "A3", "A4", "A5", "A6", "A7"}));
+    EXPECT_EQ(positional.At(1).defaults[7], "B7");
 }
 
 TEST(FeatureCodeBook, SameCodeTwiceInAFileKeepsBothAttributeSets)
@@ -169,7 +182,7 @@ TEST(FeatureCodeListFile, SavesOnlyUnderACrfNameAndNeverInPlace)
               std::string(kNotSaved) + missing.string() + ": why");
 }
 
-TEST(FeatureCodeListFile, OpensWhatWasSavedAndFailsOnlyWhenUnreadable)
+TEST(FeatureCodeListFile, OpensWhatWasSavedAndRefusesWhatIsNoCodeList)
 {
     harwick::testing::TempDir dir("featurebook-open");
     CodeBook book = WithCodes({"A", "B"});
@@ -184,11 +197,24 @@ TEST(FeatureCodeListFile, OpensWhatWasSavedAndFailsOnlyWhenUnreadable)
 
     EXPECT_FALSE(OpenCodeList(dir.path() / "gone.crf", error));
     EXPECT_FALSE(error.empty());
-    // A file of some other kind opens as an empty list.
-    WriteFile(dir.path() / "other.crf", "just text\r\n");
-    const std::optional<CodeBook> other = OpenCodeList(dir.path() / "other.crf", error);
-    ASSERT_TRUE(other);
-    EXPECT_EQ(other->Count(), 0u);
+    // A file of some other kind, or of another version, is refused: read as
+    // an empty list, a Save would write that over it.
+    const std::pair<const char*, std::string_view> refused[] = {
+        {"just text\r\n", kNotACodeList},
+        {"HEADER\r\n\tVERSION 2.00\r\nEND HEADER\r\n\t\tCODES(Code, Name, OBJTYPE, Shortcut)\r\n", kOtherVersion},
+        {"HEADER\r\n\tVERSION 1.20\r\nEND HEADER\r\nLAYERS\r\n", kNotACodeList},
+    };
+    for (const auto& [text, why] : refused) {
+        WriteFile(dir.path() / "other.crf", text);
+        error.clear();
+        EXPECT_FALSE(OpenCodeList(dir.path() / "other.crf", error)) << text;
+        EXPECT_EQ(error, why) << text;
+    }
+    EXPECT_EQ(OpenFailureMessage(dir.path() / "other.crf", kNotACodeList),
+              std::string(kNotOpened) + (dir.path() / "other.crf").string() + ": " + std::string(kNotACodeList));
+    // A 1.20 list with no codes yet is a list.
+    WriteFile(dir.path() / "empty.crf", CodeBook("E", "").FileText());
+    EXPECT_TRUE(OpenCodeList(dir.path() / "empty.crf", error));
 }
 
 } // namespace

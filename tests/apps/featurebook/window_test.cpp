@@ -135,6 +135,31 @@ TEST_F(FeaturebookWindow, OpenOfAnUnreadableFileKeepsTheList)
     EXPECT_EQ(Window().CurrentPath(), "");
 }
 
+TEST_F(FeaturebookWindow, OpenOfAnotherVersionKeepsTheListAndItsPath)
+{
+    const fs::path mine = dir_.path() / "roads.crf";
+    fs::copy_file(kSample, mine);
+    files.open = {mine.string()};
+    Window().OpenList();
+    const std::vector<QString> codes = TreeCodes();
+    ASSERT_FALSE(codes.empty());
+
+    // An instrument's own list stored by a download, under a .crf name.
+    const fs::path theirs = dir_.path() / "instrument.crf";
+    WriteFile(theirs, "HEADER\r\n\tVERSION 2.00\r\nEND HEADER\r\n");
+    files.open = {theirs.string()};
+    Window().OpenList();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], std::string(kNotOpened) + theirs.string() + ": " + std::string(kOtherVersion));
+    EXPECT_EQ(TreeCodes(), codes);
+    EXPECT_EQ(Window().CurrentPath(), mine.string());
+
+    // Save writes the list on screen to its own file, never the refused one.
+    Window().Entry("File", "Save")->trigger();
+    EXPECT_EQ(ReadFile(mine), ReadFile(kSample));
+    EXPECT_EQ(ReadFile(theirs), "HEADER\r\n\tVERSION 2.00\r\nEND HEADER\r\n");
+}
+
 TEST_F(FeaturebookWindow, SavedListWithCodesAAndB)
 {
     runner.Then(FillNewList("SITE", "Ann"));
