@@ -144,9 +144,10 @@ TEST_F(FeaturebookWindow, OpenOfAnotherVersionKeepsTheListAndItsPath)
     const std::vector<QString> codes = TreeCodes();
     ASSERT_FALSE(codes.empty());
 
-    // An instrument's own list stored by a download, under a .crf name.
+    // A list of another version, as another program or an instrument keeps it.
     const fs::path theirs = dir_.path() / "instrument.crf";
-    WriteFile(theirs, "HEADER\r\n\tVERSION 2.00\r\nEND HEADER\r\n");
+    fs::copy_file(fs::path(HARWICK_SOURCE_DIR) / "tests/data/field/version2.crf", theirs);
+    const std::string theirBytes = ReadFile(theirs);
     files.open = {theirs.string()};
     Window().OpenList();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -157,7 +158,7 @@ TEST_F(FeaturebookWindow, OpenOfAnotherVersionKeepsTheListAndItsPath)
     // Save writes the list on screen to its own file, never the refused one.
     Window().Entry("File", "Save")->trigger();
     EXPECT_EQ(ReadFile(mine), ReadFile(kSample));
-    EXPECT_EQ(ReadFile(theirs), "HEADER\r\n\tVERSION 2.00\r\nEND HEADER\r\n");
+    EXPECT_EQ(ReadFile(theirs), theirBytes);
 }
 
 TEST_F(FeaturebookWindow, SavedListWithCodesAAndB)
