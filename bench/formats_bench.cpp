@@ -173,7 +173,7 @@ void BM_Gsi16ReadCable(benchmark::State& state)
                 std::string_view index = gsi::wordIndex(word);
                 if (index == gsi::kPointNumber) chars += gsi::decodeBlankSeparatedText(word).size();
                 else if (index >= gsi::kEasting && index <= gsi::kStationHeight)
-                    chars += gsi::decodeCableLength(word).value_or(std::string()).size();
+                    chars += gsi::decodeCableLength(word, marked.flavour).value_or(std::string()).size();
             }
         });
         benchmark::DoNotOptimize(chars);

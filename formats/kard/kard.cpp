@@ -7,10 +7,15 @@
 
 namespace harwick::kard {
 
+bool splitLine(std::string_view line, Fields& fields)
+{
+    return text::splitFieldsInto(line, kSeparator, fields) == kFieldCount;
+}
+
 std::optional<KardPoint> readLine(std::string_view line)
 {
-    std::array<std::string_view, kFieldCount> f;
-    if (text::splitFieldsInto(line, kSeparator, f) != kFieldCount) return std::nullopt;
+    Fields f;
+    if (!splitLine(line, f)) return std::nullopt;
     return KardPoint{std::string(f[kKard300.name]), std::string(f[kKard300.code]), std::string(f[kKard300.easting]),
                      std::string(f[kKard300.northing]), std::string(f[kKard300.elevation])};
 }

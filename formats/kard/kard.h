@@ -4,6 +4,7 @@
 // name,easting,northing,elevation,code.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -32,6 +33,11 @@ struct KardPoint {
 
 // A KARD300 line; nothing unless it splits into exactly five fields.
 std::optional<KardPoint> readLine(std::string_view line);
+
+// The same line's five fields as views into it, for readers that copy them
+// straight to where they are kept; false unless there are exactly five.
+using Fields = std::array<std::string_view, kFieldCount>;
+bool splitLine(std::string_view line, Fields& fields);
 
 // The coordinate editor's line: name, code, the three cell texts as shown,
 // CR LF.

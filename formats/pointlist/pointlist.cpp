@@ -95,36 +95,48 @@ int decimalsOf(std::string_view cellText)
     return dot == std::string_view::npos ? 0 : static_cast<int>(cellText.size() - dot - 1);
 }
 
-// A list of decimal texts keeps its finest decimals when saved as GSI.
-void raisePrecisionToCells(Table& table)
-{
-    int finest = info(table.precision).decimals;
-    for (const Row& r : table.rows) {
-        finest = std::max({finest, decimalsOf(r.easting), decimalsOf(r.northing), decimalsOf(r.elevation)});
+// A list of decimal texts keeps its finest decimals when saved as GSI: the
+// precision rises to the most decimals a coordinate carries, seen as each
+// row goes in (a second walk over a large list would cost as much again).
+class FinestCells {
+public:
+    explicit FinestCells(Precision p) : finest_(info(p).decimals) {}
+    void see(const Row& r)
+    {
+        if (finest_ >= kMostDecimals) return;
+        finest_ = std::max({finest_, decimalsOf(r.easting), decimalsOf(r.northing), decimalsOf(r.elevation)});
     }
-    table.precision = precisionFor(finest);
-}
+    Precision precision() const { return precisionFor(finest_); }
+
+private:
+    int finest_;
+};
 
 ImportReport importKard(Table& table, std::string_view content)
 {
     ImportReport report;
+    FinestCells finest(table.precision);
+    kard::Fields f;
     text::forEachLine(content, [&](std::string_view line) {
-        std::optional<kard::KardPoint> p = kard::readLine(line);
-        if (!p) return;
-        if (p->name.empty()) {
+        if (!kard::splitLine(line, f)) return;
+        if (f[kard::kKard300.name].empty()) {
             ++report.withoutName;
             return;
         }
-        table.rows.push_back(Row{std::move(p->name), std::move(p->easting), std::move(p->northing),
-                                 std::move(p->elevation), std::move(p->code)});
+        const Row& row = table.rows.emplace_back(
+            Row{std::string(f[kard::kKard300.name]), std::string(f[kard::kKard300.easting]),
+                std::string(f[kard::kKard300.northing]), std::string(f[kard::kKard300.elevation]),
+                std::string(f[kard::kKard300.code])});
+        finest.see(row);
     });
-    raisePrecisionToCells(table);
+    table.precision = finest.precision();
     return report;
 }
 
 ImportReport importIdx(Table& table, std::string_view content)
 {
     ImportReport report;
+    FinestCells finest(table.precision);
     for (idx::IdxPoint& p : idx::readPoints(content)) {
         if (p.name.empty()) {
             ++report.withoutName;
@@ -132,8 +144,9 @@ ImportReport importIdx(Table& table, std::string_view content)
         }
         table.rows.push_back(Row{std::move(p.name), std::move(p.easting), std::move(p.northing),
                                  std::move(p.elevation), std::move(p.code)});
+        finest.see(table.rows.back());
     }
-    raisePrecisionToCells(table);
+    table.precision = finest.precision();
     return report;
 }
 
@@ -335,7 +348,7 @@ ExportResult exportFile(const Table& table, FileKind kind, std::optional<gsi::Fl
         }
         result.content = idx::write(points, created);
     } else if (kind == FileKind::Kard) {
-        result.content.reserve(n * 40);
+        result.content.reserve(n * 48);
         for (std::size_t i = 0; i < n; ++i) {
             const Row& r = table.rows[i];
             kard::appendEditorLine(result.content, r.name, r.code, r.easting, r.northing, r.elevation);
