@@ -193,7 +193,6 @@ bool replacePseudoExtension(std::string& path, std::string_view pseudo)
     return found;
 }
 
-
 std::optional<double> valueOf(const std::string& cellText)
 {
     if (cellText.empty()) return std::nullopt;
