@@ -3,6 +3,7 @@
 #include "text/text.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace harwick::gsi {
 
@@ -15,20 +16,27 @@ constexpr std::size_t kDataAt = 7;     // position 8
 
 std::string_view from(std::string_view s, std::size_t at) { return at < s.size() ? s.substr(at) : std::string_view{}; }
 
-bool allDigits(std::string_view s)
+// The data's digits as a whole number, in one pass; nothing when any
+// character is not a digit (placeholders, blanks). Up to 19 digits are
+// gathered exactly; wider data (a longer piece of a blank-separated line)
+// goes on in double.
+std::optional<double> wholeNumber(std::string_view digits)
 {
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
+    constexpr std::size_t kExactDigits = 19;
+    const std::size_t exact = std::min(digits.size(), kExactDigits);
+    std::uint64_t whole = 0;
+    std::size_t i = 0;
+    for (; i < exact; ++i) {
+        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(digits[i])) - '0';
+        if (digit > 9) return std::nullopt;
+        whole = whole * 10 + digit;
     }
-    return true;
-}
-
-// Digits as a whole number; data wider than a double holds exactly is still
-// read to the nearest double.
-double wholeNumber(std::string_view digits)
-{
-    double value = 0.0;
-    for (char c : digits) value = value * 10.0 + static_cast<double>(c - '0');
+    double value = static_cast<double>(whole);
+    for (; i < digits.size(); ++i) {
+        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(digits[i])) - '0';
+        if (digit > 9) return std::nullopt;
+        value = value * 10.0 + digit;
+    }
     return value;
 }
 
@@ -109,8 +117,10 @@ std::optional<Length> decodeLength(std::string_view word, Flavour f)
     const std::optional<StepUnit> unit = stepUnit(word[kUnitDigitAt]);
     const char sign = word[kSignAt];
     const std::string_view data = word.substr(kDataAt);
-    if (!unit || (sign != '+' && sign != '-') || data.size() < dataWidth(f) || !allDigits(data)) return std::nullopt;
-    double metres = wholeNumber(data) / unit->stepsPerUnit * unit->unitMetres;
+    if (!unit || (sign != '+' && sign != '-') || data.size() < dataWidth(f)) return std::nullopt;
+    const std::optional<double> steps = wholeNumber(data);
+    if (!steps) return std::nullopt;
+    double metres = *steps / unit->stepsPerUnit * unit->unitMetres;
     // No "-0.000" for a zero written with a minus.
     if (sign == '-' && metres != 0.0) metres = -metres;
     return Length{metres, unit->decimals};

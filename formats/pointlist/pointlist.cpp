@@ -44,21 +44,30 @@ bool isBlank(std::string_view line)
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// A GSI point before its cells are written: the decimals shown are the finest
-// unit's of the whole file, known only at its end.
-struct GsiPoint {
-    std::string name;
-    std::string code;
+// What a GSI row was read as, for rows whose cells must be written again
+// with the file's finest decimals. Writing again from the value, not filling
+// up with zeros: a foot value is not a whole number of finer steps.
+struct ReadValues {
     double easting = 0.0;
     double northing = 0.0;
     std::optional<double> elevation;
+    int decimals = 0;
 };
+
+Row gsiRow(std::string name, std::string code, const ReadValues& v, int decimals)
+{
+    return Row{std::move(name), text::formatFixed(v.easting, decimals), text::formatFixed(v.northing, decimals),
+               v.elevation ? text::formatFixed(*v.elevation, decimals) : std::string(), std::move(code)};
+}
 
 ImportReport importGsi(Table& table, std::string_view content)
 {
     ImportReport report;
-    std::vector<GsiPoint> points;
-    std::optional<int> finest;
+    // Each row is written with its own block's finest decimals; rows of a
+    // coarser unit than the file's finest are written again at the end, so
+    // a uniform file (the usual one) is formatted once.
+    std::vector<ReadValues> values;
+    int finest = 0;
     text::forEachLine(content, [&](std::string_view line) {
         if (isBlank(line)) return;
         gsi::EditorBlock block = gsi::readEditorBlock(line);
@@ -72,18 +81,19 @@ ImportReport importGsi(Table& table, std::string_view content)
             ++report.withoutName;
             return;
         }
-        if (block.finestDecimals && (!finest || *block.finestDecimals > *finest)) finest = block.finestDecimals;
-        points.push_back(GsiPoint{std::move(*block.name), block.code.value_or(std::string()), *block.easting,
-                                  *block.northing, block.elevation});
+        const ReadValues& read = values.emplace_back(ReadValues{*block.easting, *block.northing, block.elevation,
+                                                                block.finestDecimals.value_or(kFewestDecimals)});
+        finest = std::max(finest, read.decimals);
+        table.rows.push_back(
+            gsiRow(std::move(*block.name), block.code.value_or(std::string()), read, read.decimals));
         table.flavour = block.flavour;
     });
-    const int decimals = finest.value_or(kFewestDecimals);
-    if (finest) table.precision = precisionFor(decimals);
-    for (GsiPoint& p : points) {
-        table.rows.push_back(Row{std::move(p.name), text::formatFixed(p.easting, decimals),
-                                 text::formatFixed(p.northing, decimals),
-                                 p.elevation ? text::formatFixed(*p.elevation, decimals) : std::string(),
-                                 std::move(p.code)});
+    if (table.rows.empty()) return report;
+    table.precision = precisionFor(finest);
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        if (values[i].decimals == finest) continue;
+        Row& row = table.rows[i];
+        row = gsiRow(std::move(row.name), std::move(row.code), values[i], finest);
     }
     return report;
 }

@@ -73,9 +73,12 @@ std::size_t splitFieldsInto(std::string_view line, std::string_view sep, std::sp
         store(line);
         return count;
     }
+    // Every list the suite splits has a one-character separator: memchr
+    // finds it faster than a search for a string.
+    const bool oneChar = sep.size() == 1;
     std::size_t start = 0;
     for (;;) {
-        std::size_t at = line.find(sep, start);
+        const std::size_t at = oneChar ? line.find(sep.front(), start) : line.find(sep, start);
         if (at == std::string_view::npos) {
             store(line.substr(start));
             return count;
