@@ -3,6 +3,7 @@
 #include "text/text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace harwick::gsi {
@@ -37,6 +38,8 @@ std::optional<double> wholeNumber(std::string_view digits)
         if (digit > 9) return std::nullopt;
         value = value * 10.0 + digit;
     }
+    // Hundreds of digits are no length.
+    if (!std::isfinite(value)) return std::nullopt;
     return value;
 }
 

@@ -252,6 +252,8 @@ TEST(GsiRead, LengthTakesTheUnitFromTheSixthCharacterAlone)
         EXPECT_NEAR(l->metres, *c.metres, 1e-12) << c.word;
         EXPECT_EQ(l->decimals, c.decimals) << c.word;
     }
+    // A piece of hundreds of digits is no length, not infinity.
+    EXPECT_FALSE(decodeLength("81..10+" + std::string(400, '9'), Flavour::Gsi8));
     // GSI-16 data is sixteen characters: eight is a word cut short.
     EXPECT_FALSE(decodeLength("81..10+00001234", Flavour::Gsi16));
     EXPECT_EQ(decodeLength("81..10+0000000000001234", Flavour::Gsi16)->metres, 1.234);
