@@ -1,7 +1,9 @@
 // The editor's own words to its user: the file dialogs' filters and the
 // messages about files that could not be read or written as asked. The
 // editor once said nothing in these cases; a surveyor needs to know when a
-// file was not opened or saved, or saved with less than the grid holds.
+// file was not opened or saved, and to be asked before a file would hold
+// less than the grid (the sentences themselves are the point lists' own,
+// shared with the command line).
 #pragma once
 
 #include <array>
