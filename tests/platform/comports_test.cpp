@@ -1,10 +1,12 @@
 #include "comports/comports.h"
+#include "comports/discovery.h"
 
 #include "pty.h"
 #include "scratch.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +25,7 @@ using harwick::testing::PseudoTerminal;
 using harwick::testing::ScopedEnv;
 using harwick::testing::TempDir;
 using harwick::testing::UniqueFd;
+using harwick::testing::WriteFile;
 
 class ComPorts : public ::testing::Test {
 protected:
@@ -113,6 +116,128 @@ TEST_F(ComPorts, PortsDirectoryFollowsTheConfigHome)
     fs::create_directories(ports_.parent_path());
     std::ofstream(ports_) << "COM1=/dev/pts/1\n";
     EXPECT_EQ(DevicePathForPort("COM1"), "/dev/ttyS0");
+}
+
+// ---- Discovery over a made-up device tree: a laptop with a USB-serial
+// adapter, a USB instrument, one real UART among the kernel's 32 and a
+// Bluetooth link, with and without a ports map.
+
+class PortDiscovery : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        config_.set((temp_.path() / "config").string());
+        // A USB-serial adapter: class entry -> usb-serial port -> interface -> device.
+        const fs::path adapter = sys_ / "devices/pci0000:00/usb1/1-2";
+        addUsbDevice(adapter, "0403", "6001", "FTDI", "FT232R USB UART", "A10K3X");
+        addTty("ttyUSB0", adapter / "1-2:1.0/ttyUSB0");
+        // An instrument speaking CDC ACM: class entry -> interface -> device.
+        const fs::path instrument = sys_ / "devices/pci0000:00/usb1/1-3";
+        addUsbDevice(instrument, "1d6b", "0104", "Maker", "", "");
+        addTty("ttyACM0", instrument / "1-3:1.0");
+        // ttyS0 has a UART, ttyS1 is one of the kernel's empty slots.
+        addTty("ttyS0", sys_ / "devices/platform/serial8250/tty/ttyS0", "4");
+        addTty("ttyS1", sys_ / "devices/platform/serial8250/tty/ttyS1", "0");
+        addTty("rfcomm0", sys_ / "devices/virtual/tty/rfcomm0");
+        // Not a serial port at all.
+        addTty("tty1", sys_ / "devices/virtual/tty/tty1");
+        fs::create_directories(root_ / "dev/serial/by-id");
+        fs::create_directory_symlink("../../ttyUSB0", root_ / "dev/serial/by-id/usb-FTDI_FT232R_A10K3X-if00-port0");
+    }
+
+    void addUsbDevice(const fs::path& dir, const char* vendor, const char* product, const char* maker,
+                      const char* name, const char* serial)
+    {
+        fs::create_directories(dir);
+        WriteFile(dir / "idVendor", std::string(vendor) + "\n");
+        WriteFile(dir / "idProduct", std::string(product) + "\n");
+        WriteFile(dir / "manufacturer", std::string(maker) + "\n");
+        if (*name) WriteFile(dir / "product", std::string(name) + "\n");
+        if (*serial) WriteFile(dir / "serial", std::string(serial) + "\n");
+    }
+
+    void addTty(const std::string& name, const fs::path& deviceDir, const char* type = nullptr)
+    {
+        const fs::path entry = sys_ / "class/tty" / name;
+        fs::create_directories(entry);
+        fs::create_directories(deviceDir);
+        fs::create_directory_symlink(fs::relative(deviceDir, entry), entry / "device");
+        if (type) WriteFile(entry / "type", std::string(type) + "\n");
+        fs::create_directories(root_ / "dev");
+        WriteFile(root_ / "dev" / name, "");
+    }
+
+    std::vector<PresentPort> List(const AccessProbe& probe = [](const fs::path&) { return 0; })
+    {
+        return ListPresentPorts(root_, probe);
+    }
+
+    ScopedEnv config_{"XDG_CONFIG_HOME"};
+    TempDir temp_{"harwick-discovery"};
+    const fs::path root_ = temp_.path() / "root";
+    const fs::path sys_ = root_ / "sys";
+};
+
+TEST_F(PortDiscovery, ListsRealPortsByComNameWithWhatTheySay)
+{
+    const std::vector<PresentPort> ports = List();
+    std::vector<std::string> labels;
+    for (const PresentPort& p : ports) labels.push_back(p.Label());
+    EXPECT_EQ(labels, (std::vector<std::string>{
+                          "COM1 \u2014 /dev/ttyS0 (serial port)",
+                          "COM33 \u2014 /dev/ttyUSB0 (USB-serial adapter: FT232R USB UART)",
+                          "COM65 \u2014 /dev/ttyACM0 (USB serial device: Maker)",
+                          "/dev/rfcomm0 (Bluetooth serial)",
+                      }));
+    const PresentPort& adapter = ports[1];
+    EXPECT_EQ(adapter.byId, "/dev/serial/by-id/usb-FTDI_FT232R_A10K3X-if00-port0");
+    EXPECT_EQ(adapter.vendorProduct, "0403:6001");
+    EXPECT_EQ(adapter.serial, "A10K3X");
+    EXPECT_TRUE(adapter.access.ok);
+    EXPECT_EQ(ports[2].vendorProduct, "1d6b:0104");
+    EXPECT_EQ(ports[2].byId, "");
+}
+
+TEST_F(PortDiscovery, ARefusedPortSaysWhyAndWhatToDo)
+{
+    const std::vector<PresentPort> ports =
+        List([](const fs::path& device) { return device.filename() == "ttyUSB0" ? EACCES : 0; });
+    ASSERT_EQ(ports.size(), 4u);
+    const PortAccess& refused = ports[1].access;
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.reason.rfind("permission denied (group ", 0), 0u) << refused.reason;
+    EXPECT_NE(refused.fix.find("sudo usermod -aG "), std::string::npos) << refused.fix;
+    EXPECT_TRUE(ports[0].access.ok);
+
+    const std::vector<PresentPort> busy = List([](const fs::path&) { return ENOENT; });
+    EXPECT_FALSE(busy[0].access.ok);
+    EXPECT_EQ(busy[0].access.fix, "");
+}
+
+TEST_F(PortDiscovery, AMapNamesOnlyWhatItListsAndAddsItsOwnDevices)
+{
+    // The map is complete: the adapter keeps the name it was given, through
+    // its by-id path; ports the map does not name have no COM name; a mapped
+    // pseudo-terminal is a port too.
+    const fs::path ports = temp_.path() / "config/harwick/ports";
+    fs::create_directories(ports);
+    fs::create_symlink("/dev/serial/by-id/usb-FTDI_FT232R_A10K3X-if00-port0", ports / "COM7");
+    PseudoTerminal pty;
+    const fs::path ptyInRoot = root_ / fs::path(pty.slavePath()).relative_path();
+    fs::create_directories(ptyInRoot.parent_path());
+    WriteFile(ptyInRoot, "");
+    WriteFile(ports / "COM9", pty.slavePath() + "\n");
+    WriteFile(ports / "COM12", "/dev/ttyUSB7\n"); // not present: not listed
+
+    std::vector<std::string> labels;
+    for (const PresentPort& p : List()) labels.push_back(p.Label());
+    EXPECT_EQ(labels, (std::vector<std::string>{
+                          "COM7 \u2014 /dev/ttyUSB0 (USB-serial adapter: FT232R USB UART)",
+                          "COM9 \u2014 " + pty.slavePath() + " (mapped port)",
+                          "/dev/rfcomm0 (Bluetooth serial)",
+                          "/dev/ttyACM0 (USB serial device: Maker)",
+                          "/dev/ttyS0 (serial port)",
+                      }));
 }
 
 } // namespace

@@ -1,0 +1,234 @@
+#include "comports/discovery.h"
+
+#include "comports/comports.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <grp.h>
+#include <optional>
+#include <string_view>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace harwick::platform {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Kinds of tty the kernel names, and what each is to a surveyor.
+struct TtyKind {
+    std::string_view prefix;
+    std::string_view usbDescription;   // when sysfs shows a USB device behind it
+    std::string_view plainDescription; // otherwise
+};
+constexpr std::array<TtyKind, 4> kTtyKinds{{
+    {"ttyUSB", "USB-serial adapter", "USB-serial adapter"},
+    {"ttyACM", "USB serial device", "USB serial device"},
+    {"rfcomm", "Bluetooth serial", "Bluetooth serial"},
+    {"ttyS", "serial port", "serial port"},
+}};
+constexpr std::string_view kMappedDescription = "mapped port";
+constexpr std::string_view kLabelDash = " \u2014 ";
+
+// How far up from a tty's device folder the USB device's own folder may be
+// (usb-serial port, interface, device).
+constexpr int kUsbSearchDepth = 4;
+// More than any attribute file holds.
+constexpr std::size_t kAttributeLimit = 256;
+
+const TtyKind* kindOf(std::string_view name)
+{
+    for (const TtyKind& kind : kTtyKinds) {
+        if (name.size() > kind.prefix.size() && name.substr(0, kind.prefix.size()) == kind.prefix) return &kind;
+    }
+    return nullptr;
+}
+
+// A device path as seen on the machine, read below root.
+fs::path below(const fs::path& root, const fs::path& logical) { return root / logical.relative_path(); }
+
+std::string attribute(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return {};
+    std::string text(kAttributeLimit, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
+// A kernel lists ttyS0-ttyS31 on most machines; only those whose UART type
+// is known are real ports.
+bool uartPresent(const fs::path& classEntry)
+{
+    const std::string type = attribute(classEntry / "type");
+    return !type.empty() && type != "0";
+}
+
+void readUsbAttributes(const fs::path& classEntry, PresentPort& port)
+{
+    std::error_code ec;
+    fs::path dir = fs::canonical(classEntry / "device", ec);
+    if (ec) return;
+    for (int up = 0; up < kUsbSearchDepth && !dir.empty(); ++up, dir = dir.parent_path()) {
+        if (!fs::exists(dir / "idVendor", ec)) continue;
+        port.vendorProduct = attribute(dir / "idVendor") + ":" + attribute(dir / "idProduct");
+        port.manufacturer = attribute(dir / "manufacturer");
+        port.product = attribute(dir / "product");
+        port.serial = attribute(dir / "serial");
+        return;
+    }
+}
+
+// The /dev/serial/by-id link that leads to the device, which keeps its name
+// whichever USB socket the adapter is in.
+std::string byIdPath(const fs::path& root, const std::string& device)
+{
+    const fs::path folder = below(root, "/dev/serial/by-id");
+    const fs::path target = below(root, device).lexically_normal();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path link = fs::read_symlink(it->path(), ec);
+        if (ec) {
+            ec.clear();
+            continue;
+        }
+        const fs::path resolved = link.is_absolute() ? below(root, link) : (folder / link);
+        if (resolved.lexically_normal() == target) return "/dev/serial/by-id/" + it->path().filename().string();
+    }
+    return {};
+}
+
+std::string groupName(gid_t gid)
+{
+    std::array<char, 4096> buffer{};
+    group entry{};
+    group* found = nullptr;
+    if (getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) {
+        return std::to_string(gid);
+    }
+    return found->gr_name;
+}
+
+std::string modeText(mode_t mode)
+{
+    std::string text;
+    for (int shift = 6; shift >= 0; shift -= 3) {
+        text += (mode >> shift) & 4 ? 'r' : '-';
+        text += (mode >> shift) & 2 ? 'w' : '-';
+        text += (mode >> shift) & 1 ? 'x' : '-';
+    }
+    return text;
+}
+
+PortAccess accessOf(const fs::path& onDisk, const AccessProbe& probe)
+{
+    const int error = probe(onDisk);
+    if (error == 0) return {};
+    PortAccess access{false, std::strerror(error), {}};
+    if (error == EACCES || error == EPERM) {
+        struct stat info {};
+        std::string group = "dialout";
+        if (::stat(onDisk.c_str(), &info) == 0) {
+            group = groupName(info.st_gid);
+            access.reason = "permission denied (group " + group + ", mode " + modeText(info.st_mode) + ")";
+        } else {
+            access.reason = "permission denied";
+        }
+        access.fix = "add yourself to the group " + group + ": sudo usermod -aG " + group +
+                     " $USER, then log out and in again";
+    }
+    return access;
+}
+
+// Every COM name and the device it stands for (the map, or the default table).
+std::vector<std::pair<int, std::string>> comNames()
+{
+    std::vector<std::pair<int, std::string>> names;
+    for (int n = kFirstPort; n <= kLastPort; ++n) {
+        if (std::optional<std::string> device = DevicePathForPort("COM" + std::to_string(n))) {
+            names.emplace_back(n, std::move(*device));
+        }
+    }
+    return names;
+}
+
+int comNumber(const PresentPort& port)
+{
+    return port.comName.empty() ? kLastPort + 1 : std::stoi(port.comName.substr(3));
+}
+
+} // namespace
+
+int AccessOfDevice(const fs::path& device)
+{
+    return ::access(device.c_str(), R_OK | W_OK) == 0 ? 0 : errno;
+}
+
+std::string PresentPort::Description() const
+{
+    const TtyKind* kind = kindOf(fs::path(device).filename().string());
+    if (kind == nullptr) return std::string(kMappedDescription);
+    std::string text(vendorProduct.empty() ? kind->plainDescription : kind->usbDescription);
+    const std::string& name = !product.empty() ? product : !manufacturer.empty() ? manufacturer : vendorProduct;
+    if (!name.empty()) text += ": " + name;
+    return text;
+}
+
+std::string PresentPort::Label() const
+{
+    std::string text = comName.empty() ? device : comName + std::string(kLabelDash) + device;
+    return text + " (" + Description() + ")";
+}
+
+std::vector<PresentPort> ListPresentPorts(const fs::path& root, const AccessProbe& probe)
+{
+    std::vector<PresentPort> ports;
+    const fs::path classFolder = below(root, "/sys/class/tty");
+    std::error_code ec;
+    for (fs::directory_iterator it(classFolder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const TtyKind* kind = kindOf(name);
+        if (kind == nullptr) continue;
+        if (kind->prefix == "ttyS" && !uartPresent(it->path())) continue;
+        PresentPort port;
+        port.device = "/dev/" + name;
+        std::error_code exists;
+        if (!fs::exists(below(root, port.device), exists)) continue;
+        readUsbAttributes(it->path(), port);
+        port.byId = byIdPath(root, port.device);
+        ports.push_back(std::move(port));
+    }
+    for (const auto& entry : comNames()) {
+        const int number = entry.first;
+        const std::string& device = entry.second;
+        auto same = [&](const PresentPort& p) { return p.device == device || (!p.byId.empty() && p.byId == device); };
+        auto found = std::find_if(ports.begin(), ports.end(), same);
+        if (found != ports.end()) {
+            if (found->comName.empty()) found->comName = "COM" + std::to_string(number);
+            continue;
+        }
+        // A map entry for a device sysfs does not list (a pseudo-terminal, a
+        // link to a by-id path): present when its device is.
+        std::error_code exists;
+        if (!fs::exists(PortsDirectory(), exists) || !fs::exists(below(root, device), exists)) continue;
+        PresentPort mapped;
+        mapped.comName = "COM" + std::to_string(number);
+        mapped.device = device;
+        ports.push_back(std::move(mapped));
+    }
+    for (PresentPort& port : ports) port.access = accessOf(below(root, port.device), probe);
+    std::stable_sort(ports.begin(), ports.end(), [](const PresentPort& a, const PresentPort& b) {
+        const int na = comNumber(a), nb = comNumber(b);
+        return na != nb ? na < nb : a.device < b.device;
+    });
+    return ports;
+}
+
+} // namespace harwick::platform

@@ -1,0 +1,54 @@
+// The serial ports present on this machine, as a surveyor picks them: by
+// the COM name the programs use, by the device, and by what the adapter
+// says it is. A USB-serial adapter on /dev/ttyUSB0 is COM33 by the default
+// table; nobody guesses that without being shown.
+//
+// The module reads the machine's device tree (sysfs and /dev) below a root
+// folder, "/" on a real machine and a made-up tree in the tests.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace harwick::platform {
+
+// Whether the user may open a port, and if not why and what to do.
+struct PortAccess {
+    bool ok = true;
+    std::string reason; // "permission denied (group dialout, mode rw-rw----)"
+    std::string fix;    // "add yourself to the group dialout: sudo usermod -aG dialout $USER, then log in again"
+};
+
+struct PresentPort {
+    std::string comName;      // "COM33"; empty when no COM name reaches the device
+    std::string device;       // "/dev/ttyUSB0"
+    std::string byId;         // "/dev/serial/by-id/usb-…-if00-port0", or empty
+    std::string vendorProduct; // "0403:6001" for a USB device, else empty
+    std::string manufacturer;
+    std::string product;
+    std::string serial;
+    PortAccess access;
+
+    // What the port is, for a list: "USB-serial adapter: FT232R USB UART",
+    // "USB modem: …", "Bluetooth serial", "serial port".
+    std::string Description() const;
+    // "COM33 — /dev/ttyUSB0 (USB-serial adapter: FT232R USB UART)".
+    std::string Label() const;
+};
+
+// Asks whether the device may be opened for reading and writing: 0, or the
+// errno that opening would give. Tests answer for a refusal, since CI runs as
+// root, whom file modes refuse nothing.
+using AccessProbe = std::function<int(const std::filesystem::path& device)>;
+int AccessOfDevice(const std::filesystem::path& device);
+
+// The ports present: ttyUSB*, ttyACM* and rfcomm* devices, ttyS* only where a
+// UART really is (a kernel lists 32 of them whether or not), and every entry
+// of the ports map whose device exists, in COM-number order, ports without a
+// COM name last. root is where the device tree is read ("/" on the machine).
+std::vector<PresentPort> ListPresentPorts(const std::filesystem::path& root = "/",
+                                          const AccessProbe& probe = AccessOfDevice);
+
+} // namespace harwick::platform
