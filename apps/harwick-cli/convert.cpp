@@ -2,6 +2,7 @@
 
 #include "cable.h"
 #include "fileio/fileio.h"
+#include "ports.h"
 #include "station.h"
 
 #include <filesystem>
@@ -24,8 +25,9 @@ constexpr std::string_view kUsage =
     "hold (rows left out, values or names cut) are reported on stderr.\n"
     "\n"
     "Also: harwick station ... (the instrument's memory over its serial command\n"
-    "protocol) and harwick cable ... (cable transfers and their conversions);\n"
-    "each says more with --help.\n";
+    "protocol), harwick cable ... (cable transfers and their conversions) and\n"
+    "harwick ports (the serial ports present, by COM name); each says more with\n"
+    "--help.\n";
 
 constexpr std::string_view kCommand = "harwick convert: ";
 
@@ -107,6 +109,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << kUsage;
         return kExitOk;
     }
+    if (args[0] == "ports") return ports(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (args[0] == "station") return station(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (args[0] == "cable") {
         std::error_code ec;

@@ -1,12 +1,14 @@
 // The batch converter end to end: the shipped samples among every output
 // kind, and every way a conversion can fail without leaving a file behind.
 #include "convert.h"
+#include "ports.h"
 
 #include "gsi/gsi.h"
 #include "idx/idx.h"
 #include "kard/kard.h"
 #include "text/text.h"
 
+#include "pty.h"
 #include "scratch.h"
 
 #include <gtest/gtest.h>
@@ -265,6 +267,44 @@ TEST_F(ConvertTest, ProgramExitCodesAndStreams)
     EXPECT_NE(harwick::testing::ReadFile(dir_ / "e.txt").find("cannot open"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "x.dat"));
     EXPECT_EQ(run("convert"), 2);
+}
+
+// ---- harwick ports ----------------------------------------------------------------
+
+TEST(PortsCommand, EachLineSaysWhatThePortIsAndWhetherItCanBeUsed)
+{
+    platform::PresentPort adapter;
+    adapter.comName = "COM33";
+    adapter.device = "/dev/ttyUSB0";
+    adapter.byId = "/dev/serial/by-id/usb-FTDI_FT232R_A10K3X-if00-port0";
+    adapter.vendorProduct = "0403:6001";
+    adapter.product = "FT232R USB UART";
+    EXPECT_EQ(cli::PortLine(adapter), "COM33  /dev/ttyUSB0  USB-serial adapter: FT232R USB UART  "
+                                      "/dev/serial/by-id/usb-FTDI_FT232R_A10K3X-if00-port0  ok");
+    adapter.comName.clear();
+    adapter.access = {false, "permission denied (group dialout, mode rw-rw----)",
+                      "add yourself to the group dialout: sudo usermod -aG dialout $USER, then log out and in again"};
+    EXPECT_EQ(cli::PortLine(adapter).substr(0, 2), "- ");
+    EXPECT_NE(cli::PortLine(adapter).find("not usable: permission denied (group dialout, mode rw-rw----); add "
+                                          "yourself to the group dialout"),
+              std::string::npos);
+}
+
+TEST(PortsCommand, ListsAPortOfThePortsMap)
+{
+    harwick::testing::TempDir dir("harwick-ports");
+    harwick::testing::ScopedEnv config("XDG_CONFIG_HOME");
+    config.set(dir.path().string());
+    const fs::path map = dir.path() / "harwick" / "ports";
+    fs::create_directories(map);
+    harwick::testing::PseudoTerminal pty;
+    ASSERT_FALSE(pty.slavePath().empty());
+    harwick::testing::WriteFile(map / "COM9", pty.slavePath() + "\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::run({"ports"}, out, err), cli::kExitOk);
+    EXPECT_NE(out.str().find("COM9  " + pty.slavePath() + "  mapped port  ok\n"), std::string::npos) << out.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(cli::run({"ports", "extra"}, out, err), cli::kExitUsage);
 }
 
 } // namespace
