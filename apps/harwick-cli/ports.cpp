@@ -8,10 +8,15 @@ namespace {
 
 constexpr std::string_view kPortsUsage =
     "usage: harwick ports\n"
+    "       harwick ports map COMn DEVICE\n"
     "\n"
     "Lists the serial ports present: the COM name the programs use for each, its\n"
     "device, what it is, its /dev/serial/by-id path, and whether you may open it\n"
-    "(if not, why and what to do).\n";
+    "(if not, why and what to do).\n"
+    "\n"
+    "map names DEVICE COMn in the ports map (~/.config/harwick/ports), through\n"
+    "its /dev/serial/by-id path where it has one. Made for the first time, the\n"
+    "map first takes every present port under the name it has now.\n";
 
 constexpr std::string_view kNoComName = "-";
 constexpr std::string_view kColumnGap = "  ";
@@ -37,6 +42,15 @@ int ports(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     if (!args.empty()) {
         if (args[0] == "--help" || args[0] == "-h") {
             out << kPortsUsage;
+            return kExitOk;
+        }
+        if (args[0] == "map" && args.size() == 3) {
+            std::string error;
+            if (!platform::MapPort(args[1], args[2], error)) {
+                err << "harwick ports: " << error << '\n';
+                return kExitFailed;
+            }
+            out << args[1] << " is " << args[2] << '\n';
             return kExitOk;
         }
         err << "harwick ports: unexpected '" << args[0] << "'\n" << kPortsUsage;

@@ -19,9 +19,11 @@ constexpr std::size_t kEntryReadLimit = 4096;
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+} // namespace
+
 // "COM" in any letter case, then 1 to 256 without leading zeros: a second
 // spelling of the same port would look like a second port in a list.
-std::optional<int> portNumber(std::string_view name)
+std::optional<int> PortNumber(std::string_view name)
 {
     if (name.size() < 4 || name.size() > 6) return std::nullopt;
     if (lowerAscii(name[0]) != 'c' || lowerAscii(name[1]) != 'o' || lowerAscii(name[2]) != 'm') return std::nullopt;
@@ -35,6 +37,8 @@ std::optional<int> portNumber(std::string_view name)
     if (number < kFirstPort || number > kLastPort) return std::nullopt;
     return number;
 }
+
+namespace {
 
 std::optional<std::string> fromDefaultTable(int number)
 {
@@ -91,7 +95,7 @@ std::optional<std::string> DevicePathForPort(std::string_view name)
 {
     if (name.empty()) return std::nullopt;
     if (name.front() == '/') return std::string(name);
-    const std::optional<int> number = portNumber(name);
+    const std::optional<int> number = PortNumber(name);
     if (!number) return std::nullopt;
     const fs::path directory = PortsDirectory();
     std::error_code ec;

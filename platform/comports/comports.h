@@ -25,6 +25,10 @@ inline constexpr int kFirstPort = 1, kLastPort = 256;
 // folder; the device itself may still be absent, which opening it reports.
 std::optional<std::string> DevicePathForPort(std::string_view name);
 
+// The number of a port name: "COM" in any letter case, then 1 to 256
+// without leading zeros; nothing for anything else.
+std::optional<int> PortNumber(std::string_view name);
+
 // $XDG_CONFIG_HOME/harwick/ports, or ~/.config/harwick/ports when that
 // variable is unset, empty or not an absolute path; whether or not it exists.
 std::string PortsDirectory();

@@ -231,4 +231,46 @@ std::vector<PresentPort> ListPresentPorts(const fs::path& root, const AccessProb
     return ports;
 }
 
+bool MapPort(std::string_view comName, const std::string& device, std::string& error, const fs::path& root)
+{
+    const std::optional<int> number = PortNumber(comName);
+    if (!number) {
+        error = "'" + std::string(comName) + "' is no port name (COM1 to COM256)";
+        return false;
+    }
+    std::error_code ec;
+    if (device.empty() || device.front() != '/' || !fs::exists(below(root, device), ec)) {
+        error = "'" + device + "' is no device present";
+        return false;
+    }
+    const std::vector<PresentPort> present = ListPresentPorts(root, [](const fs::path&) { return 0; });
+    auto linkTarget = [&](const std::string& path) {
+        for (const PresentPort& p : present) {
+            if ((p.device == path || p.byId == path) && !p.byId.empty()) return p.byId;
+        }
+        return path;
+    };
+    const fs::path folder = PortsDirectory();
+    auto link = [&](int n, const std::string& target) {
+        const fs::path entry = folder / ("COM" + std::to_string(n));
+        fs::remove(entry, ec);
+        fs::create_symlink(target, entry, ec);
+        if (ec) error = "cannot write " + entry.string() + ": " + ec.message();
+        return !ec;
+    };
+    if (!fs::is_directory(folder, ec)) {
+        fs::create_directories(folder, ec);
+        if (ec) {
+            error = "cannot make " + folder.string() + ": " + ec.message();
+            return false;
+        }
+        // Until now the default table named the ports: they keep those names.
+        for (const PresentPort& p : present) {
+            const std::optional<int> kept = PortNumber(p.comName);
+            if (kept && *kept != *number && !link(*kept, linkTarget(p.device))) return false;
+        }
+    }
+    return link(*number, linkTarget(device));
+}
+
 } // namespace harwick::platform

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace harwick::platform {
@@ -50,5 +51,15 @@ int AccessOfDevice(const std::filesystem::path& device);
 // COM name last. root is where the device tree is read ("/" on the machine).
 std::vector<PresentPort> ListPresentPorts(const std::filesystem::path& root = "/",
                                           const AccessProbe& probe = AccessOfDevice);
+
+// Names a device COMn in the ports map: an entry COMn linking to the
+// device's /dev/serial/by-id path where it has one (that name survives
+// another USB socket), else to the device. When the map does not exist yet it
+// is first filled with every present port under the name it has now, so
+// that making the map changes no other port's name. False, with error set,
+// for a malformed name, a device that does not exist, or a map that cannot
+// be written.
+bool MapPort(std::string_view comName, const std::string& device, std::string& error,
+             const std::filesystem::path& root = "/");
 
 } // namespace harwick::platform

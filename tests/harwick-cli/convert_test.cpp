@@ -305,6 +305,18 @@ TEST(PortsCommand, ListsAPortOfThePortsMap)
     EXPECT_NE(out.str().find("COM9  " + pty.slavePath() + "  mapped port  ok\n"), std::string::npos) << out.str();
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(cli::run({"ports", "extra"}, out, err), cli::kExitUsage);
+
+    // map writes the entry the listing then shows.
+    harwick::testing::PseudoTerminal second;
+    std::ostringstream mapped, mapErr;
+    EXPECT_EQ(cli::run({"ports", "map", "COM12", second.slavePath()}, mapped, mapErr), cli::kExitOk) << mapErr.str();
+    EXPECT_EQ(fs::read_symlink(map / "COM12"), second.slavePath());
+    std::ostringstream listed;
+    EXPECT_EQ(cli::run({"ports"}, listed, err), cli::kExitOk);
+    EXPECT_NE(listed.str().find("COM12  " + second.slavePath() + "  mapped port  ok\n"), std::string::npos)
+        << listed.str();
+    EXPECT_EQ(cli::run({"ports", "map", "COM13", "/dev/no-such-tty"}, mapped, mapErr), cli::kExitFailed);
+    EXPECT_NE(mapErr.str().find("'/dev/no-such-tty' is no device present"), std::string::npos) << mapErr.str();
 }
 
 } // namespace

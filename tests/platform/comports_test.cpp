@@ -240,5 +240,32 @@ TEST_F(PortDiscovery, AMapNamesOnlyWhatItListsAndAddsItsOwnDevices)
                       }));
 }
 
+TEST_F(PortDiscovery, MappingAPortKeepsEveryOtherName)
+{
+    std::string error;
+    ASSERT_TRUE(MapPort("com7", "/dev/ttyUSB0", error, root_)) << error;
+    // The map did not exist: the ports present keep the names the table gave
+    // them, and the adapter is reached through its by-id path.
+    const fs::path map = temp_.path() / "config/harwick/ports";
+    EXPECT_EQ(fs::read_symlink(map / "COM7"), "/dev/serial/by-id/usb-FTDI_FT232R_A10K3X-if00-port0");
+    EXPECT_EQ(fs::read_symlink(map / "COM33"), "/dev/serial/by-id/usb-FTDI_FT232R_A10K3X-if00-port0");
+    EXPECT_EQ(fs::read_symlink(map / "COM1"), "/dev/ttyS0");
+    EXPECT_EQ(fs::read_symlink(map / "COM65"), "/dev/ttyACM0");
+    std::vector<std::string> names;
+    for (const PresentPort& p : List()) names.push_back(p.comName + " " + p.device);
+    EXPECT_EQ(names, (std::vector<std::string>{"COM1 /dev/ttyS0", "COM7 /dev/ttyUSB0", "COM65 /dev/ttyACM0",
+                                               " /dev/rfcomm0"}));
+
+    // With the map there, a new entry changes only itself.
+    ASSERT_TRUE(MapPort("COM8", "/dev/rfcomm0", error, root_)) << error;
+    EXPECT_EQ(std::distance(fs::directory_iterator(map), fs::directory_iterator()), 5);
+
+    EXPECT_FALSE(MapPort("COM0", "/dev/ttyUSB0", error, root_));
+    EXPECT_EQ(error, "'COM0' is no port name (COM1 to COM256)");
+    EXPECT_FALSE(MapPort("COM9", "/dev/ttyUSB4", error, root_));
+    EXPECT_EQ(error, "'/dev/ttyUSB4' is no device present");
+    EXPECT_FALSE(fs::exists(map / "COM9"));
+}
+
 } // namespace
 } // namespace harwick::platform
