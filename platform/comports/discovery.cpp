@@ -127,11 +127,16 @@ std::string modeText(mode_t mode)
     return text;
 }
 
-PortAccess accessOf(const fs::path& onDisk, const AccessProbe& probe)
+} // namespace
+
+PortAccess ExplainAccess(const fs::path& onDisk, int error)
 {
-    const int error = probe(onDisk);
     if (error == 0) return {};
     PortAccess access{false, std::strerror(error), {}};
+    if (error == EBUSY) {
+        access.reason = "in use by another program";
+        access.fix = "close the other program that has the port open";
+    }
     if (error == EACCES || error == EPERM) {
         struct stat info {};
         std::string group = "dialout";
@@ -146,6 +151,16 @@ PortAccess accessOf(const fs::path& onDisk, const AccessProbe& probe)
     }
     return access;
 }
+
+std::string PortAccess::Text() const
+{
+    if (ok) return {};
+    return fix.empty() ? reason : reason + "; " + fix;
+}
+
+namespace {
+
+PortAccess accessOf(const fs::path& onDisk, const AccessProbe& probe) { return ExplainAccess(onDisk, probe(onDisk)); }
 
 // Every COM name and the device it stands for (the map, or the default table).
 std::vector<std::pair<int, std::string>> comNames()

@@ -19,8 +19,16 @@ namespace harwick::platform {
 struct PortAccess {
     bool ok = true;
     std::string reason; // "permission denied (group dialout, mode rw-rw----)"
-    std::string fix;    // "add yourself to the group dialout: sudo usermod -aG dialout $USER, then log in again"
+    std::string fix;    // "add yourself to the group dialout: sudo usermod -aG dialout $USER, then log out and in again"
+
+    // The reason and the fix in one sentence, for a message; empty when ok.
+    std::string Text() const;
 };
+
+// What opening the device failed with (an errno value) means to the user:
+// for a refusal the device's group and mode and how to join the group, for a
+// port in use that another program holds it.
+PortAccess ExplainAccess(const std::filesystem::path& device, int error);
 
 struct PresentPort {
     std::string comName;      // "COM33"; empty when no COM name reaches the device
