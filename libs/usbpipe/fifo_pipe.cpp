@@ -1,6 +1,7 @@
 #include "fifo_pipe.h"
 
 #include "fd/unique_fd.h"
+#include "usb_survey.h"
 #include "usbif/usbif.h"
 
 #include "usbpipe.h"
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <poll.h>
@@ -34,12 +36,42 @@ bool isFifoIn(int dirFd, const char* name)
     return ::fstatat(dirFd, name, &info, 0) == 0 && S_ISFIFO(info.st_mode);
 }
 
-// The probe: the interface directory opens and both pipes are there.
-bool isUsable(const std::string& interfacePath)
+bool holdsBothFifos(const std::string& interfacePath)
 {
     const UniqueFd dir(::open(interfacePath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return dir && isFifoIn(dir.get(), harwick::platform::kReadPipeName) &&
            isFifoIn(dir.get(), harwick::platform::kWritePipeName);
+}
+
+struct Probe {
+    EmulatedState state = EmulatedState::kNoPipes;
+    UniqueFd toInstrument; // PIPE01 open for writing, when usable
+    int error = 0;         // errno of the refused open, for kRefused
+};
+
+// A simulator holds PIPE01 open for reading for as long as it serves, so a
+// non-blocking open for writing finds it at once; nobody reading means
+// ENXIO, the mark of a simulator that ended without removing its folder.
+// Such a folder is passed over rather than chosen, so it cannot hide a live
+// interface or a real instrument behind it, and telling it apart never blocks.
+Probe probeInterface(const std::string& interfacePath)
+{
+    Probe probe;
+    PipePath toInstrument;
+    if (!toInstrument.assign(interfacePath, harwick::platform::kWritePipeName)) {
+        probe.state = EmulatedState::kPathTooLong;
+        return probe;
+    }
+    if (!holdsBothFifos(interfacePath)) return probe;
+    const int fd = ::open(toInstrument.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        probe.error = errno;
+        probe.state = probe.error == ENXIO ? EmulatedState::kStale : EmulatedState::kRefused;
+        return probe;
+    }
+    probe.toInstrument.reset(fd);
+    probe.state = EmulatedState::kUsable;
+    return probe;
 }
 
 std::vector<std::string> interfaceNames(const fs::path& root)
@@ -170,15 +202,33 @@ private:
 
 } // namespace
 
-std::optional<PipePath> FindEmulatedInterface(Direction direction)
+std::unique_ptr<Pipe> OpenEmulatedPipe(Direction direction)
 {
     const fs::path root = harwick::platform::EmulatedUsbDirectory();
     for (const std::string& name : interfaceNames(root)) {
         const std::string interfacePath = (root / name).string();
+        Probe probe = probeInterface(interfacePath);
+        if (probe.state != EmulatedState::kUsable) continue;
+        // The probe already holds the way to the instrument.
+        if (direction == Direction::kOut) return std::make_unique<FifoPipe>(std::move(probe.toInstrument));
         PipePath path;
-        if (path.assign(interfacePath, PipeName(direction)) && isUsable(interfacePath)) return path;
+        if (!path.assign(interfacePath, PipeName(direction))) continue;
+        if (std::unique_ptr<Pipe> pipe = OpenFifoPipe(path, direction)) return pipe;
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+std::vector<EmulatedInterfaceReport> SurveyEmulatedInterfaces()
+{
+    std::vector<EmulatedInterfaceReport> reports;
+    const fs::path root = harwick::platform::EmulatedUsbDirectory();
+    for (const std::string& name : interfaceNames(root)) {
+        const std::string interfacePath = (root / name).string();
+        const Probe probe = probeInterface(interfacePath);
+        reports.push_back({name, interfacePath, probe.state,
+                           probe.state == EmulatedState::kRefused ? std::strerror(probe.error) : std::string()});
+    }
+    return reports;
 }
 
 std::unique_ptr<Pipe> OpenFifoPipe(const PipePath& path, Direction direction)

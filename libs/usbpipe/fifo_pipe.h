@@ -5,13 +5,12 @@
 #include "pipe.h"
 
 #include <memory>
-#include <optional>
 
 namespace usbpipe {
 
-// The pipe path of the first usable emulated interface in name order, the
-// pipe named after direction; nothing when there is none.
-std::optional<PipePath> FindEmulatedInterface(Direction direction);
+// The pipe for direction of the first usable emulated interface in name
+// order (see usbpipe.h); null when there is none.
+std::unique_ptr<Pipe> OpenEmulatedPipe(Direction direction);
 
 // Opens the FIFO at path without blocking. Null when it does not open; for
 // kOut that includes a FIFO nobody reads.

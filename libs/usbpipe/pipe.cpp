@@ -28,12 +28,18 @@ bool PipePath::assign(std::string_view interfacePath, std::string_view pipeName)
 
 std::unique_ptr<Pipe> OpenPipe(Direction direction)
 {
-    if (std::optional<PipePath> path = FindEmulatedInterface(direction)) {
-        return OpenFifoPipe(*path, direction);
+    if (std::unique_ptr<Pipe> pipe = OpenEmulatedPipe(direction)) {
+        // An emulated interface comes first, so a real instrument kept from
+        // earlier calls is no longer wanted and may serve other programs.
+        ForgetLibusbDevice();
+        return pipe;
     }
     // Without a list there is nothing to look for, so libusb stays untouched.
     const std::vector<UsbDeviceId> devices = ReadUsbDeviceList(harwick::platform::UsbDevicesListFile());
-    if (devices.empty()) return nullptr;
+    if (devices.empty()) {
+        ForgetLibusbDevice();
+        return nullptr;
+    }
     return OpenLibusbPipe(devices, direction);
 }
 

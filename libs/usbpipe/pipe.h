@@ -49,9 +49,10 @@ private:
     std::array<char, kCapacity> text_ {};
 };
 
-// Finds the instrument anew (emulated interfaces first, then listed USB
-// devices) and opens its pipe for direction; null when there is none or the
-// pipe does not open.
+// Looks for the instrument in the order usbpipe.h gives (emulated interfaces
+// first, then the listed USB device kept from earlier calls or found anew)
+// and opens its pipe for direction; null when there is none or the pipe does
+// not open.
 std::unique_ptr<Pipe> OpenPipe(Direction direction);
 
 } // namespace usbpipe

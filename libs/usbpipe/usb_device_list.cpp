@@ -44,16 +44,31 @@ std::optional<std::uint16_t> hexField(std::string_view digits)
 
 std::optional<UsbDeviceId> parseLine(std::string_view line)
 {
-    const std::string_view id = trimmed(line.substr(0, line.find(kCommentMark)));
-    const std::size_t colon = id.find(kIdSeparator);
+    return ParseUsbDeviceId(trimmed(line.substr(0, line.find(kCommentMark))));
+}
+
+} // namespace
+
+std::optional<UsbDeviceId> ParseUsbDeviceId(std::string_view text)
+{
+    const std::size_t colon = text.find(kIdSeparator);
     if (colon == std::string_view::npos) return std::nullopt;
-    const std::optional<std::uint16_t> vendor = hexField(id.substr(0, colon));
-    const std::optional<std::uint16_t> product = hexField(id.substr(colon + 1));
+    const std::optional<std::uint16_t> vendor = hexField(text.substr(0, colon));
+    const std::optional<std::uint16_t> product = hexField(text.substr(colon + 1));
     if (!vendor || !product) return std::nullopt;
     return UsbDeviceId {*vendor, *product};
 }
 
-} // namespace
+std::string FormatUsbDeviceId(const UsbDeviceId& id)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (const std::uint16_t field : {id.vendor, id.product}) {
+        if (!text.empty()) text += kIdSeparator;
+        for (int shift = 12; shift >= 0; shift -= 4) text += kDigits[(field >> shift) & 0xf];
+    }
+    return text;
+}
 
 std::vector<UsbDeviceId> ParseUsbDeviceList(std::string_view text)
 {

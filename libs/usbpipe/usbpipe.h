@@ -2,23 +2,34 @@
 // transfer program, which loads libusbpipe.so at run time and binds
 // Norvik_UsbDllBulk_ReadData and Norvik_UsbDllBulk_WriteData by name.
 //
-// No connection is kept between calls. Every read and every write finds the
-// instrument anew, opens its pipe, moves the bytes in chunks of at most 64
-// bytes, closes the pipe and reports 1 for success or 0 for any failure (no
-// instrument, a pipe that does not open, a length that is not positive, a
-// buffer that cannot be had, a transfer that fails). No error code and no
+// Every read and every write looks for the instrument, moves the bytes in
+// chunks of at most 64 bytes and reports 1 for success or 0 for any failure
+// (no instrument, a pipe that does not open, a length that is not positive,
+// a buffer that cannot be had, a transfer that fails). No error code and no
 // byte count comes back; the caller decides what to tell the user.
 //
 // Where the instrument is looked for, in this order (the first usable one
 // wins):
 //  1. emulated interfaces: the subdirectories of
 //     harwick::platform::EmulatedUsbDirectory() in name order, each usable
-//     when it opens and holds the FIFOs PIPE00 (instrument to PC) and PIPE01
-//     (PC to instrument);
+//     when it opens, holds the FIFOs PIPE00 (instrument to PC) and PIPE01
+//     (PC to instrument), and PIPE01 has a reader. A folder whose PIPE01
+//     nobody reads is stale, left by a simulator that ended, and is passed
+//     over without waiting (a non-blocking open of PIPE01 for writing fails
+//     with ENXIO); a live simulator holds both FIFOs open for its whole life.
+//     An emulated interface's FIFO is opened and closed by each call;
 //  2. real devices through libusb whose vendor:product id is listed in
 //     harwick::platform::UsbDevicesListFile(): the first interface with
 //     exactly one bulk IN endpoint (PIPE00) and one bulk OUT endpoint
-//     (PIPE01) on a device that opens.
+//     (PIPE01) on a device that opens. The device found is kept open with
+//     that interface claimed for the calls that follow, since the cable
+//     program calls once per 64-byte packet and starting libusb, listing the
+//     devices and taking the interface from its kernel driver would cost more
+//     than the packet. It is let go (released, given back to its kernel
+//     driver, closed) when a transfer on it fails other than by a time-out,
+//     when its id leaves the list, when an emulated interface or no list at
+//     all takes its place, and when the library is unloaded; the next call
+//     then looks anew.
 // An interface whose path, with "/" and the pipe name appended, would not fit
 // 256 characters (terminator included) is passed over.
 //
@@ -33,7 +44,8 @@
 // what it already did: earlier chunks stay in the caller's buffer, or have
 // been sent.
 //
-// Calls may overlap from several threads; each uses only its own state.
+// Calls may overlap from several threads; each uses only its own state,
+// except a kept USB device, whose two endpoints they share.
 #pragma once
 
 #include <chrono>

@@ -1,4 +1,5 @@
 #include "usb_device_list.h"
+#include "usb_survey.h"
 #include "usbpipe.h"
 
 #include "fake_instrument.h"
@@ -42,6 +43,86 @@ TEST(UsbDeviceList, MissingFileListsNothing)
     EXPECT_TRUE(ReadUsbDeviceList((temp.path() / "absent").string()).empty());
     WriteFile(temp.path() / "list", "1234:5678\n");
     EXPECT_EQ(ReadUsbDeviceList((temp.path() / "list").string()), (std::vector<UsbDeviceId> {{0x1234, 0x5678}}));
+}
+
+TEST(UsbDeviceList, IdTextIsExactlyFourHexDigitsEachSide)
+{
+    EXPECT_EQ(ParseUsbDeviceId("0A1b:c2D3"), (UsbDeviceId {0x0a1b, 0xc2d3}));
+    for (const char* wrong : {"", "0a1b", "0a1b:", ":c2d3", "0a1b:c2d", "0a1b:c2d30", "0a1b-c2d3", " 0a1b:c2d3",
+                              "0a1b:c2d3 ", "0x1b:c2d3", "0a1b:c2d3:0000"}) {
+        EXPECT_FALSE(ParseUsbDeviceId(wrong)) << wrong;
+    }
+    EXPECT_EQ(FormatUsbDeviceId({0x0a1b, 0xc2d3}), "0a1b:c2d3");
+    EXPECT_EQ(FormatUsbDeviceId({0x0001, 0xf000}), "0001:f000");
+    EXPECT_EQ(FormatUsbDeviceId({0xffff, 0x0000}), "ffff:0000");
+}
+
+TEST(UsbDeviceList, AddingMakesTheFileAndKeepsWhatItHeld)
+{
+    TempDir temp("usbpipe-add");
+    const fs::path list = temp.path() / "config" / "harwick" / "usb-devices";
+    std::string error;
+    ASSERT_EQ(AddToUsbDeviceList(list, {0x0a1b, 0xc2d3}, error), ListAddition::kAdded) << error;
+    EXPECT_EQ(harwick::testing::ReadFile(list), "0a1b:c2d3\n");
+    EXPECT_EQ(AddToUsbDeviceList(list, {0x0a1b, 0xc2d3}, error), ListAddition::kAlreadyListed);
+    EXPECT_EQ(harwick::testing::ReadFile(list), "0a1b:c2d3\n");
+
+    // A hand-written list: CR LF, comments, a typing error, no last line end.
+    const std::string written = "# office\r\n0A1B:C2D3  # old one\r\nabcd-ef01\r\n1111:2222";
+    WriteFile(list, written);
+    EXPECT_EQ(AddToUsbDeviceList(list, {0x0a1b, 0xc2d3}, error), ListAddition::kAlreadyListed);
+    EXPECT_EQ(harwick::testing::ReadFile(list), written);
+    // Commented out is not listed.
+    WriteFile(list, written + "\r\n# 00ff:0001\r\n");
+    ASSERT_EQ(AddToUsbDeviceList(list, {0x00ff, 0x0001}, error), ListAddition::kAdded) << error;
+    EXPECT_EQ(harwick::testing::ReadFile(list), written + "\r\n# 00ff:0001\r\n00ff:0001\r\n");
+    WriteFile(list, written);
+    ASSERT_EQ(AddToUsbDeviceList(list, {0x00ff, 0x0001}, error), ListAddition::kAdded) << error;
+    EXPECT_EQ(harwick::testing::ReadFile(list), written + "\r\n00ff:0001\r\n");
+    EXPECT_EQ(ReadUsbDeviceList(list.string()),
+              (std::vector<UsbDeviceId> {{0x0a1b, 0xc2d3}, {0x1111, 0x2222}, {0x00ff, 0x0001}}));
+}
+
+TEST(UsbDeviceList, AddingWhereNoFileCanBeFailsWithTheReason)
+{
+    TempDir temp("usbpipe-add-fail");
+    // Permissions would not stop a test run as root; a file in the folder's place does.
+    WriteFile(temp.path() / "harwick", "a file, not a folder");
+    std::string error;
+    EXPECT_EQ(AddToUsbDeviceList(temp.path() / "harwick" / "usb-devices", {1, 2}, error), ListAddition::kFailed);
+    EXPECT_NE(error.find((temp.path() / "harwick").string()), std::string::npos) << error;
+
+    fs::create_directories(temp.path() / "list-is-a-folder");
+    error.clear();
+    EXPECT_EQ(AddToUsbDeviceList(temp.path() / "list-is-a-folder", {1, 2}, error), ListAddition::kFailed);
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(UsbSurvey, EmulatedInterfacesInNameOrderWithWhyTheyArePassedOver)
+{
+    TempDir temp("usbpipe-survey");
+    ScopedEnv runtime("XDG_RUNTIME_DIR");
+    runtime.set(temp.path().string());
+    EXPECT_TRUE(SurveyEmulatedInterfaces().empty());
+
+    const fs::path usb = temp.path() / "harwick" / "usb";
+    FakeInstrument live(usb / "b-live");
+    FakeInstrument stale(usb / "a-stale", false);
+    fs::create_directories(usb / "c-empty");
+    WriteFile(usb / "d-file", "");
+    const std::size_t longest = 256 - (usb / "").string().size() - 8;
+    FakeInstrument tooLong(usb / std::string(longest + 1, 'z'));
+
+    const std::vector<EmulatedInterfaceReport> reports = SurveyEmulatedInterfaces();
+    ASSERT_EQ(reports.size(), 4u);
+    EXPECT_EQ(reports[0].name, "a-stale");
+    EXPECT_EQ(reports[0].path, (usb / "a-stale").string());
+    EXPECT_EQ(reports[0].state, EmulatedState::kStale);
+    EXPECT_EQ(reports[1].name, "b-live");
+    EXPECT_EQ(reports[1].state, EmulatedState::kUsable);
+    EXPECT_EQ(reports[2].state, EmulatedState::kNoPipes);
+    EXPECT_EQ(reports[3].state, EmulatedState::kPathTooLong);
+    EXPECT_EQ(live.received(), "") << "the probe writes nothing";
 }
 
 TEST(UsbPipeDevices, ListedDeviceThatIsAbsentFails)

@@ -1,11 +1,16 @@
+#include "fifo_pipe.h"
 #include "usbpipe.h"
 
 #include "fake_instrument.h"
+#include "instrument-sim/emulated_usb.h"
 #include "scratch.h"
+#include "wait.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -137,15 +142,73 @@ TEST_F(UsbPipe, FailedChunkKeepsTheChunksBefore)
 TEST_F(UsbPipe, ReadWithoutDataGivesUp)
 {
     FakeInstrument instrument(interfaceDir("0"));
-    FakeInstrument unheld(interfaceDir("1-unheld"), false);
     std::string buffer(4, 'x');
     const auto start = Clock::now();
     EXPECT_EQ(read(buffer), 0);
-    fs::remove_all(interfaceDir("0"));
-    // Now nobody holds the FIFO: no writer at all.
-    EXPECT_EQ(read(buffer), 0);
     EXPECT_LT(Clock::now() - start, kGenerousBound);
     EXPECT_EQ(buffer, "xxxx");
+}
+
+// A simulator that ends between the search and the read leaves a FIFO with
+// no writer, which polls ready for ever: the read must wait out its time
+// and fail, not spin or block.
+TEST_F(UsbPipe, ReadFromAFifoWhoseWriterIsGoneGivesUp)
+{
+    fs::create_directories(interfaceDir("0"));
+    MakeFifo(interfaceDir("0") / harwick::platform::kReadPipeName);
+    PipePath path;
+    ASSERT_TRUE(path.assign(interfaceDir("0").string(), harwick::platform::kReadPipeName));
+    const std::unique_ptr<Pipe> pipe = OpenFifoPipe(path, Direction::kIn);
+    ASSERT_NE(pipe, nullptr);
+    {
+        // A writer that comes and goes leaves the FIFO at end of file.
+        const UniqueFd writer(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        ASSERT_TRUE(writer.valid());
+    }
+    char chunk[4] = {'x', 'x', 'x', 'x'};
+    const auto start = Clock::now();
+    EXPECT_FALSE(pipe->readChunk(chunk, sizeof chunk));
+    const auto took = Clock::now() - start;
+    EXPECT_GE(took, kReadWait - std::chrono::milliseconds(5));
+    EXPECT_LT(took, kGenerousBound);
+    EXPECT_EQ(std::string(chunk, 4), "xxxx");
+}
+
+TEST_F(UsbPipe, StaleInterfaceIsPassedOverForTheLiveOneBehindIt)
+{
+    FakeInstrument stale(interfaceDir("0-stale"), false);
+    FakeInstrument live(interfaceDir("1-live"));
+    live.send("live");
+    const auto start = Clock::now();
+    std::string buffer(4, 'x');
+    ASSERT_EQ(read(buffer), 1);
+    EXPECT_EQ(buffer, "live");
+    ASSERT_EQ(write("back"), 1);
+    EXPECT_EQ(live.received(), "back");
+    // Passing over never waits for the stale one: far less than one read wait.
+    EXPECT_LT(Clock::now() - start, kGenerousBound);
+
+    // No reader appeared on the stale one's PIPE01 by the probe.
+    const UniqueFd probe(::open(stale.fromPcPath().c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    EXPECT_FALSE(probe.valid());
+    EXPECT_EQ(errno, ENXIO);
+}
+
+TEST_F(UsbPipe, SimulatorBehindAStaleFolderIsFound)
+{
+    FakeInstrument stale(interfaceDir("a-left-over"), false);
+    harwick::sim::EmulatedUsb simulator(harwick::sim::UsbOptions {"sim0"});
+    std::string error;
+    ASSERT_TRUE(simulator.Start(error)) << error;
+    simulator.SetSendText("11....+00000001 ");
+    simulator.PressEnter();
+
+    std::string packet(64, 'x');
+    ASSERT_TRUE(harwick::testing::waitUntil([&] { return read(packet) == 1; }));
+    EXPECT_EQ(packet.substr(0, 17), "11....+00000001 \x1a");
+    ASSERT_EQ(write(std::string(64, 'p')), 1);
+    EXPECT_TRUE(harwick::testing::waitUntil([&] { return simulator.PacketsReceived().size() == 1; }));
+    EXPECT_EQ(stale.received(), "");
 }
 
 TEST_F(UsbPipe, WriteNeedsAReader)
@@ -193,22 +256,25 @@ TEST_F(UsbPipe, InterfacePathMustFitThePathBuffer)
 
 TEST_F(UsbPipe, NoDescriptorOutlivesACall)
 {
-    FakeInstrument instrument(interfaceDir("1"));
     FakeInstrument unheld(interfaceDir("0"), false);
-    const int before = OpenFdCount();
+    std::optional<FakeInstrument> instrument;
     std::string buffer(70, 'x');
+    const int before = OpenFdCount();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(read(buffer), 0);
         EXPECT_EQ(write(buffer), 0);
     }
-    fs::remove_all(interfaceDir("0"));
+    EXPECT_EQ(OpenFdCount(), before);
+
+    instrument.emplace(interfaceDir("1"));
+    const int serving = OpenFdCount();
     for (int i = 0; i < 3; ++i) {
-        instrument.send(Pattern(70));
+        instrument->send(Pattern(70));
         EXPECT_EQ(read(buffer), 1);
         EXPECT_EQ(write(buffer), 1);
         EXPECT_EQ(read(buffer), 0);
     }
-    EXPECT_EQ(OpenFdCount(), before);
+    EXPECT_EQ(OpenFdCount(), serving);
 }
 
 TEST(UsbInterfacePlaces, FollowTheBaseDirectories)
