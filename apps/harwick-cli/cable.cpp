@@ -6,13 +6,16 @@
 #include "dxf_export.h"
 #include "cable_messages.h"
 #include "settings.h"
+#include "traffic.h"
 #include "transfer_runner.h"
 #include "usb_binding.h"
 
+#include "comports/comports.h"
 #include "fileio/fileio.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -23,13 +26,13 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: harwick cable convert KIND INPUT OUTPUT\n"
-    "       harwick cable receive usb|COMn OUTPUT\n"
-    "       harwick cable send usb|COMn INPUT [--blocks coords|codes]\n"
+    "       harwick cable receive usb|COMn|DEVICE OUTPUT [--log FILE]\n"
+    "       harwick cable send usb|COMn|DEVICE INPUT [--blocks coords|codes] [--log FILE]\n"
     "\n"
     "KIND is one of code-blocks, measured-blocks, coord-blocks, kard-to-blocks,\n"
     "kard600-to-kard300, gsi-to-kard, kard-to-dxf. Receiving and sending use the\n"
     "settings in ./qtr_cfg.ini (protocol, baud rate, time-out, row delay); a COM\n"
-    "port named here replaces the one set there. --blocks sends a KARD list as\n"
+    "port or device path (/dev/ttyUSB0) named here replaces the one set there. --blocks sends a KARD list as\n"
     "coordinate blocks or a code list as code blocks (COM only); without it the\n"
     "text goes line by line.\n";
 
@@ -168,24 +171,27 @@ std::optional<int> prepare(Transfer& t, const std::string& where, const std::fil
             return failed(err, std::string(kLoadLibraryFailed) + " (" + t.library.error() + ")");
         return std::nullopt;
     }
-    if (where.size() < 4 || !where.starts_with("COM")) return usage(err, "'" + where + "' is neither usb nor COMn");
+    if (!platform::PortNumber(where) && !where.starts_with('/'))
+        return usage(err, "'" + where + "' is neither usb nor a port (COMn or a device path)");
     t.com.portName = where;
     return std::nullopt;
 }
 
-int receive(const std::string& where, const std::string& output, CableStreams streams,
-            const std::filesystem::path& programDir) {
+int receive(const std::string& where, const std::string& output, const std::optional<std::string>& log,
+            CableStreams streams, const std::filesystem::path& programDir) {
     using namespace cablemate;
     Transfer t;
     if (auto early = prepare(t, where, programDir, streams.err)) return *early;
+    if (log) t.context.log = OpenTrafficLog(*log, kCommand, streams.err);
     TextEditor editor({});
     StreamMessages messages(streams);
     t.context.editor = &editor;
     t.context.messages = &messages;
     const TransferJob job{isUsb(where) ? TransferKind::UsbDownload : TransferKind::ComDownload};
-    const int result = RunTransfer(t.context, job, t.library.pipe(), t.com, t.usb);
+    const CableResult result = RunTransfer(t.context, job, t.library.pipe(), t.com, t.usb);
     const std::string received = t.context.text.Snapshot();
-    if (result == 1) return writeOutput(output, received, streams.err);
+    if (result.Done()) return writeOutput(output, received, streams.err);
+    if (result.outcome == CableOutcome::PortFailed) return kExitFailed; // the transfer said why
     if (received.empty()) return failed(streams.err, "nothing received");
     // What came before the time-out or the cut is the user's data: keep it, and say so.
     if (writeOutput(output, received, streams.err) != kExitOk) return kExitFailed;
@@ -193,11 +199,12 @@ int receive(const std::string& where, const std::string& output, CableStreams st
                                    " bytes received were written to '" + output + "'");
 }
 
-int send(const std::string& where, const std::string& input, const std::string& blocks, CableStreams streams,
-         const std::filesystem::path& programDir) {
+int send(const std::string& where, const std::string& input, const std::string& blocks,
+         const std::optional<std::string>& log, CableStreams streams, const std::filesystem::path& programDir) {
     using namespace cablemate;
     Transfer t;
     if (auto early = prepare(t, where, programDir, streams.err)) return *early;
+    if (log) t.context.log = OpenTrafficLog(*log, kCommand, streams.err);
     const auto text = readInput(input, streams.err);
     if (!text) return kExitFailed;
     TransferJob job{TransferKind::UsbUpload};
@@ -212,16 +219,22 @@ int send(const std::string& where, const std::string& input, const std::string& 
     t.context.editor = &editor;
     t.context.messages = &messages;
     t.context.timing.finalWait = {};
-    return RunTransfer(t.context, job, t.library.pipe(), t.com, t.usb) == 0 ? kExitFailed : kExitOk;
+    return RunTransfer(t.context, job, t.library.pipe(), t.com, t.usb).Done() ? kExitOk : kExitFailed;
 }
 
 } // namespace
 
-int cable(const std::vector<std::string>& args, CableStreams streams, const std::filesystem::path& programDir) {
+int cable(std::vector<std::string> args, CableStreams streams, const std::filesystem::path& programDir) {
     if (args.empty()) return usage(streams.err, "no cable command given");
     if (args[0] == "--help" || args[0] == "-h") {
-        streams.out << kUsage;
+        streams.out << kUsage << kLogUsage;
         return kExitOk;
+    }
+    std::optional<std::string> log;
+    if (const auto at = std::find(args.begin(), args.end(), kLogOption); at != args.end()) {
+        if (at + 1 == args.end()) return usage(streams.err, "--log needs a FILE");
+        log = *(at + 1);
+        args.erase(at, at + 2);
     }
     if (args[0] == "convert") {
         if (args.size() != 4) return usage(streams.err, "convert takes a KIND, an INPUT and an OUTPUT");
@@ -234,8 +247,8 @@ int cable(const std::vector<std::string>& args, CableStreams streams, const std:
     std::unique_ptr<QCoreApplication> app;
     if (QCoreApplication::instance() == nullptr) app = std::make_unique<QCoreApplication>(argc, argv);
     if (args[0] == "receive") {
-        if (args.size() != 3) return usage(streams.err, "receive takes usb or COMn and an OUTPUT");
-        return receive(args[1], args[2], streams, programDir);
+        if (args.size() != 3) return usage(streams.err, "receive takes usb or a port and an OUTPUT");
+        return receive(args[1], args[2], log, streams, programDir);
     }
     if (args[0] == "send") {
         std::string blocks;
@@ -243,9 +256,9 @@ int cable(const std::vector<std::string>& args, CableStreams streams, const std:
             blocks = args[4];
             if (blocks != "coords" && blocks != "codes") return usage(streams.err, "--blocks takes coords or codes");
         } else if (args.size() != 3) {
-            return usage(streams.err, "send takes usb or COMn and an INPUT");
+            return usage(streams.err, "send takes usb or a port and an INPUT");
         }
-        return send(args[1], args[2], blocks, streams, programDir);
+        return send(args[1], args[2], blocks, log, streams, programDir);
     }
     return usage(streams.err, "unknown cable command '" + args[0] + "'");
 }

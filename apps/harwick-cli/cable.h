@@ -19,6 +19,6 @@ struct CableStreams {
 
 // The arguments after "cable". programDir: where libusbpipe.so is looked
 // for first.
-int cable(const std::vector<std::string>& args, CableStreams streams, const std::filesystem::path& programDir);
+int cable(std::vector<std::string> args, CableStreams streams, const std::filesystem::path& programDir);
 
 } // namespace harwick::cli

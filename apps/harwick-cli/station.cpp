@@ -6,7 +6,9 @@
 #include "erase.h"
 #include "messages.h"
 #include "qt_serial_port.h"
+#include "comports/comports.h"
 #include "text/text.h"
+#include "traffic.h"
 #include "upload.h"
 
 #include <QCoreApplication>
@@ -22,12 +24,12 @@ namespace {
 using namespace stationmate;
 
 constexpr std::string_view kStationUsage =
-    "usage: harwick station list PORT [--timeout MS]\n"
-    "       harwick station download PORT OBJECT FILE [--timeout MS]\n"
-    "       harwick station upload PORT FILE [--job N] [--name NAME] [--timeout MS]\n"
-    "       harwick station erase PORT OBJECT --yes [--timeout MS]\n"
+    "usage: harwick station list PORT [--timeout MS] [--log FILE]\n"
+    "       harwick station download PORT OBJECT FILE [--timeout MS] [--log FILE]\n"
+    "       harwick station upload PORT FILE [--job N] [--name NAME] [--timeout MS] [--log FILE]\n"
+    "       harwick station erase PORT OBJECT --yes [--timeout MS] [--log FILE]\n"
     "\n"
-    "PORT is COM1 ... COM256. OBJECT is one of: job N fixpoints, job N measurements,\n"
+    "PORT is COM1 ... COM256 (harwick ports shows which are present). OBJECT is one of: job N fixpoints, job N measurements,\n"
     "codelist N, hal N, val N; erase also takes job N (the whole job) and codelist.\n"
     "A download FILE named .dat receives job data as KARD lines. An upload is told\n"
     "by the file's name: .hal and .val alignments, .crf code lists, anything else\n"
@@ -92,15 +94,8 @@ struct Request {
     std::optional<std::string> name;
     bool yes = false;
     std::chrono::milliseconds timeout = InstrumentLink::kReplyTimeout;
+    std::optional<std::string> log;
 };
-
-std::optional<int> portNumber(const std::string& port)
-{
-    if (text::toLower(port).rfind("com", 0) != 0 || port.size() < 4) return std::nullopt;
-    const int n = static_cast<int>(text::readNumber(port.substr(3)));
-    if (n < 1 || n > 256 || std::to_string(n) != port.substr(3)) return std::nullopt;
-    return n;
-}
 
 // A device tree holding just the node that stands for the object named on
 // the command line, titled as a listing would title it.
@@ -170,9 +165,10 @@ std::string whyFailed(const TransferResult& r, const CollectingPrompter& p, cons
 
 class Session {
 public:
-    explicit Session(const Request& r) : link_(port_, prompter_), catalogue_(link_, prompter_, wait_)
+    Session(const Request& r, std::ostream& err) : link_(port_, prompter_), catalogue_(link_, prompter_, wait_)
     {
         link_.SetReplyTimeout(r.timeout);
+        if (r.log) port_.SetLog(OpenTrafficLog(*r.log, kCommand, err));
     }
 
     int list(int port, const std::string& name, std::ostream& out, std::ostream& err)
@@ -235,7 +231,7 @@ public:
 
     static int usage(std::ostream& err, std::string_view problem)
     {
-        err << "harwick station: " << problem << '\n' << kStationUsage;
+        err << "harwick station: " << problem << '\n' << kStationUsage << kLogUsage;
         return kExitUsage;
     }
 
@@ -286,7 +282,7 @@ std::optional<Request> parse(const std::vector<std::string>& args, std::ostream&
         };
         if (a == "--yes") {
             r.yes = true;
-        } else if (a == "--job" || a == "--name" || a == "--timeout") {
+        } else if (a == "--job" || a == "--name" || a == "--timeout" || a == kLogOption) {
             std::optional<std::string> v = value();
             if (!v) {
                 Session::usage(err, a + " needs a value");
@@ -294,6 +290,7 @@ std::optional<Request> parse(const std::vector<std::string>& args, std::ostream&
             }
             if (a == "--job") r.job = static_cast<int>(text::readNumber(*v));
             else if (a == "--name") r.name = *v;
+            else if (a == kLogOption) r.log = *v;
             else r.timeout = std::chrono::milliseconds(static_cast<long>(text::readNumber(*v)));
             if (r.timeout.count() <= 0 || (a == "--job" && r.job <= 0)) {
                 Session::usage(err, a + " takes a positive number, not '" + *v + "'");
@@ -311,14 +308,14 @@ std::optional<Request> parse(const std::vector<std::string>& args, std::ostream&
 int station(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        out << kStationUsage;
+        out << kStationUsage << kLogUsage;
         return kExitOk;
     }
     std::optional<Request> r = parse(args, err);
     if (!r) return args.empty() ? Session::usage(err, "no station command given") : kExitUsage;
     if (r->words.empty()) return Session::usage(err, "name the port, for example COM1");
     const std::string port = r->words.front();
-    const std::optional<int> n = portNumber(port);
+    const std::optional<int> n = platform::PortNumber(port);
     if (!n) return Session::usage(err, "'" + port + "' is not a port name (COM1 ... COM256)");
     r->words.erase(r->words.begin());
 
@@ -329,7 +326,7 @@ int station(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::unique_ptr<QCoreApplication> app;
     if (QCoreApplication::instance() == nullptr) app = std::make_unique<QCoreApplication>(argc, argv);
 
-    Session s(*r);
+    Session s(*r, err);
     if (r->verb == "list" && r->words.empty()) return s.list(*n, port, out, err);
     if (r->verb == "download" && r->words.size() >= 2) return s.download(*n, port, *r, out, err);
     if (r->verb == "upload" && r->words.size() == 1) return s.upload(*n, port, *r, out, err);

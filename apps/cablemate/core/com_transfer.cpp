@@ -55,7 +55,7 @@ std::optional<std::string> BuildStream(std::string_view text, BlockKind kind) {
 // Opens the port and puts the editor into its sending state; false when the
 // port did not open (the editor untouched).
 bool BeginSend(TransferContext& context, ComPort& port, const ComSettings& settings) {
-    if (!port.OpenComPort(settings, *context.messages)) {
+    if (!port.Open(settings, *context.messages)) {
         context.done = true;
         return false;
     }
@@ -68,18 +68,18 @@ bool BeginSend(TransferContext& context, ComPort& port, const ComSettings& setti
 
 // A send whose port stopped taking bytes: said so, the editor's text as it
 // was before, never "completed".
-int SendStopped(TransferContext& context, ComPort& port, const std::string& original) {
+CableResult SendStopped(TransferContext& context, ComPort& port, const std::string& original) {
     context.messages->ShowMessage(kSendStopped);
     context.text.Set(original);
     Finish(context, port);
-    return 0;
+    return {CableOutcome::SendStopped};
 }
 
 } // namespace
 
-int ComDownload(TransferContext& context, const ComSettings& settings, DownloadPrompt prompt) {
-    ComPort port;
-    if (!port.OpenComPort(settings, *context.messages)) return 0;
+CableResult ComDownload(TransferContext& context, const ComSettings& settings, DownloadPrompt prompt) {
+    ComPort port(context);
+    if (!port.Open(settings, *context.messages)) return {CableOutcome::PortFailed};
     port.ClearError();
     context.messages->ShowMessage(DownloadPromptText(settings, prompt));
     context.editor->SetBusy(true);
@@ -105,7 +105,7 @@ int ComDownload(TransferContext& context, const ComSettings& settings, DownloadP
             if (port.LineFailed()) {
                 context.messages->ShowMessage(kReceiveStopped);
                 Finish(context, port);
-                return 0;
+                return {received.empty() ? CableOutcome::NothingCame : CableOutcome::Incomplete};
             }
             continue;
         }
@@ -123,7 +123,7 @@ int ComDownload(TransferContext& context, const ComSettings& settings, DownloadP
                 context.editor->Show(received);
                 context.messages->ShowMessage(kReceiveDataOkCom);
                 Finish(context, port);
-                return 1;
+                return {CableOutcome::Done};
             } else if (byte == kEtx && AckNak(settings)) {
                 port.Write(std::string_view(&kAck, 1));
             }
@@ -133,15 +133,15 @@ int ComDownload(TransferContext& context, const ComSettings& settings, DownloadP
     }
     context.messages->ShowMessage(kTimeout);
     Finish(context, port);
-    return 0;
+    return {received.empty() ? CableOutcome::NothingCame : CableOutcome::Incomplete};
 }
 
-int ComLineUpload(TransferContext& context, const ComSettings& settings) {
+CableResult ComLineUpload(TransferContext& context, const ComSettings& settings) {
     context.done = false;
     const std::string original = context.editor->Text();
     context.text.Set(original);
-    ComPort port;
-    if (!BeginSend(context, port, settings)) return 0;
+    ComPort port(context);
+    if (!BeginSend(context, port, settings)) return {CableOutcome::PortFailed};
 
     const std::string wire = WireText(original);
     std::string sent;
@@ -163,10 +163,10 @@ int ComLineUpload(TransferContext& context, const ComSettings& settings) {
     if (!port.Write(kSendTrailer)) return SendStopped(context, port, original);
     context.messages->ShowMessage(kCommunicationCompleted);
     Finish(context, port);
-    return 2;
+    return {CableOutcome::Done};
 }
 
-int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockKind kind) {
+CableResult ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockKind kind) {
     const bool codes = kind == BlockKind::Codes;
     context.done = false;
     const std::string original = context.editor->Text();
@@ -177,15 +177,15 @@ int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockK
     } catch (const std::bad_alloc&) {
         context.messages->ShowMessage(codes ? kMemoryAllocateFailedSpaced : kMemoryAllocateFailed);
         context.done = true;
-        return 0;
+        return {CableOutcome::OutOfMemory};
     }
     if (!stream) {
         context.messages->ShowMessage(kInvalidFormat);
         context.done = true;
-        return 0;
+        return {CableOutcome::Refused};
     }
-    ComPort port;
-    if (!BeginSend(context, port, settings)) return 0;
+    ComPort port(context);
+    if (!BeginSend(context, port, settings)) return {CableOutcome::PortFailed};
 
     std::string shown;
     RefreshThrottle refresh([&](std::string_view soFar) { context.editor->Show(std::string(soFar)); });
@@ -195,7 +195,7 @@ int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockK
         if (end == std::string::npos) {
             context.messages->ShowMessage(codes ? kCommunicationCompletedLower : kCommunicationEnded);
             Finish(context, port);
-            return 2;
+            return {CableOutcome::Done};
         }
         std::size_t length = end + kBlockEnd.size() - cursor;
         if (length > kLongBlock) length = kBlockPiece;
@@ -216,7 +216,7 @@ int ComBlockUpload(TransferContext& context, const ComSettings& settings, BlockK
                 context.messages->ShowMessage(codes ? kDeviceAckErrorCodes : kDeviceAckErrorCoords);
                 context.text.Set(original);
                 Finish(context, port);
-                return 0;
+                return {CableOutcome::WrongReply};
             }
         }
         cursor += length;

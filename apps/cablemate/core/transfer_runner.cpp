@@ -34,7 +34,7 @@ std::optional<TransferJob> TransferForCommand(int id) {
     }
 }
 
-int RunTransfer(TransferContext& context, const TransferJob& job, const UsbPipe& pipe, const ComSettings& com,
+CableResult RunTransfer(TransferContext& context, const TransferJob& job, const UsbPipe& pipe, const ComSettings& com,
                 const UsbSettings& usb) {
     try {
         switch (job.kind) {
@@ -50,7 +50,7 @@ int RunTransfer(TransferContext& context, const TransferJob& job, const UsbPipe&
         context.editor->SetBusy(false);
         context.done = true;
     }
-    return 0;
+    return {CableOutcome::OutOfMemory};
 }
 
 TransferRunner::~TransferRunner() { Join(); }
@@ -62,7 +62,7 @@ void TransferRunner::Start(const TransferJob& job, const UsbPipe& pipe, const Co
     // A send clears the flag before the refresher's first look at it.
     if (job.IsSend()) context_.done = false;
     Launch([this, job, pipe, com, usb, onFinished = std::move(onFinished)] {
-        const int result = RunTransfer(context_, job, pipe, com, usb);
+        const CableResult result = RunTransfer(context_, job, pipe, com, usb);
         if (onFinished) onFinished(job, result);
     });
     if (job.IsSend()) Launch([this] { ProgressRefresher(context_); });

@@ -20,12 +20,12 @@
 namespace cablemate {
 
 // The body of one transfer, with the settings as they were when it started.
-int RunTransfer(TransferContext& context, const TransferJob& job, const UsbPipe& pipe, const ComSettings& com,
+CableResult RunTransfer(TransferContext& context, const TransferJob& job, const UsbPipe& pipe, const ComSettings& com,
                 const UsbSettings& usb);
 
 class TransferRunner {
 public:
-    using Finished = std::function<void(const TransferJob& job, int result)>;
+    using Finished = std::function<void(const TransferJob& job, CableResult result)>;
 
     explicit TransferRunner(TransferContext& context) : context_(context) {}
     ~TransferRunner();  // Join()

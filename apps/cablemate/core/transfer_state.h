@@ -6,8 +6,12 @@
 // makes its widget changes on its own thread.
 #pragma once
 
+#include "comports/discovery.h"
+#include "traffic/traffic_log.h"
+
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -55,6 +59,24 @@ struct TransferTiming {
     std::chrono::milliseconds finalWait{1000};
 };
 
+// How a transfer ended. The transfer has shown its own message for every
+// outcome but NothingCame over USB; the command line turns each into its exit.
+enum class CableOutcome {
+    Done,
+    PortFailed,     // the port did not open, or a USB entry point is missing
+    NothingCame,    // nothing arrived within the receive time-out
+    Incomplete,     // data came, then stopped before its end
+    SendStopped,    // the port or pipe stopped taking bytes part-way
+    Refused,        // the text is not what this send is made of
+    WrongReply,     // the instrument did not acknowledge a block
+    OutOfMemory,
+};
+
+struct CableResult {
+    CableOutcome outcome = CableOutcome::Done;
+    bool Done() const { return outcome == CableOutcome::Done; }
+};
+
 // Everything one transfer works on. The window owns one for the program's
 // life; the command line makes one per run.
 struct TransferContext {
@@ -63,6 +85,10 @@ struct TransferContext {
     Editor* editor = nullptr;
     Messages* messages = nullptr;
     TransferTiming timing;
+    // Where every chunk on the cable is recorded; none by default.
+    std::shared_ptr<harwick::platform::TrafficLog> log;
+    // Whether the user may open a serial device; tests answer for a refusal.
+    harwick::platform::AccessProbe access = harwick::platform::AccessOfDevice;
 };
 
 // Ends what the instrument sends over USB; a download leaves it behind the data.

@@ -48,8 +48,9 @@ void EndSend(TransferContext& context) {
 
 } // namespace
 
-int UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings) {
-    if (MissingEntry(context, reinterpret_cast<const void*>(pipe.read), kReadDataEntry)) return 0;
+CableResult UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings) {
+    if (MissingEntry(context, reinterpret_cast<const void*>(pipe.read), kReadDataEntry))
+        return {CableOutcome::PortFailed};
     context.messages->ShowMessage(kPressStationFirst);
     Packet packet{};
     context.done = true;
@@ -72,11 +73,13 @@ int UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings
             // never left to look like a finished download.
             context.editor->Show(received);
             context.editor->SetBusy(false);
-            if (!received.empty()) context.messages->ShowMessage(kReceiveIncomplete);
-            return 0;
+            if (received.empty()) return {CableOutcome::NothingCame};
+            context.messages->ShowMessage(kReceiveIncomplete);
+            return {CableOutcome::Incomplete};
         }
         if (got != 0) deadline = Clock::now() + timeout;
         const std::string_view bytes = AsString(packet);
+        if (got != 0) harwick::platform::Record(context.log, harwick::platform::Direction::In, bytes);
         const std::size_t lineEnd = bytes.find('\n');
         const bool ended = bytes.find(kEndOfData) != std::string_view::npos;
         // A line end before the end-of-data byte shows what came before it.
@@ -93,20 +96,27 @@ int UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings
     }
     context.done = true;
     context.editor->SetBusy(false);
-    return 1;
+    return {CableOutcome::Done};
 }
 
-int UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings) {
+CableResult UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings) {
     context.done = false;
     const std::string original = context.editor->Text();
     context.editor->SetBusy(true);
-    const auto fail = [&](std::string_view message) {
+    const auto fail = [&](std::string_view message, CableOutcome outcome) {
         if (!message.empty()) context.messages->ShowMessage(message);
         context.text.Set(original);
         EndSend(context);
-        return 0;
+        return CableResult{outcome};
     };
-    if (MissingEntry(context, reinterpret_cast<const void*>(pipe.write), kWriteDataEntry)) return fail({});
+    // Every packet goes on the wire whole, padding and all, and is logged so.
+    const auto send = [&](const Packet& packet) {
+        harwick::platform::Record(context.log, harwick::platform::Direction::Out,
+                                  std::string_view(packet.data(), kUsbPacket));
+        return pipe.write(packet.data(), static_cast<int>(kUsbPacket)) != 0;
+    };
+    if (MissingEntry(context, reinterpret_cast<const void*>(pipe.write), kWriteDataEntry))
+        return fail({}, CableOutcome::PortFailed);
     // The send buffer holds the text and its trailer; it grows with the
     // text instead of overflowing a fixed block.
     const std::string buffer = WireText(original) + std::string(kSendTrailer);
@@ -118,7 +128,7 @@ int UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& 
     Packet packet{};
     for (;;) {
         const auto [kept, endsLine] = NextPacket(std::string_view(buffer).substr(cursor), packet);
-        if (pipe.write(packet.data(), static_cast<int>(kUsbPacket)) == 0) return fail(kUsbConnectedFailed);
+        if (!send(packet)) return fail(kUsbConnectedFailed, CableOutcome::SendStopped);
         if (endsLine) WaitMilliseconds(settings.rowDelay);
         packet[kUsbPacket] = '\0';
         context.text.Append(AsString(packet));
@@ -130,12 +140,12 @@ int UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& 
         // The trailer has gone out: close with the same packet led by 0x1A.
         // The instrument waits for it, so a send without it is not complete.
         packet[0] = kEndOfData;
-        if (pipe.write(packet.data(), static_cast<int>(kUsbPacket)) == 0) return fail(kUsbConnectedFailed);
+        if (!send(packet)) return fail(kUsbConnectedFailed, CableOutcome::SendStopped);
         context.messages->ShowMessage(kCommunicationCompletedLower);
         break;
     }
     EndSend(context);
-    return 1;
+    return {CableOutcome::Done};
 }
 
 void ProgressRefresher(TransferContext& context) {

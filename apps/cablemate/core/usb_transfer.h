@@ -15,15 +15,15 @@ inline constexpr std::size_t kUsbPacket = 64;
 // Sent after the editor's text: EOT CR LF.
 inline constexpr std::string_view kSendTrailer = "\x04\r\n";
 
-// Receives packets into the transfer text until the end-of-data byte (1) or
-// until no packet came for the receive time-out (0: silently when nothing
-// came, else saying that the data is not complete).
-int UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings);
+// Receives packets into the transfer text until the end-of-data byte or
+// until no packet came for the receive time-out (silently when nothing came,
+// else saying that the data is not complete).
+CableResult UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings);
 
 // Sends the editor's text as WireText puts it, one line per packet, then the
-// trailer and the closing packet. 1 after a complete send, 0 when a packet
-// did not go out (the editor then shows its text as before).
-int UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings);
+// trailer and the closing packet. When a packet did not go out the editor
+// shows its text as before.
+CableResult UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings);
 
 // Shows the transfer text once a period until the transfer-done flag is set.
 void ProgressRefresher(TransferContext& context);

@@ -1,20 +1,15 @@
-// The serial port on Qt SerialPort, the port named "COMn" through the suite's
-// port map.
+// The exchange engine's serial port on the suite's serial line: the port
+// named "COMn" through the ports map, notifications on the engine's thread.
 #pragma once
 
 #include "serial_port.h"
-
-#include <QObject>
-#include <QSerialPort>
-
-#include <optional>
+#include "serial_line.h"
 
 namespace stationmate {
 
-class QtSerialPort : public QObject, public SerialPort {
+class QtSerialPort : public SerialPort {
 public:
-    QtSerialPort();
-    ~QtSerialPort() override;
+    explicit QtSerialPort(harwick::platform::AccessProbe probe = harwick::platform::AccessOfDevice);
 
     bool IsOpen() const override;
     void Close() override;
@@ -25,21 +20,12 @@ public:
     void DiscardInput() override;
     void SetReceiveHandler(ReceiveHandler handler) override;
 
+    // Every chunk from the next byte on goes to the log; null stops logging.
+    void SetLog(std::shared_ptr<harwick::platform::TrafficLog> log);
+
 private:
-    void onReadyRead();
-
-    QSerialPort port_;
+    harwick::serial::SerialLine line_;
     int number_ = 1;
-    ReceiveHandler handler_;
 };
-
-// "19200,n,8,1" taken apart; nothing for a text that does not have that form.
-struct LineSettings {
-    qint32 baudRate;
-    QSerialPort::Parity parity;
-    QSerialPort::DataBits dataBits;
-    QSerialPort::StopBits stopBits;
-};
-std::optional<LineSettings> ParseLineSettings(std::string_view settings);
 
 } // namespace stationmate

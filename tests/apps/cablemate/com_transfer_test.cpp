@@ -9,6 +9,7 @@
 #include "line_end_copies.h"
 #include "transfer_fakes.h"
 
+#include "comports/comports.h"
 #include "instrument-sim/serial_cable.h"
 
 #include "scratch.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -90,7 +92,7 @@ TEST_F(ComTransfer, AckNakReceiveSendsEnqOnceAndAckPerBlock) {
     ASSERT_TRUE(blocks);
     SerialCable& sim = Instrument(CableProtocol::AckNak);
     sim.SetSendText(*blocks);
-    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::Done);
     // Every ETX before the first EOT is acknowledged; the EOT of the end
     // block ends the receive before its ETX.
     const std::string beforeEot = blocks->substr(0, blocks->find(kEot));
@@ -111,7 +113,7 @@ TEST_F(ComTransfer, NoneReceiveWritesNothingAndKeepsBytesAfterEot) {
     SerialCable& sim = Instrument(CableProtocol::None, misbehave);
     sim.SetSendText("A\r\nB\r\n");
     PressEnterOnInstrumentAfter(kPressComputerFirst);
-    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::Done);
     EXPECT_EQ(sim.BytesReceived(), "");
     // The chunk that holds the EOT is kept whole.
     EXPECT_EQ(context.text.Snapshot(), "A\r\nB\r\n\x04tail");
@@ -121,7 +123,7 @@ TEST_F(ComTransfer, NoneReceiveWritesNothingAndKeepsBytesAfterEot) {
 TEST_F(ComTransfer, ComputerFirstPromptWhateverTheProtocol) {
     SerialCable& sim = Instrument(CableProtocol::AckNak);
     sim.SetSendText("X\x03\r\n");
-    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ComputerFirst), 1);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ComputerFirst).outcome, CableOutcome::Done);
     EXPECT_EQ(messages.Shown().front(), kPressComputerFirst);
 }
 
@@ -134,7 +136,7 @@ TEST_F(ComTransfer, ShortPauseGoesOnLongPauseTimesOut) {
     SerialCable& sim = Instrument(CableProtocol::None, shortPause);
     sim.SetSendText(text);
     PressEnterOnInstrumentAfter(kPressComputerFirst);
-    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::Done);
     EXPECT_EQ(context.text.Snapshot(), text + "\x04");
 
     harwick::sim::CableMisbehaviour longPause = shortPause;
@@ -144,7 +146,7 @@ TEST_F(ComTransfer, ShortPauseGoesOnLongPauseTimesOut) {
     SerialCable& slow = Instrument(CableProtocol::None, longPause);
     slow.SetSendText(text);
     PressEnterOnInstrumentAfter(kPressComputerFirst, later);
-    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 0);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::Incomplete);
     EXPECT_EQ(later.Shown().back(), kTimeout);
     const std::string kept = context.text.Snapshot();
     EXPECT_FALSE(kept.empty());
@@ -156,7 +158,7 @@ TEST_F(ComTransfer, LineUploadSendsEveryLineThenEot) {
     RecordingEditor twoLines("A\r\nB");
     context.editor = &twoLines;
     SerialCable& sim = Instrument(CableProtocol::None);
-    EXPECT_EQ(ComLineUpload(context, settings), 2);
+    EXPECT_EQ(ComLineUpload(context, settings).outcome, CableOutcome::Done);
     ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
     // The last line goes too, though nothing ended it.
     EXPECT_EQ(sim.BytesReceived(), "A\r\nB\r\n\x04\r\n");
@@ -180,13 +182,13 @@ TEST_F(ComTransfer, EveryLineEndArrivesAsCrLf) {
             SerialCable& sim = Instrument(protocol);
             RecordingEditor lines(testing::LineEndCopies(points)[copy]);
             context.editor = &lines;
-            EXPECT_EQ(ComLineUpload(context, settings), 2);
+            EXPECT_EQ(ComLineUpload(context, settings).outcome, CableOutcome::Done);
             RecordingEditor coordinates(testing::LineEndCopies(points)[copy]);
             context.editor = &coordinates;
-            EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 2);
+            EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates).outcome, CableOutcome::Done);
             RecordingEditor codeList(testing::LineEndCopies(codes)[copy]);
             context.editor = &codeList;
-            EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes), 2);
+            EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes).outcome, CableOutcome::Done);
             ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == 3; }));
             EXPECT_EQ(sim.Uploads(), (std::vector<std::string>{points, coordinateStream, *BuildCodeBlocks(codes)}));
         }
@@ -202,7 +204,7 @@ TEST_F(ComTransfer, PulledCableEndsASendWithTheTextRestored) {
     struct Case {
         const char* name;
         CableProtocol protocol;
-        std::function<int()> send;
+        std::function<CableResult()> send;
     };
     const std::vector<Case> cases{
         {"lines", CableProtocol::None, [&] { return ComLineUpload(context, settings); }},
@@ -219,7 +221,7 @@ TEST_F(ComTransfer, PulledCableEndsASendWithTheTextRestored) {
         RecordingMessages shown;
         context.editor = &source;
         context.messages = &shown;
-        EXPECT_EQ(c.send(), 0);
+        EXPECT_EQ(c.send().outcome, CableOutcome::SendStopped);
         const std::vector<std::string> said = shown.Shown();
         EXPECT_EQ(said.back(), kSendStopped);
         for (const std::string_view done : {kCommunicationCompleted, kCommunicationEnded}) {
@@ -241,7 +243,7 @@ TEST_F(ComTransfer, PortThatGoesAwayEndsAReceiveAtOnce) {
     sim.SetSendText(text);
     PressEnterOnInstrumentAfter(kPressComputerFirst);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 0);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::Incomplete);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 6s) << "it waited for the time-out";
     EXPECT_EQ(messages.Shown().back(), kReceiveStopped);
     // What came before the cut is kept and shown.
@@ -259,7 +261,7 @@ TEST_F(ComTransfer, SamplesGoOutAndComeBackEqual) {
         SerialCable& sim = Instrument(CableProtocol::None);
         RecordingEditor source(sample);
         context.editor = &source;
-        EXPECT_EQ(ComLineUpload(context, settings), 2);
+        EXPECT_EQ(ComLineUpload(context, settings).outcome, CableOutcome::Done);
         ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == 1; }));
         const std::string wire = harwick::text::withCrLfLineEnds(sample);
         EXPECT_EQ(sim.Uploads()[0], wire);
@@ -270,7 +272,7 @@ TEST_F(ComTransfer, SamplesGoOutAndComeBackEqual) {
         context.messages = &shown;
         sim.SetSendText(sim.Uploads()[0]);
         PressEnterOnInstrumentAfter(kPressComputerFirst, shown);
-        EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 1);
+        EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::Done);
         EXPECT_EQ(back.Shown(), wire + "\x04");
         context.messages = &messages;
     }
@@ -278,7 +280,7 @@ TEST_F(ComTransfer, SamplesGoOutAndComeBackEqual) {
 
 TEST_F(ComTransfer, CoordinateBlocksReachTheInstrumentWithTheHeader) {
     SerialCable& sim = Instrument(CableProtocol::AckNak);
-    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 2);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates).outcome, CableOutcome::Done);
     ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
     const auto blocks = BuildCoordinateBlocks(kKard);
     ASSERT_TRUE(blocks);
@@ -292,7 +294,7 @@ TEST_F(ComTransfer, NakStopsABlockSendAndRestoresTheText) {
     harwick::sim::CableMisbehaviour nak;
     nak.nakAfterBlocks = 0;
     Instrument(CableProtocol::AckNak, nak);
-    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 0);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates).outcome, CableOutcome::WrongReply);
     EXPECT_EQ(messages.Shown().back(), kDeviceAckErrorCoords);
     EXPECT_EQ(editor.Shown(), kKard);
     EXPECT_EQ(context.text.Snapshot(), kKard);
@@ -304,7 +306,7 @@ TEST_F(ComTransfer, NakStopsABlockSendAndRestoresTheText) {
     harwick::sim::CableMisbehaviour wrong;
     wrong.wrongAck = "\x06\r\r";
     Instrument(CableProtocol::AckNak, wrong);
-    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes), 0);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes).outcome, CableOutcome::WrongReply);
     EXPECT_EQ(messages.Shown().back(), kDeviceAckErrorCodes);
 }
 
@@ -314,7 +316,7 @@ TEST_F(ComTransfer, CodeBlocksNeverWaitAfterTheEndBlock) {
     RecordingEditor codes("5,TREE\r\n12,ROAD\r\n");
     context.editor = &codes;
     SerialCable& sim = Instrument(CableProtocol::AckNak);
-    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes), 2);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Codes).outcome, CableOutcome::Done);
     ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
     EXPECT_EQ(sim.Uploads()[0], *BuildCodeBlocks("5,TREE\r\n12,ROAD\r\n"));
     EXPECT_EQ(messages.Shown().back(), kCommunicationCompletedLower);
@@ -322,7 +324,7 @@ TEST_F(ComTransfer, CodeBlocksNeverWaitAfterTheEndBlock) {
 
 TEST_F(ComTransfer, NoneProtocolSendsBlocksWithoutReading) {
     SerialCable& sim = Instrument(CableProtocol::None);
-    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 2);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates).outcome, CableOutcome::Done);
     ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
 }
 
@@ -330,18 +332,34 @@ TEST_F(ComTransfer, RefusedTextOrMissingPortLeavesTheEditorAlone) {
     RecordingEditor bad("P1,1,2\r\n");
     context.editor = &bad;
     Instrument(CableProtocol::AckNak);
-    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates), 0);
+    EXPECT_EQ(ComBlockUpload(context, settings, BlockKind::Coordinates).outcome, CableOutcome::Refused);
     EXPECT_EQ(messages.Shown(), std::vector<std::string>{std::string(kInvalidFormat)});
     EXPECT_TRUE(bad.BusyChanges().empty());
 
     settings.portName = "COM250";
-    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol), 0);
-    EXPECT_EQ(ComLineUpload(context, settings), 0);
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::PortFailed);
+    EXPECT_EQ(ComLineUpload(context, settings).outcome, CableOutcome::PortFailed);
     const auto shown = messages.Shown();
-    EXPECT_EQ(shown[shown.size() - 1], kPortMissingOrBusy);
-    EXPECT_EQ(shown[shown.size() - 2], kPortMissingOrBusy);
+    for (const std::string& said : {shown[shown.size() - 1], shown[shown.size() - 2]}) {
+        EXPECT_TRUE(said.starts_with(kPortMissingOrBusy)) << said;
+        EXPECT_NE(said.find("COM250: no such port"), std::string::npos) << said;
+    }
     EXPECT_TRUE(bad.BusyChanges().empty());
     EXPECT_TRUE(context.done);
+}
+
+// Root may open any device, so the refusal a surveyor outside the serial
+// group meets is answered for: the message names the device and the fix.
+TEST_F(ComTransfer, RefusedPortSaysWhichDeviceAndWhatToDo) {
+    Instrument(CableProtocol::None);
+    const std::string port = settings.portName;
+    context.access = [](const std::filesystem::path&) { return EACCES; };
+    EXPECT_EQ(ComDownload(context, settings, DownloadPrompt::ByProtocol).outcome, CableOutcome::PortFailed);
+    const std::string said = messages.Shown().back();
+    const std::string device = *harwick::platform::DevicePathForPort(port);
+    EXPECT_NE(said.find(port + " (" + device + "): permission denied"), std::string::npos) << said;
+    EXPECT_NE(said.find("sudo usermod -aG"), std::string::npos) << said;
+    EXPECT_TRUE(editor.BusyChanges().empty());
 }
 
 TEST_F(ComTransfer, LineSettingsFollowTheRecord) {

@@ -56,7 +56,7 @@ TEST_F(UsbWithInstrument, DownloadFillsTheEditorWhenEnterIsPressed) {
     const std::string job = "110001+0000000P1 81..10+00001000 \r\n" + std::string(150, 'x') + "\r\n";
     sim.SetSendText(job);
     messages.On(std::string(kPressStationFirst), [this] { sim.PressEnter(); });
-    EXPECT_EQ(UsbDownload(context, library.pipe(), settings), 1);
+    EXPECT_EQ(UsbDownload(context, library.pipe(), settings).outcome, CableOutcome::Done);
     EXPECT_EQ(editor.Shown(), job + "\x1A");
     EXPECT_EQ(messages.Shown().back(), kReceiveDataOkUsb);
     EXPECT_FALSE(editor.Busy());
@@ -64,13 +64,13 @@ TEST_F(UsbWithInstrument, DownloadFillsTheEditorWhenEnterIsPressed) {
 
 TEST_F(UsbWithInstrument, SilentInstrumentEndsTheDownloadQuietly) {
     settings.receiveTimeOut = 300;
-    EXPECT_EQ(UsbDownload(context, library.pipe(), settings), 0);
+    EXPECT_EQ(UsbDownload(context, library.pipe(), settings).outcome, CableOutcome::NothingCame);
     EXPECT_EQ(editor.Shown(), "");
     EXPECT_EQ(messages.Shown().size(), 1u);
 }
 
 TEST_F(UsbWithInstrument, UploadReachesTheInstrumentPacketByPacket) {
-    EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 1);
+    EXPECT_EQ(UsbUpload(context, library.pipe(), settings).outcome, CableOutcome::Done);
     ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
     EXPECT_EQ(sim.Uploads()[0], "P1,,1.000,2.000,3.000\r\nP2,,4.000,5.000,6.000\r\n");
     EXPECT_EQ(sim.PacketsReceived(),
@@ -81,7 +81,7 @@ TEST_F(UsbWithInstrument, UploadReachesTheInstrumentPacketByPacket) {
 TEST_F(UsbWithInstrument, UploadWithoutInstrumentSaysTheConnectionFailed) {
     sim.Stop();
     const std::string before = editor.Text();
-    EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 0);
+    EXPECT_EQ(UsbUpload(context, library.pipe(), settings).outcome, CableOutcome::SendStopped);
     EXPECT_EQ(messages.Shown().back(), kUsbConnectedFailed);
     EXPECT_EQ(editor.Shown(), before);
 }
@@ -93,7 +93,7 @@ TEST_F(UsbWithInstrument, EveryLineEndArrivesAsCrLf) {
         SCOPED_TRACE(testing::Printable(copies[copy]));
         RecordingEditor source(copies[copy]);
         context.editor = &source;
-        EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 1);
+        EXPECT_EQ(UsbUpload(context, library.pipe(), settings).outcome, CableOutcome::Done);
         ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == copy + 1; }));
         EXPECT_EQ(sim.Uploads()[copy], job);
     }
@@ -107,7 +107,7 @@ TEST_F(UsbWithInstrument, PulledCableEndsASendWithTheTextRestored) {
     const std::string many = "A\nB\nC\nD\nE\n";
     RecordingEditor source(many);
     context.editor = &source;
-    EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 0);
+    EXPECT_EQ(UsbUpload(context, library.pipe(), settings).outcome, CableOutcome::SendStopped);
     EXPECT_EQ(messages.Shown().back(), kUsbConnectedFailed);
     EXPECT_EQ(source.Shown(), many);
     EXPECT_FALSE(source.Busy());
@@ -122,7 +122,7 @@ TEST_F(UsbWithInstrument, DownloadCutShortSaysTheDataIsIncomplete) {
     const std::string job = std::string(200, 'x') + "\r\n";
     dropping.SetSendText(job);
     messages.On(std::string(kPressStationFirst), [&] { dropping.PressEnter(); });
-    EXPECT_EQ(UsbDownload(context, library.pipe(), settings), 0);
+    EXPECT_EQ(UsbDownload(context, library.pipe(), settings).outcome, CableOutcome::Incomplete);
     EXPECT_EQ(messages.Shown().back(), kReceiveIncomplete);
     EXPECT_EQ(editor.Shown(), job.substr(0, 128));
 }
@@ -140,7 +140,7 @@ TEST_F(UsbWithInstrument, SamplesGoOutAndComeBackEqual) {
         const std::string sample = harwick::testing::ReadFile(entry.path());
         RecordingEditor source(sample);
         context.editor = &source;
-        EXPECT_EQ(UsbUpload(context, library.pipe(), settings), 1);
+        EXPECT_EQ(UsbUpload(context, library.pipe(), settings).outcome, CableOutcome::Done);
         ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.UploadCount() == sent + 1; }));
         const std::string wire = harwick::text::withCrLfLineEnds(sample);
         EXPECT_EQ(sim.Uploads()[sent++], wire);
@@ -149,7 +149,7 @@ TEST_F(UsbWithInstrument, SamplesGoOutAndComeBackEqual) {
         context.editor = &back;
         sim.SetSendText(wire);
         downloading = true;
-        EXPECT_EQ(UsbDownload(context, library.pipe(), settings), 1);
+        EXPECT_EQ(UsbDownload(context, library.pipe(), settings).outcome, CableOutcome::Done);
         downloading = false;
         EXPECT_EQ(back.Shown(), wire + "\x1A");
     }

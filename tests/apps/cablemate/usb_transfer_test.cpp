@@ -7,6 +7,7 @@
 
 #include "cable_messages.h"
 #include "transfer_fakes.h"
+#include "scratch.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,11 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <deque>
 #include <thread>
 #include <mutex>
+#include <sstream>
 
 namespace cablemate {
 namespace {
@@ -95,7 +98,7 @@ protected:
 
 TEST_F(UsbTransfer, UploadSendsOneLinePerPacketThenTrailerAndClosingPacket) {
     settings.rowDelay = 60;
-    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+    ASSERT_EQ(UsbUpload(context, pipe, settings).outcome, CableOutcome::Done);
     ASSERT_EQ(fake.received.size(), 4u);
     EXPECT_EQ(fake.received[0], Padded("P1,,1.000,2.000,3.000\r\n"));
     EXPECT_EQ(fake.received[1], Padded("P2,,4.000,5.000,6.000\r\n"));
@@ -117,7 +120,7 @@ TEST_F(UsbTransfer, UploadCutsALongLineWithoutWaitingInside) {
     const std::string line(100, 'x');
     RecordingEditor longLine(line + "\r\n");
     context.editor = &longLine;
-    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+    ASSERT_EQ(UsbUpload(context, pipe, settings).outcome, CableOutcome::Done);
     ASSERT_EQ(fake.received.size(), 4u);
     EXPECT_EQ(fake.received[0], line.substr(0, 64));
     EXPECT_EQ(fake.received[1], Padded(line.substr(64) + "\r\n"));
@@ -139,7 +142,7 @@ TEST_F(UsbTransfer, UploadPutsEveryLineEndOnTheWireAsCrLf) {
         fake.receivedAt.clear();
         RecordingEditor source(text);
         context.editor = &source;
-        ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+        ASSERT_EQ(UsbUpload(context, pipe, settings).outcome, CableOutcome::Done);
         EXPECT_EQ(fake.received, expected);
         for (std::size_t i = 1; i + 1 < fake.received.size(); ++i) {
             EXPECT_GE(fake.receivedAt[i] - fake.receivedAt[i - 1], 60ms) << i;
@@ -151,7 +154,7 @@ TEST_F(UsbTransfer, UploadPutsEveryLineEndOnTheWireAsCrLf) {
 TEST_F(UsbTransfer, UploadOfAnEmptyText) {
     RecordingEditor empty;
     context.editor = &empty;
-    ASSERT_EQ(UsbUpload(context, pipe, settings), 1);
+    ASSERT_EQ(UsbUpload(context, pipe, settings).outcome, CableOutcome::Done);
     ASSERT_EQ(fake.received.size(), 2u);
     EXPECT_EQ(fake.received[0], Padded("\x04\r\n"));
     EXPECT_EQ(fake.received[1], Padded("\x1A\r\n"));
@@ -168,7 +171,7 @@ TEST_F(UsbTransfer, FailedWriteRestoresTheEditorsText) {
         context.messages = &shown;
         RecordingEditor source("P1,,1.000,2.000,3.000\nP2,,4.000,5.000,6.000\n");
         context.editor = &source;
-        EXPECT_EQ(UsbUpload(context, pipe, settings), 0);
+        EXPECT_EQ(UsbUpload(context, pipe, settings).outcome, CableOutcome::SendStopped);
         EXPECT_EQ(fake.received.size(), static_cast<std::size_t>(failAt));
         const std::vector<std::string> said = shown.Shown();
         EXPECT_EQ(said.back(), kUsbConnectedFailed);
@@ -182,7 +185,7 @@ TEST_F(UsbTransfer, FailedWriteRestoresTheEditorsText) {
 
 TEST_F(UsbTransfer, DownloadKeepsEverythingUpToAndWithTheEndByte) {
     fake.toSend = {Padded("A\r\n"), Padded("B\r\n\x1A" "after")};
-    EXPECT_EQ(UsbDownload(context, pipe, settings), 1);
+    EXPECT_EQ(UsbDownload(context, pipe, settings).outcome, CableOutcome::Done);
     EXPECT_EQ(editor.Shown(), "A\r\nB\r\n\x1A" "after");
     EXPECT_EQ(context.text.Snapshot(), "A\r\nB\r\n\x1A" "after");
     EXPECT_EQ(messages.Shown().back(), kReceiveDataOkUsb);
@@ -202,7 +205,7 @@ TEST_F(UsbTransfer, DownloadTimeOutCountsFromTheLastPacket) {
         expected += text;
     }
     const auto start = Clock::now();
-    EXPECT_EQ(UsbDownload(context, pipe, settings), 1);
+    EXPECT_EQ(UsbDownload(context, pipe, settings).outcome, CableOutcome::Done);
     EXPECT_GE(Clock::now() - start, 800ms);
     EXPECT_EQ(context.text.Snapshot(), expected);
 }
@@ -210,7 +213,7 @@ TEST_F(UsbTransfer, DownloadTimeOutCountsFromTheLastPacket) {
 TEST_F(UsbTransfer, DownloadWithoutDataEndsSilentlyAndEditorWritable) {
     RecordingEditor empty;
     context.editor = &empty;
-    EXPECT_EQ(UsbDownload(context, pipe, settings), 0);
+    EXPECT_EQ(UsbDownload(context, pipe, settings).outcome, CableOutcome::NothingCame);
     EXPECT_EQ(messages.Shown(), std::vector<std::string>{std::string(kPressStationFirst)});
     EXPECT_EQ(empty.Shown(), "");
     EXPECT_FALSE(empty.Busy());
@@ -218,17 +221,47 @@ TEST_F(UsbTransfer, DownloadWithoutDataEndsSilentlyAndEditorWritable) {
 
 TEST_F(UsbTransfer, DownloadThatStopsShortShowsAllItGotAndSaysSo) {
     fake.toSend = {Padded("A\r\n"), Padded("B")};
-    EXPECT_EQ(UsbDownload(context, pipe, settings), 0);
+    EXPECT_EQ(UsbDownload(context, pipe, settings).outcome, CableOutcome::Incomplete);
     EXPECT_EQ(context.text.Snapshot(), "A\r\nB");
     EXPECT_EQ(editor.Shown(), "A\r\nB");
     EXPECT_EQ(messages.Shown().back(), kReceiveIncomplete);
     EXPECT_FALSE(editor.Busy());
 }
 
+// The log shows each packet as it crossed: a send's packets whole with their
+// padding, a download's as the engine took them.
+TEST_F(UsbTransfer, TrafficLogHoldsEveryPacketInOrder) {
+    harwick::testing::TempDir dir("usb-log");
+    std::string error;
+    context.log = harwick::platform::TrafficLog::Open((dir.path() / "usb.log").string(), error);
+    ASSERT_TRUE(context.log) << error;
+    RecordingEditor source("P1\n");
+    context.editor = &source;
+    ASSERT_EQ(UsbUpload(context, pipe, settings).outcome, CableOutcome::Done);
+    fake.toSend = {Padded("A\r\n\x1A")};
+    context.editor = &editor;
+    ASSERT_EQ(UsbDownload(context, pipe, settings).outcome, CableOutcome::Done);
+
+    std::vector<std::string> lines;
+    std::istringstream log(harwick::testing::ReadFile(dir.path() / "usb.log"));
+    for (std::string line; std::getline(log, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), fake.received.size() + 1);
+    for (std::size_t i = 0; i < fake.received.size(); ++i) {
+        std::string hex;
+        for (const char c : fake.received[i]) {
+            char pair[4];
+            std::snprintf(pair, sizeof pair, "%02X ", static_cast<unsigned char>(c));
+            hex += pair;
+        }
+        EXPECT_NE(lines[i].find(" ms out " + hex + "| "), std::string::npos) << lines[i];
+    }
+    EXPECT_NE(lines.back().find(" ms in  41 0D 0A 1A | A..."), std::string::npos) << lines.back();
+}
+
 TEST_F(UsbTransfer, MissingEntryPointIsNeverCalled) {
     UsbPipe none;
-    EXPECT_EQ(UsbDownload(context, none, settings), 0);
-    EXPECT_EQ(UsbUpload(context, none, settings), 0);
+    EXPECT_EQ(UsbDownload(context, none, settings).outcome, CableOutcome::PortFailed);
+    EXPECT_EQ(UsbUpload(context, none, settings).outcome, CableOutcome::PortFailed);
     const auto shown = messages.Shown();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], std::string(kUsbEntryMissing) + std::string(kReadDataEntry));
@@ -256,15 +289,15 @@ TEST_F(UsbTransfer, RefresherFollowsTheTextUntilTheSendEnds) {
 }
 
 TEST_F(UsbTransfer, RunnerStartsASendBesideItsRefresherAndReturnsAtOnce) {
-    std::atomic<int> result{-1};
+    std::atomic<bool> done{false};
     {
         TransferRunner runner(context);
         const auto job = TransferForCommand(command::kUsbUploadHz);
         ASSERT_TRUE(job);
-        runner.Start(*job, pipe, ComSettings{}, settings, [&](const TransferJob&, int r) { result = r; });
+        runner.Start(*job, pipe, ComSettings{}, settings, [&](const TransferJob&, CableResult r) { done = r.Done(); });
         runner.Join();
     }
-    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(done);
     EXPECT_TRUE(context.done);
     EXPECT_EQ(fake.received.size(), 4u);
     EXPECT_FALSE(TransferForCommand(command::kExportDxf));
