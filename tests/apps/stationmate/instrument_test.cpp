@@ -380,6 +380,36 @@ TEST_F(InstrumentTest, StationCommandLine)
     EXPECT_EQ(station({"download", "COM3", "job", "1", "everything", pc() + "x.gsi"}, out, err), 2);
 }
 
+// The log a user sends with a bug report: the wake-up going out before the
+// identification coming back, each line saying which way it went.
+TEST_F(InstrumentTest, StationLogHoldsTheConversationInOrder)
+{
+    startInstrument();
+    std::string out, err;
+    const std::string log = pc() + "list.log";
+    ASSERT_EQ(station({"list", "COM3", "--log", log, "--timeout", "1500"}, out, err), 0) << err;
+    std::istringstream lines(harwick::testing::ReadFile(log));
+    std::string incoming, line;
+    std::size_t wakeAt = std::string::npos, lineNumber = 0, serialAt = std::string::npos;
+    for (; std::getline(lines, line); ++lineNumber) {
+        const std::size_t text = line.find(" | ");
+        ASSERT_NE(text, std::string::npos) << line;
+        if (line.find(" ms out 61 0D 0A | ") != std::string::npos && wakeAt == std::string::npos) wakeAt = lineNumber;
+        if (line.find(" ms in  ") == std::string::npos) continue;
+        incoming += line.substr(text + 3);
+        if (serialAt == std::string::npos && incoming.find("12345") != std::string::npos) serialAt = lineNumber;
+    }
+    ASSERT_NE(wakeAt, std::string::npos) << harwick::testing::ReadFile(log);
+    ASSERT_NE(serialAt, std::string::npos) << harwick::testing::ReadFile(log);
+    EXPECT_LT(wakeAt, serialAt);
+
+    // A log that cannot be written is said once and costs the transfer nothing.
+    ASSERT_EQ(station({"list", "COM3", "--log", pc() + "no/such/folder.log"}, out, err), 0) << err;
+    EXPECT_NE(err.find("warning: the traffic log " + pc() + "no/such/folder.log cannot be written"), std::string::npos)
+        << err;
+    EXPECT_NE(out.find("COM3: 12345"), std::string::npos) << out;
+}
+
 TEST_F(InstrumentTest, StationReportsASilentInstrument)
 {
     sim::Misbehaviour m;
