@@ -4,6 +4,7 @@
 #include "fileio/fileio.h"
 #include "ports.h"
 #include "station.h"
+#include "usb.h"
 
 #include <filesystem>
 #include <iostream>
@@ -25,9 +26,9 @@ constexpr std::string_view kUsage =
     "hold (rows left out, values or names cut) are reported on stderr.\n"
     "\n"
     "Also: harwick station ... (the instrument's memory over its serial command\n"
-    "protocol), harwick cable ... (cable transfers and their conversions) and\n"
-    "harwick ports (the serial ports present, by COM name); each says more with\n"
-    "--help.\n";
+    "protocol), harwick cable ... (cable transfers and their conversions),\n"
+    "harwick ports (the serial ports present, by COM name) and harwick usb ...\n"
+    "(USB instruments, and access to them); each says more with --help.\n";
 
 constexpr std::string_view kCommand = "harwick convert: ";
 
@@ -110,6 +111,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (args[0] == "ports") return ports(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (args[0] == "usb") return usb(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (args[0] == "station") return station(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (args[0] == "cable") {
         std::error_code ec;

@@ -1,0 +1,244 @@
+#include "usb.h"
+
+#include "convert.h"
+#include "fileio/fileio.h"
+#include "usbif/usbif.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <system_error>
+#include <unistd.h>
+
+namespace harwick::cli {
+
+namespace {
+
+constexpr std::string_view kUsbUsage =
+    "usage: harwick usb list\n"
+    "       harwick usb add VID:PID\n"
+    "\n"
+    "list shows what the cable program's USB library would find, in the order it\n"
+    "tries them: the emulated interfaces (folders of the simulated instrument; a\n"
+    "stale one, left by a simulator that ended, is passed over), then every USB\n"
+    "device with one bulk IN and one bulk OUT endpoint: its id, its names, bus and\n"
+    "address, whether its id is in your usb-devices list and whether you may open\n"
+    "it (if not, why and what to do).\n"
+    "\n"
+    "add puts VID:PID (four hexadecimal digits each) into your usb-devices list and\n"
+    "prints the udev rule that lets the logged-in user open the device; run as root\n"
+    "it also writes the rule into /etc/udev/rules.d/70-harwick-usb.rules.\n";
+
+constexpr std::string_view kCommand = "harwick usb: ";
+constexpr std::string_view kGap = "  ";
+constexpr std::string_view kUsedMark = "ok (transfers use it)";
+constexpr std::string_view kRulesHeader =
+    "# USB instruments the logged-in user may open, for the Harwick suite's cable\n"
+    "# transfers. Written by harwick usb add; reload with\n"
+    "#   udevadm control --reload-rules && udevadm trigger\n";
+
+std::string lowerTrimmed(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+    std::string lowered(line);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+    return lowered;
+}
+
+bool holdsLine(std::string_view text, const std::string& wanted)
+{
+    const std::string lowered = lowerTrimmed(wanted);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (lowerTrimmed(text.substr(0, end)) == lowered) return true;
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return false;
+}
+
+std::string threeDigits(int number)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%03d", number);
+    return text;
+}
+
+std::string deviceNames(const usbpipe::UsbDeviceReport& report)
+{
+    if (!report.opens) return "names need access";
+    if (report.manufacturer && report.product) return *report.manufacturer + " / " + *report.product;
+    if (report.manufacturer) return *report.manufacturer;
+    if (report.product) return *report.product;
+    return "no names";
+}
+
+std::string emulatedState(const usbpipe::EmulatedInterfaceReport& report)
+{
+    using usbpipe::EmulatedState;
+    switch (report.state) {
+    case EmulatedState::kUsable: return "ok";
+    case EmulatedState::kStale:
+        return "stale, passed over: nobody holds its pipes (left by a simulator that ended; remove the folder)";
+    case EmulatedState::kNoPipes: return "passed over: PIPE00 and PIPE01 are not both FIFOs in it";
+    case EmulatedState::kPathTooLong: return "passed over: its path is too long for the library's 256 characters";
+    case EmulatedState::kRefused: return "passed over: PIPE01 does not open: " + report.reason;
+    }
+    return "passed over";
+}
+
+int badUsage(std::ostream& err, const std::string& problem)
+{
+    err << kCommand << problem << '\n' << kUsbUsage;
+    return kExitUsage;
+}
+
+int list(std::ostream& out, std::ostream& err)
+{
+    UsbListing listing;
+    listing.emulated = usbpipe::SurveyEmulatedInterfaces();
+    listing.devices = usbpipe::SurveyUsbDevices(usbpipe::ReadUsbDeviceList(platform::UsbDevicesListFile()));
+    return PrintUsbList(listing, out, err);
+}
+
+} // namespace
+
+std::string UdevRule(const usbpipe::UsbDeviceId& id)
+{
+    const std::string text = usbpipe::FormatUsbDeviceId(id);
+    return "SUBSYSTEM==\"usb\", ATTR{idVendor}==\"" + text.substr(0, 4) + "\", ATTR{idProduct}==\"" + text.substr(5) +
+           "\", TAG+=\"uaccess\"";
+}
+
+RuleAddition AddUdevRule(const std::filesystem::path& path, const usbpipe::UsbDeviceId& id, std::string& error)
+{
+    const std::string rule = UdevRule(id);
+    std::error_code ec;
+    std::string text;
+    if (std::filesystem::exists(path, ec)) {
+        std::optional<std::string> existing = platform::readWholeFile(path, error);
+        if (!existing) return RuleAddition::kFailed;
+        text = std::move(*existing);
+    } else if (ec) {
+        error = "cannot look at " + path.string() + ": " + ec.message();
+        return RuleAddition::kFailed;
+    } else {
+        text = kRulesHeader;
+    }
+    if (holdsLine(text, rule)) return RuleAddition::kAlreadyThere;
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    text += rule + '\n';
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+    if (!platform::replaceFileAtomically(path, text, error)) return RuleAddition::kFailed;
+    return RuleAddition::kAdded;
+}
+
+std::string EmulatedInterfaceLine(const usbpipe::EmulatedInterfaceReport& report, bool used)
+{
+    std::string line = "emulated" + std::string(kGap) + report.name + std::string(kGap) + report.path;
+    return line + std::string(kGap) + (used ? std::string(kUsedMark) : emulatedState(report));
+}
+
+std::string UsbDeviceLine(const usbpipe::UsbDeviceReport& report, bool used)
+{
+    const std::string id = usbpipe::FormatUsbDeviceId(report.id);
+    std::string line = "usb" + std::string(kGap) + id + std::string(kGap) + deviceNames(report);
+    line += std::string(kGap) + "bus " + threeDigits(report.bus) + " address " + threeDigits(report.address);
+    line += std::string(kGap) + (report.listed ? "listed" : "not listed (harwick usb add " + id + ")");
+    line += std::string(kGap);
+    if (report.opens) return line + (used ? std::string(kUsedMark) : "ok");
+    line += "not usable: " + report.openError;
+    if (report.accessDenied) {
+        line += "; fix: install the udev rule that harwick usb add " + id +
+                " prints (as root it writes it), then plug the device in again";
+    }
+    return line;
+}
+
+int PrintUsbList(const UsbListing& listing, std::ostream& out, std::ostream& err)
+{
+    bool taken = false;
+    for (const usbpipe::EmulatedInterfaceReport& report : listing.emulated) {
+        const bool used = !taken && report.state == usbpipe::EmulatedState::kUsable;
+        taken = taken || used;
+        out << EmulatedInterfaceLine(report, used) << '\n';
+    }
+    for (const usbpipe::UsbDeviceReport& report : listing.devices.devices) {
+        const bool used = !taken && report.listed && report.opens;
+        taken = taken || used;
+        out << UsbDeviceLine(report, used) << '\n';
+    }
+    if (!listing.devices.started) {
+        err << kCommand << "libusb does not start: " << listing.devices.error << '\n';
+        return kExitFailed;
+    }
+    if (listing.emulated.empty() && listing.devices.devices.empty()) {
+        out << "no USB instruments found: no emulated interface and no USB device with one bulk IN and one bulk OUT "
+               "endpoint\n";
+    }
+    return kExitOk;
+}
+
+int UsbAdd(std::string_view idText, const UsbAddPlaces& places, std::ostream& out, std::ostream& err)
+{
+    const std::optional<usbpipe::UsbDeviceId> id = usbpipe::ParseUsbDeviceId(idText);
+    if (!id) {
+        return badUsage(err, "'" + std::string(idText) +
+                                 "' is no USB id: give VID:PID, four hexadecimal digits each, e.g. 0a1b:c2d3");
+    }
+    const std::string name = usbpipe::FormatUsbDeviceId(*id);
+    std::string error;
+    switch (usbpipe::AddToUsbDeviceList(places.list, *id, error)) {
+    case usbpipe::ListAddition::kAdded: out << name << " added to " << places.list.string() << '\n'; break;
+    case usbpipe::ListAddition::kAlreadyListed:
+        out << name << " is already in " << places.list.string() << '\n';
+        break;
+    case usbpipe::ListAddition::kFailed:
+        err << kCommand << "cannot add " << name << " to the list: " << error << '\n';
+        return kExitFailed;
+    }
+
+    const std::string rule = UdevRule(*id);
+    if (!places.rules) {
+        out << "To let the logged-in user open it, put this line into " << kUdevRulesFile << " as root:\n"
+            << "  " << rule << '\n'
+            << "then reload the rules: sudo sh -c '" << kUdevReload << "'\n"
+            << "(sudo harwick usb add " << name << " writes the rule itself.)\n";
+        return kExitOk;
+    }
+    const std::string rulesPath = places.rules->string();
+    switch (AddUdevRule(*places.rules, *id, error)) {
+    case RuleAddition::kAdded: out << "udev rule added to " << rulesPath << ":\n"; break;
+    case RuleAddition::kAlreadyThere: out << "the udev rule is already in " << rulesPath << ":\n"; break;
+    case RuleAddition::kFailed:
+        err << kCommand << "cannot write the udev rule: " << error << "\n"
+            << "put this line into " << rulesPath << " yourself:\n  " << rule << '\n';
+        return kExitFailed;
+    }
+    out << "  " << rule << '\n' << "reload the rules: " << kUdevReload << '\n';
+    return kExitOk;
+}
+
+int usb(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) return badUsage(err, "list or add?");
+    if (args[0] == "--help" || args[0] == "-h") {
+        out << kUsbUsage;
+        return kExitOk;
+    }
+    if (args[0] == "list") {
+        if (args.size() != 1) return badUsage(err, "list takes nothing more");
+        return list(out, err);
+    }
+    if (args[0] == "add") {
+        if (args.size() != 2) return badUsage(err, "add takes one VID:PID");
+        UsbAddPlaces places {platform::UsbDevicesListFile(), std::nullopt};
+        if (::geteuid() == 0) places.rules = kUdevRulesFile;
+        return UsbAdd(args[1], places, out, err);
+    }
+    return badUsage(err, "unexpected '" + args[0] + "'");
+}
+
+} // namespace harwick::cli
