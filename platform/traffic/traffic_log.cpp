@@ -100,4 +100,53 @@ std::string TrafficLog::StopReason() const
     return stopReason_;
 }
 
+std::optional<std::string> TrafficLogSwitch::Start(const std::string& path)
+{
+    std::string error;
+    std::shared_ptr<TrafficLog> log = TrafficLog::Open(path, error);
+    std::lock_guard lock(mutex_);
+    if (log_) log_->SetNotice({});
+    log_ = log;
+    {
+        std::lock_guard hold(notices_->mutex);
+        notices_->stopped.reset();
+    }
+    if (!log) return error;
+    log->SetNotice([notices = notices_](const std::string& message) {
+        std::lock_guard hold(notices->mutex);
+        notices->stopped = message;
+    });
+    return std::nullopt;
+}
+
+void TrafficLogSwitch::Stop()
+{
+    std::lock_guard lock(mutex_);
+    if (log_) log_->SetNotice({});
+    log_.reset();
+}
+
+bool TrafficLogSwitch::On() const
+{
+    std::lock_guard lock(mutex_);
+    return log_ != nullptr;
+}
+
+std::shared_ptr<TrafficLog> TrafficLogSwitch::Current() const
+{
+    std::lock_guard lock(mutex_);
+    return log_;
+}
+
+std::optional<std::string> TrafficLogSwitch::TakeStopNotice()
+{
+    std::optional<std::string> notice;
+    {
+        std::lock_guard hold(notices_->mutex);
+        notice = std::exchange(notices_->stopped, std::nullopt);
+    }
+    if (notice) Stop();
+    return notice;
+}
+
 } // namespace harwick::platform

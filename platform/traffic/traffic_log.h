@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,35 @@ private:
     UniqueFd fd_;
     Notice notice_;
     std::string stopReason_;
+};
+
+// A window's "log communication" setting: off, or a log that every transfer
+// started from now on writes to. A log that stops is kept as a message for
+// the window to show once the transfer is over, so that no box interrupts a
+// transfer that is still running.
+class TrafficLogSwitch {
+public:
+    // Starts logging to path (ending any log before); the reason when the
+    // file cannot be opened, and logging stays off.
+    std::optional<std::string> Start(const std::string& path);
+    void Stop();
+    bool On() const;
+    // The log for the next transfer; null while off.
+    std::shared_ptr<TrafficLog> Current() const;
+    // Why the log turned itself off, once; nothing otherwise. The switch is
+    // off afterwards.
+    std::optional<std::string> TakeStopNotice();
+
+private:
+    // Shared with the log's notice, which may come from a transfer's thread
+    // after the switch has gone.
+    struct Notices {
+        std::mutex mutex;
+        std::optional<std::string> stopped;
+    };
+    mutable std::mutex mutex_;
+    std::shared_ptr<TrafficLog> log_;
+    std::shared_ptr<Notices> notices_ = std::make_shared<Notices>();
 };
 
 // Records through the log when there is one: the transfers carry a possibly

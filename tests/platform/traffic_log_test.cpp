@@ -37,5 +37,26 @@ TEST(TrafficLog, FullDiskTurnsTheLogOffWithOneMessage)
     EXPECT_NE(error.find("/no/such/folder/x.log cannot be written"), std::string::npos) << error;
 }
 
+// The window's switch: a log that stops is told once, after which the switch
+// is off; a file that cannot be opened leaves it off.
+TEST(TrafficLog, SwitchTellsOnceAndTurnsOff)
+{
+    TrafficLogSwitch logging;
+    EXPECT_TRUE(logging.Start("/no/such/folder/x.log").has_value());
+    EXPECT_FALSE(logging.On());
+    EXPECT_FALSE(logging.Current());
+
+    ASSERT_FALSE(logging.Start("/dev/full").has_value());
+    std::shared_ptr<TrafficLog> log = logging.Current();
+    ASSERT_TRUE(log);
+    EXPECT_FALSE(logging.TakeStopNotice());
+    log->Record(Direction::Out, "a\r\n");
+    const std::optional<std::string> told = logging.TakeStopNotice();
+    ASSERT_TRUE(told);
+    EXPECT_NE(told->find("logging is off"), std::string::npos) << *told;
+    EXPECT_FALSE(logging.TakeStopNotice());
+    EXPECT_FALSE(logging.On());
+}
+
 } // namespace
 } // namespace harwick::platform
