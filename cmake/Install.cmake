@@ -2,7 +2,8 @@
 # load at run time (the launcher starts the programs from its own folder,
 # and the programs load libusbpipe.so and libdrawmap.so from theirs), links
 # to them in the binary folder, desktop entries with icons, the shared
-# libraries with their headers, and a Debian package through CPack.
+# libraries with their headers, the udev rules for USB instruments, and a
+# Debian package through CPack.
 include(GNUInstallDirs)
 
 set(HARWICK_PROGRAMS toolhub stationmate cablemate pointbook featurebook sketchconv)
@@ -13,6 +14,9 @@ install(TARGETS ${HARWICK_PROGRAMS} usbpipe drawmap
         LIBRARY DESTINATION ${HARWICK_PROGRAM_DIR})
 install(TARGETS harwick instrument-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS framekit workcrew serialkit LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+# udev reads lib/udev/rules.d under /usr, never under the architecture's
+# library folder, so the path is written out.
+install(FILES packaging/udev/70-harwick-usb.rules DESTINATION lib/udev/rules.d)
 install(FILES libs/framekit/framekit.h libs/workcrew/workcrew.h libs/serialkit/serialkit.h
               libs/usbpipe/usbpipe.h libs/drawmap/drawmap.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/harwick)
