@@ -37,26 +37,18 @@ VqSerialPro::~VqSerialPro()
 {
     pool_ = nullptr;
     {
-        std::lock_guard lock(lock_);
-        receivers_.clear();
+        std::lock_guard hold(port_->receiversLock);
+        port_->receivers.clear();
     }
     Close();
 }
 
 int VqSerialPro::ConnectSerial(void* settings)
 {
-    if (port_->connected) return 1; // one receive thread per open port
-    // A receiver may not reopen the connection from inside OnReceive: its
-    // thread is the one that would have to give way to the new one.
-    if (port_->receiver.joinable() && port_->receiver.get_id() == std::this_thread::get_id()) return 0;
     if (Open(settings) == 0) return 0;
-    try {
-        port_->receiver = std::thread(ReceiveMsgProc, this);
-    } catch (const std::system_error&) {
-        Close();
-        return 0;
-    }
-    return 1;
+    if (port_->startReceiver()) return 1;
+    Close();
+    return 0;
 }
 
 int VqSerialPro::DisConnectSerial() { return Close(); }
@@ -76,8 +68,8 @@ int VqSerialPro::OuterThreadSendMsg(char* data, int length) { return Write(data,
 
 int VqSerialPro::RegisterRcvInterface(RcvInterface* receiver)
 {
-    std::lock_guard lock(lock_);
-    receivers_.push_back(receiver);
+    std::lock_guard hold(port_->receiversLock);
+    port_->receivers.push_back(receiver);
     return 1;
 }
 
@@ -87,23 +79,11 @@ int VqSerialPro::SetTaskPool(Workcrew& pool)
     return 1;
 }
 
-void VqSerialPro::deliver(char* data, int length)
+unsigned long VqSerialPro::ReceiveMsgProc(void* held)
 {
-    // A copy, so a receiver may register another without deadlock or race.
-    std::vector<RcvInterface*> receivers;
-    {
-        std::lock_guard lock(lock_);
-        receivers = receivers_;
-    }
-    for (RcvInterface* r : receivers) {
-        if (r != nullptr) r->OnReceive(0, data, length);
-    }
-}
-
-unsigned long VqSerialPro::ReceiveMsgProc(void* connection)
-{
-    VqSerialPro& self = *static_cast<VqSerialPro*>(connection);
-    Port& port = *self.port_;
+    // Only the port: the connection object may be destroyed by a receiver.
+    Port& port = *static_cast<Port*>(held);
+    markServing(port);
     // Cleared before every read, so the data handed over ends with a zero byte.
     std::array<char, kReceiveBlock + 1> buffer{};
     while (port.connected) {
@@ -112,9 +92,9 @@ unsigned long VqSerialPro::ReceiveMsgProc(void* connection)
             for (;;) {
                 buffer.fill(0);
                 std::this_thread::sleep_for(std::chrono::milliseconds(kReceivePauseMs));
-                const int n = self.Read(buffer.data(), kReceiveBlock);
+                const int n = port.read(buffer.data(), kReceiveBlock);
                 if (n <= 0) break;
-                self.deliver(buffer.data(), n);
+                port.deliver(buffer.data(), n);
             }
         }
         port.signals.reset(s);

@@ -75,7 +75,8 @@ public:
     CSerialCom& operator=(const CSerialCom&) = delete;
 
     // settings: a CMiniDCB* copied in first, or null for the current ones.
-    // 1 open (also when it already was: nothing changes then), 0 not.
+    // 1 open (also when it already was: nothing changes then), 0 not; also 0
+    // on the connection's own receive thread, which cannot wait for itself.
     int Open(void* settings) override;
     // 1 when the bytes went out (or some of them, within the 5 s write
     // time-out); 0 when the port is closed or nothing could be written.
@@ -84,8 +85,9 @@ public:
     // port is closed.
     int Read(char* buffer, int length) override;
     // Ends the watcher (which closes the port) and the receive thread and
-    // waits for both, unless called from one of them. 1, or 0 when the port
-    // was not open.
+    // waits for both, except on the receive thread itself. Safe from several
+    // threads at once: 1 for the one call that found the port open, 0 for
+    // the others and when the port was not open.
     int Close() override;
 
     bool IsConnected() const;
@@ -106,6 +108,8 @@ public:
 
     // Opens the port and starts the receive thread: 1, or 0 when the port
     // did not open. On an open connection it changes nothing and returns 1.
+    // A receiver may close or destroy the connection from inside OnReceive
+    // (the block then reaches no further receiver), but not reopen it.
     int ConnectSerial(void* settings);
     int DisConnectSerial();
     // Queues the message at the front of the pool: 1 queued, 0 not (no pool,
@@ -122,7 +126,9 @@ public:
     // defaults and an empty port name.
     int GetIniComPara(CMiniDCB** out);
 
-    static unsigned long ReceiveMsgProc(void* connection);
+    // The receive thread; port is the connection's serialkit_detail::Port,
+    // which the thread keeps alive.
+    static unsigned long ReceiveMsgProc(void* port);
 
     static constexpr int kMaxMessage = 2048;
     static constexpr int kReceiveBlock = 5120;
@@ -130,11 +136,7 @@ public:
     static constexpr int kReceivePauseMs = 50;
 
 private:
-    std::mutex lock_;
-    std::vector<RcvInterface*> receivers_;
     std::atomic<Workcrew*> pool_{nullptr};
-
-    void deliver(char* data, int length);
 };
 
 // Makes and keeps one connection.

@@ -3,6 +3,8 @@
 #include "comports/comports.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <system_error>
 #include <optional>
 #include <fcntl.h>
 #include <poll.h>
@@ -106,8 +108,9 @@ int openDevice(const std::string& path)
     return fd.release();
 }
 
-void watch(Port& port)
+void watch(const std::shared_ptr<Port>& held)
 {
+    Port& port = *held;
     const int fd = port.fd.get(); // stays open until this thread closes it
     pollfd fds[2] = {{fd, POLLIN, 0}, {port.wake.get(), POLLIN, 0}};
     while (port.connected) {
@@ -178,21 +181,98 @@ int Port::read(char* buffer, int length)
     return total;
 }
 
-void Port::stopThreads()
+void Port::deliver(char* data, int length)
 {
-    connected = false;
+    // A copy, so a receiver may register another without deadlock or race.
+    std::vector<RcvInterface*> each;
+    {
+        std::lock_guard hold(receiversLock);
+        each = receivers;
+    }
+    for (RcvInterface* r : each) {
+        if (closing) return;
+        if (r != nullptr) r->OnReceive(0, data, length);
+    }
+}
+
+bool Port::start(UniqueFd device, UniqueFd wakeFd, const CMiniDCB& dcb)
+{
+    std::lock_guard life(lifeLock);
+    const int raw = device.get();
+    {
+        // A pool worker may be about to write on the old descriptor.
+        std::unique_lock hold(fdLock);
+        fd = std::move(device);
+    }
+    wake = std::move(wakeFd);
+    for (int s = 0; s < kSignalCount; ++s) signals.reset(static_cast<Signal>(s));
+    closing = false;
+    connected = true;
+    ::tcflush(raw, TCIFLUSH);
+    ::tcflush(raw, TCOFLUSH);
+    applySettings(raw, dcb);
+    try {
+        watcher = std::thread(watch, shared_from_this());
+    } catch (const std::system_error&) {
+        // Without its watcher the port would never report a byte.
+        connected = false;
+        closing = true;
+        std::unique_lock hold(fdLock);
+        fd.reset();
+        wake.reset();
+        return false;
+    }
+    return true;
+}
+
+bool Port::startReceiver()
+{
+    std::lock_guard life(lifeLock);
+    if (!connected || receiver.joinable()) return true;
+    try {
+        receiver = std::thread([held = shared_from_this()] { VqSerialPro::ReceiveMsgProc(held.get()); });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return true;
+}
+
+bool Port::stop()
+{
+    std::unique_lock life(lifeLock);
+    const bool wasOpen = connected.exchange(false);
+    closing = true;
     const std::uint64_t one = 1;
     if (wake && ::write(wake.get(), &one, sizeof one) < 0) {
         // An eventfd write fails only when its counter is full: it is signalled already.
     }
     signals.set(kClose);
-    const std::thread::id self = std::this_thread::get_id();
-    for (std::thread* t : {&watcher, &receiver}) {
-        if (t->joinable() && t->get_id() != self) t->join();
+    // Taken out under the lock, so two closers never join one thread.
+    std::thread w = std::move(watcher);
+    std::thread r;
+    if (!isServing()) r = std::move(receiver);
+    if (w.joinable() || r.joinable()) {
+        ++joining;
+        life.unlock();
+        if (w.joinable()) w.join();
+        if (r.joinable()) r.join();
+        life.lock();
+        --joining;
+        joined.notify_all();
     }
-    std::unique_lock hold(fdLock);
-    fd.reset(); // a port whose watcher never started
+    // The receive thread must not wait for a closer that is joining it.
+    if (isServing()) return wasOpen;
+    joined.wait(life, [this] { return joining == 0; });
+    return wasOpen;
 }
+
+namespace {
+thread_local const Port* servedHere = nullptr;
+}
+
+bool Port::isServing() const { return servedHere == this; }
+
+void markServing(const Port& port) { servedHere = &port; }
 
 } // namespace serialkit_detail
 
@@ -202,48 +282,37 @@ CSerialCom::CSerialCom() : port_(std::make_shared<Port>()) {}
 
 CSerialCom::~CSerialCom()
 {
-    port_->stopThreads();
-    const std::thread::id self = std::this_thread::get_id();
-    for (std::thread* t : {&port_->watcher, &port_->receiver}) {
-        if (t->joinable() && t->get_id() == self) t->detach();
-    }
+    port_->stop();
+    // Destroyed by a receiver from inside OnReceive: the receive thread ends
+    // on its own once the receiver returns, keeping the port alive till then.
+    std::lock_guard life(port_->lifeLock);
+    std::thread& r = port_->receiver;
+    if (r.joinable() && r.get_id() == std::this_thread::get_id()) r.detach();
 }
 
 bool CSerialCom::IsConnected() const { return port_->connected; }
 
 int CSerialCom::Open(void* settings)
 {
-    if (port_->connected) return 1;
+    Port& port = *port_;
+    if (port.connected) return 1;
+    // Reopening would mean waiting for the receive thread to end: not from
+    // that thread itself.
+    if (port.isServing()) return 0;
+    std::lock_guard opening(port.openLock);
+    if (port.connected) return 1;
     if (settings != nullptr) settings_ = *static_cast<const CMiniDCB*>(settings);
     openTime_ = std::chrono::system_clock::now();
     // Threads of an earlier connection that ended on its own (a hang-up).
-    port_->stopThreads();
+    port.stop();
 
     std::optional<std::string> device = harwick::platform::DevicePathForPort(settings_.port);
-    const int fd = device ? openDevice(*device) : -1;
-    if (fd < 0) {
-        Close();
-        return 0;
-    }
-    {
-        // A pool worker may be about to write on the old descriptor.
-        std::unique_lock hold(port_->fdLock);
-        port_->fd.reset(fd);
-    }
-    port_->wake.reset(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
-    for (int s = 0; s < kSignalCount; ++s) port_->signals.reset(static_cast<Signal>(s));
-    port_->connected = true;
-    ::tcflush(fd, TCIFLUSH);
-    ::tcflush(fd, TCOFLUSH);
-    applySettings(fd, settings_);
-    try {
-        port_->watcher = std::thread(watch, std::ref(*port_));
-    } catch (const std::system_error&) {
-        // Without its watcher the port would never report a byte.
-        Close();
-        return 0;
-    }
-    return 1;
+    UniqueFd fd(device ? openDevice(*device) : -1);
+    if (!fd) return 0;
+    // Without it the watcher could never be told to close.
+    UniqueFd wake(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
+    if (!wake) return 0;
+    return port.start(std::move(fd), std::move(wake), settings_) ? 1 : 0;
 }
 
 int CSerialCom::Write(char* data, int length) { return port_->write(data, length); }
@@ -252,12 +321,8 @@ int CSerialCom::Read(char* buffer, int length) { return port_->read(buffer, leng
 
 int CSerialCom::Close()
 {
-    bool open = port_->connected;
-    {
-        std::shared_lock hold(port_->fdLock);
-        open = open || static_cast<bool>(port_->fd);
-    }
-    // Also after a hang-up closed the port, the ended threads are collected.
-    port_->stopThreads();
-    return open ? 1 : 0;
+    // A receiver may destroy this connection while the close waits for its
+    // threads; the port must outlive the wait.
+    const std::shared_ptr<Port> port = port_;
+    return port->stop() ? 1 : 0;
 }

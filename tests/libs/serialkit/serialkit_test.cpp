@@ -11,14 +11,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sys/resource.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -450,21 +453,28 @@ TEST_F(SerialkitTest, FarEndHangingUpEndsTheConnection)
 // instead of writing through a freed connection.
 TEST_F(SerialkitTest, QueuedMessageOutlivingItsConnection)
 {
+    // Keeps the pool's only worker busy. The message is queued at the front,
+    // so it would run first if the worker had not yet taken this task: the
+    // test waits until it has.
     struct Hold : TaskItem {
+        ManualResetEvent* started;
         ManualResetEvent* open;
         int RunTask() override
         {
+            started->Set();
             open->Wait(5000ms);
             return 1;
         }
     };
-    ManualResetEvent open;
+    ManualResetEvent started, open;
     Workcrew pool;
     pool.SetTaskCount(1);
     pool.StartPool();
     Hold* hold = NewTask<Hold>();
+    hold->started = &started;
     hold->open = &open;
     ASSERT_EQ(pool.AddTask(hold), 1);
+    ASSERT_TRUE(started.Wait(5000ms));
     {
         VqSerialPro port;
         CMiniDCB dcb = com5();
@@ -476,6 +486,212 @@ TEST_F(SerialkitTest, QueuedMessageOutlivingItsConnection)
     open.Set();
     ASSERT_TRUE(waitUntil([&] { return pool.GetWorkCount() == 0; }));
     EXPECT_EQ(far_.receive(1, 100ms), "");
+}
+
+// Destroys the connection it is registered with from inside OnReceive, as a
+// window closing on a reply does.
+struct Destroyer : RcvInterface {
+    CSerialkit* kit = nullptr;
+    std::atomic<int> calls{0};
+    std::atomic<bool> returned{false};
+    int OnReceive(int, char*, int) override
+    {
+        if (calls++ == 0) {
+            kit->ReleaseVqPtrObject();
+            returned = true;
+        }
+        return 1;
+    }
+};
+
+TEST_F(SerialkitTest, ReceiverDestroysItsConnectionFromInsideOnReceive)
+{
+    const int before = threadCount();
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        CSerialkit kit;
+        auto* port = static_cast<VqSerialPro*>(kit.CreateVqPtrObject());
+        ASSERT_NE(port, nullptr);
+        Destroyer destroyer;
+        destroyer.kit = &kit;
+        Collector after;
+        port->RegisterRcvInterface(&destroyer);
+        port->RegisterRcvInterface(&after);
+        CMiniDCB dcb = com5();
+        ASSERT_EQ(port->ConnectSerial(&dcb), 1);
+        // More than one block, so the receive thread still has bytes to read
+        // when its connection is gone.
+        far_.send(std::string(3 * VqSerialPro::kReceiveBlock, 'r'));
+        ASSERT_TRUE(waitUntil([&] { return destroyer.returned.load(); }));
+        EXPECT_TRUE(waitUntil([&] { return threadCount() == before; })) << "the receive thread ends on its own";
+        EXPECT_EQ(destroyer.calls, 1);
+        EXPECT_EQ(after.size(), 0u) << "no receiver is called once the connection is destroyed";
+        EXPECT_EQ(kit.ReleaseVqPtrObject(), 0);
+    }
+    // The device is free again.
+    VqSerialPro again;
+    CMiniDCB dcb = com5();
+    EXPECT_EQ(again.ConnectSerial(&dcb), 1);
+}
+
+// Closes its connection from inside OnReceive and tries to reopen it there;
+// the connection is reopened from outside afterwards.
+TEST_F(SerialkitTest, ReceiverClosesItsConnectionAndItIsReopenedOutside)
+{
+    struct Closer : RcvInterface {
+        VqSerialPro* port = nullptr;
+        std::atomic<int> closed{-1};
+        std::atomic<int> reopened{-1};
+        int OnReceive(int, char*, int) override
+        {
+            if (closed == -1) {
+                closed = port->DisConnectSerial();
+                CMiniDCB dcb;
+                dcb.port = "COM5";
+                reopened = port->ConnectSerial(&dcb);
+            }
+            return 1;
+        }
+    };
+    const int before = threadCount();
+    VqSerialPro port;
+    Closer closer;
+    closer.port = &port;
+    Collector c;
+    port.RegisterRcvInterface(&closer);
+    port.RegisterRcvInterface(&c);
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    far_.send("first");
+    ASSERT_TRUE(waitUntil([&] { return closer.reopened != -1; }));
+    EXPECT_EQ(closer.closed, 1);
+    EXPECT_EQ(closer.reopened, 0) << "its own receive thread cannot reopen it";
+    EXPECT_FALSE(port.IsConnected());
+
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    EXPECT_TRUE(waitUntil([&] { return threadCount() == before + 2; })) << "the old receive thread was collected";
+    far_.send("second");
+    ASSERT_TRUE(waitUntil([&] { return c.size() == 6; }));
+    std::lock_guard lock(c.mutex);
+    EXPECT_EQ(c.data, "second") << "the closed connection's block went no further";
+}
+
+// Two threads close one connection at once: each thread of the connection is
+// joined once, exactly one close reports the port open, and both return only
+// when the threads have ended.
+TEST_F(SerialkitTest, TwoThreadsCloseAtOnce)
+{
+    const int before = threadCount();
+    VqSerialPro port;
+    CMiniDCB dcb = com5();
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+        std::atomic<int> ready{0};
+        std::atomic<bool> go{false};
+        int results[2] = {-1, -1};
+        auto closer = [&](int i) {
+            ++ready;
+            while (!go) std::this_thread::yield();
+            results[i] = port.DisConnectSerial();
+        };
+        std::thread a(closer, 0), b(closer, 1);
+        ASSERT_TRUE(waitUntil([&] { return ready == 2; }));
+        go = true;
+        a.join();
+        b.join();
+        EXPECT_EQ(results[0] + results[1], 1);
+        EXPECT_TRUE(waitUntil([&] { return threadCount() == before; }));
+    }
+}
+
+// A receiver closes while another thread's close is joining its receive
+// thread: neither waits for the other, and the port reopens.
+TEST_F(SerialkitTest, ReceiverClosesWhileAnotherThreadCloses)
+{
+    struct LateCloser : RcvInterface {
+        VqSerialPro* port = nullptr;
+        std::atomic<bool> inside{false};
+        std::atomic<int> result{-1};
+        int OnReceive(int, char*, int) override
+        {
+            if (inside.exchange(true)) return 1;
+            // Waits until the other close has begun, which then joins this thread.
+            waitUntil([&] { return !port->IsConnected(); });
+            result = port->DisConnectSerial();
+            return 1;
+        }
+    };
+    const int before = threadCount();
+    VqSerialPro port;
+    LateCloser closer;
+    closer.port = &port;
+    port.RegisterRcvInterface(&closer);
+    CMiniDCB dcb = com5();
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    far_.send("x");
+    ASSERT_TRUE(waitUntil([&] { return closer.inside.load(); }));
+    EXPECT_EQ(port.DisConnectSerial(), 1);
+    EXPECT_EQ(closer.result, 0) << "the receiver's close found the port closed";
+    EXPECT_TRUE(waitUntil([&] { return threadCount() == before; }));
+    EXPECT_EQ(port.ConnectSerial(&dcb), 1);
+}
+
+// Lowers the process's descriptor limit so that exactly one more descriptor
+// can be opened, and puts the limit back when it goes.
+class OneDescriptorLeft {
+public:
+    OneDescriptorLeft()
+    {
+        ::getrlimit(RLIMIT_NOFILE, &old_);
+        const int lowestFree = ::dup(0);
+        if (lowestFree < 0) return;
+        ::close(lowestFree);
+        rlimit tight = old_;
+        tight.rlim_cur = static_cast<rlim_t>(lowestFree) + 1;
+        ok_ = ::setrlimit(RLIMIT_NOFILE, &tight) == 0;
+    }
+    OneDescriptorLeft(const OneDescriptorLeft&) = delete;
+    OneDescriptorLeft& operator=(const OneDescriptorLeft&) = delete;
+    ~OneDescriptorLeft() { ::setrlimit(RLIMIT_NOFILE, &old_); }
+    bool ok() const { return ok_; }
+
+private:
+    rlimit old_{};
+    bool ok_ = false;
+};
+
+TEST_F(SerialkitTest, OpenFailsCleanlyWithoutAWakeDescriptor)
+{
+    const int before = threadCount();
+    VqSerialPro port;
+    Collector c;
+    port.RegisterRcvInterface(&c);
+    CMiniDCB dcb;
+    dcb.port = far_.slavePath(); // no port map to read on the way
+    // Once through first: the sanitizers' first look at a type may need
+    // descriptors of their own.
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    ASSERT_EQ(port.DisConnectSerial(), 1);
+    int connected = -1;
+    bool deviceClosed = false;
+    {
+        // Nothing that reports or counts under the limit: it needs descriptors.
+        OneDescriptorLeft limit;
+        ASSERT_TRUE(limit.ok());
+        // The device takes the last descriptor; the eventfd finds none.
+        connected = port.ConnectSerial(&dcb);
+        const int free = ::dup(0);
+        deviceClosed = free >= 0;
+        if (free >= 0) ::close(free);
+    }
+    EXPECT_EQ(connected, 0);
+    EXPECT_FALSE(port.IsConnected());
+    EXPECT_TRUE(deviceClosed) << "the device was closed again";
+    EXPECT_EQ(threadCount(), before);
+    ASSERT_EQ(port.ConnectSerial(&dcb), 1);
+    far_.send("ok");
+    EXPECT_TRUE(waitUntil([&] { return c.size() == 2; }));
 }
 
 TEST_F(SerialkitTest, FactoryKeepsOneConnection)
