@@ -167,8 +167,10 @@ ImportReport importIdx(Table& table, std::string_view content)
 void reformatCell(std::string& cellText, int decimals)
 {
     if (cellText.empty()) return;
-    std::size_t dot = cellText.find('.');
-    std::size_t k = dot == std::string::npos ? cellText.size() : cellText.size() - dot - 1;
+    // Unlike decimalsOf, a cell without a point counts all its characters:
+    // saved lists rely on "1234" staying as it is at four decimals.
+    const std::size_t dot = cellText.find('.');
+    const std::size_t k = dot == std::string::npos ? cellText.size() : cellText.size() - dot - 1;
     const std::size_t d = static_cast<std::size_t>(decimals);
     if (k == d) return;
     double value = text::readNumber(cellText);
@@ -179,19 +181,12 @@ void reformatCell(std::string& cellText, int decimals)
     cellText = text::formatFixed(value, decimals);
 }
 
-// Where the file name starts: a folder's name says nothing about the file.
-std::size_t fileNameStart(std::string_view path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? 0 : slash + 1;
-}
-
 // Replaces every occurrence of a pseudo-extension in the file name, found
 // without regard to case, by ".gsi".
 bool replacePseudoExtension(std::string& path, std::string_view pseudo)
 {
     bool found = false;
-    const std::size_t start = fileNameStart(path);
+    const std::size_t start = text::fileNameStart(path);
     std::string lower = text::toLower(path);
     std::size_t at = lower.rfind(pseudo);
     while (at != std::string::npos && at >= start) {
@@ -209,23 +204,13 @@ std::optional<double> valueOf(const std::string& cellText)
     return text::readNumber(cellText);
 }
 
-std::size_t textsHolding(const Table& table, std::size_t rows, std::string_view characters)
+// The names and codes among the first rows that the test finds unfit.
+template <typename Unfit>
+std::size_t countTexts(const Table& table, std::size_t rows, Unfit unfit)
 {
     std::size_t count = 0;
     for (std::size_t i = 0; i < rows; ++i) {
-        const Row& r = table.rows[i];
-        count += (r.name.find_first_of(characters) != std::string::npos ? 1 : 0) +
-                 (r.code.find_first_of(characters) != std::string::npos ? 1 : 0);
-    }
-    return count;
-}
-
-std::size_t textsLongerThan(const Table& table, std::size_t rows, std::size_t width)
-{
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < rows; ++i) {
-        const Row& r = table.rows[i];
-        count += (r.name.size() > width ? 1 : 0) + (r.code.size() > width ? 1 : 0);
+        count += (unfit(table.rows[i].name) ? 1 : 0) + (unfit(table.rows[i].code) ? 1 : 0);
     }
     return count;
 }
@@ -241,7 +226,8 @@ void addGsiLosses(std::vector<std::string>& out, const Table& table, gsi::Flavou
         out.push_back(text::concat({std::to_string(result.valuesCut), notes::kValuesCut, name, notes::kValuesCutSuffix}));
     }
     const std::size_t width = gsi::dataWidth(flavour);
-    if (const std::size_t texts = textsLongerThan(table, result.rowsWritten, width); texts > 0) {
+    const auto tooLong = [width](const std::string& t) { return t.size() > width; };
+    if (const std::size_t texts = countTexts(table, result.rowsWritten, tooLong); texts > 0) {
         out.push_back(text::concat({std::to_string(texts), notes::kTextsCut, std::to_string(width),
                                     notes::kTextsCutMiddle, name, notes::kTextsCutSuffix}));
     }
@@ -255,7 +241,8 @@ void addGsiLosses(std::vector<std::string>& out, const Table& table, gsi::Flavou
 void addUnfitTexts(std::vector<std::string>& out, const Table& table, std::size_t rows, std::string_view characters,
                    std::string_view which, std::string_view format)
 {
-    if (const std::size_t texts = textsHolding(table, rows, characters); texts > 0) {
+    const auto holding = [characters](const std::string& t) { return t.find_first_of(characters) != std::string::npos; };
+    if (const std::size_t texts = countTexts(table, rows, holding); texts > 0) {
         out.push_back(text::concat({std::to_string(texts), notes::kUnfitTexts, which, notes::kUnfitMiddle, format,
                                     notes::kUnfitSuffix}));
     }
@@ -283,7 +270,7 @@ std::optional<Precision> parsePrecision(std::string_view text)
 
 FileKind kindOfPath(std::string_view path)
 {
-    std::string lower = text::toLower(path.substr(fileNameStart(path)));
+    std::string lower = text::toLower(text::fileNameOf(path));
     if (lower.find(kGsiExtension) != std::string::npos) return FileKind::Gsi;
     if (lower.find(kKardExtension) != std::string::npos) return FileKind::Kard;
     if (lower.find(kIdxExtension) != std::string::npos) return FileKind::Idx;

@@ -88,6 +88,14 @@ void removeChars(std::string& s, std::string_view chars);
 // Replaces every occurrence of from (left to right, without overlap) by to.
 void replaceAll(std::string& s, std::string_view from, std::string_view to);
 
+// Where the file name starts in a path: after its last "/", or at 0.
+inline std::size_t fileNameStart(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? 0 : slash + 1;
+}
+inline std::string_view fileNameOf(std::string_view path) { return path.substr(fileNameStart(path)); }
+
 inline bool contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
 inline bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 // The parts one after the other.

@@ -57,7 +57,9 @@ std::optional<std::string> fromDefaultTable(int number)
 
 bool isBlankOrCr(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-std::optional<std::string> firstLine(const fs::path& file)
+} // namespace
+
+std::optional<std::string> FirstLineOf(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
@@ -72,6 +74,8 @@ std::optional<std::string> firstLine(const fs::path& file)
     return std::string(line);
 }
 
+namespace {
+
 std::optional<std::string> fromPortsDirectory(const fs::path& directory, int number)
 {
     const fs::path entry = directory / ("COM" + std::to_string(number));
@@ -85,7 +89,7 @@ std::optional<std::string> fromPortsDirectory(const fs::path& directory, int num
         if (ec) return std::nullopt;
         return target.lexically_normal().string();
     }
-    if (fs::is_regular_file(status)) return firstLine(entry);
+    if (fs::is_regular_file(status)) return FirstLineOf(entry);
     return std::nullopt;
 }
 
@@ -101,6 +105,19 @@ std::optional<std::string> DevicePathForPort(std::string_view name)
     std::error_code ec;
     if (fs::is_directory(directory, ec)) return fromPortsDirectory(directory, *number);
     return fromDefaultTable(*number);
+}
+
+std::vector<std::pair<int, std::string>> PortTable()
+{
+    std::vector<std::pair<int, std::string>> table;
+    const fs::path directory = PortsDirectory();
+    std::error_code ec;
+    const bool mapped = fs::is_directory(directory, ec);
+    for (int n = kFirstPort; n <= kLastPort; ++n) {
+        std::optional<std::string> device = mapped ? fromPortsDirectory(directory, n) : fromDefaultTable(n);
+        if (device) table.emplace_back(n, std::move(*device));
+    }
+    return table;
 }
 
 std::string PortsDirectory()

@@ -9,9 +9,12 @@
 // device.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace harwick::platform {
 
@@ -28,6 +31,15 @@ std::optional<std::string> DevicePathForPort(std::string_view name);
 // The number of a port name: "COM" in any letter case, then 1 to 256
 // without leading zeros; nothing for anything else.
 std::optional<int> PortNumber(std::string_view name);
+
+// Every port number that stands for a device, with the device, in number
+// order: the ports map read once, or the default table. The same answers as
+// DevicePathForPort for each number.
+std::vector<std::pair<int, std::string>> PortTable();
+
+// The first line of a small text file (a map entry, a sysfs attribute),
+// blanks and CR trimmed at both ends; nothing when unreadable or empty.
+std::optional<std::string> FirstLineOf(const std::filesystem::path& file);
 
 // $XDG_CONFIG_HOME/harwick/ports, or ~/.config/harwick/ports when that
 // variable is unset, empty or not an absolute path; whether or not it exists.

@@ -6,7 +6,6 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <grp.h>
 #include <optional>
 #include <string_view>
@@ -39,7 +38,6 @@ constexpr std::string_view kLabelDash = " \u2014 ";
 // (usb-serial port, interface, device).
 constexpr int kUsbSearchDepth = 4;
 // More than any attribute file holds.
-constexpr std::size_t kAttributeLimit = 256;
 
 const TtyKind* kindOf(std::string_view name)
 {
@@ -52,16 +50,7 @@ const TtyKind* kindOf(std::string_view name)
 // A device path as seen on the machine, read below root.
 fs::path below(const fs::path& root, const fs::path& logical) { return root / logical.relative_path(); }
 
-std::string attribute(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::string text(kAttributeLimit, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == '\r')) text.pop_back();
-    return text;
-}
+std::string attribute(const fs::path& file) { return FirstLineOf(file).value_or(std::string()); }
 
 // A kernel lists ttyS0-ttyS31 on most machines; only those whose UART type
 // is known are real ports.
@@ -162,18 +151,6 @@ namespace {
 
 PortAccess accessOf(const fs::path& onDisk, const AccessProbe& probe) { return ExplainAccess(onDisk, probe(onDisk)); }
 
-// Every COM name and the device it stands for (the map, or the default table).
-std::vector<std::pair<int, std::string>> comNames()
-{
-    std::vector<std::pair<int, std::string>> names;
-    for (int n = kFirstPort; n <= kLastPort; ++n) {
-        if (std::optional<std::string> device = DevicePathForPort("COM" + std::to_string(n))) {
-            names.emplace_back(n, std::move(*device));
-        }
-    }
-    return names;
-}
-
 int comNumber(const PresentPort& port)
 {
     return port.comName.empty() ? kLastPort + 1 : std::stoi(port.comName.substr(3));
@@ -220,7 +197,7 @@ std::vector<PresentPort> ListPresentPorts(const fs::path& root, const AccessProb
         port.byId = byIdPath(root, port.device);
         ports.push_back(std::move(port));
     }
-    for (const auto& entry : comNames()) {
+    for (const auto& entry : PortTable()) {
         const int number = entry.first;
         const std::string& device = entry.second;
         auto same = [&](const PresentPort& p) { return p.device == device || (!p.byId.empty() && p.byId == device); };

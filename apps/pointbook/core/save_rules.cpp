@@ -8,12 +8,6 @@ namespace pointbook {
 
 namespace {
 
-std::string_view FileNameOf(std::string_view path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 // A leading dot names a hidden file, not an extension.
 bool HasExtension(std::string_view fileName)
 {
@@ -33,7 +27,7 @@ std::string NameForSaveFilter(std::string_view chosen, std::size_t filter)
 {
     std::string name(chosen);
     if (filter >= kSaveFilters.size()) return name;
-    const std::string_view fileName = FileNameOf(chosen);
+    const std::string_view fileName = harwick::text::fileNameOf(chosen);
     const std::string_view extension = kSaveFilters[filter].extension;
     const bool gsiEntry = filter == kGsi16Filter || filter == kGsi8Filter;
     if (gsiEntry && EndsWithGsi(fileName)) {
