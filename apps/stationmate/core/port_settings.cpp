@@ -1,6 +1,7 @@
 #include "port_settings.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace stationmate {
 
@@ -10,15 +11,30 @@ SettingsList sortedList(std::string label, std::vector<std::string> entries, std
 {
     std::sort(entries.begin(), entries.end());
     const auto at = std::find(entries.begin(), entries.end(), selected);
-    return SettingsList{std::move(label), entries, at == entries.end() ? 0 : static_cast<std::size_t>(at - entries.begin())};
+    return SettingsList{std::move(label), entries, at == entries.end() ? 0 : static_cast<std::size_t>(at - entries.begin()), {}};
 }
 
 } // namespace
 
-SettingsDialogModel MakeSettingsDialog(const std::vector<std::string>& portsFound)
+std::string SettingsList::Value(std::size_t index) const
 {
+    if (index < values.size()) return values[index];
+    return index < entries.size() ? entries[index] : std::string();
+}
+
+SettingsDialogModel MakeSettingsDialog(const std::vector<PresentPort>& present)
+{
+    std::vector<std::pair<std::string, std::string>> ports; // entry, COM name
+    for (const PresentPort& port : present) {
+        if (!port.comName.empty()) ports.emplace_back(PortEntry(port), port.comName);
+    }
+    std::sort(ports.begin(), ports.end());
     SettingsDialogModel m;
-    m.port = sortedList("Port:", portsFound, "");
+    m.port.label = "Port:";
+    for (auto& [entry, name] : ports) {
+        m.port.entries.push_back(std::move(entry));
+        m.port.values.push_back(std::move(name));
+    }
     m.port.selected = 0; // the first entry, after sorting
     m.instrument = sortedList("Instrument:", {"QRX700"}, "QRX700");
     m.baudRate = sortedList("Baudrate:", {"1200", "19200", "2400", "4800", "9600"}, "19200");

@@ -4,81 +4,105 @@
 
 #include <QSerialPort>
 
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
+#include <utility>
 
 namespace stationmate {
 
 namespace {
 
-std::string PortName(int number) { return std::string(kPortPrefix) + std::to_string(number); }
+constexpr std::string_view kSameReasonSeparator = ", ";
+constexpr std::string_view kReasonSeparator = ": ";
+constexpr std::string_view kSentenceEnd = ".";
+constexpr std::string_view kNextSentence = " ";
+
+// QSerialPort says that it failed but not the errno behind it, which the
+// explanation needs: a plain open of the same device gives it. A device
+// that opens plainly but not as a serial line (no tty, a lock file of
+// another program) keeps Qt's words.
+PortAccess explainFailedOpen(const std::string& device, const QString& qtReason)
+{
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return harwick::platform::ExplainAccess(device, errno);
+    ::close(fd);
+    return PortAccess{false, qtReason.toStdString(), {}};
+}
 
 } // namespace
 
-std::vector<std::string> ProbeResult::Names() const
+PortAccess CheckPort(const PresentPort& port)
 {
-    std::vector<std::string> names;
-    for (int n : ports) names.push_back(PortName(n));
-    return names;
+    if (!port.access.ok) return port.access;
+    QSerialPort serial;
+    serial.setPortName(QString::fromStdString(port.device));
+    if (!serial.open(QIODevice::ReadWrite)) {
+        const QString reason = serial.errorString();
+        return explainFailedOpen(port.device, reason);
+    }
+    serial.close();
+    return {};
 }
 
-ProbeResult ProbePorts(const PortChecker& check)
+std::vector<PresentPort> ProbeResult::Refused() const
+{
+    std::vector<PresentPort> refused;
+    std::copy_if(present.begin(), present.end(), std::back_inserter(refused),
+                 [](const PresentPort& p) { return !p.access.ok; });
+    return refused;
+}
+
+ProbeResult ProbePorts(std::vector<PresentPort> present, const PortChecker& check)
 {
     ProbeResult r;
-    for (int n = kFirstProbedPort; n <= kLastProbedPort; ++n) {
-        PortCheck found = check(n);
-        if (found.state == PortCheck::State::Refused) r.refused.push_back({n, std::move(found)});
-        if (found.state != PortCheck::State::Opens) continue;
-        r.ports.push_back(n);
-        r.portNumber = n;
+    for (PresentPort& port : present) {
+        // A port without a COM name cannot be chosen: the link opens ports by number.
+        const std::optional<int> number = harwick::platform::PortNumber(port.comName);
+        if (!number) continue;
+        port.access = check(port);
+        if (port.access.ok) {
+            r.ports.push_back(*number);
+            r.portNumber = std::max(r.portNumber, *number);
+        }
+        r.present.push_back(std::move(port));
     }
     return r;
 }
 
-ProbeResult ProbePorts(const std::function<bool(int)>& opens)
+ProbeResult ProbePorts(const PortSource& source)
 {
-    return ProbePorts([&opens](int n) {
-        PortCheck c;
-        c.state = opens(n) ? PortCheck::State::Opens : PortCheck::State::Missing;
-        return c;
-    });
+    return ProbePorts(harwick::platform::ListPresentPorts(source.root, source.access), source.check);
 }
 
-PortCheck CheckPort(int number)
+std::string PortEntry(const PresentPort& port)
 {
-    PortCheck c;
-    std::optional<std::string> device = harwick::platform::DevicePathForPort(PortName(number));
-    std::error_code ec;
-    if (!device || !std::filesystem::exists(*device, ec)) return c;
-    c.device = *device;
-    QSerialPort port;
-    port.setPortName(QString::fromStdString(*device));
-    if (!port.open(QIODevice::ReadWrite)) {
-        c.state = PortCheck::State::Refused;
-        c.reason = port.errorString().toStdString();
-        c.permission = port.error() == QSerialPort::PermissionError;
-        return c;
-    }
-    port.close();
-    c.state = PortCheck::State::Opens;
-    return c;
+    std::string entry = port.Label();
+    if (!port.access.ok) entry += std::string(kPortNotUsable) + port.access.Text();
+    return entry;
 }
-
-bool CanOpenPort(int number) { return CheckPort(number).state == PortCheck::State::Opens; }
 
 std::string UnopenedPortsText(const ProbeResult& probe)
 {
-    if (!probe.ports.empty() || probe.refused.empty()) return {};
-    const RefusedPort& first = probe.refused.front();
-    std::string text = "No serial port could be opened: " + PortName(first.number) + " (" + first.check.device +
-                       "): " + first.check.reason;
-    if (probe.refused.size() > 1) text += ", and " + std::to_string(probe.refused.size() - 1) + " more";
-    text += ".";
-    bool permission = false;
-    for (const RefusedPort& r : probe.refused) permission = permission || r.check.permission;
-    if (permission) {
-        text += " This user may not use serial ports: add it to the dialout group "
-                "(sudo usermod -aG dialout $USER), then log out and in again.";
+    const std::vector<PresentPort> refused = probe.Refused();
+    if (!probe.ports.empty() || refused.empty()) return {};
+    // Two adapters refused for the same reason need the fix said once.
+    std::vector<std::pair<std::string, std::string>> byReason; // explanation, ports
+    for (const PresentPort& port : refused) {
+        const std::string why = port.access.Text();
+        auto same = std::find_if(byReason.begin(), byReason.end(), [&](const auto& r) { return r.first == why; });
+        if (same == byReason.end()) {
+            byReason.emplace_back(why, port.Label());
+        } else {
+            same->second += std::string(kSameReasonSeparator) + port.Label();
+        }
+    }
+    std::string text(kNoPortOpened);
+    for (std::size_t i = 0; i < byReason.size(); ++i) {
+        if (i > 0) text += kNextSentence;
+        text += byReason[i].second + std::string(kReasonSeparator) + byReason[i].first + std::string(kSentenceEnd);
     }
     return text;
 }

@@ -1,12 +1,16 @@
-// The serial ports the exchange program shows: every COM1 ... COM256 that
-// opens at start-up and at each Update (a port missing or in use by another
-// program is left out). PortNumber becomes the highest found, or stays 1
-// without any. When ports exist but none opens, the pane shows why instead
-// of nothing.
+// The serial ports the exchange program shows: every port present on the
+// machine (harwick::platform::ListPresentPorts) that has a COM name and
+// opens, found at start-up and at each Update. PortNumber becomes the
+// highest found, or stays 1 without any. A port that is present but will not
+// open keeps why and what to do, so the settings dialog can show it and,
+// when no port opens at all, the pane says so instead of showing nothing.
 #pragma once
 
 #include "device_tree.h"
 
+#include "comports/discovery.h"
+
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,42 +18,50 @@
 
 namespace stationmate {
 
-inline constexpr int kFirstProbedPort = 1;
-inline constexpr int kLastProbedPort = 256;
+using harwick::platform::PortAccess;
+using harwick::platform::PresentPort;
 
-// What opening COMn found.
-struct PortCheck {
-    enum class State { Missing, Opens, Refused };
-    State state = State::Missing;
-    std::string device;      // the device the name stands for
-    std::string reason;      // the system's words, when refused
-    bool permission = false; // refused for want of rights
-};
-using PortChecker = std::function<PortCheck(int)>;
+// Whether a present port opens as the link will open it: ok, or why not and
+// what to do.
+using PortChecker = std::function<PortAccess(const PresentPort&)>;
 
-struct RefusedPort {
-    int number;
-    PortCheck check;
+// A port that discovery already found refused keeps that explanation;
+// otherwise the device is opened exclusively for reading and writing and
+// closed again, and a failure is explained from the system's error.
+PortAccess CheckPort(const PresentPort& port);
+
+// Where the probe looks: the device tree below root, whether the user may
+// open each device, and the open itself. Tests answer with a made-up tree
+// and made-up refusals (as root, file modes refuse nothing).
+struct PortSource {
+    std::filesystem::path root = "/";
+    harwick::platform::AccessProbe access = harwick::platform::AccessOfDevice;
+    PortChecker check = CheckPort;
 };
 
 struct ProbeResult {
-    std::vector<int> ports;
+    // The present ports that have a COM name, in COM order, each with its
+    // access as the check found it.
+    std::vector<PresentPort> present;
+    std::vector<int> ports; // the numbers of those that open
     int portNumber = 1;
-    std::vector<RefusedPort> refused;
-    std::vector<std::string> Names() const; // "COMn" each, for the settings dialog
+
+    std::vector<PresentPort> Refused() const;
 };
 
-ProbeResult ProbePorts(const PortChecker& check);
-// For callers that only know whether a port opens.
-ProbeResult ProbePorts(const std::function<bool(int)>& opens);
+ProbeResult ProbePorts(std::vector<PresentPort> present, const PortChecker& check);
+ProbeResult ProbePorts(const PortSource& source = {});
 
-// Opens COMn (through the port map) exclusively for reading and writing and
-// closes it again; says why when it would not open.
-PortCheck CheckPort(int number);
-bool CanOpenPort(int number);
+// The port as a list shows it: its label, and for a port that will not open
+// why and what to do.
+std::string PortEntry(const PresentPort& port);
 
-// Why no port is shown, for the one item the pane shows instead; empty when
-// a port opens or none exists.
+inline constexpr std::string_view kNoPortOpened = "No serial port could be opened: ";
+inline constexpr std::string_view kPortNotUsable = ": not usable: ";
+
+// Why no port is shown, for the one item the pane shows instead: each
+// refused port by its label with discovery's explanation, ports with the
+// same explanation together; empty when a port opens or none exists.
 std::string UnopenedPortsText(const ProbeResult& probe);
 
 // One port node with its placeholder per port found that the tree does not

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QtSerialPort port;
     QtInteractionSet interactions;
-    CStationmateApp state(port, interactions.Get(), CheckPort, ReadMountsTable(), HomeDirectory());
+    CStationmateApp state(port, interactions.Get(), PortSource{}, ReadMountsTable(), HomeDirectory());
     CMainFrame frame(state, interactions.runner);
     frame.resize(1000, 640);
     frame.show();

@@ -387,7 +387,7 @@ void CMainFrame::PortSetting()
 {
     // The line's settings do not change under an exchange.
     if (!idle()) return;
-    std::optional<SettingsChoices> choices = app_.ui.settings.AskSettings(MakeSettingsDialog(app_.probe.Names()));
+    std::optional<SettingsChoices> choices = app_.ui.settings.AskSettings(MakeSettingsDialog(app_.probe.present));
     if (!choices) return; // CANCEL leaves the settings in force
     app_.link.SetPortSettings(PortSettingsFrom(*choices));
     for (DeviceNode* port : PortNodesToExpand(app_.devices, choices->port)) {

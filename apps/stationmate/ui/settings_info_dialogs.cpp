@@ -39,9 +39,12 @@ QComboBox* AddList(QFormLayout& form, const SettingsList& list, const char* obje
     return combo;
 }
 
-std::string Text(const QComboBox* combo)
+// What the chosen entry stands for: the port list shows labels, the rest
+// of the program knows COM names.
+std::string Chosen(const QComboBox* combo, const SettingsList& list)
 {
-    return combo->currentText().toStdString();
+    const int index = combo->currentIndex();
+    return index < 0 ? std::string() : list.Value(static_cast<std::size_t>(index));
 }
 
 } // namespace
@@ -81,7 +84,10 @@ std::optional<SettingsChoices> QtSettingsAsker::AskSettings(const SettingsDialog
     layout->addWidget(OkCancelButtons(dialog, kCancelButtonUpper));
 
     if (runner_.Run(dialog) != QDialog::Accepted) return std::nullopt;
-    return SettingsChoices{Text(port), Text(instrument), Text(baud), Text(parity), Text(stop), Text(data), Text(endmark)};
+    return SettingsChoices{Chosen(port, model.port),         Chosen(instrument, model.instrument),
+                           Chosen(baud, model.baudRate),     Chosen(parity, model.parity),
+                           Chosen(stop, model.stopBits),     Chosen(data, model.dataBits),
+                           Chosen(endmark, model.endmark)};
 }
 
 void QtInfoShower::ShowFileInfo(const FileInfo& info)

@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QtSerialPort port;
     QtInteractionSet interactions;
-    CStationmateApp state(port, interactions.Get(), CheckPort, kPictureMounts, HomeDirectory());
+    CStationmateApp state(port, interactions.Get(), PortSource{}, kPictureMounts, HomeDirectory());
     CMainFrame frame(state, interactions.runner);
     frame.resize(1000, 620);
     frame.show();

@@ -2,7 +2,7 @@
 
 namespace stationmate {
 
-CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, PortChecker check,
+CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, PortSource ports,
                                  std::string_view mountsText, std::string_view homeDir)
     : ui(interactions),
       link(port, ui.prompter),
@@ -10,8 +10,8 @@ CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, Po
       downloader(link, ui.prompter, ui.dialogs, ui.progress),
       uploader(link, ui.prompter, ui.dialogs, ui.progress, catalogue, devices),
       eraser(link, ui.prompter, ui.dialogs),
-      checkPort(std::move(check)),
-      probe(ProbePorts(checkPort)),
+      portSource(std::move(ports)),
+      probe(ProbePorts(portSource)),
       home(homeDir)
 {
     AddProbedPorts(devices, probe);
@@ -21,7 +21,7 @@ CStationmateApp::CStationmateApp(SerialPort& port, Interactions interactions, Po
 
 void CStationmateApp::ReprobePorts()
 {
-    probe = ProbePorts(checkPort);
+    probe = ProbePorts(portSource);
     AddProbedPorts(devices, probe);
 }
 

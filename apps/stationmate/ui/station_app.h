@@ -29,7 +29,7 @@ struct Interactions {
 
 class CStationmateApp {
 public:
-    CStationmateApp(SerialPort& port, Interactions ui, PortChecker checkPort, std::string_view mountsText,
+    CStationmateApp(SerialPort& port, Interactions ui, PortSource ports, std::string_view mountsText,
                     std::string_view home);
 
     // Probes the ports again: an adapter plugged in since is added.
@@ -45,7 +45,7 @@ public:
     Uploader uploader;
     Eraser eraser;
     PcTree pc;
-    PortChecker checkPort;
+    PortSource portSource;
     ProbeResult probe;
     std::string home;
     // True while an instrument operation waits for the line: a second one

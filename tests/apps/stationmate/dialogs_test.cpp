@@ -20,7 +20,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace stationmate {
 namespace {
@@ -273,6 +276,19 @@ TEST_F(StationDialogsUpload, UserChoiceAndCancel)
 
 using StationDialogsSettings = StationDialogsTest;
 
+// Serial ports as discovery finds them, each usable.
+std::vector<PresentPort> Ports(std::initializer_list<const char*> names)
+{
+    std::vector<PresentPort> ports;
+    for (const char* name : names) {
+        PresentPort port;
+        port.comName = name;
+        port.device = std::string("/dev/ttyS") + std::to_string(std::stoi(std::string(name).substr(3)) - 1);
+        ports.push_back(std::move(port));
+    }
+    return ports;
+}
+
 TEST_F(StationDialogsSettings, OkWithTheOpeningChoicesGivesTheDefaults)
 {
     QtSettingsAsker asker(&parent, runner);
@@ -292,13 +308,15 @@ TEST_F(StationDialogsSettings, OkWithTheOpeningChoicesGivesTheDefaults)
         cancelText = Child<QPushButton>(modal, "cancelButton")->text();
         Accept(modal);
     }));
-    const auto choices = asker.AskSettings(MakeSettingsDialog({"COM2", "COM10", "COM1"}));
+    const auto choices = asker.AskSettings(MakeSettingsDialog(Ports({"COM2", "COM10", "COM1"})));
     ASSERT_TRUE(choices.has_value());
     EXPECT_EQ(title, Q(kSettingsCaption));
     EXPECT_EQ(tab, Q(kSettingsTab));
     EXPECT_TRUE(groups);
     EXPECT_EQ(cancelText, QStringLiteral("CANCEL"));
-    EXPECT_EQ(ports, (QStringList{QStringLiteral("COM1"), QStringLiteral("COM10"), QStringLiteral("COM2")}));
+    EXPECT_EQ(ports, (QStringList{QStringLiteral("COM1 \u2014 /dev/ttyS0 (serial port)"),
+                                  QStringLiteral("COM10 \u2014 /dev/ttyS9 (serial port)"),
+                                  QStringLiteral("COM2 \u2014 /dev/ttyS1 (serial port)")}));
     EXPECT_EQ(bauds, (QStringList{QStringLiteral("1200"), QStringLiteral("19200"), QStringLiteral("2400"),
                                   QStringLiteral("4800"), QStringLiteral("9600")}));
     EXPECT_EQ(choices->port, "COM1");
@@ -311,21 +329,21 @@ TEST_F(StationDialogsSettings, ChangedListsGiveTheirTextsAndCancelGivesNothing)
 {
     QtSettingsAsker asker(&parent, runner);
     runner.Then(Act([](QWidget* modal) {
-        Child<QComboBox>(modal, "portCombo")->setCurrentText(QStringLiteral("COM2"));
+        Child<QComboBox>(modal, "portCombo")->setCurrentText(QStringLiteral("COM2 \u2014 /dev/ttyS1 (serial port)"));
         Child<QComboBox>(modal, "baudRateCombo")->setCurrentText(QStringLiteral("9600"));
         Child<QComboBox>(modal, "parityCombo")->setCurrentText(QStringLiteral("Even"));
         Child<QComboBox>(modal, "dataBitsCombo")->setCurrentText(QStringLiteral("7"));
         Child<QComboBox>(modal, "endmarkCombo")->setCurrentText(QStringLiteral("CR"));
         Accept(modal);
     }));
-    const auto choices = asker.AskSettings(MakeSettingsDialog({"COM1", "COM2"}));
+    const auto choices = asker.AskSettings(MakeSettingsDialog(Ports({"COM1", "COM2"})));
     ASSERT_TRUE(choices.has_value());
     EXPECT_EQ(choices->port, "COM2");
     EXPECT_EQ(choices->endmark, "CR");
     EXPECT_EQ(PortSettingsFrom(*choices), "9600,e,7,1");
 
     runner.Then(Act(Cancel));
-    EXPECT_EQ(asker.AskSettings(MakeSettingsDialog({"COM1"})), std::nullopt);
+    EXPECT_EQ(asker.AskSettings(MakeSettingsDialog(Ports({"COM1"}))), std::nullopt);
     EXPECT_TRUE(runner.Done());
 }
 

@@ -101,16 +101,16 @@ protected:
         fs::create_directories(home_ / "jobs");
         harwick::testing::WriteFile(home_ / "DATA.GSI", "110001+0000000A 81..10+00001000 \r\n");
         harwick::testing::WriteFile(home_ / "notes.txt", "hello");
-        makeWindow(CheckPort);
+        makeWindow(PortSource{});
     }
 
-    // The program's state and window over the ports as check finds them.
-    void makeWindow(PortChecker check)
+    // The program's state and window over the ports as source finds them.
+    void makeWindow(PortSource ports)
     {
         // The old state lets go of the port before the new one takes it.
         frame_.reset();
         app_.reset();
-        app_ = std::make_unique<CStationmateApp>(port_, ui_, std::move(check), "", home_.string());
+        app_ = std::make_unique<CStationmateApp>(port_, ui_, std::move(ports), "", home_.string());
         app_->link.SetReplyTimeout(2000ms);
         frame_ = std::make_unique<CMainFrame>(*app_, runner_);
     }
@@ -575,18 +575,17 @@ TEST_F(WindowTest, ThePcPaneListsLikeAFileManager)
 
 TEST_F(WindowTest, PortsThatWillNotOpenAreExplainedAndUpdateProbesAgain)
 {
-    // COM3 is there but refused for want of rights (made up at the port
-    // layer: as root nothing is refused).
+    // COM3 is there but refused for want of rights (made up at discovery:
+    // as root nothing is refused).
     bool allowed = false;
-    makeWindow([&allowed](int n) {
-        PortCheck c = CheckPort(n);
-        if (n == 3 && !allowed) c = PortCheck{PortCheck::State::Refused, c.device, "Permission denied", true};
-        return c;
-    });
+    const std::string device = sim_->DevicePath();
+    makeWindow(PortSource{"/", [&allowed, device](const fs::path& d) { return d == device && !allowed ? EACCES : 0; },
+                          CheckPort});
     ASSERT_EQ(frame_->DeviceView()->topLevelItemCount(), 1);
     const std::string shown = frame_->DeviceView()->topLevelItem(0)->text(0).toStdString();
-    EXPECT_NE(shown.find("COM3 (" + sim_->DevicePath() + "): Permission denied"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("dialout"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("COM3 \u2014 " + device + " (mapped port): permission denied"), std::string::npos) << shown;
+    // Discovery's fix names the device's own group (a pseudo-terminal's is not dialout).
+    EXPECT_NE(shown.find("sudo usermod -aG"), std::string::npos) << shown;
     EXPECT_EQ(frame_->PortLabel()->text(), QStringLiteral("COM1"));
 
     // The user fixed it: Update finds the port, the explanation goes.
@@ -614,13 +613,15 @@ TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
 {
     runner_.Then(std::string(kSettingsCaption), [](QDialog& dialog) {
         const std::pair<const char*, const char*> choices[] = {
-            {"portCombo", "COM3"},   {"instrumentCombo", "QRX700"}, {"baudRateCombo", "9600"}, {"parityCombo", "Even"},
-            {"stopBitsCombo", "1"}, {"dataBitsCombo", "7"},         {"endmarkCombo", "CRLF"}};
+            {"portCombo", "COM3 \u2014 "}, {"instrumentCombo", "QRX700"}, {"baudRateCombo", "9600"},
+            {"parityCombo", "Even"},       {"stopBitsCombo", "1"},        {"dataBitsCombo", "7"},
+            {"endmarkCombo", "CRLF"}};
         for (const auto& [name, text] : choices) {
             auto* combo = dialog.findChild<QComboBox*>(QString::fromLatin1(name));
             EXPECT_NE(combo, nullptr) << name;
             if (combo == nullptr) continue;
-            const int index = combo->findText(QString::fromLatin1(text));
+            // The port is offered by its label, which begins with its COM name.
+            const int index = combo->findText(QString::fromUtf8(text), Qt::MatchStartsWith);
             EXPECT_GE(index, 0) << name << " offers no " << text;
             combo->setCurrentIndex(index);
         }
@@ -629,6 +630,7 @@ TEST_F(WindowTest, SettingsDialogSetsThePortSettings)
     frame_->PortSetting();
     settle();
     EXPECT_EQ(app_->link.PortSettings(), "9600,e,7,1");
+    EXPECT_NE(deviceItem("Job 1: NORTH"), nullptr) << "the label chosen expands its port, found by COM name";
     runner_.Then(std::string(kSettingsCaption), Press("cancelButton"));
     frame_->PortSetting();
     EXPECT_EQ(app_->link.PortSettings(), "9600,e,7,1") << "CANCEL leaves the settings in force";
