@@ -77,6 +77,13 @@ inline constexpr std::string_view kTimeoutRange = "请输入1到999的整数!";
 inline constexpr std::string_view kRowDelayRange = "请输入正的整数!";
 inline constexpr std::string_view kComDialogTitle = "COM通讯参数设置";
 inline constexpr std::string_view kUsbDialogTitle = "USB Parameter";
+// Our own: a COMPort setting that names no port (the setting follows the first part).
+inline constexpr std::string_view kPortNamesNoPortBefore = "The COM port in qtr_cfg.ini, \"";
+inline constexpr std::string_view kPortNamesNoPortAfter =
+    "\", names no serial port, so COM transfers cannot open it. Choose a port in COM Comm, COM Para... "
+    "(COM1 to COM256, or a device path such as /dev/ttyUSB0).";
+// Our own: after a present port's label in COM Para, why it cannot be opened.
+inline constexpr std::string_view kPortNotUsable = ": not usable: ";
 
 // ---- List dialogs and correction ----------------------------------------------
 inline constexpr std::string_view kNameEmpty = "点名为空!";

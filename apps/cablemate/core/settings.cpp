@@ -2,6 +2,7 @@
 
 #include "cable_messages.h"
 
+#include "comports/comports.h"
 #include "profile/ini_document.h"
 #include "profile/profile.h"
 
@@ -56,13 +57,6 @@ std::optional<std::vector<std::string>> sectionValues(const std::string& file, s
 
 int number(const std::string& text) { return pf::ini::leadingInteger(text); }
 std::uint8_t byteNumber(const std::string& text) { return static_cast<std::uint8_t>(number(text)); }
-
-// A name that does not fit the record's 7 bytes is refused: the port keeps
-// the name it had rather than a cut one that names some other port.
-void takePortName(std::string& portName, const std::string& value)
-{
-    if (value.size() < kPortNameCapacity) portName = value;
-}
 
 // Writes the keys in the given order after dropping the whole section, so the
 // section ends up holding exactly these keys.
@@ -180,7 +174,8 @@ int LoadComSettings(const std::string& file, ComSettings& record)
     // keep their defaults.
     ComSettings filled;
     const std::vector<std::function<void(const std::string&)>> fields{
-        [&](const std::string& v) { takePortName(filled.portName, v); },
+        // As read, even when it names no port: never some other port instead.
+        [&](const std::string& v) { filled.portName = v; },
         [&](const std::string& v) { filled.baudRate = number(v); },
         [&](const std::string& v) { filled.parity = byteNumber(v); },
         [&](const std::string& v) { filled.dataBits = byteNumber(v); },
@@ -227,6 +222,32 @@ bool SaveUsbSettings(const std::string& file, const UsbSettings& record)
                            {kKeyUsbRowDelay, decimal(record.rowDelay)},
                            {kKeyUsbTimeOut, decimal(record.receiveTimeOut)},
                        });
+}
+
+// ---- The port ---------------------------------------------------------------------------
+
+bool NamesAPort(std::string_view portName)
+{
+    return portName.size() < kPortNameCapacity && pf::DevicePathForPort(portName).has_value();
+}
+
+std::string PortNamesNoPortMessage(std::string_view portName)
+{
+    return std::string(kPortNamesNoPortBefore) + std::string(portName) + std::string(kPortNamesNoPortAfter);
+}
+
+std::vector<PortChoice> PresentPortChoices(const std::vector<pf::PresentPort>& present, std::string_view current)
+{
+    std::vector<PortChoice> choices;
+    for (const pf::PresentPort& port : present) {
+        if (CheckedChoice(kPortChoices, std::string_view(port.comName))) continue;
+        std::string value = port.comName.empty() ? port.device : port.comName;
+        if (!current.empty() && (current == port.device || current == port.byId)) value = current;
+        std::string label = port.Label();
+        if (!port.access.ok) label += std::string(kPortNotUsable) + port.access.Text();
+        choices.push_back({std::move(value), std::move(label)});
+    }
+    return choices;
 }
 
 // ---- Dialog checks --------------------------------------------------------------------

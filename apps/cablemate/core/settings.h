@@ -4,6 +4,8 @@
 // written whole when a dialog closes with OK.
 #pragma once
 
+#include "comports/discovery.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -31,8 +33,10 @@ struct UsbSettings {
     int rowDelay = 800;         // milliseconds
 };
 
-// The program's record holds the port name in 7 bytes with its terminator.
-inline constexpr std::size_t kPortNameCapacity = 7;
+// The port is kept as the settings file names it: a COM name (COM1 to
+// COM256) or a device path such as /dev/ttyUSB0 or a /dev/serial/by-id/
+// path, up to the longest path the system opens.
+inline constexpr std::size_t kPortNameCapacity = 4096;
 
 // The reads go through fixed buffers of these sizes: a longer list is cut
 // where the buffer ends, never written past it.
@@ -74,6 +78,14 @@ int LoadUsbSettings(const std::string& file, UsbSettings& record);
 // Replaces the group's section with the record's keys; false when a write failed.
 bool SaveComSettings(const std::string& file, const ComSettings& record);
 bool SaveUsbSettings(const std::string& file, const UsbSettings& record);
+
+// Whether the port setting names a port: a COM name the ports map or the
+// default table gives a device, or a device path. A malformed name, a COM
+// name without a device and a name longer than kPortNameCapacity name none;
+// such a setting is kept as it is, so that a transfer's open reports it.
+bool NamesAPort(std::string_view portName);
+// What the program says once at start when the settings file's port names none.
+std::string PortNamesNoPortMessage(std::string_view portName);
 
 // ---- The settings dialogs ------------------------------------------------------
 
@@ -135,6 +147,19 @@ inline constexpr std::array<RadioChoice<std::uint8_t>, 3> kParityChoices{{
     {1, "奇", 1022},
     {2, "偶", 1023},
 }};
+
+// A choice of the port group beyond COM1-COM6: a port present on the machine.
+struct PortChoice {
+    std::string value; // what the settings file gets
+    std::string label; // "COM33 — /dev/ttyUSB0 (USB-serial adapter: …)"
+};
+// One choice per present port that COM1-COM6 do not already offer, in
+// discovery's order, labelled by discovery (with why and what to do for a
+// port the user may not open). Each chooses the port's COM name, or its
+// device when it has none; a port that the current setting names by its
+// device or by-id path chooses that setting, so OK keeps it as it is.
+std::vector<PortChoice> PresentPortChoices(const std::vector<harwick::platform::PresentPort>& present,
+                                           std::string_view current);
 
 // The button to check for a value; nothing (group left unchecked) when the
 // value is not one of the group's.

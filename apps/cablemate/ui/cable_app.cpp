@@ -20,10 +20,14 @@ CCablemateApp::CCablemateApp(const UsbLibrary& usb, std::string settingsFile, CC
       doc_(view, interactions,
            std::filesystem::path(harwick::platform::SuiteConfigDirectory()) / kRecentListFile),
       runner_(context_) {
-    LoadComSettings(settingsFile_, com_);
+    const bool comRead = LoadComSettings(settingsFile_, com_) > 0;
     LoadUsbSettings(settingsFile_, usb_);
     context_.editor = &view_;
     context_.messages = &interactions_.messages;
+    // Said once now, rather than only as a refused open at each transfer.
+    if (comRead && !NamesAPort(com_.portName)) {
+        interactions_.messages.ShowMessage(PortNamesNoPortMessage(com_.portName));
+    }
 }
 
 CCablemateApp::~CCablemateApp() { runner_.Join(); }
@@ -93,7 +97,9 @@ void CCablemateApp::ExportDrawing() {
 }
 
 void CCablemateApp::ComSettingsCommand() {
-    ComSettingsDialog dialog(com_, interactions_.messages, view_.window());
+    // The ports present now: an adapter plugged in since start is offered.
+    ComSettingsDialog dialog(com_, interactions_.messages, view_.window(),
+                             PresentPortChoices(harwick::platform::ListPresentPorts(), com_.portName));
     if (interactions_.runner.Run(dialog) != QDialog::Accepted) return;
     com_ = dialog.Result();
     SaveComSettings(settingsFile_, com_);

@@ -17,6 +17,9 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace cablemate {
 
@@ -31,10 +34,10 @@ constexpr int kMillisecondsPerSecond = 1000;
 
 // A frame of radio buttons, one per choice, the current value's checked (none
 // when the value is not one of the group's). The button ids are the choices'
-// positions.
+// positions. grid, when given, gets the frame's grid for more buttons.
 template <typename T, std::size_t N>
 QButtonGroup* AddRadioGroup(const std::array<RadioChoice<T>, N>& choices, std::optional<std::size_t> checked,
-                            QBoxLayout& layout, QDialog& dialog)
+                            QBoxLayout& layout, QDialog& dialog, QGridLayout** gridOut = nullptr)
 {
     auto* frame = new QGroupBox(&dialog);
     auto* grid = new QGridLayout(frame);
@@ -47,7 +50,24 @@ QButtonGroup* AddRadioGroup(const std::array<RadioChoice<T>, N>& choices, std::o
         grid->addWidget(radio, static_cast<int>(i / kRadiosPerRow), static_cast<int>(i % kRadiosPerRow));
     }
     layout.addWidget(frame);
+    if (gridOut != nullptr) *gridOut = grid;
     return group;
+}
+
+// The present ports below the fixed ones, in the fixed ones' frame and
+// group, one per line since their labels are long; ids follow the fixed ones.
+void AddPresentPorts(QButtonGroup& group, QGridLayout& grid, const std::vector<PortChoice>& choices,
+                     const std::string& current)
+{
+    QWidget* frame = grid.parentWidget();
+    const int firstRow = grid.rowCount();
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        auto* radio = new QRadioButton(QString::fromStdString(choices[i].label), frame);
+        radio->setObjectName(QStringLiteral("presentPort%1").arg(i));
+        radio->setChecked(choices[i].value == current);
+        group.addButton(radio, static_cast<int>(kPortChoices.size() + i));
+        grid.addWidget(radio, firstRow + static_cast<int>(i), 0, 1, static_cast<int>(kRadiosPerRow));
+    }
 }
 
 // The checked button's value into the field; an unchecked group leaves it.
@@ -104,13 +124,16 @@ void TakeTimings(const QLineEdit& timeout, const QLineEdit& rowDelay, Messages& 
 
 // ---- COM ---------------------------------------------------------------------------
 
-ComSettingsDialog::ComSettingsDialog(const ComSettings& current, Messages& messages, QWidget* parent)
-    : QDialog(parent), result_(current), messages_(messages)
+ComSettingsDialog::ComSettingsDialog(const ComSettings& current, Messages& messages, QWidget* parent,
+                                     std::vector<PortChoice> presentPorts)
+    : QDialog(parent), result_(current), messages_(messages), presentPorts_(std::move(presentPorts))
 {
     setWindowTitle(ToQ(kComDialogTitle));
     auto* layout = new QVBoxLayout(this);
     protocol_ = AddRadioGroup(kProtocolChoices, CheckedChoice(kProtocolChoices, current.protocol), *layout, *this);
-    port_ = AddRadioGroup(kPortChoices, CheckedChoice(kPortChoices, current.portName), *layout, *this);
+    QGridLayout* portGrid = nullptr;
+    port_ = AddRadioGroup(kPortChoices, CheckedChoice(kPortChoices, current.portName), *layout, *this, &portGrid);
+    AddPresentPorts(*port_, *portGrid, presentPorts_, current.portName);
     baudRate_ = AddRadioGroup(kBaudRateChoices, CheckedChoice(kBaudRateChoices, current.baudRate), *layout, *this);
     dataBits_ = AddRadioGroup(kDataBitChoices, CheckedChoice(kDataBitChoices, current.dataBits), *layout, *this);
     stopBits_ = AddRadioGroup(kStopBitChoices, CheckedChoice(kStopBitChoices, current.stopBits), *layout, *this);
@@ -127,6 +150,10 @@ void ComSettingsDialog::TakeInput()
     // this is the old program's change of the digit alone, and a name from
     // outside the group becomes the chosen port instead of a mix of both.
     TakeChecked(*port_, kPortChoices, result_.portName);
+    const int present = port_->checkedId() - static_cast<int>(kPortChoices.size());
+    if (present >= 0 && static_cast<std::size_t>(present) < presentPorts_.size()) {
+        result_.portName = presentPorts_[static_cast<std::size_t>(present)].value;
+    }
     TakeChecked(*baudRate_, kBaudRateChoices, result_.baudRate);
     TakeChecked(*dataBits_, kDataBitChoices, result_.dataBits);
     TakeChecked(*stopBits_, kStopBitChoices, result_.stopBits);

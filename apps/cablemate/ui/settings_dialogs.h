@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QButtonGroup;
 class QLineEdit;
 class QRadioButton;
@@ -16,9 +18,12 @@ class QRadioButton;
 namespace cablemate {
 
 // "COM通讯参数设置": one radio group per port setting and the two timing edits.
+// The port group offers COM1-COM6 and after them, one per line, the present
+// ports given (named "presentPort0", "presentPort1", ...).
 class ComSettingsDialog : public QDialog {
 public:
-    ComSettingsDialog(const ComSettings& current, Messages& messages, QWidget* parent = nullptr);
+    ComSettingsDialog(const ComSettings& current, Messages& messages, QWidget* parent = nullptr,
+                      std::vector<PortChoice> presentPorts = {});
     // The record as OK left it; before OK (or after Cancel) the current one.
     const ComSettings& Result() const { return result_; }
 
@@ -27,6 +32,7 @@ private:
 
     ComSettings result_;
     Messages& messages_;
+    std::vector<PortChoice> presentPorts_;
     QButtonGroup* protocol_;
     QButtonGroup* port_;
     QButtonGroup* baudRate_;

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace cablemate {
 namespace {
@@ -119,17 +121,122 @@ TEST_F(Settings, ValuesAreTakenByPositionNotByName)
     EXPECT_EQ(usb.receiveTimeOut, 55);
 }
 
-TEST_F(Settings, PortNameLongerThanItsSevenBytesIsRefused)
+TEST_F(Settings, ThePortIsKeptAsTheFileNamesItAndSavedBack)
 {
-    put("[QTRCOMSETTING]\r\nCOMPort=COM1234\r\nBaudrate=2400\r\n"); // 7 + terminator
+    const std::string byId = "/dev/serial/by-id/usb-Maker_USB_Serial_A10K3X-if00-port0";
+    for (const std::string& name : {std::string("COM256"), std::string("/dev/ttyUSB0"), byId}) {
+        ComSettings com;
+        com.portName = name;
+        ASSERT_TRUE(SaveComSettings(file_, com));
+        ComSettings read;
+        EXPECT_EQ(LoadComSettings(file_, read), 8);
+        EXPECT_EQ(read.portName, name);
+    }
+    // A name that names no port stays as it is, never some other port.
+    put("[QTRCOMSETTING]\r\nCOMPort=COM1234\r\nBaudrate=2400\r\n");
     ComSettings com;
     EXPECT_EQ(LoadComSettings(file_, com), 2);
-    EXPECT_EQ(com.portName, "COM1");
+    EXPECT_EQ(com.portName, "COM1234");
     EXPECT_EQ(com.baudRate, 2400);
+}
 
-    put("[QTRCOMSETTING]\r\nCOMPort=COM256\r\n");
-    EXPECT_EQ(LoadComSettings(file_, com), 1);
-    EXPECT_EQ(com.portName, "COM256");
+TEST(PortSetting, NamesAPortOnlyWhereTheMapOrTheTableGivesADevice)
+{
+    TempDir temp("cablemate-port-names");
+    harwick::testing::ScopedEnv config("XDG_CONFIG_HOME");
+    config.set(temp.path().string());
+    // The default table: COM33 is the first USB adapter, nothing is COM200.
+    EXPECT_TRUE(NamesAPort("COM33"));
+    EXPECT_TRUE(NamesAPort("com40"));
+    EXPECT_FALSE(NamesAPort("COM200"));
+    // A map is complete: only what it lists.
+    const std::filesystem::path map = temp.path() / "harwick" / "ports";
+    std::filesystem::create_directories(map);
+    std::filesystem::create_symlink("/dev/ttyUSB0", map / "COM33");
+    EXPECT_TRUE(NamesAPort("COM33"));
+    EXPECT_FALSE(NamesAPort("COM40"));
+    // A device path names its device, present or not; anything else nothing.
+    EXPECT_TRUE(NamesAPort("/dev/ttyUSB9"));
+    for (const char* none : {"", "COM0", "COM01", "COMx", "9600", "ttyUSB0"}) EXPECT_FALSE(NamesAPort(none)) << none;
+    EXPECT_FALSE(NamesAPort("/dev/" + std::string(kPortNameCapacity, 'x')));
+
+    const std::string told = PortNamesNoPortMessage("COM1234");
+    EXPECT_EQ(told, std::string(kPortNamesNoPortBefore) + "COM1234" + std::string(kPortNamesNoPortAfter));
+}
+
+// A made-up machine: an on-board UART, a USB-serial adapter with its by-id
+// link and a USB instrument, and a ports map naming the first two.
+class PresentPortChoicesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        config_.set((temp_.path() / "config").string());
+        const std::filesystem::path adapter = root_ / "sys/devices/usb1/1-2";
+        const std::filesystem::path instrument = root_ / "sys/devices/usb1/1-3";
+        usbDevice(adapter, "0403", "6001", "USB Serial");
+        usbDevice(instrument, "1d6b", "0104", "Field Instrument");
+        tty("ttyUSB0", adapter / "1-2:1.0/ttyUSB0");
+        tty("ttyACM0", instrument / "1-3:1.0");
+        tty("ttyS0", root_ / "sys/devices/platform/serial8250/tty/ttyS0");
+        WriteFile(root_ / "sys/class/tty/ttyS0/type", "4\n");
+        std::filesystem::create_directories(root_ / "dev/serial/by-id");
+        std::filesystem::create_directory_symlink("../../ttyUSB0", root_ / "dev/serial/by-id" / byIdName_);
+        const std::filesystem::path map = temp_.path() / "config/harwick/ports";
+        std::filesystem::create_directories(map);
+        std::filesystem::create_symlink("/dev/ttyS0", map / "COM1");
+        std::filesystem::create_symlink("/dev/serial/by-id/" + byIdName_, map / "COM33");
+    }
+
+    void usbDevice(const std::filesystem::path& dir, const char* vendor, const char* product, const char* name)
+    {
+        std::filesystem::create_directories(dir);
+        WriteFile(dir / "idVendor", std::string(vendor) + "\n");
+        WriteFile(dir / "idProduct", std::string(product) + "\n");
+        WriteFile(dir / "product", std::string(name) + "\n");
+    }
+
+    void tty(const std::string& name, const std::filesystem::path& deviceDir)
+    {
+        const std::filesystem::path entry = root_ / "sys/class/tty" / name;
+        std::filesystem::create_directories(entry);
+        std::filesystem::create_directories(deviceDir);
+        std::filesystem::create_directory_symlink(std::filesystem::relative(deviceDir, entry), entry / "device");
+        std::filesystem::create_directories(root_ / "dev");
+        WriteFile(root_ / "dev" / name, "");
+    }
+
+    // The instrument is refused (as root nothing is, so it is made up here).
+    std::vector<harwick::platform::PresentPort> present() const
+    {
+        return harwick::platform::ListPresentPorts(
+            root_, [](const std::filesystem::path& device) { return device.filename() == "ttyACM0" ? EACCES : 0; });
+    }
+
+    harwick::testing::ScopedEnv config_{"XDG_CONFIG_HOME"};
+    TempDir temp_{"cablemate-present-ports"};
+    const std::filesystem::path root_ = temp_.path() / "root";
+    const std::string byIdName_ = "usb-Maker_USB_Serial_A10K3X-if00-port0";
+};
+
+TEST_F(PresentPortChoicesTest, OnePerPortBeyondComOneToSixByItsLabel)
+{
+    const std::vector<PortChoice> choices = PresentPortChoices(present(), "COM1");
+    ASSERT_EQ(choices.size(), 2u) << "COM1 is offered already";
+    EXPECT_EQ(choices[0].value, "COM33");
+    EXPECT_EQ(choices[0].label, "COM33 \u2014 /dev/ttyUSB0 (USB-serial adapter: USB Serial)");
+    // Without a COM name the device itself is the choice; a refusal says why.
+    EXPECT_EQ(choices[1].value, "/dev/ttyACM0");
+    const std::string refusal =
+        harwick::platform::ExplainAccess(root_ / "dev/ttyACM0", EACCES).Text();
+    EXPECT_EQ(choices[1].label, "/dev/ttyACM0 (USB serial device: Field Instrument): not usable: " + refusal);
+}
+
+TEST_F(PresentPortChoicesTest, APortTheSettingNamesByPathKeepsThatPath)
+{
+    // The by-id path survives another USB socket: OK must not turn it into COM33.
+    const std::string byId = "/dev/serial/by-id/" + byIdName_;
+    EXPECT_EQ(PresentPortChoices(present(), byId)[0].value, byId);
+    EXPECT_EQ(PresentPortChoices(present(), "/dev/ttyUSB0")[0].value, "/dev/ttyUSB0");
 }
 
 TEST_F(Settings, ProfileFileReadsWithinItsBuffers)

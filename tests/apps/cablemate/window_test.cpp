@@ -416,6 +416,77 @@ TEST_F(CablemateWindow, ComSettingsRangeMessagesAndTheFileAfterwards) {
               std::string::npos);
 }
 
+TEST_F(CablemateWindow, ComParaOffersAMappedPortByItsLabelAndATransferGoesThroughIt) {
+    // An adapter beyond COM6: the simulated instrument registered as COM33.
+    harwick::sim::SerialCableOptions options;
+    options.portName = "COM33";
+    harwick::sim::SerialCable sim(options);
+    std::string error;
+    ASSERT_TRUE(sim.Start(error)) << error;
+    ASSERT_TRUE(Start());
+    const QString label = QString::fromStdString("COM33 \u2014 " + sim.DevicePath() + " (mapped port)");
+    ui.runner.Then([&label](QDialog& dialog) {
+        QRadioButton* offered = nullptr;
+        for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+            if (radio->text() == label) offered = radio;
+        }
+        if (offered == nullptr) {
+            ADD_FAILURE() << "COM Para does not offer " << label.toStdString();
+            return static_cast<int>(QDialog::Rejected);
+        }
+        EXPECT_FALSE(offered->isChecked());
+        offered->click();
+        Find<QLineEdit>(dialog, "control1025")->setText("1");
+        return PressOk(dialog);
+    });
+    Command(command::kComSettings);
+    EXPECT_EQ(App().Com().portName, "COM33");
+    EXPECT_NE(ReadFile(Work() / "qtr_cfg.ini").find("[QTRCOMSETTING]\r\nCOMPort=COM33\r\n"), std::string::npos);
+
+    View().SetBytes("A\r\nB\r\n");
+    Command(command::kComLineUpload32789);
+    ASSERT_TRUE(WaitForTransfer());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim.UploadCount() == 1; }, kWaitMs));
+    EXPECT_EQ(sim.Uploads()[0], "A\r\nB\r\n");
+    EXPECT_TRUE(Shown(std::string(kCommunicationCompleted)));
+
+    // Opened again, the dialog shows the port chosen.
+    ui.runner.Then([&label](QDialog& dialog) {
+        for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+            if (radio->text() == label) EXPECT_TRUE(radio->isChecked());
+        }
+        return PressOk(dialog);
+    });
+    Command(command::kComSettings);
+    EXPECT_EQ(App().Com().portName, "COM33");
+}
+
+TEST_F(CablemateWindow, APortSettingThatNamesNoPortIsToldOnceAndKept) {
+    WriteFile(Work() / "qtr_cfg.ini", "[QTRCOMSETTING]\r\nCOMPort=COM1234\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(ui.messages.Shown(), (std::vector<std::string>{PortNamesNoPortMessage("COM1234")}));
+    EXPECT_EQ(App().Com().portName, "COM1234");
+
+    // A transfer opens no other port: its open says why.
+    View().SetBytes("A\r\n");
+    Command(command::kComLineUpload32789);
+    ASSERT_TRUE(WaitForTransfer());
+    ASSERT_EQ(ui.messages.Shown().size(), 2u);
+    EXPECT_EQ(ui.messages.Shown()[1].rfind(std::string(kPortMissingOrBusy), 0), 0u) << ui.messages.Shown()[1];
+
+    // OK without a choice keeps the setting; choosing a port replaces it.
+    ui.runner.Then([](QDialog& dialog) { return PressOk(dialog); });
+    Command(command::kComSettings);
+    EXPECT_NE(ReadFile(Work() / "qtr_cfg.ini").find("COMPort=COM1234\r\n"), std::string::npos);
+    ui.runner.Then([](QDialog& dialog) {
+        Find<QRadioButton>(dialog, "control1004")->click();
+        return PressOk(dialog);
+    });
+    Command(command::kComSettings);
+    EXPECT_EQ(App().Com().portName, "COM2");
+    EXPECT_EQ(ui.messages.Shown().size(), 2u) << "told once, at start";
+}
+
 // Answers the format question, checks the list's first row and confirms.
 void ListRoundTrip(testing::ScriptedRunner& runner, const char* formatControl, std::vector<std::string> expected) {
     runner.Then([formatControl](QDialog& dialog) {
