@@ -1,11 +1,13 @@
 #include "serial_line.h"
 
 #include "comports/comports.h"
+#include "fd/unique_fd.h"
 #include "text/text.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 
 namespace harwick::serial {
@@ -14,13 +16,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::string_view kNoSuchPort = "no such port; the ports present are listed by: harwick ports";
-constexpr std::string_view kNoDevice = "the device is not there; is the cable plugged in?";
+const platform::PortAccess kNoSuchPort{false, "no such port", "the ports present are listed by: harwick ports"};
+const platform::PortAccess kNoDevice{false, "the device is not there", "is the cable plugged in?"};
 
 int milliseconds(Clock::time_point until)
 {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
     return static_cast<int>(std::max<long long>(left, 1));
+}
+
+// Qt says that the open failed but not the errno behind it, which the
+// explanation needs: a plain open of the same device gives it. When that
+// succeeds, Qt's permission error is another program's lock or exclusive
+// hold; anything else (not a tty) keeps Qt's words.
+platform::PortAccess explainRefusal(const std::string& device, const QSerialPort& port)
+{
+    const platform::UniqueFd plain(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!plain) return platform::ExplainAccess(device, errno);
+    if (port.error() == QSerialPort::PermissionError) return platform::ExplainAccess(device, EBUSY);
+    return platform::PortAccess{false, port.errorString().toStdString(), {}};
 }
 
 } // namespace
@@ -49,14 +63,7 @@ std::optional<LineSettings> ParseLineSettings(std::string_view settings)
 std::string OpenResult::Message() const
 {
     std::string where = port;
-    if (!device.empty() && device != port) where += " (" + device + ")";
-    switch (status) {
-    case Status::Opened: return {};
-    case Status::NoSuchPort: return where + ": " + std::string(kNoSuchPort);
-    case Status::NoDevice: return where + ": " + std::string(kNoDevice);
-    case Status::Refused: break;
-    }
-    return where + ": " + access.Text();
+    if (!device.empty() && device != port) where += " (" + device + ")";    return Opened() ? std::string() : where + ": " + access.Text();
 }
 
 SerialLine::SerialLine(platform::AccessProbe probe) : probe_(std::move(probe)) {}
@@ -71,12 +78,14 @@ OpenResult SerialLine::Open(std::string_view port)
     const std::optional<std::string> device = platform::DevicePathForPort(port);
     if (!device) {
         result.status = OpenResult::Status::NoSuchPort;
+        result.access = kNoSuchPort;
         return result;
     }
     result.device = *device;
     std::error_code ec;
     if (!std::filesystem::exists(*device, ec)) {
         result.status = OpenResult::Status::NoDevice;
+        result.access = kNoDevice;
         return result;
     }
     if (const int refused = probe_(*device); refused != 0) {
@@ -88,11 +97,7 @@ OpenResult SerialLine::Open(std::string_view port)
     port_->setPortName(QString::fromStdString(*device));
     if (!port_->open(QIODevice::ReadWrite)) {
         result.status = OpenResult::Status::Refused;
-        // Qt calls a port someone else holds a permission error too; the
-        // user may open the device, so it is taken.
-        const bool taken = port_->error() == QSerialPort::PermissionError;
-        result.access = taken ? platform::ExplainAccess(*device, EBUSY)
-                              : platform::PortAccess{false, port_->errorString().toStdString(), {}};
+        result.access = explainRefusal(*device, *port_);
         port_.reset();
         return result;
     }

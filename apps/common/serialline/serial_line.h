@@ -37,7 +37,7 @@ struct OpenResult {
     Status status = Status::Opened;
     std::string port;   // as asked: "COM33" or a device path
     std::string device; // what it stands for, once known
-    platform::PortAccess access; // why it was refused, and the fix
+    platform::PortAccess access; // why it did not open, and the fix
 
     bool Opened() const { return status == Status::Opened; }
     // For the user: "COM33 (/dev/ttyUSB0): permission denied (group dialout,

@@ -2,13 +2,10 @@
 
 #include "comports/comports.h"
 
-#include <QSerialPort>
+#include "serial_line.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 #include <utility>
 
 namespace stationmate {
@@ -20,31 +17,14 @@ constexpr std::string_view kReasonSeparator = ": ";
 constexpr std::string_view kSentenceEnd = ".";
 constexpr std::string_view kNextSentence = " ";
 
-// QSerialPort says that it failed but not the errno behind it, which the
-// explanation needs: a plain open of the same device gives it. A device
-// that opens plainly but not as a serial line (no tty, a lock file of
-// another program) keeps Qt's words.
-PortAccess explainFailedOpen(const std::string& device, const QString& qtReason)
-{
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return harwick::platform::ExplainAccess(device, errno);
-    ::close(fd);
-    return PortAccess{false, qtReason.toStdString(), {}};
-}
-
 } // namespace
 
 PortAccess CheckPort(const PresentPort& port)
 {
     if (!port.access.ok) return port.access;
-    QSerialPort serial;
-    serial.setPortName(QString::fromStdString(port.device));
-    if (!serial.open(QIODevice::ReadWrite)) {
-        const QString reason = serial.errorString();
-        return explainFailedOpen(port.device, reason);
-    }
-    serial.close();
-    return {};
+    harwick::serial::SerialLine line;
+    const harwick::serial::OpenResult opened = line.Open(port.device);
+    return opened.access;
 }
 
 std::vector<PresentPort> ProbeResult::Refused() const
