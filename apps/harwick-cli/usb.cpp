@@ -130,7 +130,8 @@ RuleAddition AddUdevRule(const std::filesystem::path& path, const usbpipe::UsbDe
     if (holdsLine(text, rule)) return RuleAddition::kAlreadyThere;
     if (!text.empty() && text.back() != '\n') text += '\n';
     text += rule + '\n';
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+    // The rules folder is udev's own: a machine without it has no udev to
+    // read a rule, and making it would only hide that.
     if (!platform::replaceFileAtomically(path, text, error)) return RuleAddition::kFailed;
     return RuleAddition::kAdded;
 }

@@ -27,7 +27,8 @@ std::string UdevRule(const usbpipe::UsbDeviceId& id);
 enum class RuleAddition { kAdded, kAlreadyThere, kFailed };
 
 // Adds the rule for id to the rules file at path (made with a comment saying
-// where it comes from when missing), unless a line of it says the same.
+// where it comes from when missing; its folder must exist), unless a line of
+// it says the same.
 RuleAddition AddUdevRule(const std::filesystem::path& path, const usbpipe::UsbDeviceId& id, std::string& error);
 
 // What `usb list` shows, gathered apart from its printing so that made-up

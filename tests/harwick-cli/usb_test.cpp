@@ -147,6 +147,9 @@ TEST(UsbCommand, UdevRuleGivesTheLoggedInUserTheDevice)
     TempDir temp("usb-rules");
     const fs::path rules = temp.path() / "rules.d" / "70-harwick-usb.rules";
     std::string error;
+    EXPECT_EQ(AddUdevRule(rules, {0x0a1b, 0xc2d3}, error), RuleAddition::kFailed) << "no udev, no rules folder";
+    EXPECT_FALSE(fs::exists(rules.parent_path()));
+    fs::create_directory(rules.parent_path());
     ASSERT_EQ(AddUdevRule(rules, {0x0a1b, 0xc2d3}, error), RuleAddition::kAdded) << error;
     const std::string first = ReadFile(rules);
     EXPECT_TRUE(first.starts_with("#")) << "a made file says where it comes from";
@@ -165,6 +168,8 @@ TEST(UsbCommand, UdevRuleGivesTheLoggedInUserTheDevice)
 
 class UsbAddCommand : public ::testing::Test {
 protected:
+    void SetUp() override { fs::create_directory(rules_.parent_path()); }
+
     int add(std::string_view id, bool asRoot)
     {
         out_.str("");
@@ -227,6 +232,7 @@ TEST_F(UsbAddCommand, UnwritablePlacesFailWithTheReason)
     EXPECT_FALSE(fs::exists(rules_)) << "nothing more after the list failed";
 
     fs::remove(list_.parent_path());
+    fs::remove(rules_.parent_path());
     WriteFile(rules_.parent_path(), "a file where the folder goes");
     EXPECT_EQ(add("0a1b:c2d3", true), kExitFailed);
     EXPECT_TRUE(err_.str().starts_with("harwick usb: cannot write the udev rule: ")) << err_.str();
