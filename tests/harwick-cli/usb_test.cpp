@@ -29,7 +29,7 @@ std::vector<std::string> lines(const std::string& text)
     return result;
 }
 
-bool has(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
+bool has(const std::string& text, std::string_view piece) { return text.find(piece) != std::string::npos; }
 
 UsbDeviceReport device(std::uint16_t vendor, std::uint16_t product, bool listed, bool opens)
 {
