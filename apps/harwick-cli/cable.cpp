@@ -182,7 +182,7 @@ int receive(const std::string& where, const std::string& output, const std::opti
     using namespace cablemate;
     Transfer t;
     if (auto early = prepare(t, where, programDir, streams.err)) return *early;
-    if (log) t.context.log = OpenTrafficLog(*log, kCommand, streams.err);
+    if (log) t.context.SetLog(OpenTrafficLog(*log, kCommand, streams.err));
     TextEditor editor({});
     StreamMessages messages(streams);
     t.context.editor = &editor;
@@ -204,7 +204,7 @@ int send(const std::string& where, const std::string& input, const std::string& 
     using namespace cablemate;
     Transfer t;
     if (auto early = prepare(t, where, programDir, streams.err)) return *early;
-    if (log) t.context.log = OpenTrafficLog(*log, kCommand, streams.err);
+    if (log) t.context.SetLog(OpenTrafficLog(*log, kCommand, streams.err));
     const auto text = readInput(input, streams.err);
     if (!text) return kExitFailed;
     TransferJob job{TransferKind::UsbUpload};

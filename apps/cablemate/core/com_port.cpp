@@ -26,7 +26,7 @@ LineSettings ComLineSettings(const ComSettings& settings) {
     return line;
 }
 
-ComPort::ComPort(const TransferContext& context) : line_(context.access) { line_.SetLog(context.log); }
+ComPort::ComPort(const TransferContext& context) : line_(context.access) { line_.SetLog(context.Log()); }
 
 bool ComPort::Open(const ComSettings& settings, Messages& messages) {
     const harwick::serial::OpenResult opened = line_.Open(settings.portName);

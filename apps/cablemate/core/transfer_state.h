@@ -85,10 +85,24 @@ struct TransferContext {
     Editor* editor = nullptr;
     Messages* messages = nullptr;
     TransferTiming timing;
-    // Where every chunk on the cable is recorded; none by default.
-    std::shared_ptr<harwick::platform::TrafficLog> log;
     // Whether the user may open a serial device; tests answer for a refusal.
     harwick::platform::AccessProbe access = harwick::platform::AccessOfDevice;
+
+    // Where every chunk on the cable is recorded; none by default. The
+    // window changes it while a transfer may run: each transfer takes the
+    // log once, when it starts.
+    void SetLog(std::shared_ptr<harwick::platform::TrafficLog> log) {
+        std::lock_guard lock(logMutex_);
+        log_ = std::move(log);
+    }
+    std::shared_ptr<harwick::platform::TrafficLog> Log() const {
+        std::lock_guard lock(logMutex_);
+        return log_;
+    }
+
+private:
+    mutable std::mutex logMutex_;
+    std::shared_ptr<harwick::platform::TrafficLog> log_;
 };
 
 // Ends what the instrument sends over USB; a download leaves it behind the data.

@@ -51,6 +51,7 @@ void EndSend(TransferContext& context) {
 CableResult UsbDownload(TransferContext& context, const UsbPipe& pipe, const UsbSettings& settings) {
     if (MissingEntry(context, reinterpret_cast<const void*>(pipe.read), kReadDataEntry))
         return {CableOutcome::PortFailed};
+    const auto log = context.Log();
     context.messages->ShowMessage(kPressStationFirst);
     Packet packet{};
     context.done = true;
@@ -79,7 +80,7 @@ CableResult UsbDownload(TransferContext& context, const UsbPipe& pipe, const Usb
         }
         if (got != 0) deadline = Clock::now() + timeout;
         const std::string_view bytes = AsString(packet);
-        if (got != 0) harwick::platform::Record(context.log, harwick::platform::Direction::In, bytes);
+        if (got != 0) harwick::platform::Record(log, harwick::platform::Direction::In, bytes);
         const std::size_t lineEnd = bytes.find('\n');
         const bool ended = bytes.find(kEndOfData) != std::string_view::npos;
         // A line end before the end-of-data byte shows what came before it.
@@ -110,8 +111,9 @@ CableResult UsbUpload(TransferContext& context, const UsbPipe& pipe, const UsbSe
         return CableResult{outcome};
     };
     // Every packet goes on the wire whole, padding and all, and is logged so.
+    const auto log = context.Log();
     const auto send = [&](const Packet& packet) {
-        harwick::platform::Record(context.log, harwick::platform::Direction::Out,
+        harwick::platform::Record(log, harwick::platform::Direction::Out,
                                   std::string_view(packet.data(), kUsbPacket));
         return pipe.write(packet.data(), static_cast<int>(kUsbPacket)) != 0;
     };

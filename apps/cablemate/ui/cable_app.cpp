@@ -60,7 +60,14 @@ bool CCablemateApp::OnCommand(int id) {
 void CCablemateApp::StartTransfer(const TransferJob& job) {
     // The settings as they are now go with the transfer; a dialog changing
     // them later does not reach a transfer that runs.
-    runner_.Start(job, usbLibrary_.pipe(), com_, usb_);
+    // A log that stopped during the transfer is said once it is over; the
+    // message box carries itself over to the window's thread.
+    runner_.Start(job, usbLibrary_.pipe(), com_, usb_, [this](const TransferJob&, CableResult) {
+        if (const auto stopped = logging_.TakeStopNotice()) {
+            context_.SetLog(nullptr);
+            interactions_.messages.ShowMessage(*stopped);
+        }
+    });
 }
 
 void CCablemateApp::Replace(std::string text) {

@@ -33,6 +33,8 @@ public:
     const ComSettings& Com() const { return com_; }
     const UsbSettings& Usb() const { return usb_; }
     TransferContext& Transfer() { return context_; }
+    // Whether the transfers started from now on are logged, and where.
+    harwick::platform::TrafficLogSwitch& Logging() { return logging_; }
     // Waits for every transfer started so far (tests, and the end).
     void WaitForTransfers() { runner_.Join(); }
     bool TransferRunning() { return runner_.Running(); }
@@ -58,6 +60,7 @@ private:
     std::string settingsFile_;
     CCablemateView& view_;
     Interactions interactions_;
+    harwick::platform::TrafficLogSwitch logging_;
     ComSettings com_;
     UsbSettings usb_;
     TransferContext context_;

@@ -6,6 +6,8 @@
 #include "commands.h"
 #include "window_texts.h"
 
+#include "qtkit/traffic_log_entry.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -229,6 +231,16 @@ void CMainFrame::BuildCommandMenus() {
     };
     fill(kUsbMenu, kUsbEntries);
     fill(kComMenu, kComEntries);
+    // One entry for both kinds of transfer, beside each kind's settings.
+    auto* logging = new harwick::qtkit::TrafficLogEntry(
+        this, app_->Logging(), [this] { return interactions_->files.TrafficLogPath(); },
+        [this](const std::string& message) { interactions_->messages.ShowMessage(message); },
+        [this](std::shared_ptr<harwick::platform::TrafficLog> log) { app_->Transfer().SetLog(std::move(log)); });
+    for (std::string_view title : {kUsbMenu, kComMenu}) {
+        QMenu* menu = findChild<QMenu*>(ToQ(title).remove(u'&'));
+        menu->insertAction(menu->actions().value(1), logging->Action());
+        connect(menu, &QMenu::aboutToShow, logging, &harwick::qtkit::TrafficLogEntry::Refresh);
+    }
     fill(kConvertMenu, kConvertEntries);
     fill(kToolsMenu, kToolsEntries);
 }

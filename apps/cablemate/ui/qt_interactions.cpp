@@ -4,6 +4,8 @@
 #include "dialog_widgets.h"
 #include "window_texts.h"
 
+#include "qtkit/traffic_log_entry.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -34,6 +36,11 @@ std::optional<std::string> QtFileDialogs::OpenPath() {
     const QString path = QFileDialog::getOpenFileName(window_);
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::TrafficLogPath() {
+    ExecRunner runner;
+    return harwick::qtkit::AskTrafficLogPath(window_, runner);
 }
 
 std::optional<SaveChoice> QtFileDialogs::SaveAsPath() {

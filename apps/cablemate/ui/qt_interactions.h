@@ -31,6 +31,7 @@ public:
     void SetParentWindow(QWidget* window) { window_ = window; }
     std::optional<std::string> OpenPath() override;
     std::optional<SaveChoice> SaveAsPath() override;
+    std::optional<std::string> TrafficLogPath() override;
 
 private:
     QWidget* window_ = nullptr;

@@ -38,6 +38,7 @@ class NoFiles : public cablemate::FileDialogs {
 public:
     std::optional<std::string> OpenPath() override { return std::nullopt; }
     std::optional<cablemate::SaveChoice> SaveAsPath() override { return std::nullopt; }
+    std::optional<std::string> TrafficLogPath() override { return std::nullopt; }
 };
 
 class NoDesktop : public cablemate::Desktop {

@@ -26,6 +26,8 @@ public:
     // The Save As choice, the overwrite question already answered for the
     // name as it will be written; nothing on Cancel.
     virtual std::optional<SaveChoice> SaveAsPath() = 0;
+    // The file the traffic log goes to; nothing on Cancel.
+    virtual std::optional<std::string> TrafficLogPath() = 0;
 };
 
 class Desktop {

@@ -233,8 +233,8 @@ TEST_F(UsbTransfer, DownloadThatStopsShortShowsAllItGotAndSaysSo) {
 TEST_F(UsbTransfer, TrafficLogHoldsEveryPacketInOrder) {
     harwick::testing::TempDir dir("usb-log");
     std::string error;
-    context.log = harwick::platform::TrafficLog::Open((dir.path() / "usb.log").string(), error);
-    ASSERT_TRUE(context.log) << error;
+    context.SetLog(harwick::platform::TrafficLog::Open((dir.path() / "usb.log").string(), error));
+    ASSERT_TRUE(context.Log()) << error;
     RecordingEditor source("P1\n");
     context.editor = &source;
     ASSERT_EQ(UsbUpload(context, pipe, settings).outcome, CableOutcome::Done);

@@ -20,8 +20,10 @@ class ScriptedFiles : public FileDialogs {
 public:
     Answers<std::optional<std::string>> open{"a file to open"};
     Answers<std::optional<SaveChoice>> saveAs{"a name to save as"};
+    Answers<std::optional<std::string>> trafficLog{"a file for the traffic log"};
     std::optional<std::string> OpenPath() override { return open.Next(); }
     std::optional<SaveChoice> SaveAsPath() override { return saveAs.Next(); }
+    std::optional<std::string> TrafficLogPath() override { return trafficLog.Next(); }
 };
 
 class RecordingDesktop : public Desktop {

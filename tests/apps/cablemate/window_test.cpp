@@ -9,6 +9,8 @@
 #include "commands.h"
 #include "dxf_export.h"
 #include "window_fakes.h"
+
+#include "qtkit/traffic_log_entry.h"
 #include "window_texts.h"
 
 #include "instrument-sim/emulated_usb.h"
@@ -362,6 +364,42 @@ TEST_F(CablemateWindow, UsbDownloadFillsTheEditor) {
     EXPECT_TRUE(Shown(std::string(kReceiveDataOkUsb)));
     EXPECT_TRUE(View().isEnabled());
     EXPECT_FALSE(View().isReadOnly());
+}
+
+// Log Communication is one switch in both transfer menus: the next transfer
+// is logged, a file that cannot be written is said and leaves it off.
+TEST_F(CablemateWindow, LogCommunicationRecordsTheNextTransfer) {
+    harwick::sim::EmulatedUsb sim{harwick::sim::UsbOptions{}};
+    std::string error;
+    ASSERT_TRUE(sim.Start(error)) << error;
+    sim.SetSendText("P1,,1.000,2.000,3.000\r\n");
+    ui.messages.On(std::string(kPressStationFirst), [&] { sim.PressEnter(); });
+    ASSERT_TRUE(Start());
+    QAction* usbEntry = program_->Frame().Entry(kUsbMenu, harwick::qtkit::kLogCommunicationEntry);
+    ASSERT_NE(usbEntry, nullptr);
+    EXPECT_EQ(program_->Frame().Entry(kComMenu, harwick::qtkit::kLogCommunicationEntry), usbEntry);
+
+    ui.files.trafficLog.push_back(std::string("/no/such/folder/cable.log"));
+    usbEntry->trigger();
+    EXPECT_FALSE(usbEntry->isChecked());
+    EXPECT_TRUE(ui.messages.Shown().back().starts_with("the traffic log /no/such/folder/cable.log cannot be written"))
+        << ui.messages.Shown().back();
+
+    const std::string log = (Work() / "cable.log").string();
+    ui.files.trafficLog.push_back(log);
+    usbEntry->trigger();
+    EXPECT_TRUE(usbEntry->isChecked());
+    Command(command::kUsbDownloadCode);
+    ASSERT_TRUE(WaitForTransfer());
+    EXPECT_NE(harwick::testing::ReadFile(log).find(" ms in  50 31 2C 2C 31 2E"), std::string::npos)
+        << harwick::testing::ReadFile(log);
+
+    usbEntry->trigger(); // off: the next transfer leaves the log as it is
+    EXPECT_FALSE(usbEntry->isChecked());
+    const std::string before = harwick::testing::ReadFile(log);
+    Command(command::kUsbDownloadCode);
+    ASSERT_TRUE(WaitForTransfer());
+    EXPECT_EQ(harwick::testing::ReadFile(log), before);
 }
 
 TEST_F(CablemateWindow, ComAckNakCoordinateBlocksReachTheInstrument) {
