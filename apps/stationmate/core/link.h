@@ -36,6 +36,7 @@ public:
     const std::string& PortSettings() const { return portSettings_; }
     void SetPortSettings(std::string settings) { portSettings_ = std::move(settings); }
     void SetReplyTimeout(std::chrono::milliseconds t) { timeout_ = t; }
+    void SetTrafficLog(std::shared_ptr<harwick::platform::TrafficLog> log) { port_.SetLog(std::move(log)); }
 
     // Opens port PortNumber with PortSettings and drops what is waiting.
     bool OpenInstrumentPort();

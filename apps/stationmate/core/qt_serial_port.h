@@ -19,9 +19,7 @@ public:
     bool Write(std::string_view bytes) override;
     void DiscardInput() override;
     void SetReceiveHandler(ReceiveHandler handler) override;
-
-    // Every chunk from the next byte on goes to the log; null stops logging.
-    void SetLog(std::shared_ptr<harwick::platform::TrafficLog> log);
+    void SetLog(std::shared_ptr<harwick::platform::TrafficLog> log) override;
 
 private:
     harwick::serial::SerialLine line_;

@@ -3,7 +3,10 @@
 // between dispatched events.
 #pragma once
 
+#include "traffic/traffic_log.h"
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,6 +32,8 @@ public:
     virtual void DiscardInput() = 0;
     // Called with the bytes waiting, as soon as at least one is.
     virtual void SetReceiveHandler(ReceiveHandler handler) = 0;
+    // Every chunk from the next byte on goes to the log; null stops logging.
+    virtual void SetLog(std::shared_ptr<harwick::platform::TrafficLog> log) = 0;
 };
 
 } // namespace stationmate

@@ -17,6 +17,8 @@ public:
     virtual ~SettingsAsker() = default;
     // The seven choices on OK; nothing on CANCEL.
     virtual std::optional<SettingsChoices> AskSettings(const SettingsDialogModel& model) = 0;
+    // The file the traffic log goes to; nothing on Cancel.
+    virtual std::optional<std::string> AskTrafficLogPath() = 0;
 };
 
 class InfoShower {

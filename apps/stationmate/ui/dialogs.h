@@ -106,6 +106,7 @@ class QtSettingsAsker : public SettingsAsker {
 public:
     QtSettingsAsker(QWidget* parent, harwick::qtkit::DialogRunner& runner) : parent_(parent), runner_(runner) {}
     std::optional<SettingsChoices> AskSettings(const SettingsDialogModel& model) override;
+    std::optional<std::string> AskTrafficLogPath() override;
 
 private:
     QPointer<QWidget> parent_;

@@ -114,6 +114,7 @@ bool CMainFrame::instrumentOperation(Fn fn)
     app_.busy = true;
     fn();
     app_.busy = false;
+    logging_->AfterTransfer();
     return true;
 }
 
@@ -165,6 +166,11 @@ void CMainFrame::buildMenus()
         if (pcPaneActive()) ShowPcFileInfo();
     });
     options->addAction("&Port Setting", this, [this] { PortSetting(); });
+    logging_ = new harwick::qtkit::TrafficLogEntry(
+        this, app_.logging, [this] { return app_.ui.settings.AskTrafficLogPath(); },
+        [this](const std::string& message) { app_.ui.prompter.ShowMessage(message); },
+        [this](std::shared_ptr<harwick::platform::TrafficLog> log) { app_.link.SetTrafficLog(std::move(log)); });
+    options->addAction(logging_->Action());
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("&Help Topics")->setEnabled(false);

@@ -6,6 +6,7 @@
 
 #include "outcome_texts.h"
 #include "qtkit/dialog_runner.h"
+#include "qtkit/traffic_log_entry.h"
 #include "station_app.h"
 #include "tree_views.h"
 
@@ -99,6 +100,7 @@ private:
     DropHandlers drops_;
     QWidget* lastActive_ = nullptr;
     std::unique_ptr<QObject> inputGuard_;
+    harwick::qtkit::TrafficLogEntry* logging_ = nullptr;
 };
 
 } // namespace stationmate

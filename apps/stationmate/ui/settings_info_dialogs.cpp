@@ -1,6 +1,7 @@
 #include "dialog_parts.h"
 #include "dialog_texts.h"
 #include "dialogs.h"
+#include "qtkit/traffic_log_entry.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,6 +49,11 @@ std::string Chosen(const QComboBox* combo, const SettingsList& list)
 }
 
 } // namespace
+
+std::optional<std::string> QtSettingsAsker::AskTrafficLogPath()
+{
+    return harwick::qtkit::AskTrafficLogPath(DialogParent(parent_), runner_);
+}
 
 std::optional<SettingsChoices> QtSettingsAsker::AskSettings(const SettingsDialogModel& model)
 {

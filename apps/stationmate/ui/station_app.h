@@ -51,6 +51,8 @@ public:
     // True while an instrument operation waits for the line: a second one
     // must not start inside it.
     bool busy = false;
+    // Whether the line's traffic is logged, and where.
+    harwick::platform::TrafficLogSwitch logging;
 };
 
 } // namespace stationmate

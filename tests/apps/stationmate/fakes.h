@@ -30,6 +30,9 @@ public:
     std::string appliedSettings;
     int discards = 0;
 
+    std::shared_ptr<harwick::platform::TrafficLog> log;
+
+    void SetLog(std::shared_ptr<harwick::platform::TrafficLog> l) override { log = std::move(l); }
     bool IsOpen() const override { return open; }
     void Close() override { open = false; }
     void SelectPort(int number) override { selected = number; }

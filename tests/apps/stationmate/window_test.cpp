@@ -13,6 +13,8 @@
 #include "scratch.h"
 #include "scripted_runner.h"
 
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMimeData>
@@ -181,6 +183,35 @@ TEST_F(WindowTest, ProbeShowsOnlyMappedPortsAndExpansionLists)
     frame_->DeviceView()->topLevelItem(0)->setExpanded(true);
     settle();
     EXPECT_NE(deviceItem("Job 1: NORTH"), nullptr) << "the next expansion lists again";
+}
+
+// Options > Log Communication: the file comes from the program's own save
+// dialog, the next listing's wake-up is in it; a file that cannot be written
+// is said and leaves logging off.
+TEST_F(WindowTest, LogCommunicationRecordsTheListing)
+{
+    QAction* entry = frame_->findChild<QAction*>(QStringLiteral("logCommunicationAction"));
+    ASSERT_NE(entry, nullptr);
+    const auto chooseFile = [](std::string path) {
+        return [path](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            if (files == nullptr) return int(QDialog::Rejected);
+            files->selectFile(QString::fromStdString(path));
+            return int(QDialog::Accepted);
+        };
+    };
+    runner_.Then(std::string(harwick::qtkit::kLogFileCaption), chooseFile("/no/such/folder/station.log"));
+    runner_.Then(Saying("cannot be written", Answer(QMessageBox::Ok)));
+    entry->trigger();
+    EXPECT_FALSE(entry->isChecked());
+
+    const fs::path log = home_ / "station.log";
+    runner_.Then(std::string(harwick::qtkit::kLogFileCaption), chooseFile(log.string()));
+    entry->trigger();
+    EXPECT_TRUE(entry->isChecked());
+    listInstrument();
+    EXPECT_NE(harwick::testing::ReadFile(log).find(" ms out 61 0D 0A | a.."), std::string::npos)
+        << harwick::testing::ReadFile(log);
 }
 
 TEST_F(WindowTest, CopyDownloadsIntoTheSelectedFolder)
