@@ -85,6 +85,7 @@ std::string emulatedState(const usbpipe::EmulatedInterfaceReport& report)
     case EmulatedState::kNoPipes: return "passed over: PIPE00 and PIPE01 are not both FIFOs in it";
     case EmulatedState::kPathTooLong: return "passed over: its path is too long for the library's 256 characters";
     case EmulatedState::kRefused: return "passed over: PIPE01 does not open: " + report.reason;
+    case EmulatedState::kUnsafe: return "passed over: " + report.reason;
     }
     return "passed over";
 }

@@ -1,6 +1,7 @@
 #include "fifo_pipe.h"
 
 #include "fd/unique_fd.h"
+#include "runtime/runtime.h"
 #include "usb_survey.h"
 #include "usbif/usbif.h"
 
@@ -202,8 +203,24 @@ private:
 
 } // namespace
 
+namespace {
+
+// Pipes another local user could have put in the runtime folder would take
+// the user's data: they count only in a folder that is the user's own. A
+// missing folder holds none, and is not made here.
+bool runtimeFolderSafe(std::string& reason)
+{
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(harwick::platform::SuiteRuntimeDirectory(), ec))) return true;
+    return harwick::platform::OpenSuiteRuntimeDirectory(reason).valid();
+}
+
+} // namespace
+
 std::unique_ptr<Pipe> OpenEmulatedPipe(Direction direction)
 {
+    std::string unsafe;
+    if (!runtimeFolderSafe(unsafe)) return nullptr;
     const fs::path root = harwick::platform::EmulatedUsbDirectory();
     for (const std::string& name : interfaceNames(root)) {
         const std::string interfacePath = (root / name).string();
@@ -222,6 +239,10 @@ std::vector<EmulatedInterfaceReport> SurveyEmulatedInterfaces()
 {
     std::vector<EmulatedInterfaceReport> reports;
     const fs::path root = harwick::platform::EmulatedUsbDirectory();
+    if (std::string unsafe; !runtimeFolderSafe(unsafe)) {
+        reports.push_back({"-", root.string(), EmulatedState::kUnsafe, unsafe});
+        return reports;
+    }
     for (const std::string& name : interfaceNames(root)) {
         const std::string interfacePath = (root / name).string();
         const Probe probe = probeInterface(interfacePath);

@@ -17,13 +17,14 @@ enum class EmulatedState {
     kNoPipes,     // PIPE00 and PIPE01 are not both FIFOs in it
     kPathTooLong, // a pipe path would not fit the library's 256 characters
     kRefused,     // PIPE01 does not open for another reason
+    kUnsafe,      // the runtime folder holding them is not the user's own
 };
 
 struct EmulatedInterfaceReport {
     std::string name;
     std::string path;
     EmulatedState state = EmulatedState::kNoPipes;
-    std::string reason; // the system's words, for kRefused
+    std::string reason; // the system's words, for kRefused and kUnsafe
 };
 
 // The folders of EmulatedUsbDirectory() in name order, probed as a transfer

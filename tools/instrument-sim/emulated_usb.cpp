@@ -7,6 +7,7 @@
 #include "instrument-sim/serving_thread.h"
 #include "instrument-sim/usb_interface_dir.h"
 #include "instrument-sim/wake_event.h"
+#include "runtime/runtime.h"
 #include "usbif/usbif.h"
 
 #include <array>
@@ -195,6 +196,9 @@ bool EmulatedUsb::Start(std::string& error)
 {
     Impl& s = *impl_;
     if (!s.serving.Prepare("the USB interface is served already", {&s.enter}, error)) return false;
+    // The programs pass over pipes in a runtime folder that is not the
+    // user's own; the simulator will not make them there either.
+    if (!platform::OpenSuiteRuntimeDirectory(error)) return false;
     const std::filesystem::path base = platform::EmulatedUsbDirectory();
     if (!s.dir.Create(base, s.options.interfaceName, error)) return false;
     {

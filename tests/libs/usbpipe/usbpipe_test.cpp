@@ -1,5 +1,6 @@
 #include "fifo_pipe.h"
 #include "usbpipe.h"
+#include "usb_survey.h"
 
 #include "fake_instrument.h"
 #include "instrument-sim/emulated_usb.h"
@@ -209,6 +210,24 @@ TEST_F(UsbPipe, SimulatorBehindAStaleFolderIsFound)
     ASSERT_EQ(write(std::string(64, 'p')), 1);
     EXPECT_TRUE(harwick::testing::waitUntil([&] { return simulator.PacketsReceived().size() == 1; }));
     EXPECT_EQ(stale.received(), "");
+}
+
+// Pipes in a runtime folder that is not the user's own could be anyone's:
+// a live interface behind a symbolic link is not used, and the survey says why.
+TEST_F(UsbPipe, InterfacesInAFolderThatIsNotTheUsersOwnAreNotUsed)
+{
+    TempDir elsewhere {"usbpipe-elsewhere"};
+    FakeInstrument live(elsewhere.path() / "harwick" / "usb" / "sim0");
+    live.send("data");
+    fs::create_directory_symlink(elsewhere.path() / "harwick", temp_.path() / "harwick");
+    std::string buffer(4, 'x');
+    EXPECT_EQ(read(buffer), 0);
+    EXPECT_EQ(write("back"), 0);
+    EXPECT_EQ(live.received(), "");
+    const std::vector<usbpipe::EmulatedInterfaceReport> reports = usbpipe::SurveyEmulatedInterfaces();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].state, usbpipe::EmulatedState::kUnsafe);
+    EXPECT_NE(reports[0].reason.find("is a symbolic link"), std::string::npos) << reports[0].reason;
 }
 
 TEST_F(UsbPipe, WriteNeedsAReader)
