@@ -197,8 +197,12 @@ bool EmulatedUsb::Start(std::string& error)
     Impl& s = *impl_;
     if (!s.serving.Prepare("the USB interface is served already", {&s.enter}, error)) return false;
     // The programs pass over pipes in a runtime folder that is not the
-    // user's own; the simulator will not make them there either.
-    if (!platform::OpenSuiteRuntimeDirectory(error)) return false;
+    // user's own; the simulator will not make them there either. A missing
+    // one it makes itself, private, and takes away again at Stop.
+    std::error_code missing;
+    if (std::filesystem::exists(std::filesystem::symlink_status(platform::SuiteRuntimeDirectory(), missing)) &&
+        !platform::OpenSuiteRuntimeDirectory(error))
+        return false;
     const std::filesystem::path base = platform::EmulatedUsbDirectory();
     if (!s.dir.Create(base, s.options.interfaceName, error)) return false;
     {
