@@ -11,13 +11,16 @@
 #include <benchmark/benchmark.h>
 #include <libusb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -81,13 +84,19 @@ private:
 };
 
 // Arg: stale folders in front of the live interface.
+std::vector<std::unique_ptr<Interface>> StaleFolders(const Scratch& scratch, std::int64_t count)
+{
+    std::vector<std::unique_ptr<Interface>> stale;
+    for (std::int64_t i = 0; i < count; ++i) {
+        stale.push_back(std::make_unique<Interface>(scratch.usb() / ("0-stale-" + std::to_string(i)), false));
+    }
+    return stale;
+}
+
 void BM_EmulatedReadOnePacket(benchmark::State& state)
 {
     Scratch scratch;
-    std::vector<std::unique_ptr<Interface>> stale;
-    for (int i = 0; i < state.range(0); ++i) {
-        stale.push_back(std::make_unique<Interface>(scratch.usb() / ("0-stale-" + std::to_string(i)), false));
-    }
+    const auto stale = StaleFolders(scratch, state.range(0));
     const Interface live(scratch.usb() / "1-live", true);
     char packet[64] = {'p'};
     char got[64];
@@ -104,10 +113,7 @@ BENCHMARK(BM_EmulatedReadOnePacket)->Arg(0)->Arg(4)->Unit(benchmark::kMicrosecon
 void BM_EmulatedWriteOnePacket(benchmark::State& state)
 {
     Scratch scratch;
-    std::vector<std::unique_ptr<Interface>> stale;
-    for (int i = 0; i < state.range(0); ++i) {
-        stale.push_back(std::make_unique<Interface>(scratch.usb() / ("0-stale-" + std::to_string(i)), false));
-    }
+    const auto stale = StaleFolders(scratch, state.range(0));
     const Interface live(scratch.usb() / "1-live", true);
     char packet[64] = {'p'};
     char taken[64];

@@ -1,5 +1,7 @@
 #include "ports.h"
 
+#include "listing.h"
+
 #include "convert.h"
 
 namespace harwick::cli {
@@ -19,9 +21,7 @@ constexpr std::string_view kPortsUsage =
     "map first takes every present port under the name it has now.\n";
 
 constexpr std::string_view kNoComName = "-";
-constexpr std::string_view kColumnGap = "  ";
 constexpr std::string_view kOk = "ok";
-constexpr std::string_view kNotUsable = "not usable: ";
 
 } // namespace
 

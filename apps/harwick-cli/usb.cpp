@@ -1,5 +1,7 @@
 #include "usb.h"
 
+#include "listing.h"
+
 #include "convert.h"
 #include "fileio/fileio.h"
 #include "usbif/usbif.h"
@@ -29,7 +31,6 @@ constexpr std::string_view kUsbUsage =
     "it also writes the rule into /etc/udev/rules.d/70-harwick-usb.rules.\n";
 
 constexpr std::string_view kCommand = "harwick usb: ";
-constexpr std::string_view kGap = "  ";
 constexpr std::string_view kUsedMark = "ok (transfers use it)";
 constexpr std::string_view kRulesHeader =
     "# USB instruments the logged-in user may open, for the Harwick suite's cable\n"
@@ -139,19 +140,19 @@ RuleAddition AddUdevRule(const std::filesystem::path& path, const usbpipe::UsbDe
 
 std::string EmulatedInterfaceLine(const usbpipe::EmulatedInterfaceReport& report, bool used)
 {
-    std::string line = "emulated" + std::string(kGap) + report.name + std::string(kGap) + report.path;
-    return line + std::string(kGap) + (used ? std::string(kUsedMark) : emulatedState(report));
+    std::string line = "emulated" + std::string(kColumnGap) + report.name + std::string(kColumnGap) + report.path;
+    return line + std::string(kColumnGap) + (used ? std::string(kUsedMark) : emulatedState(report));
 }
 
 std::string UsbDeviceLine(const usbpipe::UsbDeviceReport& report, bool used)
 {
     const std::string id = usbpipe::FormatUsbDeviceId(report.id);
-    std::string line = "usb" + std::string(kGap) + id + std::string(kGap) + deviceNames(report);
-    line += std::string(kGap) + "bus " + threeDigits(report.bus) + " address " + threeDigits(report.address);
-    line += std::string(kGap) + (report.listed ? "listed" : "not listed (harwick usb add " + id + ")");
-    line += std::string(kGap);
+    std::string line = "usb" + std::string(kColumnGap) + id + std::string(kColumnGap) + deviceNames(report);
+    line += std::string(kColumnGap) + "bus " + threeDigits(report.bus) + " address " + threeDigits(report.address);
+    line += std::string(kColumnGap) + (report.listed ? "listed" : "not listed (harwick usb add " + id + ")");
+    line += std::string(kColumnGap);
     if (report.opens) return line + (used ? std::string(kUsedMark) : "ok");
-    line += "not usable: " + report.openError;
+    line += std::string(kNotUsable) + report.openError;
     if (report.accessDenied) {
         line += "; fix: install the udev rule that harwick usb add " + id +
                 " prints (as root it writes it), then plug the device in again";

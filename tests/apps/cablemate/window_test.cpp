@@ -84,6 +84,15 @@ protected:
         program_->Frame().hide();
         return true;
     }
+    // The program beside a USB instrument that sends text once Enter is
+    // pressed on it, which the program's prompt does.
+    ::testing::AssertionResult StartWithUsbInstrument(harwick::sim::EmulatedUsb& sim, const std::string& text) {
+        std::string error;
+        if (!sim.Start(error)) return ::testing::AssertionFailure() << error;
+        sim.SetSendText(text);
+        ui.messages.On(std::string(kPressStationFirst), [&sim] { sim.PressEnter(); });
+        return Start() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "the program did not start";
+    }
     CCablemateApp& App() { return program_->App(); }
     CCablemateView& View() { return program_->Frame().View(); }
     void Command(int id) {
@@ -353,11 +362,7 @@ TEST_F(CablemateWindow, SaveAsDatWithNothingToConvertLeavesTheFileAlone) {
 
 TEST_F(CablemateWindow, UsbDownloadFillsTheEditor) {
     harwick::sim::EmulatedUsb sim{harwick::sim::UsbOptions{}};
-    std::string error;
-    ASSERT_TRUE(sim.Start(error)) << error;
-    sim.SetSendText("P1,,1.000,2.000,3.000\r\n");
-    ui.messages.On(std::string(kPressStationFirst), [&] { sim.PressEnter(); });
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithUsbInstrument(sim, "P1,,1.000,2.000,3.000\r\n"));
     Command(command::kUsbDownloadCode);
     ASSERT_TRUE(WaitForTransfer());
     EXPECT_EQ(View().Bytes(), "P1,,1.000,2.000,3.000\r\n\x1A");
@@ -370,11 +375,7 @@ TEST_F(CablemateWindow, UsbDownloadFillsTheEditor) {
 // is logged, a file that cannot be written is said and leaves it off.
 TEST_F(CablemateWindow, LogCommunicationRecordsTheNextTransfer) {
     harwick::sim::EmulatedUsb sim{harwick::sim::UsbOptions{}};
-    std::string error;
-    ASSERT_TRUE(sim.Start(error)) << error;
-    sim.SetSendText("P1,,1.000,2.000,3.000\r\n");
-    ui.messages.On(std::string(kPressStationFirst), [&] { sim.PressEnter(); });
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartWithUsbInstrument(sim, "P1,,1.000,2.000,3.000\r\n"));
     QAction* usbEntry = program_->Frame().Entry(kUsbMenu, harwick::qtkit::kLogCommunicationEntry);
     ASSERT_NE(usbEntry, nullptr);
     EXPECT_EQ(program_->Frame().Entry(kComMenu, harwick::qtkit::kLogCommunicationEntry), usbEntry);
