@@ -129,14 +129,21 @@ PortAccess ExplainAccess(const fs::path& onDisk, int error)
     if (error == EACCES || error == EPERM) {
         struct stat info {};
         std::string group = "dialout";
+        // Joining the group helps only where the group may read and write,
+        // and never means joining root's.
+        bool groupOpens = true;
         if (::stat(onDisk.c_str(), &info) == 0) {
             group = groupName(info.st_gid);
             access.reason = "permission denied (group " + group + ", mode " + modeText(info.st_mode) + ")";
+            groupOpens = (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP) && info.st_gid != 0;
         } else {
             access.reason = "permission denied";
         }
-        access.fix = "add yourself to the group " + group + ": sudo usermod -aG " + group +
-                     " $USER, then log out and in again";
+        access.fix = groupOpens ? "add yourself to the group " + group + ": sudo usermod -aG " + group +
+                                      " $USER, then log out and in again"
+                                : "only its owner may use it: ask the administrator for a udev rule that gives it "
+                                  "to the group dialout with read and write (GROUP=\"dialout\", MODE=\"0660\"), "
+                                  "then join that group: sudo usermod -aG dialout $USER";
     }
     return access;
 }

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace harwick;
@@ -267,6 +268,30 @@ TEST_F(ConvertTest, ProgramExitCodesAndStreams)
     EXPECT_NE(harwick::testing::ReadFile(dir_ / "e.txt").find("cannot open"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "x.dat"));
     EXPECT_EQ(run("convert"), 2);
+}
+
+// Root opens any device, so the refusal a surveyor outside the device's
+// group meets is met here by running the command as another user.
+TEST_F(ConvertTest, RefusedPortNamesTheDeviceAndTheFixInEveryTransferCommand)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can run the command as a user the device refuses";
+    harwick::testing::PseudoTerminal line;
+    ASSERT_FALSE(line.slavePath().empty());
+    ASSERT_NE(::access(line.slavePath().c_str(), R_OK | W_OK), -1);
+    fs::create_directories(dir_ / "config" / "harwick" / "ports");
+    fs::create_symlink(line.slavePath(), dir_ / "config" / "harwick" / "ports" / "COM3");
+    fs::permissions(dir_, fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+    const std::string as = "cd " + dir_.string() + " && setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" +
+                           dir_.string() + " XDG_CONFIG_HOME=" + (dir_ / "config").string() + " " + HARWICK_BIN;
+    for (const std::string command : {" station list COM3", " cable receive COM3 received.txt"}) {
+        SCOPED_TRACE(command);
+        const int status = std::system((as + command + " </dev/null 2>" + (dir_ / "e.txt").string()).c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        const std::string said = harwick::testing::ReadFile(dir_ / "e.txt");
+        EXPECT_NE(said.find("COM3 (" + line.slavePath() + "): permission denied (group "), std::string::npos) << said;
+        EXPECT_NE(said.find("sudo usermod -aG dialout $USER"), std::string::npos) << said;
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "received.txt"));
 }
 
 // ---- harwick ports ----------------------------------------------------------------

@@ -212,6 +212,18 @@ TEST_F(PortDiscovery, ARefusedPortSaysWhyAndWhatToDo)
     const std::vector<PresentPort> busy = List([](const fs::path&) { return ENOENT; });
     EXPECT_FALSE(busy[0].access.ok);
     EXPECT_EQ(busy[0].access.fix, "");
+
+    // Joining the device's group is the fix only where that group may read
+    // and write, and it is never root's.
+    const fs::path shared = root_ / "shared", owners = root_ / "owners";
+    WriteFile(shared, "");
+    WriteFile(owners, "");
+    const gid_t group = ::getgid() != 0 ? ::getgid() : 20;
+    ASSERT_EQ(::chown(shared.c_str(), static_cast<uid_t>(-1), group), 0);
+    fs::permissions(shared, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write);
+    fs::permissions(owners, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ExplainAccess(shared, EACCES).fix.rfind("add yourself to the group ", 0), 0u) << ExplainAccess(shared, EACCES).fix;
+    EXPECT_EQ(ExplainAccess(owners, EACCES).fix.rfind("only its owner may use it", 0), 0u) << ExplainAccess(owners, EACCES).fix;
 }
 
 TEST_F(PortDiscovery, AMapNamesOnlyWhatItListsAndAddsItsOwnDevices)
