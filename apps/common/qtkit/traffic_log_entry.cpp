@@ -3,21 +3,46 @@
 #include "qtkit/qt_text.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace harwick::qtkit {
 
 std::optional<std::string> AskTrafficLogPath(QWidget* parent, DialogRunner& runner)
 {
-    QFileDialog dialog(parent, ToQ(kLogFileCaption));
+    QDialog dialog(parent);
+    dialog.setWindowTitle(ToQ(kLogFileCaption));
     dialog.setObjectName(QStringLiteral("trafficLogDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // A runner answers the dialog's own widgets; a native one has none.
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.selectFile(ToQ(kLogFileSuggestion));
-    if (runner.Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return FromQ(dialog.selectedFiles().front());
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(ToQ(kLogFileLabel), &dialog));
+    auto* row = new QHBoxLayout;
+    auto* path = new QLineEdit(QDir::home().filePath(ToQ(kLogFileSuggestion)), &dialog);
+    path->setObjectName(QStringLiteral("logFileEdit"));
+    path->setMinimumWidth(360);
+    auto* browse = new QPushButton(ToQ(kBrowseButton), &dialog);
+    browse->setObjectName(QStringLiteral("browseButton"));
+    row->addWidget(path);
+    row->addWidget(browse);
+    layout->addLayout(row);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // The file browser only when asked for: its folder watcher is a thread of
+    // Qt's own that the rest of the dialog does without.
+    QObject::connect(browse, &QPushButton::clicked, &dialog, [&dialog, path] {
+        const QString chosen = QFileDialog::getSaveFileName(&dialog, ToQ(kLogFileCaption), path->text());
+        if (!chosen.isEmpty()) path->setText(chosen);
+    });
+    if (runner.Run(dialog) != QDialog::Accepted || path->text().trimmed().isEmpty()) return std::nullopt;
+    return FromQ(path->text().trimmed());
 }
 
 TrafficLogEntry::TrafficLogEntry(QObject* parent, platform::TrafficLogSwitch& logging, AskPath ask, Show show,

@@ -20,10 +20,13 @@ namespace harwick::qtkit {
 
 inline constexpr std::string_view kLogCommunicationEntry = "Log &Communication...";
 inline constexpr std::string_view kLogFileCaption = "Log Communication To";
+inline constexpr std::string_view kLogFileLabel = "Write every byte on the cable to this file:";
 inline constexpr std::string_view kLogFileSuggestion = "harwick-traffic.log";
+inline constexpr std::string_view kBrowseButton = "Browse...";
 
-// The save dialog for the log's file, run through the runner so tests answer
-// it; nothing on Cancel.
+// Asks for the log's file (in the home folder unless changed, a file browser
+// one click away), run through the runner so tests answer it; nothing on
+// Cancel or for an empty name.
 std::optional<std::string> AskTrafficLogPath(QWidget* parent, DialogRunner& runner);
 
 class TrafficLogEntry : public QObject {

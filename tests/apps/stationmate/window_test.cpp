@@ -13,7 +13,6 @@
 #include "scratch.h"
 #include "scripted_runner.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -194,10 +193,10 @@ TEST_F(WindowTest, LogCommunicationRecordsTheListing)
     ASSERT_NE(entry, nullptr);
     const auto chooseFile = [](std::string path) {
         return [path](QDialog& dialog) {
-            auto* files = qobject_cast<QFileDialog*>(&dialog);
-            if (files == nullptr) return int(QDialog::Rejected);
-            files->selectFile(QString::fromStdString(path));
-            return int(QDialog::Accepted);
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("logFileEdit"));
+            if (edit == nullptr) return int(QDialog::Rejected);
+            edit->setText(QString::fromStdString(path));
+            return Press("okButton")(dialog);
         };
     };
     runner_.Then(std::string(harwick::qtkit::kLogFileCaption), chooseFile("/no/such/folder/station.log"));
