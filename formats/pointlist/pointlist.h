@@ -5,6 +5,7 @@
 #pragma once
 
 #include "gsi/gsi.h"
+#include "points/point_row.h"
 #include "text/text.h"
 
 #include <array>
@@ -34,13 +35,7 @@ inline constexpr std::array<Precision, 3> kPrecisionChoices = {Precision::Hundre
                                                                Precision::Milli};
 
 // One row of the grid; every cell is text.
-struct Row {
-    std::string name;
-    std::string easting;   // "Y(Easting)"
-    std::string northing;  // "X(Northing)"
-    std::string elevation; // "H(Elevation)"
-    std::string code;
-};
+using Row = points::PointRow;
 
 struct Table {
     std::vector<Row> rows;                 // rows 1..n of the grid, without the entry row
