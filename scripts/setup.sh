@@ -20,6 +20,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # independent DXF reader for tests, display server for window tests
   python3 python3-ezdxf xvfb xauth
+  # independent CSV, GeoJSON and DXF reader for tests
+  gdal-bin
 )
 
 missing=()
