@@ -56,7 +56,7 @@ struct Alias {
     Column column;
 };
 
-constexpr std::array<Alias, 8> kSpecWords = {{{"name", Column::Name},
+constexpr std::array<Alias, 8> kChoiceWords = {{{"name", Column::Name},
                                               {"e", Column::Easting},
                                               {"easting", Column::Easting},
                                               {"n", Column::Northing},
@@ -472,14 +472,14 @@ const Candidate* bestRefused(const std::vector<Candidate>& candidates)
 
 std::string_view columnName(Column c) { return kLongNames[indexOf(c)]; }
 
-Result<Columns> parseColumns(std::string_view spec)
+Result<Columns> parseColumns(std::string_view typed)
 {
-    if (trimBlanks(spec).empty()) {
+    if (trimBlanks(typed).empty()) {
         return Result<Columns>::failure(text::concat({kNoColumns, kSpace, kAcceptedColumns}));
     }
     Columns columns;
-    for (std::string_view word : text::splitFields(spec, ",")) {
-        const std::optional<Column> c = lookUp(kSpecWords, word);
+    for (std::string_view word : text::splitFields(typed, ",")) {
+        const std::optional<Column> c = lookUp(kChoiceWords, word);
         if (!c) {
             return Result<Columns>::failure(
                 text::concat({kUnknownColumn, trimBlanks(word), kOneQuote, kSentenceEnd, kSpace, kAcceptedColumns}));
@@ -490,10 +490,10 @@ Result<Columns> parseColumns(std::string_view spec)
     return Result<Columns>::success(std::move(columns));
 }
 
-Result<char> parseDelimiter(std::string_view spec)
+Result<char> parseDelimiter(std::string_view typed)
 {
-    if (spec.size() == 1 && isDelimiter(spec.front())) return Result<char>::success(spec.front());
-    if (text::toLower(trimBlanks(spec)) == kTabWord) return Result<char>::success(kTab);
+    if (typed.size() == 1 && isDelimiter(typed.front())) return Result<char>::success(typed.front());
+    if (text::toLower(trimBlanks(typed)) == kTabWord) return Result<char>::success(kTab);
     return Result<char>::failure(std::string(kBadDelimiter));
 }
 

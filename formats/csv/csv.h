@@ -12,6 +12,19 @@
 // header row needs its columns passed: no other order can be told from the
 // values (easting from northing least of all).
 //
+// A header row is the first record when every cell is text that is no
+// number, each known name at most once, and easting and northing among them
+// (case and blanks aside: name, point, pt, id; e, east, easting, y; n, north,
+// northing, x; z, h, elev, elevation, height; code, desc, description). Its
+// other columns are left unread and listed in the layout.
+//
+// The delimiter is the one of ",", ";" and tab that splits the records looked
+// at into the same number of fields (quotes respected) and whose columns can
+// be told apart; when two would do, the file is refused. A decimal comma is
+// taken with ";" or tab when the coordinates are numbers with it and not with
+// a point. Lines holding nothing but delimiters are passed over, as is a
+// UTF-8 byte order mark; a quote inside an unquoted field is kept as text.
+//
 // Every coordinate cell of every row must be a number or empty; the first
 // row where one is not refuses the whole file, naming its line, so that a
 // list is never taken in half. Values stay the text the file holds (blanks
@@ -54,12 +67,12 @@ std::string_view columnName(Column c);
 // e or easting, n or northing, z or elevation, code, at most once, in the
 // file's order (case and blanks around a name do not matter). A bad choice is
 // refused with a message listing the accepted names.
-Result<Columns> parseColumns(std::string_view spec);
+Result<Columns> parseColumns(std::string_view typed);
 
 inline constexpr char kTab = '\t';
 // ",", ";", "tab" or a tab character; a delimiter the module does not write
 // or read is refused.
-Result<char> parseDelimiter(std::string_view spec);
+Result<char> parseDelimiter(std::string_view typed);
 
 struct WriteOptions {
     Columns columns = kDefaultColumns;
