@@ -47,6 +47,9 @@ constexpr std::string_view kTrailing = "there is more after the LandXML element"
 
 // ---- Writing ----------------------------------------------------------------
 
+// The bytes of a written CgPoint besides its names and numbers.
+constexpr std::size_t kCgPointOverhead = 48;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -133,7 +136,14 @@ WriteResult write(const std::vector<points::PointRow>& rows, const text::LocalDa
 {
     WriteResult result;
     std::string& out = result.content;
-    out.reserve(512 + rows.size() * 80);
+    // Sized once for the whole list: growing a string of a hundred megabytes
+    // copies it each time. Escapes may still add a little.
+    std::size_t size = 512;
+    for (const points::PointRow& row : rows) {
+        size += kCgPointOverhead + row.name.size() + row.code.size() + row.easting.size() + row.northing.size() +
+                row.elevation.size();
+    }
+    out.reserve(size);
     std::array<char, 64> stamp{};
     const int stampSize =
         std::snprintf(stamp.data(), stamp.size(), "date=\"%04d-%02d-%02d\" time=\"%02d:%02d:%02d\"", created.year,
@@ -195,6 +205,8 @@ WriteResult write(const std::vector<points::PointRow>& rows, const text::LocalDa
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// A CgPoint with its name and code takes about 80 bytes as written here.
+constexpr std::size_t kBytesPerPointGuess = 96;
 constexpr std::string_view kNamespaceStem = "http://www.landxml.org/schema/LandXML";
 // Deeper documents are refused: the reader keeps one entry per open element.
 constexpr std::size_t kMaxDepth = 256;
@@ -289,6 +301,8 @@ public:
     ReadResult run()
     {
         if (text::startsWith(s_, kUtf8Bom)) pos_ = kUtf8Bom.size();
+        // A large list grows its vector once or twice rather than twenty times.
+        result_.points.reserve(s_.size() / kBytesPerPointGuess);
         readDocument();
         if (!failure_) applyUnit();
         if (failure_) {
