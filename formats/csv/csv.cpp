@@ -173,7 +173,8 @@ enum class Step { Record, End, Unclosed, TextAfterQuote };
 
 // Walks the records of a file: fields split at the delimiter outside quotes,
 // records ended by CR LF, LF or a lone CR outside quotes. Records with nothing
-// in any field (blank lines, a spreadsheet's empty rows) are passed over.
+// in any field (blank lines, a spreadsheet's empty rows) are passed over; a
+// quoted field, even an empty one, makes a record.
 class Records {
 public:
     Records(std::string_view content, char delimiter) : s_(content), delimiter_(delimiter)
@@ -217,7 +218,7 @@ public:
                     f = Field{s_.substr(pos_, i - pos_), false};
                     pos_ = i;
                 }
-                anything = anything || !f.raw.empty();
+                anything = anything || f.quoted || !f.raw.empty();
                 fields.push_back(f);
                 if (pos_ >= s_.size()) break;
                 if (s_[pos_] == delimiter_) {
@@ -562,7 +563,13 @@ Result<std::string> write(const std::vector<points::PointRow>& rows, const Write
         appendLine([&](Column c) { appendField(out, columnName(c), options.delimiter, false); });
     }
     for (const points::PointRow& row : rows) {
+        // A line of bare delimiters is skipped on reading; an empty quoted
+        // first field keeps a row of empty cells a row.
+        const bool blank = std::all_of(options.columns.begin(), options.columns.end(),
+                                       [&](Column c) { return cellOf(row, c).empty(); });
+        std::size_t at = 0;
         appendLine([&](Column c) {
+            if (blank && at++ == 0) out.append(2, kQuote);
             appendField(out, cellOf(row, c), options.delimiter, options.decimalComma && isCoordinate(c));
         });
     }

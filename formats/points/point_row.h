@@ -14,6 +14,8 @@ struct PointRow {
     std::string northing;  // "X(Northing)"
     std::string elevation; // "H(Elevation)"
     std::string code;
+
+    bool operator==(const PointRow&) const = default;
 };
 
 } // namespace harwick::points
