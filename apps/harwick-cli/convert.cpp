@@ -6,6 +6,8 @@
 #include "station.h"
 #include "usb.h"
 
+#include "csv/csv.h"
+
 #include <filesystem>
 #include <iostream>
 #include <string_view>
@@ -15,15 +17,32 @@ namespace harwick::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: harwick convert [--precision 0.001|0.0001|0.00001] INPUT OUTPUT\n"
+    "usage: harwick convert [OPTIONS] INPUT OUTPUT\n"
+    "       harwick convert [OPTIONS] --to KIND --out-dir DIR FILE...\n"
     "\n"
-    "Converts a point list. INPUT is read as GSI (.gsi), KARD (.dat) or IDX (.idx);\n"
-    "OUTPUT is written as GSI-16 (.gsi16), GSI-8 (.gsi8), KARD (.dat) or IDX (.idx).\n"
-    "A .gsi16 or .gsi8 output is saved with the extension .gsi; a plain .gsi output\n"
-    "keeps the flavour of a GSI input and is GSI-16 otherwise. The precision decides\n"
-    "the decimals of the coordinates and the GSI unit; without --precision it is\n"
-    "taken from the input. Blocks skipped on reading and anything the output cannot\n"
-    "hold (rows left out, values or names cut) are reported on stderr.\n"
+    "Converts a point list. The kind of INPUT comes from its name: GSI (.gsi),\n"
+    "KARD (.dat), IDX (.idx), CSV (.csv), GeoJSON (.geojson, .json) or LandXML\n"
+    "(.xml, .landxml); a name that says none, or --from auto, has it found from\n"
+    "the content (a file that could be more than one kind is refused with the\n"
+    "kinds it could be). OUTPUT is written as GSI-16 (.gsi16), GSI-8 (.gsi8),\n"
+    "KARD (.dat), IDX (.idx), CSV, GeoJSON or LandXML as its name says. A .gsi16 or\n"
+    ".gsi8 output is saved with the extension .gsi; a plain .gsi output keeps the\n"
+    "flavour of a GSI input and is GSI-16 otherwise. The precision decides the\n"
+    "decimals of the coordinates and the GSI unit; without --precision it is taken\n"
+    "from the input. Blocks skipped on reading and anything the output cannot hold\n"
+    "(rows left out, values or names cut) are reported on stderr. With --out-dir\n"
+    "every FILE is converted into DIR as --to says; a file that fails is reported\n"
+    "and the others still convert, and the exit code is 1 when any failed.\n"
+    "\n"
+    "Options:\n"
+    "  --precision 0.001|0.0001|0.00001\n"
+    "  --from KIND, --to KIND   gsi16, gsi8, gsi, kard, idx, csv, geojson, landxml\n"
+    "                           (--from also auto)\n"
+    "  --columns LIST           CSV columns in their order, e.g. name,n,e,z,code\n"
+    "  --delimiter , | ; | tab  CSV delimiter\n"
+    "  --decimal-comma          CSV coordinates with a decimal comma\n"
+    "  --crs EPSG:n             GeoJSON: the coordinate system GIS programs read\n"
+    "CSV options given for a CSV input are used instead of what is found in it.\n"
     "\n"
     "Also: harwick station ... (the instrument's memory over its serial command\n"
     "protocol), harwick cable ... (cable transfers and their conversions),\n"
@@ -31,17 +50,6 @@ constexpr std::string_view kUsage =
     "(USB instruments, and access to them); each says more with --help.\n";
 
 constexpr std::string_view kCommand = "harwick convert: ";
-
-std::string_view kindName(pointlist::FileKind kind, std::optional<gsi::Flavour> flavour)
-{
-    switch (kind) {
-    case pointlist::FileKind::Gsi: return flavour == gsi::Flavour::Gsi16 ? "GSI-16" : "GSI-8";
-    case pointlist::FileKind::Kard: return "KARD";
-    case pointlist::FileKind::Idx: return "IDX";
-    case pointlist::FileKind::Unknown: break;
-    }
-    return "unknown";
-}
 
 void warn(std::ostream& err, std::string_view sentence)
 {
@@ -63,23 +71,73 @@ int usage(std::ostream& err, std::string_view problem)
 
 } // namespace
 
+namespace {
+
+// The input's kind: as asked, as its name says, or as its content shows.
+std::optional<pointlist::ListKind> inputKind(const ConvertRequest& request, std::string_view content,
+                                             std::ostream& err)
+{
+    if (request.from) return request.from;
+    if (!request.detect) {
+        if (std::optional<pointlist::ListKind> named = pointlist::listKindOfPath(request.input)) return named;
+    }
+    const std::vector<pointlist::ListKind> found = pointlist::candidateListKinds(content);
+    if (found.size() == 1) return found.front();
+    if (found.empty()) {
+        fail(err, "'" + request.input + "': not a point list of any kind known here (" +
+                      std::string(pointlist::kListKindWords) + ")");
+        return std::nullopt;
+    }
+    std::string kinds;
+    for (const pointlist::ListKind& kind : found) {
+        kinds += (kinds.empty() ? "" : " or ") + std::string(pointlist::listKindName(kind));
+    }
+    fail(err, "'" + request.input + "' could be " + kinds + ": say which with --from");
+    return std::nullopt;
+}
+
+// The output's kind: as asked, or as its name says.
+std::optional<pointlist::ListKind> outputKind(const ConvertRequest& request, pointlist::SaveTarget& editorTarget)
+{
+    editorTarget = pointlist::resolveSavePath(request.output, std::nullopt);
+    if (request.to) {
+        editorTarget.kind = request.to->editor ? request.to->editor->kind : pointlist::FileKind::Unknown;
+        editorTarget.flavour = request.to->editor ? request.to->editor->flavour : std::nullopt;
+        return request.to;
+    }
+    if (editorTarget.kind != pointlist::FileKind::Unknown) {
+        return pointlist::ListKind{pointlist::ContentKind{editorTarget.kind, editorTarget.flavour}, std::nullopt};
+    }
+    return pointlist::listKindOfPath(request.output);
+}
+
+} // namespace
+
 int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
 {
-    const pointlist::FileKind inputKind = pointlist::kindOfPath(request.input);
-    if (inputKind == pointlist::FileKind::Unknown) {
-        return fail(err, "'" + request.input + "': unknown kind of point list (name it .gsi, .dat or .idx)");
+    pointlist::SaveTarget target;
+    std::optional<pointlist::ListKind> toKind = outputKind(request, target);
+    if (!toKind) {
+        return fail(err, "'" + request.output + "': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, "
+                         ".geojson or .xml, or give --to)");
     }
-    pointlist::Table table;
-    const pointlist::SaveTarget target = pointlist::resolveSavePath(request.output, std::nullopt);
-    if (target.kind == pointlist::FileKind::Unknown) {
-        return fail(err, "'" + request.output + "': unknown kind of output (name it .gsi16, .gsi8, .dat or .idx)");
-    }
-
     std::string error;
     std::optional<std::string> content = platform::readWholeFile(request.input, error);
     if (!content) return fail(err, error);
-    const pointlist::ImportReport report = pointlist::importFile(table, inputKind, *content);
-    const std::vector<std::string> notes = pointlist::importNotes(report, inputKind);
+    const std::optional<pointlist::ListKind> fromKind = inputKind(request, *content, err);
+    if (!fromKind) return kExitFailed;
+
+    pointlist::Table table;
+    std::vector<std::string> notes;
+    if (fromKind->editor) {
+        const pointlist::FileKind kind = fromKind->editor->kind;
+        notes = pointlist::importNotes(pointlist::importFile(table, kind, *content), kind);
+    } else {
+        pointlist::ExchangeImport imported =
+            pointlist::importExchange(table, *fromKind->exchange, *content, request.exchange);
+        if (imported.refusal) return fail(err, "'" + request.input + "': " + *imported.refusal);
+        notes = std::move(imported.notes);
+    }
     if (pointlist::exportableRows(table) == 0) {
         std::string why;
         for (const std::string& note : notes) why += " " + note;
@@ -87,18 +145,30 @@ int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::
     }
     for (const std::string& note : notes) warn(err, note);
     if (request.precision) pointlist::changePrecision(table, *request.precision);
+    pointlist::ListKind inputShown = *fromKind;
+    if (inputShown.editor && inputShown.editor->kind == pointlist::FileKind::Gsi) inputShown.editor->flavour = table.flavour;
 
-    // As the window saves a GSI name that names no flavour.
-    pointlist::SaveTarget written = target;
-    if (written.kind == pointlist::FileKind::Gsi && !written.flavour) {
-        written.flavour = table.flavour ? table.flavour : pointlist::kDefaultFlavour;
+    std::size_t rowsWritten = 0;
+    if (toKind->editor) {
+        // As the window saves a GSI name that names no flavour.
+        if (target.kind == pointlist::FileKind::Gsi && !target.flavour) {
+            target.flavour = table.flavour ? table.flavour : pointlist::kDefaultFlavour;
+        }
+        toKind->editor->flavour = target.flavour;
+        pointlist::ExportResult result = pointlist::exportFile(table, target.kind, target.flavour, now);
+        if (!platform::replaceFileAtomically(target.path, result.content, error)) return fail(err, error);
+        for (const std::string& loss : pointlist::saveLosses(table, target, result)) warn(err, loss);
+        rowsWritten = result.rowsWritten;
+    } else {
+        target.path = request.output;
+        pointlist::ExchangeExport result = pointlist::exportExchange(table, *toKind->exchange, request.exchange, now);
+        if (result.refusal) return fail(err, "'" + request.output + "': " + *result.refusal);
+        if (!platform::replaceFileAtomically(target.path, result.content, error)) return fail(err, error);
+        for (const std::string& loss : result.losses) warn(err, loss);
+        rowsWritten = result.rowsWritten;
     }
-    const std::optional<gsi::Flavour> flavour = written.flavour;
-    pointlist::ExportResult result = pointlist::exportFile(table, written.kind, flavour, now);
-    if (!platform::replaceFileAtomically(written.path, result.content, error)) return fail(err, error);
-    for (const std::string& loss : pointlist::saveLosses(table, written, result)) warn(err, loss);
-    out << "converted " << result.rowsWritten << " point(s) from " << kindName(inputKind, table.flavour) << " '"
-        << request.input << "' to " << kindName(target.kind, flavour) << " '" << target.path << "' (precision "
+    out << "converted " << rowsWritten << " point(s) from " << pointlist::listKindName(inputShown) << " '"
+        << request.input << "' to " << pointlist::listKindName(*toKind) << " '" << target.path << "' (precision "
         << pointlist::info(table.precision).text << ")\n";
     return kExitOk;
 }
@@ -123,32 +193,96 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
     ConvertRequest request;
     std::vector<std::string> files;
+    std::optional<std::string> outDir;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             out << kUsage;
             return kExitOk;
         }
-        if (a == "--precision" || a.starts_with("--precision=")) {
-            std::string value;
-            if (a == "--precision") {
-                if (i + 1 >= args.size()) return usage(err, "--precision needs a value");
+        // "--name value" or "--name=value".
+        std::optional<std::string> value;
+        const std::size_t equals = a.find('=');
+        const std::string name = a.substr(0, equals);
+        const auto takeValue = [&]() -> bool {
+            if (equals != std::string::npos) {
+                value = a.substr(equals + 1);
+            } else if (i + 1 < args.size()) {
                 value = args[++i];
-            } else {
-                value = a.substr(std::string_view("--precision=").size());
             }
-            request.precision = pointlist::parsePrecision(value);
-            if (!request.precision) return usage(err, "precision must be 0.001, 0.0001 or 0.00001, not '" + value + "'");
-        } else if (a.starts_with("--") && a.size() > 2) {
-            return usage(err, "unknown option '" + a + "'");
-        } else {
-            files.push_back(a);
+            return value.has_value();
+        };
+        if (name == "--decimal-comma") {
+            request.exchange.csvRead.decimalComma = true;
+            request.exchange.csvWrite.decimalComma = true;
+            continue;
         }
+        if (!name.starts_with("--") || name.size() == 2) {
+            files.push_back(a);
+            continue;
+        }
+        if (name != "--precision" && name != "--from" && name != "--to" && name != "--columns" &&
+            name != "--delimiter" && name != "--crs" && name != "--out-dir") {
+            return usage(err, "unknown option '" + a + "'");
+        }
+        if (!takeValue()) return usage(err, name + " needs a value");
+        if (name == "--precision") {
+            request.precision = pointlist::parsePrecision(*value);
+            if (!request.precision) return usage(err, "precision must be 0.001, 0.0001 or 0.00001, not '" + *value + "'");
+        } else if (name == "--from" && text::toLower(*value) == "auto") {
+            request.detect = true;
+        } else if (name == "--from" || name == "--to") {
+            std::optional<pointlist::ListKind> kind = pointlist::parseListKind(*value);
+            if (!kind) {
+                return usage(err, name + " takes " + std::string(pointlist::kListKindWords) + ", not '" + *value + "'");
+            }
+            (name == "--from" ? request.from : request.to) = kind;
+        } else if (name == "--columns") {
+            csv::Result<csv::Columns> columns = csv::parseColumns(*value);
+            if (!columns.ok()) return usage(err, columns.error);
+            request.exchange.csvRead.columns = *columns.value;
+            request.exchange.csvWrite.columns = *columns.value;
+        } else if (name == "--delimiter") {
+            csv::Result<char> delimiter = csv::parseDelimiter(*value);
+            if (!delimiter.ok()) return usage(err, delimiter.error);
+            request.exchange.csvRead.delimiter = *delimiter.value;
+            request.exchange.csvWrite.delimiter = *delimiter.value;
+        } else if (name == "--crs") {
+            request.exchange.crs = *value;
+        } else {
+            outDir = *value;
+        }
+    }
+    if (outDir) {
+        if (!request.to) return usage(err, "--out-dir needs --to KIND");
+        if (files.empty()) return usage(err, "--out-dir converts the FILEs named after it; none is");
+        return convertAll(request, *outDir, files, text::localNow(), out, err);
     }
     if (files.size() != 2) return usage(err, "convert takes an INPUT and an OUTPUT file");
     request.input = files[0];
     request.output = files[1];
     return convert(request, text::localNow(), out, err);
+}
+
+int convertAll(ConvertRequest request, const std::string& outDir, const std::vector<std::string>& files,
+               const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(outDir, ec);
+    if (ec) return fail(err, "cannot make the folder '" + outDir + "': " + ec.message());
+    std::size_t failed = 0;
+    for (const std::string& file : files) {
+        request.input = file;
+        std::filesystem::path output = std::filesystem::path(outDir) / std::filesystem::path(file).filename();
+        output.replace_extension(std::string(pointlist::listKindExtension(*request.to)));
+        request.output = output.string();
+        if (convert(request, now, out, err) != kExitOk) ++failed;
+    }
+    if (failed > 0) {
+        err << kCommand << failed << " of " << files.size() << " file(s) not converted\n";
+        return kExitFailed;
+    }
+    return kExitOk;
 }
 
 } // namespace harwick::cli

@@ -3,6 +3,7 @@
 // reports what the editor passes over in silence.
 #pragma once
 
+#include "pointlist/exchange.h"
 #include "pointlist/pointlist.h"
 #include "text/text.h"
 
@@ -21,11 +22,21 @@ struct ConvertRequest {
     std::string input;
     std::string output;
     std::optional<pointlist::Precision> precision; // the input's, as the editor sets it, when not given
+    std::optional<pointlist::ListKind> from;        // else as the input's name says
+    bool detect = false;                            // the input's kind from its content, whatever its name
+    std::optional<pointlist::ListKind> to;          // else as the output's name says
+    pointlist::ExchangeOptions exchange;
 };
 
 // Converts one point list. Never leaves a partial or empty output behind: the
 // output is written whole or not at all.
 int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::ostream& out, std::ostream& err);
+
+// Converts every file into outDir as request.to says, named after the file
+// with that kind's extension. A file that fails is reported and the others
+// still convert; kExitFailed when any failed.
+int convertAll(ConvertRequest request, const std::string& outDir, const std::vector<std::string>& files,
+               const text::LocalDateTime& now, std::ostream& out, std::ostream& err);
 
 // The whole command line after the program name.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -291,6 +291,23 @@ ImportReport importFile(Table& table, FileKind kind, std::string_view content)
     return {};
 }
 
+std::size_t takeRows(Table& table, std::vector<Row> rows)
+{
+    table.rows.clear();
+    table.rows.reserve(rows.size());
+    FinestCells finest(table.precision);
+    std::size_t withoutName = 0;
+    for (Row& row : rows) {
+        if (row.name.empty()) {
+            ++withoutName;
+            continue;
+        }
+        finest.see(table.rows.emplace_back(std::move(row)));
+    }
+    table.precision = finest.precision();
+    return withoutName;
+}
+
 std::vector<std::string> importNotes(const ImportReport& report, FileKind kind)
 {
     std::vector<std::string> out;

@@ -75,6 +75,11 @@ struct ImportReport {
 // decimals their coordinates carry.
 ImportReport importFile(Table& table, FileKind kind, std::string_view content);
 
+// Replaces the rows with points another format read, skipping those without
+// a name as KARD does, and raises the precision to the decimals their
+// coordinates carry. The number skipped.
+std::size_t takeRows(Table& table, std::vector<Row> rows);
+
 // One sentence per kind of block or line the import read past; none when it
 // read every one as a point.
 std::vector<std::string> importNotes(const ImportReport& report, FileKind kind);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -44,7 +45,11 @@ protected:
     {
         stdout_.str("");
         stderr_.str("");
-        return cli::convert({in.string(), out.string(), precision}, kWhen, stdout_, stderr_);
+        cli::ConvertRequest request;
+        request.input = in.string();
+        request.output = out.string();
+        request.precision = precision;
+        return cli::convert(request, kWhen, stdout_, stderr_);
     }
 
     std::vector<fs::path> filesInDir() const
@@ -183,7 +188,7 @@ TEST_F(ConvertTest, BadInputsFailWithOneLineAndNoOutput)
 {
     harwick::testing::WriteFile(dir_ / "empty.dat", "");
     harwick::testing::WriteFile(dir_ / "heading-only.dat", "NAME,CODE,E,N,H,EXTRA\r\n");
-    harwick::testing::WriteFile(dir_ / "notes.txt", "P1,,1,2,3\r\n");
+    harwick::testing::WriteFile(dir_ / "notes.txt", "Field notes, day 2\r\n");
     harwick::testing::WriteFile(dir_ / "codes-only.gsi", "410001+0000TREE \r\n\r\n");
     harwick::testing::WriteFile(dir_ / "ok.dat", "P1,,1,2,3\r\n");
     fs::create_directory(dir_ / "folder.dat");
@@ -195,7 +200,7 @@ TEST_F(ConvertTest, BadInputsFailWithOneLineAndNoOutput)
     const Case cases[] = {
         {"missing.gsi", "out.dat", "cannot open"},
         {"folder.dat", "out.idx", "cannot read"},
-        {"notes.txt", "out.dat", "unknown kind of point list"},
+        {"notes.txt", "out.dat", "not a point list of any kind known here"},
         {"empty.dat", "out.gsi16", "no points found"},
         {"heading-only.dat", "out.gsi16", "no points found"},
         {"codes-only.gsi", "out.dat", "no points found"},
@@ -251,6 +256,98 @@ TEST_F(ConvertTest, CommandLineParsing)
     std::ostringstream o, e;
     EXPECT_EQ(cli::run({"--help"}, o, e), cli::kExitOk);
     EXPECT_NE(o.str().find("usage: harwick convert"), std::string::npos);
+}
+
+// ---- The exchange formats ----------------------------------------------------------
+
+int runArgs(const std::vector<std::string>& args, std::string& out, std::string& err)
+{
+    std::ostringstream o, e;
+    const int rc = cli::run(args, o, e);
+    out = o.str();
+    err = e.str();
+    return rc;
+}
+
+std::vector<fs::path> fieldPointLists()
+{
+    std::vector<fs::path> lists;
+    for (const fs::path& folder : {fs::path(HARWICK_SOURCE_DIR) / "tests/data/field", fs::path(HARWICK_SOURCE_DIR) / "samples"}) {
+        for (const fs::directory_entry& e : fs::directory_iterator(folder)) {
+            if (pointlist::kindOfPath(e.path().string()) != pointlist::FileKind::Unknown) lists.push_back(e.path());
+        }
+    }
+    std::sort(lists.begin(), lists.end());
+    return lists;
+}
+
+// Every field file through CSV, GeoJSON and LandXML and back to KARD holds
+// the same points as the field file written as KARD directly.
+TEST_F(ConvertTest, FieldFilesKeepTheirPointsThroughEveryExchangeFormat)
+{
+    for (const fs::path& list : fieldPointLists()) {
+        SCOPED_TRACE(list.string());
+        ASSERT_EQ(convert(list, dir_ / "direct.dat"), 0) << stderr_.str();
+        const std::string direct = harwick::testing::ReadFile(dir_ / "direct.dat");
+        for (const char* via : {"via.csv", "via.geojson", "via.xml"}) {
+            SCOPED_TRACE(via);
+            ASSERT_EQ(convert(list, dir_ / via), 0) << stderr_.str();
+            ASSERT_EQ(convert(dir_ / via, dir_ / "back.dat"), 0) << stderr_.str();
+            EXPECT_EQ(harwick::testing::ReadFile(dir_ / "back.dat"), direct);
+        }
+    }
+}
+
+// Without its extension every field file is found as its kind; a file that
+// reads as more than one kind is refused with the kinds it could be.
+TEST_F(ConvertTest, KindFoundFromTheContent)
+{
+    std::string out, err;
+    for (const fs::path& list : fieldPointLists()) {
+        SCOPED_TRACE(list.string());
+        fs::copy_file(list, dir_ / "plain", fs::copy_options::overwrite_existing);
+        ASSERT_EQ(runArgs({"convert", (dir_ / "plain").string(), (dir_ / "found.dat").string()}, out, err), 0) << err;
+        pointlist::Table read;
+        pointlist::importFile(read, pointlist::kindOfPath(list.string()), harwick::testing::ReadFile(list));
+        pointlist::ListKind expected{pointlist::ContentKind{pointlist::kindOfPath(list.string()), read.flavour}, {}};
+        EXPECT_NE(out.find(" from " + std::string(pointlist::listKindName(expected)) + " '"), std::string::npos) << out;
+    }
+    for (const char* both : {"P1,5,10.000,20.000,1.000\r\nP2,7,11.000,21.000,1.100\r\n", "1,2,3,4,5\n6,7,8,9,10\n"}) {
+        harwick::testing::WriteFile(dir_ / "both", both);
+        EXPECT_EQ(runArgs({"convert", (dir_ / "both").string(), (dir_ / "x.csv").string()}, out, err), 1);
+        EXPECT_NE(err.find("could be KARD or CSV: say which with --from"), std::string::npos) << err;
+        EXPECT_EQ(runArgs({"convert", "--from", "kard", (dir_ / "both").string(), (dir_ / "x.csv").string()}, out, err),
+                  0)
+            << err;
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "nothing.csv"));
+    harwick::testing::WriteFile(dir_ / "words", "just some words\n");
+    EXPECT_EQ(runArgs({"convert", (dir_ / "words").string(), (dir_ / "nothing.csv").string()}, out, err), 1);
+    EXPECT_NE(err.find("not a point list of any kind known here"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(dir_ / "nothing.csv"));
+}
+
+// Many files in one call: each failure named, the others converted, the exit
+// code saying not all did; CSV options reach the writer.
+TEST_F(ConvertTest, BatchConvertsEveryFileItCan)
+{
+    const fs::path samples = fs::path(HARWICK_SOURCE_DIR) / "samples";
+    std::string out, err;
+    EXPECT_EQ(runArgs({"convert", "--to", "csv", "--delimiter", ";", "--decimal-comma", "--columns", "name,n,e",
+                       "--out-dir", (dir_ / "batch").string(), (samples / "site-points.dat").string(),
+                       (samples / "roads.crf").string(), (samples / "job-north-gsi8.gsi").string()},
+                      out, err),
+              1);
+    EXPECT_NE(err.find("roads.crf': not a point list"), std::string::npos) << err;
+    EXPECT_NE(err.find("1 of 3 file(s) not converted"), std::string::npos) << err;
+    const std::string site = harwick::testing::ReadFile(dir_ / "batch" / "site-points.csv");
+    EXPECT_TRUE(site.starts_with("name;northing;easting\r\n")) << site;
+    EXPECT_NE(site.find(','), std::string::npos) << "decimal comma";
+    EXPECT_TRUE(fs::exists(dir_ / "batch" / "job-north-gsi8.csv"));
+    EXPECT_FALSE(fs::exists(dir_ / "batch" / "roads.csv"));
+    EXPECT_EQ(runArgs({"convert", "--out-dir", (dir_ / "b").string(), (samples / "site-points.dat").string()}, out, err),
+              2);
+    EXPECT_EQ(runArgs({"convert", "--to", "dxf", "a", "b"}, out, err), 2);
 }
 
 // The installed program, as a surveyor's script would call it.

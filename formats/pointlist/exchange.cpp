@@ -1,0 +1,203 @@
+#include "pointlist/exchange.h"
+
+#include "geojson/geojson.h"
+#include "landxml/landxml.h"
+#include "pointlist/notes.h"
+
+#include <array>
+
+namespace harwick::pointlist {
+
+namespace {
+
+constexpr std::string_view kCsvName = "CSV";
+constexpr std::string_view kGeoJsonName = "GeoJSON";
+constexpr std::string_view kLandXmlName = "LandXML";
+constexpr std::string_view kNotPoints = " feature(s) that are not points were passed over.";
+constexpr std::string_view kNoCoordinates = " point(s) without both plan coordinates were passed over.";
+constexpr std::string_view kLeftOut = " row(s) lack an easting or a northing, which ";
+constexpr std::string_view kLeftOutSuffix = " cannot hold: they are left out.";
+constexpr std::string_view kNoUnits = "The file names no units; its values are taken as metres.";
+
+struct Named {
+    std::string_view word;
+    ListKind kind;
+};
+const std::array<Named, 8> kWords{{
+    {"gsi16", {ContentKind{FileKind::Gsi, gsi::Flavour::Gsi16}, std::nullopt}},
+    {"gsi8", {ContentKind{FileKind::Gsi, gsi::Flavour::Gsi8}, std::nullopt}},
+    {"gsi", {ContentKind{FileKind::Gsi, std::nullopt}, std::nullopt}},
+    {"kard", {ContentKind{FileKind::Kard, std::nullopt}, std::nullopt}},
+    {"idx", {ContentKind{FileKind::Idx, std::nullopt}, std::nullopt}},
+    {"csv", {std::nullopt, ExchangeKind::Csv}},
+    {"geojson", {std::nullopt, ExchangeKind::GeoJson}},
+    {"landxml", {std::nullopt, ExchangeKind::LandXml}},
+}};
+
+struct Ending {
+    std::string_view extension;
+    ExchangeKind kind;
+};
+constexpr std::array<Ending, 5> kEndings{{{".csv", ExchangeKind::Csv},
+                                          {".geojson", ExchangeKind::GeoJson},
+                                          {".json", ExchangeKind::GeoJson},
+                                          {".xml", ExchangeKind::LandXml},
+                                          {".landxml", ExchangeKind::LandXml}}};
+
+std::string counted(std::size_t count, std::string_view sentence)
+{
+    return text::concat({std::to_string(count), sentence});
+}
+
+std::vector<Row> exportable(const Table& table)
+{
+    return std::vector<Row>(table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(exportableRows(table)));
+}
+
+void noteNameless(ExchangeImport& result, std::size_t withoutName)
+{
+    if (withoutName > 0) result.notes.push_back(notes::skipped(withoutName, false, notes::kWithoutName));
+}
+
+} // namespace
+
+std::string_view listKindName(const ListKind& kind)
+{
+    if (kind.editor) {
+        if (kind.editor->kind == FileKind::Gsi && !kind.editor->flavour) return "GSI";
+        return kindName(*kind.editor);
+    }
+    if (!kind.exchange) return "unknown";
+    switch (*kind.exchange) {
+    case ExchangeKind::Csv: return kCsvName;
+    case ExchangeKind::GeoJson: return kGeoJsonName;
+    case ExchangeKind::LandXml: break;
+    }
+    return kLandXmlName;
+}
+
+std::string_view listKindExtension(const ListKind& kind)
+{
+    if (kind.editor) {
+        switch (kind.editor->kind) {
+        case FileKind::Gsi: return kGsiExtension;
+        case FileKind::Kard: return kKardExtension;
+        case FileKind::Idx: return kIdxExtension;
+        case FileKind::Unknown: break;
+        }
+        return {};
+    }
+    for (const Ending& ending : kEndings) {
+        if (kind.exchange && ending.kind == *kind.exchange) return ending.extension;
+    }
+    return {};
+}
+
+std::optional<ListKind> parseListKind(std::string_view word)
+{
+    const std::string lower = text::toLower(word);
+    for (const Named& named : kWords) {
+        if (named.word == lower) return named.kind;
+    }
+    return std::nullopt;
+}
+
+std::optional<ListKind> listKindOfPath(std::string_view path)
+{
+    const FileKind editorKind = kindOfPath(path);
+    if (editorKind != FileKind::Unknown) return ListKind{ContentKind{editorKind, std::nullopt}, std::nullopt};
+    const std::string lower = text::toLower(text::fileNameOf(path));
+    for (const Ending& ending : kEndings) {
+        if (lower.ends_with(ending.extension)) return ListKind{std::nullopt, ending.kind};
+    }
+    return std::nullopt;
+}
+
+std::vector<ListKind> candidateListKinds(std::string_view content)
+{
+    std::vector<ListKind> kinds;
+    for (const ContentKind& kind : candidateKinds(content)) kinds.push_back({kind, std::nullopt});
+    if (csv::looksLikeCsv(content)) kinds.push_back({std::nullopt, ExchangeKind::Csv});
+    if (geojson::looksLikeGeoJson(content)) kinds.push_back({std::nullopt, ExchangeKind::GeoJson});
+    if (landxml::looksLikeLandXml(content)) kinds.push_back({std::nullopt, ExchangeKind::LandXml});
+    return kinds;
+}
+
+ExchangeImport importExchange(Table& table, ExchangeKind kind, std::string_view content,
+                              const ExchangeOptions& options)
+{
+    ExchangeImport result;
+    switch (kind) {
+    case ExchangeKind::Csv: {
+        csv::Result<csv::ReadResult> read = csv::read(content, options.csvRead);
+        if (!read.ok()) {
+            result.refusal = read.error;
+            return result;
+        }
+        noteNameless(result, takeRows(table, std::move(read.value->rows)));
+        return result;
+    }
+    case ExchangeKind::GeoJson: {
+        geojson::ReadResult read = geojson::read(content);
+        if (!read.ok()) {
+            result.refusal = read.failure->message();
+            return result;
+        }
+        noteNameless(result, takeRows(table, std::move(read.points)));
+        if (read.nonPointFeatures > 0) result.notes.push_back(counted(read.nonPointFeatures, kNotPoints));
+        return result;
+    }
+    case ExchangeKind::LandXml: break;
+    }
+    landxml::ReadResult read = landxml::read(content);
+    if (!read.ok()) {
+        result.refusal = read.failure->message();
+        return result;
+    }
+    noteNameless(result, takeRows(table, std::move(read.points)));
+    if (read.withoutCoordinates > 0) result.notes.push_back(counted(read.withoutCoordinates, kNoCoordinates));
+    if (read.linearUnit.empty()) result.notes.emplace_back(kNoUnits);
+    return result;
+}
+
+ExchangeExport exportExchange(const Table& table, ExchangeKind kind, const ExchangeOptions& options,
+                              const text::LocalDateTime& created)
+{
+    ExchangeExport result;
+    const std::vector<Row> rows = exportable(table);
+    switch (kind) {
+    case ExchangeKind::Csv: {
+        csv::Result<std::string> written = csv::write(rows, options.csvWrite);
+        if (!written.ok()) {
+            result.refusal = written.error;
+            return result;
+        }
+        result.content = std::move(*written.value);
+        result.rowsWritten = rows.size();
+        return result;
+    }
+    case ExchangeKind::GeoJson: {
+        geojson::WriteResult written = geojson::write(rows, geojson::WriteOptions{options.crs});
+        if (!written.ok()) {
+            result.refusal = written.failure->message();
+            return result;
+        }
+        result.content = std::move(written.content);
+        result.rowsWritten = written.written;
+        if (written.leftOut > 0) result.losses.push_back(text::concat({std::to_string(written.leftOut), kLeftOut, kGeoJsonName, kLeftOutSuffix}));
+        return result;
+    }
+    case ExchangeKind::LandXml: break;
+    }
+    landxml::WriteResult written = landxml::write(rows, created);
+    if (!written.ok()) {
+        result.refusal = written.failure->message();
+        return result;
+    }
+    result.content = std::move(written.content);
+    result.rowsWritten = written.written;
+    if (written.leftOut > 0) result.losses.push_back(text::concat({std::to_string(written.leftOut), kLeftOut, kLandXmlName, kLeftOutSuffix}));
+    return result;
+}
+
+} // namespace harwick::pointlist
