@@ -5,6 +5,7 @@
 #include "idx/idx.h"
 #include "jobdata/jobdata.h"
 #include "kard/kard.h"
+#include "pointlist/exchange.h"
 #include "pointlist/pointlist.h"
 #include "text/text.h"
 
@@ -281,6 +282,34 @@ void BM_IdxRead(benchmark::State& state)
 }
 
 } // namespace
+
+// A GSI-16 job to each exchange format and back, as `harwick convert` does
+// it: the editor's import, the exchange writer; the exchange reader, the
+// editor's GSI-16 export. Arg 1: 0 CSV, 1 GeoJSON, 2 LandXML.
+void BM_Gsi16ThroughExchange(benchmark::State& state)
+{
+    const std::string& in = gsi16Text(static_cast<std::size_t>(state.range(0)));
+    const auto kind = static_cast<pointlist::ExchangeKind>(state.range(1));
+    const pointlist::ExchangeOptions options;
+    const text::LocalDateTime when{2026, 12, 9, 10, 0, 0};
+    for (auto _ : state) {
+        pointlist::Table table;
+        pointlist::importFile(table, pointlist::FileKind::Gsi, in);
+        const pointlist::ExchangeExport out = pointlist::exportExchange(table, kind, options, when);
+        pointlist::Table back;
+        if (out.refusal || pointlist::importExchange(back, kind, out.content, options).refusal) {
+            state.SkipWithError("the exchange file was refused");
+            break;
+        }
+        const pointlist::ExportResult gsi16 = pointlist::exportFile(back, pointlist::FileKind::Gsi, gsi::Flavour::Gsi16, when);
+        benchmark::DoNotOptimize(gsi16.content.data());
+    }
+    setBytes(state, in.size());
+}
+BENCHMARK(BM_Gsi16ThroughExchange)
+    ->ArgsProduct({{1000000}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 #define HARWICK_SIZES(bm, small) BENCHMARK(bm)->Arg(small)->Arg((small) * 10)->Unit(benchmark::kMillisecond)
 
