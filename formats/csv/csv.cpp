@@ -47,7 +47,6 @@ constexpr std::string_view kTabWord = "tab";
 constexpr char kQuote = '"';
 constexpr std::string_view kDoubledQuote = "\"\"";
 constexpr std::string_view kOneQuote = "\"";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr std::array<std::string_view, 5> kLongNames = {"name", "easting", "northing", "elevation", "code"};
 
@@ -179,7 +178,7 @@ class Records {
 public:
     Records(std::string_view content, char delimiter) : s_(content), delimiter_(delimiter)
     {
-        if (text::startsWith(s_, kByteOrderMark)) s_.remove_prefix(kByteOrderMark.size());
+        if (text::startsWith(s_, text::kUtf8Bom)) s_.remove_prefix(text::kUtf8Bom.size());
     }
 
     // The next record into fields; line is where it starts, or where the

@@ -3,6 +3,7 @@
 // number texts, so decimals survive both ways.
 #pragma once
 
+#include "points/faults.h"
 #include "points/point_row.h"
 
 #include <cstddef>
@@ -18,11 +19,7 @@ inline constexpr std::string_view kCodeProperty = "code";
 
 // Why a file could not be written, and the 1-based row it was about (0: the
 // options, not a row).
-struct WriteFailure {
-    std::string reason;
-    std::size_t row = 0;
-    std::string message() const;
-};
+using WriteFailure = points::RowFault;
 
 struct WriteOptions {
     // "" or "EPSG:n": the projected system the coordinates are in, written as
@@ -48,12 +45,7 @@ WriteResult write(const std::vector<points::PointRow>& rows, const WriteOptions&
 
 // Why a file could not be read, and where (1-based; line 0 when the reason is
 // about the file as a whole).
-struct ReadFailure {
-    std::string reason;
-    std::size_t line = 0;
-    std::size_t column = 0;
-    std::string message() const;
-};
+using ReadFailure = points::PlaceFault;
 
 struct ReadResult {
     std::optional<ReadFailure> failure; // set: points is empty

@@ -15,10 +15,6 @@ namespace {
 
 // ---- What the user reads ------------------------------------------------------
 
-constexpr std::string_view kRowWord = "row ";
-constexpr std::string_view kLineWord = "line ";
-constexpr std::string_view kColumnWord = ", column ";
-constexpr std::string_view kPlaceSeparator = ": ";
 
 constexpr std::string_view kNotANumberBefore = "the ";
 constexpr std::string_view kNotANumberAfter = " is not a number: ";
@@ -126,12 +122,6 @@ WriteResult notANumber(std::size_t row, std::string_view what, std::string_view 
 
 } // namespace
 
-std::string WriteFailure::message() const
-{
-    if (row == 0) return reason;
-    return text::concat({kRowWord, std::to_string(row), kPlaceSeparator, reason});
-}
-
 WriteResult write(const std::vector<points::PointRow>& rows, const text::LocalDateTime& created)
 {
     WriteResult result;
@@ -204,7 +194,6 @@ WriteResult write(const std::vector<points::PointRow>& rows, const text::LocalDa
 
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // A CgPoint with its name and code takes about 80 bytes as written here.
 constexpr std::size_t kBytesPerPointGuess = 96;
 constexpr std::string_view kNamespaceStem = "http://www.landxml.org/schema/LandXML";
@@ -248,24 +237,6 @@ bool isXmlChar(std::uint32_t cp)
            (cp >= 0x10000 && cp <= 0x10FFFF);
 }
 
-void appendUtf8(std::string& out, std::uint32_t cp)
-{
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
 
 // Decimals a value's text shows: after its point, less its exponent.
 int decimalsOf(std::string_view number)
@@ -300,7 +271,7 @@ public:
 
     ReadResult run()
     {
-        if (text::startsWith(s_, kUtf8Bom)) pos_ = kUtf8Bom.size();
+        if (text::startsWith(s_, text::kUtf8Bom)) pos_ = text::kUtf8Bom.size();
         // A large list grows its vector once or twice rather than twenty times.
         result_.points.reserve(s_.size() / kBytesPerPointGuess);
         readDocument();
@@ -388,7 +359,7 @@ private:
                     if (!ok) break;
                 }
                 if (!ok || !isXmlChar(cp)) return fail(kBadReference, rawAt + amp);
-                appendUtf8(out, cp);
+                text::appendUtf8(out, cp);
             } else {
                 return fail(kBadReference, rawAt + amp);
             }
@@ -650,19 +621,12 @@ private:
 
 } // namespace
 
-std::string ReadFailure::message() const
-{
-    if (line == 0) return reason;
-    return text::concat(
-        {kLineWord, std::to_string(line), kColumnWord, std::to_string(column), kPlaceSeparator, reason});
-}
-
 ReadResult read(std::string_view content) { return Reader(content).run(); }
 
 bool looksLikeLandXml(std::string_view content)
 {
     constexpr std::size_t kLookAhead = 4096;
-    if (text::startsWith(content, kUtf8Bom)) content.remove_prefix(kUtf8Bom.size());
+    if (text::startsWith(content, text::kUtf8Bom)) content.remove_prefix(text::kUtf8Bom.size());
     const std::size_t first = content.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos || content[first] != '<') return false;
     const std::string_view head = content.substr(first, kLookAhead);

@@ -3,6 +3,7 @@
 // and code as attributes.
 #pragma once
 
+#include "points/faults.h"
 #include "points/point_row.h"
 #include "text/text.h"
 
@@ -18,11 +19,7 @@ inline constexpr std::string_view kNamespace = "http://www.landxml.org/schema/La
 inline constexpr std::string_view kVersion = "1.2";
 
 // Why a file could not be written, and the 1-based row it was about.
-struct WriteFailure {
-    std::string reason;
-    std::size_t row = 0;
-    std::string message() const;
-};
+using WriteFailure = points::RowFault;
 
 struct WriteResult {
     std::optional<WriteFailure> failure; // set: content is empty
@@ -43,12 +40,7 @@ WriteResult write(const std::vector<points::PointRow>& rows, const text::LocalDa
 
 // Why a file could not be read, and where (1-based; line 0 when the reason is
 // about the file as a whole).
-struct ReadFailure {
-    std::string reason;
-    std::size_t line = 0;
-    std::size_t column = 0;
-    std::string message() const;
-};
+using ReadFailure = points::PlaceFault;
 
 struct ReadResult {
     std::optional<ReadFailure> failure; // set: points is empty

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <span>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,6 +88,13 @@ void removeChars(std::string& s, std::string_view chars);
 
 // Replaces every occurrence of from (left to right, without overlap) by to.
 void replaceAll(std::string& s, std::string_view from, std::string_view to);
+
+// The UTF-8 byte order mark some programs put before a text file's first
+// line; readers pass it over.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// The code point (at most 0x10FFFF) appended as UTF-8.
+void appendUtf8(std::string& out, std::uint32_t codePoint);
 
 // Where the file name starts in a path: after its last "/", or at 0.
 inline std::size_t fileNameStart(std::string_view path)

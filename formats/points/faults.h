@@ -1,0 +1,39 @@
+// Where a point-list file went wrong, said the same way by every format:
+// "row 3: …" for a row that cannot be written, "line 2, column 61: …" for
+// a place in a file that cannot be read.
+#pragma once
+
+#include "text/text.h"
+
+#include <cstddef>
+#include <string>
+
+namespace harwick::points {
+
+// The 1-based row a write failed on; 0 when the reason is not about a row.
+struct RowFault {
+    std::string reason;
+    std::size_t row = 0;
+
+    std::string message() const
+    {
+        if (row == 0) return reason;
+        return text::concat({"row ", std::to_string(row), ": ", reason});
+    }
+};
+
+// The 1-based place a read failed at; line 0 when the reason is about the
+// file as a whole.
+struct PlaceFault {
+    std::string reason;
+    std::size_t line = 0;
+    std::size_t column = 0;
+
+    std::string message() const
+    {
+        if (line == 0) return reason;
+        return text::concat({"line ", std::to_string(line), ", column ", std::to_string(column), ": ", reason});
+    }
+};
+
+} // namespace harwick::points
