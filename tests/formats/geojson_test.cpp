@@ -174,18 +174,6 @@ TEST(GeoJsonSniff, KnowsFeatureCollectionsFromOtherText)
 // Four decimals, enough to tell each test value apart; -0 as 0, as GDAL prints it.
 std::string asPrinted(std::string_view number) { return text::formatFixed(text::readNumber(number) + 0.0, 4); }
 
-std::string run(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
 // GDAL reads each feature as "  name (String) = ...", "  code (String) = ..."
 // and "  POINT Z (e n z)" or "  POINT (e n)".
 TEST(GeoJsonWrite, GdalReadsTheSamePointsAndCoordinateSystem)
@@ -198,7 +186,7 @@ TEST(GeoJsonWrite, GdalReadsTheSamePointsAndCoordinateSystem)
     WriteResult w = write(rows, WriteOptions{"EPSG:25832"});
     ASSERT_TRUE(w.ok());
     harwick::testing::WriteFile(path, w.content);
-    const std::string out = run("/usr/bin/ogrinfo -ro -al " + path.string() + " 2>&1");
+    const std::string out = harwick::testing::CommandOutput("/usr/bin/ogrinfo -ro -al " + path.string() + " 2>&1");
     EXPECT_NE(out.find("ID[\"EPSG\",25832]"), std::string::npos) << out;
 
     std::vector<std::vector<std::string>> seen;

@@ -78,18 +78,6 @@ for child in root:
         print("other", child.tag)
 )PY";
 
-std::string run(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
 TEST(LandXmlWrite, PythonsXmlParserSeesLandXmlStructure)
 {
     harwick::testing::TempDir dir("landxml-etree");
@@ -100,7 +88,7 @@ TEST(LandXmlWrite, PythonsXmlParserSeesLandXmlStructure)
     ASSERT_TRUE(w.ok());
     harwick::testing::WriteFile(file, w.content);
     const std::string out =
-        run("PYTHONIOENCODING=utf-8 /usr/bin/python3 " + script.string() + " " + file.string() + " 2>&1");
+        harwick::testing::CommandOutput("PYTHONIOENCODING=utf-8 /usr/bin/python3 " + script.string() + " " + file.string() + " 2>&1");
     EXPECT_EQ(out, "True 1.2 2026-12-07 09:30:05\n"
                    "unit Metric meter squareMeter cubicMeter\n"
                    "point CgPoint 'P\"1\" <a>' \"KERB & 'b'\" '-200.5 100.125 3.000'\n"

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include <cstdio>
 #include <fstream>
 
 #include <cerrno>
@@ -98,6 +99,20 @@ inline std::string ReadFile(const std::filesystem::path& p)
 inline void WriteFile(const std::filesystem::path& p, std::string_view bytes)
 {
     std::ofstream(p, std::ios::binary) << bytes;
+}
+
+// What a shell command prints on its standard output (independent readers
+// such as GDAL's and Python's are run this way).
+inline std::string CommandOutput(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
 }
 
 } // namespace harwick::testing
