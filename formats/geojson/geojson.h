@@ -28,14 +28,7 @@ struct WriteOptions {
     std::string crs;
 };
 
-struct WriteResult {
-    std::optional<WriteFailure> failure; // set: content is empty
-    std::string content;
-    std::size_t written = 0;
-    // Rows without both plan coordinates: no GeoJSON point can hold them.
-    std::size_t leftOut = 0;
-    bool ok() const { return !failure; }
-};
+using WriteResult = points::WrittenList;
 
 // Every row with easting and northing, in order: [e, n, z], or [e, n] when
 // the elevation is empty. A coordinate's text is written as it is, with

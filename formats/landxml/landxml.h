@@ -21,14 +21,7 @@ inline constexpr std::string_view kVersion = "1.2";
 // Why a file could not be written, and the 1-based row it was about.
 using WriteFailure = points::RowFault;
 
-struct WriteResult {
-    std::optional<WriteFailure> failure; // set: content is empty
-    std::string content;
-    std::size_t written = 0;
-    // Rows without both plan coordinates: a CgPoint needs them.
-    std::size_t leftOut = 0;
-    bool ok() const { return !failure; }
-};
+using WriteResult = points::WrittenList;
 
 // The whole document in metres, stamped with created as its date and time,
 // one CgPoint per row with easting and northing, in order; lines end CR LF.

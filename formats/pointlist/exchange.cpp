@@ -54,6 +54,22 @@ std::vector<Row> exportable(const Table& table)
     return std::vector<Row>(table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(exportableRows(table)));
 }
 
+// What a GeoJSON or LandXML writer made, as the conversion reports it.
+ExchangeExport exported(points::WrittenList written, std::string_view format)
+{
+    ExchangeExport result;
+    if (!written.ok()) {
+        result.refusal = written.failure->message();
+        return result;
+    }
+    result.content = std::move(written.content);
+    result.rowsWritten = written.written;
+    if (written.leftOut > 0) {
+        result.losses.push_back(text::concat({std::to_string(written.leftOut), kLeftOut, format, kLeftOutSuffix}));
+    }
+    return result;
+}
+
 void noteNameless(ExchangeImport& result, std::size_t withoutName)
 {
     if (withoutName > 0) result.notes.push_back(notes::skipped(withoutName, false, notes::kWithoutName));
@@ -176,28 +192,11 @@ ExchangeExport exportExchange(const Table& table, ExchangeKind kind, const Excha
         result.rowsWritten = rows.size();
         return result;
     }
-    case ExchangeKind::GeoJson: {
-        geojson::WriteResult written = geojson::write(rows, geojson::WriteOptions{options.crs});
-        if (!written.ok()) {
-            result.refusal = written.failure->message();
-            return result;
-        }
-        result.content = std::move(written.content);
-        result.rowsWritten = written.written;
-        if (written.leftOut > 0) result.losses.push_back(text::concat({std::to_string(written.leftOut), kLeftOut, kGeoJsonName, kLeftOutSuffix}));
-        return result;
-    }
+    case ExchangeKind::GeoJson:
+        return exported(geojson::write(rows, geojson::WriteOptions{options.crs}), kGeoJsonName);
     case ExchangeKind::LandXml: break;
     }
-    landxml::WriteResult written = landxml::write(rows, created);
-    if (!written.ok()) {
-        result.refusal = written.failure->message();
-        return result;
-    }
-    result.content = std::move(written.content);
-    result.rowsWritten = written.written;
-    if (written.leftOut > 0) result.losses.push_back(text::concat({std::to_string(written.leftOut), kLeftOut, kLandXmlName, kLeftOutSuffix}));
-    return result;
+    return exported(landxml::write(rows, created), kLandXmlName);
 }
 
 } // namespace harwick::pointlist

@@ -1,4 +1,5 @@
-// Where a point-list file went wrong, said the same way by every format:
+// A written point list, and where a point-list file went wrong, said the
+// same way by every format:
 // "row 3: …" for a row that cannot be written, "line 2, column 61: …" for
 // a place in a file that cannot be read.
 #pragma once
@@ -6,6 +7,7 @@
 #include "text/text.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace harwick::points {
@@ -34,6 +36,16 @@ struct PlaceFault {
         if (line == 0) return reason;
         return text::concat({"line ", std::to_string(line), ", column ", std::to_string(column), ": ", reason});
     }
+};
+
+// A point list written: its text, or why it could not be written.
+struct WrittenList {
+    std::optional<RowFault> failure; // set: content is empty
+    std::string content;
+    std::size_t written = 0;
+    // Rows without both plan coordinates, which the format cannot hold.
+    std::size_t leftOut = 0;
+    bool ok() const { return !failure; }
 };
 
 } // namespace harwick::points
