@@ -9,6 +9,7 @@
 #include "csv/csv.h"
 
 #include <filesystem>
+#include <map>
 #include <iostream>
 #include <string_view>
 
@@ -271,11 +272,20 @@ int convertAll(ConvertRequest request, const std::string& outDir, const std::vec
     std::filesystem::create_directories(outDir, ec);
     if (ec) return fail(err, "cannot make the folder '" + outDir + "': " + ec.message());
     std::size_t failed = 0;
+    std::map<std::string, std::string> madeFrom; // output name -> the input that made it
     for (const std::string& file : files) {
         request.input = file;
         std::filesystem::path output = std::filesystem::path(outDir) / std::filesystem::path(file).filename();
         output.replace_extension(std::string(pointlist::listKindExtension(*request.to)));
         request.output = output.string();
+        // job.gsi and job.dat both make job.csv: the second must not replace the first.
+        const auto [first, isNew] = madeFrom.try_emplace(request.output, file);
+        if (!isNew) {
+            fail(err, "'" + file + "' is not converted: '" + request.output + "' is made from '" + first->second +
+                          "' already");
+            ++failed;
+            continue;
+        }
         if (convert(request, now, out, err) != kExitOk) ++failed;
     }
     if (failed > 0) {

@@ -345,6 +345,15 @@ TEST_F(ConvertTest, BatchConvertsEveryFileItCan)
     EXPECT_NE(site.find(','), std::string::npos) << "decimal comma";
     EXPECT_TRUE(fs::exists(dir_ / "batch" / "job-north-gsi8.csv"));
     EXPECT_FALSE(fs::exists(dir_ / "batch" / "roads.csv"));
+    // Two inputs of one name: the second does not replace what the first made.
+    fs::create_directory(dir_ / "same");
+    fs::copy_file(samples / "job-north-gsi8.gsi", dir_ / "same" / "site-points.gsi");
+    EXPECT_EQ(runArgs({"convert", "--to", "kard", "--out-dir", (dir_ / "b").string(), (samples / "site-points.dat").string(),
+                       (dir_ / "same" / "site-points.gsi").string()},
+                      out, err),
+              1);
+    EXPECT_NE(err.find("is made from '" + (samples / "site-points.dat").string() + "' already"), std::string::npos) << err;
+    EXPECT_EQ(harwick::testing::ReadFile(dir_ / "b" / "site-points.dat"), harwick::testing::ReadFile(samples / "site-points.dat"));
     EXPECT_EQ(runArgs({"convert", "--out-dir", (dir_ / "b").string(), (samples / "site-points.dat").string()}, out, err),
               2);
     EXPECT_EQ(runArgs({"convert", "--to", "dxf", "a", "b"}, out, err), 2);
