@@ -13,11 +13,6 @@ namespace {
 
 
 constexpr std::string_view kBadCrs = "the coordinate system must be given as EPSG:n, for example EPSG:25832";
-constexpr std::string_view kNotANumberBefore = "the ";
-constexpr std::string_view kNotANumberAfter = " is not a number: ";
-constexpr std::string_view kEastingWord = "easting";
-constexpr std::string_view kNorthingWord = "northing";
-constexpr std::string_view kElevationWord = "elevation";
 
 constexpr std::string_view kNotGeoJson = "the file is not GeoJSON: it holds no FeatureCollection or Feature";
 constexpr std::string_view kBareGeometry = "the file holds a bare geometry, not a Feature or FeatureCollection";
@@ -127,11 +122,6 @@ bool appendNumber(std::string& out, std::string_view number)
     return true;
 }
 
-WriteFailure notANumber(std::size_t row, std::string_view what, std::string_view value)
-{
-    return WriteFailure{text::concat({kNotANumberBefore, what, kNotANumberAfter, value}), row};
-}
-
 } // namespace
 
 WriteResult write(const std::vector<points::PointRow>& rows, const WriteOptions& options)
@@ -167,15 +157,15 @@ WriteResult write(const std::vector<points::PointRow>& rows, const WriteOptions&
         if (result.written > 0) out.push_back(',');
         out.append(text::kCrLf);
         out.append("{\"type\":\"Feature\",\"geometry\":{\"type\":\"Point\",\"coordinates\":[");
-        if (!appendNumber(out, row.easting)) return WriteResult{notANumber(i + 1, kEastingWord, row.easting), {}, 0, 0};
+        if (!appendNumber(out, row.easting)) return WriteResult{points::notANumber(i + 1, points::kEastingWord, row.easting), {}, 0, 0};
         out.push_back(',');
         if (!appendNumber(out, row.northing)) {
-            return WriteResult{notANumber(i + 1, kNorthingWord, row.northing), {}, 0, 0};
+            return WriteResult{points::notANumber(i + 1, points::kNorthingWord, row.northing), {}, 0, 0};
         }
         if (!row.elevation.empty()) {
             out.push_back(',');
             if (!appendNumber(out, row.elevation)) {
-                return WriteResult{notANumber(i + 1, kElevationWord, row.elevation), {}, 0, 0};
+                return WriteResult{points::notANumber(i + 1, points::kElevationWord, row.elevation), {}, 0, 0};
             }
         }
         out.append("]},\"properties\":{\"");

@@ -16,11 +16,6 @@ namespace {
 // ---- What the user reads ------------------------------------------------------
 
 
-constexpr std::string_view kNotANumberBefore = "the ";
-constexpr std::string_view kNotANumberAfter = " is not a number: ";
-constexpr std::string_view kEastingWord = "easting";
-constexpr std::string_view kNorthingWord = "northing";
-constexpr std::string_view kElevationWord = "elevation";
 constexpr std::string_view kControlInText = "the name or code holds a control character XML cannot carry";
 
 constexpr std::string_view kNotLandXml = "the file is not LandXML: its first element is not LandXML";
@@ -117,7 +112,9 @@ WriteResult writeFailure(std::size_t row, std::string reason)
 
 WriteResult notANumber(std::size_t row, std::string_view what, std::string_view value)
 {
-    return writeFailure(row, text::concat({kNotANumberBefore, what, kNotANumberAfter, value}));
+    WriteResult r;
+    r.failure = points::notANumber(row, what, value);
+    return r;
 }
 
 } // namespace
@@ -162,9 +159,9 @@ WriteResult write(const std::vector<points::PointRow>& rows, const text::LocalDa
         const std::string_view northing = trimmed(row.northing);
         const std::string_view easting = trimmed(row.easting);
         const std::string_view elevation = trimmed(row.elevation);
-        if (!isDecimal(northing)) return notANumber(i + 1, kNorthingWord, row.northing);
-        if (!isDecimal(easting)) return notANumber(i + 1, kEastingWord, row.easting);
-        if (!row.elevation.empty() && !isDecimal(elevation)) return notANumber(i + 1, kElevationWord, row.elevation);
+        if (!isDecimal(northing)) return notANumber(i + 1, points::kNorthingWord, row.northing);
+        if (!isDecimal(easting)) return notANumber(i + 1, points::kEastingWord, row.easting);
+        if (!row.elevation.empty() && !isDecimal(elevation)) return notANumber(i + 1, points::kElevationWord, row.elevation);
         out.append("    <CgPoint name=\"");
         if (!appendAttribute(out, row.name)) return writeFailure(i + 1, std::string(kControlInText));
         if (!row.code.empty()) {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace harwick::points {
 
@@ -23,6 +24,16 @@ struct RowFault {
         return text::concat({"row ", std::to_string(row), ": ", reason});
     }
 };
+
+// A coordinate text a writer could not take as a number, named as the user
+// knows the column: "row 3: the northing is not a number: 12,5".
+inline constexpr std::string_view kEastingWord = "easting";
+inline constexpr std::string_view kNorthingWord = "northing";
+inline constexpr std::string_view kElevationWord = "elevation";
+inline RowFault notANumber(std::size_t row, std::string_view what, std::string_view value)
+{
+    return RowFault{text::concat({"the ", what, " is not a number: ", value}), row};
+}
 
 // The 1-based place a read failed at; line 0 when the reason is about the
 // file as a whole.
