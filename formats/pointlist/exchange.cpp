@@ -1,5 +1,6 @@
 #include "pointlist/exchange.h"
 
+#include "dxf/dxf.h"
 #include "geojson/geojson.h"
 #include "landxml/landxml.h"
 #include "pointlist/notes.h"
@@ -13,6 +14,8 @@ namespace {
 constexpr std::string_view kCsvName = "CSV";
 constexpr std::string_view kGeoJsonName = "GeoJSON";
 constexpr std::string_view kLandXmlName = "LandXML";
+constexpr std::string_view kDxfName = "DXF";
+constexpr std::string_view kNumbered = " point(s) had no name label beside them and are named by their place in the drawing.";
 constexpr std::string_view kNotPoints = " feature(s) that are not points were passed over.";
 constexpr std::string_view kNoCoordinates = " point(s) without both plan coordinates were passed over.";
 constexpr std::string_view kLeftOut = " row(s) lack an easting or a northing, which ";
@@ -23,7 +26,7 @@ struct Named {
     std::string_view word;
     ListKind kind;
 };
-const std::array<Named, 8> kWords{{
+const std::array<Named, 9> kWords{{
     {"gsi16", {ContentKind{FileKind::Gsi, gsi::Flavour::Gsi16}, std::nullopt}},
     {"gsi8", {ContentKind{FileKind::Gsi, gsi::Flavour::Gsi8}, std::nullopt}},
     {"gsi", {ContentKind{FileKind::Gsi, std::nullopt}, std::nullopt}},
@@ -32,17 +35,19 @@ const std::array<Named, 8> kWords{{
     {"csv", {std::nullopt, ExchangeKind::Csv}},
     {"geojson", {std::nullopt, ExchangeKind::GeoJson}},
     {"landxml", {std::nullopt, ExchangeKind::LandXml}},
+    {"dxf", {std::nullopt, ExchangeKind::Dxf}},
 }};
 
 struct Ending {
     std::string_view extension;
     ExchangeKind kind;
 };
-constexpr std::array<Ending, 5> kEndings{{{".csv", ExchangeKind::Csv},
+constexpr std::array<Ending, 6> kEndings{{{".csv", ExchangeKind::Csv},
                                           {".geojson", ExchangeKind::GeoJson},
                                           {".json", ExchangeKind::GeoJson},
                                           {".xml", ExchangeKind::LandXml},
-                                          {".landxml", ExchangeKind::LandXml}}};
+                                          {".landxml", ExchangeKind::LandXml},
+                                          {".dxf", ExchangeKind::Dxf}}};
 
 std::string counted(std::size_t count, std::string_view sentence)
 {
@@ -87,9 +92,10 @@ std::string_view listKindName(const ListKind& kind)
     switch (*kind.exchange) {
     case ExchangeKind::Csv: return kCsvName;
     case ExchangeKind::GeoJson: return kGeoJsonName;
-    case ExchangeKind::LandXml: break;
+    case ExchangeKind::LandXml: return kLandXmlName;
+    case ExchangeKind::Dxf: break;
     }
-    return kLandXmlName;
+    return kDxfName;
 }
 
 std::string_view listKindExtension(const ListKind& kind)
@@ -136,6 +142,7 @@ std::vector<ListKind> candidateListKinds(std::string_view content)
     if (csv::looksLikeCsv(content)) kinds.push_back({std::nullopt, ExchangeKind::Csv});
     if (geojson::looksLikeGeoJson(content)) kinds.push_back({std::nullopt, ExchangeKind::GeoJson});
     if (landxml::looksLikeLandXml(content)) kinds.push_back({std::nullopt, ExchangeKind::LandXml});
+    if (dxf::looksLikeDxf(content)) kinds.push_back({std::nullopt, ExchangeKind::Dxf});
     return kinds;
 }
 
@@ -150,6 +157,12 @@ ExchangeImport importExchange(Table& table, ExchangeKind kind, std::string_view 
             result.refusal = read.error;
             return result;
         }
+        const csv::Layout& layout = read.value->layout;
+        csv::WriteOptions written{{}, layout.delimiter, layout.decimalComma, layout.header};
+        for (const std::optional<csv::Column>& field : layout.fields) {
+            if (field) written.columns.push_back(*field);
+        }
+        result.csvLayout = std::move(written);
         noteNameless(result, takeRows(table, std::move(read.value->rows)));
         return result;
     }
@@ -161,6 +174,18 @@ ExchangeImport importExchange(Table& table, ExchangeKind kind, std::string_view 
         }
         noteNameless(result, takeRows(table, std::move(read.points)));
         if (read.nonPointFeatures > 0) result.notes.push_back(counted(read.nonPointFeatures, kNotPoints));
+        return result;
+    }
+    case ExchangeKind::Dxf: {
+        // A drawing holds numbers: its coordinates get at least the decimals
+        // the list had before, as a list of that precision would show them.
+        dxf::ReadResult read = dxf::read(content, info(table.precision).decimals);
+        if (!read.ok()) {
+            result.refusal = read.failure->message();
+            return result;
+        }
+        noteNameless(result, takeRows(table, std::move(read.points)));
+        if (read.numbered > 0) result.notes.push_back(counted(read.numbered, kNumbered));
         return result;
     }
     case ExchangeKind::LandXml: break;
@@ -194,6 +219,14 @@ ExchangeExport exportExchange(const Table& table, ExchangeKind kind, const Excha
     }
     case ExchangeKind::GeoJson:
         return exported(geojson::write(rows, geojson::WriteOptions{options.crs}), kGeoJsonName);
+    case ExchangeKind::Dxf: {
+        dxf::Planned planned = dxf::plan(rows, options.textHeight);
+        ExchangeExport drawn = exported(points::WrittenList{planned.failure, {}, planned.written, planned.leftOut}, kDxfName);
+        if (drawn.refusal) return drawn;
+        drawn.drawing = std::move(planned.drawing);
+        drawn.losses.insert(drawn.losses.end(), planned.losses.begin(), planned.losses.end());
+        return drawn;
+    }
     case ExchangeKind::LandXml: break;
     }
     return exported(landxml::write(rows, created), kLandXmlName);

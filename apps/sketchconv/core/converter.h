@@ -4,7 +4,7 @@
 // implements with Qt and the tests with scripted answers.
 #pragma once
 
-#include "drawmap_binding.h"
+#include "drawing_writer.h"
 #include "point_reader.h"
 
 #include <optional>

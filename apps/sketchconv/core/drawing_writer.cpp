@@ -2,15 +2,14 @@
 
 #include "sketch_texts.h"
 
+#include "dxf/dxf.h"
+
 #include <cstdio>
 #include <string_view>
 
 namespace sketchconv {
 
 namespace {
-
-// The label sits one metre east and one metre north of its point.
-constexpr double kLabelOffset = 1.0;
 
 // The results of all calls, ANDed.
 class CallChain {
@@ -20,8 +19,7 @@ public:
     template <typename Fn, typename... Args>
     void operator()(Fn DrawmapApi::*entry, Args... args)
     {
-        const bool done = binding_.Loaded() && (binding_.Api().*entry)(binding_.Drawing(), args...) != 0;
-        ok_ = done && ok_;
+        ok_ = binding_.Call(entry, args...) && ok_;
     }
 
     bool Ok() const { return ok_; }
@@ -69,9 +67,8 @@ bool WriteDrawing(DrawmapBinding& binding, const std::string& path, std::span<co
         call(&DrawmapApi::dxfPoint, p.easting, p.northing, static_cast<double>(p.elevation), 0.0);
         call(&DrawmapApi::dxfSetCurrentLayer, annotationLayer.c_str(), 0);
         const std::string label = PointLabel(p);
-        const double x = p.easting + kLabelOffset;
-        const double y = p.northing + kLabelOffset;
-        call(&DrawmapApi::dxfText, label.c_str(), x, y, x, y, height, 0.0, 0, 0.0, 0);
+        const harwick::dxf::Place at = harwick::dxf::namePlace(p.easting, p.northing);
+        call(&DrawmapApi::dxfText, label.c_str(), at.x, at.y, at.x, at.y, height, 0.0, 0, 0.0, 0);
     }
     call(&DrawmapApi::dxfSectionEnd);
     const bool closed = binding.CloseFile();

@@ -11,6 +11,10 @@
 
 namespace sketchconv {
 
+using drawmap::DrawmapApi;
+using drawmap::DrawmapBinding;
+using drawmap::LibrarySearch;
+
 // The label of a point: its name, two blanks and its elevation with four
 // decimals.
 std::string PointLabel(const CoordinateSurvey& point);

@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-namespace sketchconv {
+namespace drawmap {
 
 namespace {
 
@@ -10,9 +10,9 @@ void* Open(const LibrarySearch& search)
 {
     void* library = nullptr;
     if (!search.programDir.empty()) {
-        library = ::dlopen((search.programDir / drawmap::kLibraryFileName).c_str(), RTLD_NOW | RTLD_LOCAL);
+        library = ::dlopen((search.programDir / kLibraryFileName).c_str(), RTLD_NOW | RTLD_LOCAL);
     }
-    if (library == nullptr && search.systemPath) library = ::dlopen(drawmap::kLibraryFileName, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr && search.systemPath) library = ::dlopen(kLibraryFileName, RTLD_NOW | RTLD_LOCAL);
     return library;
 }
 
@@ -34,9 +34,9 @@ DrawmapBinding::DrawmapBinding(const LibrarySearch& search) : library_(Open(sear
 {
     if (!library_) return;
     bool all = true;
-#define SKETCHCONV_BIND(name) all = Bind(library_.get(), #name, api_.name) && all;
-    DRAWMAP_ENTRY_POINTS(SKETCHCONV_BIND)
-#undef SKETCHCONV_BIND
+#define DRAWMAP_BIND(name) all = Bind(library_.get(), #name, api_.name) && all;
+    DRAWMAP_ENTRY_POINTS(DRAWMAP_BIND)
+#undef DRAWMAP_BIND
     loaded_ = all;
 }
 
@@ -61,4 +61,4 @@ bool DrawmapBinding::CloseFile()
     return closed;
 }
 
-} // namespace sketchconv
+} // namespace drawmap

@@ -1,5 +1,5 @@
-// The DXF library as the converter uses it: libdrawmap.so loaded at run
-// time, all 28 entry points bound by name, and the one drawing it writes.
+// The DXF library as the programs use it: libdrawmap.so loaded at run time,
+// all 28 entry points bound by name, and the one drawing it writes.
 // Releasing the binding closes a drawing still open, then frees the library.
 #pragma once
 
@@ -9,13 +9,13 @@
 #include <memory>
 #include <string>
 
-namespace sketchconv {
+namespace drawmap {
 
 // One pointer per entry point, named as the library names it.
 struct DrawmapApi {
-#define SKETCHCONV_API_POINTER(name) decltype(&::name) name = nullptr;
-    DRAWMAP_ENTRY_POINTS(SKETCHCONV_API_POINTER)
-#undef SKETCHCONV_API_POINTER
+#define DRAWMAP_API_POINTER(name) decltype(&::name) name = nullptr;
+    DRAWMAP_ENTRY_POINTS(DRAWMAP_API_POINTER)
+#undef DRAWMAP_API_POINTER
 };
 
 // Where the library is looked for: the program's own directory first, then
@@ -43,6 +43,14 @@ public:
     // dxfCloseFile; success clears the file-open flag.
     bool CloseFile();
 
+    // Makes a call on the open drawing: false when the library is not loaded
+    // or refuses the call.
+    template <typename Fn, typename... Args>
+    bool Call(Fn DrawmapApi::*entry, Args... args)
+    {
+        return loaded_ && (api_.*entry)(drawing_, args...) != 0;
+    }
+
 private:
     struct Closer {
         void operator()(void* library) const;
@@ -55,4 +63,4 @@ private:
     bool fileOpen_ = false;
 };
 
-} // namespace sketchconv
+} // namespace drawmap

@@ -1,0 +1,484 @@
+#include "dxf/dxf.h"
+
+#include "dxf_out.h"
+#include "names.h"
+#include "text/text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <set>
+#include <tuple>
+#include <utility>
+
+namespace harwick::dxf {
+
+namespace {
+
+namespace word = drawmap::word;
+
+// ---- What the user reads ------------------------------------------------------
+
+constexpr std::string_view kBadTextHeight = "the text height must be a positive number";
+constexpr std::string_view kCodeOnLayerBefore = "the code \"";
+constexpr std::string_view kCodeOnLayerMiddle = "\" is drawn on layer \"";
+constexpr std::string_view kCodeOnLayerAfter = "\"";
+constexpr std::string_view kSharedLayerBefore = "codes that differ only in letter case share layer \"";
+constexpr std::string_view kNameTooLongBefore = "the name of row ";
+constexpr std::string_view kNameTooLongAfter = " is too long for a label and is not shown";
+
+constexpr std::string_view kBinary = "this is a binary drawing: save it as an ASCII DXF drawing to read it";
+constexpr std::string_view kNotDxf = "the file is not a DXF drawing: it does not start with a SECTION";
+constexpr std::string_view kNoEntities = "the drawing has no ENTITIES section";
+constexpr std::string_view kBadCode = "a group code (a whole number) was expected here";
+constexpr std::string_view kCutOff = "the drawing ends between a group code and its value";
+constexpr std::string_view kBadValue = "this coordinate is not a number";
+
+constexpr std::string_view kBinarySentinel = "AutoCAD Binary DXF";
+
+// ---- Numbers ---------------------------------------------------------------------
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// The whole text as a finite number, with an optional sign.
+std::optional<double> number(std::string_view s)
+{
+    s = trimmed(s);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+// A drawing holds numbers, not the texts of a list: the decimals a list
+// had are those of its most precise value, as the shortest text that reads
+// back as the same number shows them, up to a micrometre (other programs'
+// arithmetic leaves long tails).
+constexpr int kMostDecimals = 6;
+
+int decimalsOf(double value)
+{
+    std::array<char, 400> buffer{};
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    if (ec != std::errc()) return kMostDecimals;
+    const std::string_view written(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t point = written.find('.');
+    if (point == std::string_view::npos) return 0;
+    return static_cast<int>(std::min<std::size_t>(written.size() - point - 1, kMostDecimals));
+}
+
+// ---- Label text --------------------------------------------------------------------
+// Drawings hold 8-bit text; characters beyond ASCII, and control characters
+// that would break the file's lines, are written as \U+XXXX, which CAD and
+// GIS programs show as the character.
+
+constexpr std::string_view kUnicodeEscape = "\\U+";
+constexpr std::size_t kEscapeDigits = 4;
+
+void appendEscape(std::string& out, std::uint32_t codePoint)
+{
+    static constexpr std::string_view kHex = "0123456789ABCDEF";
+    if (codePoint > 0xFFFF) {
+        // Beyond four digits the escape has no form; a surrogate pair is what
+        // the readers that know it expect.
+        const std::uint32_t v = codePoint - 0x10000;
+        appendEscape(out, 0xD800 + (v >> 10));
+        appendEscape(out, 0xDC00 + (v & 0x3FF));
+        return;
+    }
+    out.append(kUnicodeEscape);
+    for (int shift = 12; shift >= 0; shift -= 4) out.push_back(kHex[(codePoint >> shift) & 0xF]);
+}
+
+// The UTF-8 sequence at s[i], or nothing when the bytes are not UTF-8.
+std::optional<std::pair<std::uint32_t, std::size_t>> utf8At(std::string_view s, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t length = 0;
+    std::uint32_t value = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (i + length > s.size()) return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return std::nullopt;
+        value = (value << 6) | (byte(i + k) & 0x3F);
+    }
+    const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
+    if (overlong || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return std::nullopt;
+    return std::pair{value, length};
+}
+
+std::string labelText(std::string_view name)
+{
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            out.push_back(name[i++]);
+        } else if (c < 0x80) {
+            appendEscape(out, c);
+            ++i;
+        } else if (const auto sequence = utf8At(name, i)) {
+            appendEscape(out, sequence->first);
+            i += sequence->second;
+        } else {
+            // Not UTF-8: an 8-bit character the drawing carries as it is.
+            out.push_back(name[i++]);
+        }
+    }
+    return out;
+}
+
+std::optional<std::uint32_t> hexAt(std::string_view s, std::size_t i)
+{
+    if (i + kEscapeDigits > s.size()) return std::nullopt;
+    std::uint32_t value = 0;
+    const auto [end, ec] = std::from_chars(s.data() + i, s.data() + i + kEscapeDigits, value, 16);
+    if (ec != std::errc() || end != s.data() + i + kEscapeDigits) return std::nullopt;
+    return value;
+}
+
+std::string fromLabelText(std::string_view label)
+{
+    std::string out;
+    out.reserve(label.size());
+    for (std::size_t i = 0; i < label.size();) {
+        const bool escape = label.substr(i, kUnicodeEscape.size()) == kUnicodeEscape ||
+                            text::toLower(label.substr(i, kUnicodeEscape.size())) == "\\u+";
+        const std::optional<std::uint32_t> value = escape ? hexAt(label, i + kUnicodeEscape.size()) : std::nullopt;
+        if (!value) {
+            out.push_back(label[i++]);
+            continue;
+        }
+        i += kUnicodeEscape.size() + kEscapeDigits;
+        std::uint32_t codePoint = *value;
+        if (codePoint >= 0xD800 && codePoint <= 0xDBFF && label.substr(i, kUnicodeEscape.size()) == kUnicodeEscape) {
+            if (const auto low = hexAt(label, i + kUnicodeEscape.size()); low && *low >= 0xDC00 && *low <= 0xDFFF) {
+                codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (*low - 0xDC00);
+                i += kUnicodeEscape.size() + kEscapeDigits;
+            }
+        }
+        if (codePoint >= 0xD800 && codePoint <= 0xDFFF) codePoint = 0xFFFD;
+        text::appendUtf8(out, codePoint);
+    }
+    return out;
+}
+
+// ---- Reading -----------------------------------------------------------------------
+
+struct Group {
+    int code = 0;
+    std::string_view value;
+    std::size_t line = 0; // of the value
+};
+
+// Labels found at a place, keyed to a micrometre so that a label written with
+// fewer decimals than its point still meets it.
+using PlaceKey = std::tuple<std::string, long long, long long>;
+constexpr double kKeyScale = 1e6;
+
+PlaceKey keyOf(std::string layer, Place place)
+{
+    return {std::move(layer), std::llround(place.x * kKeyScale), std::llround(place.y * kKeyScale)};
+}
+
+struct Label {
+    std::string text;
+    double height = 0;
+};
+
+struct FoundPoint {
+    std::string layer;
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+class GroupReader {
+public:
+    explicit GroupReader(std::string_view content) : content_(content) {}
+
+    // The next group; nothing at the end of the content. A fault stops it.
+    std::optional<Group> next()
+    {
+        std::string_view codeLine;
+        std::size_t codeLineNumber = 0;
+        // Blank lines between groups are passed over, as lenient readers do.
+        do {
+            if (pos_ >= content_.size()) return std::nullopt;
+            codeLine = takeLine();
+            codeLineNumber = line_;
+        } while (trimmed(codeLine).empty());
+        int code = 0;
+        const std::string_view digits = trimmed(codeLine);
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+        if (ec != std::errc() || end != digits.data() + digits.size()) {
+            fault_ = ReadFailure{std::string(kBadCode), codeLineNumber, 1};
+            return std::nullopt;
+        }
+        if (pos_ >= content_.size()) {
+            fault_ = ReadFailure{std::string(kCutOff), codeLineNumber, 1};
+            return std::nullopt;
+        }
+        std::string_view value = takeLine();
+        if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
+        return Group{code, value, line_};
+    }
+
+    const std::optional<ReadFailure>& fault() const { return fault_; }
+
+private:
+    std::string_view takeLine()
+    {
+        const std::size_t end = content_.find('\n', pos_);
+        const std::size_t stop = end == std::string_view::npos ? content_.size() : end;
+        std::string_view line = content_.substr(pos_, stop - pos_);
+        pos_ = end == std::string_view::npos ? content_.size() : end + 1;
+        ++line_;
+        return line;
+    }
+
+    std::string_view content_;
+    std::size_t pos_ = 0;
+    std::size_t line_ = 0;
+    std::optional<ReadFailure> fault_;
+};
+
+bool is(std::string_view value, std::string_view word)
+{
+    return text::toLower(trimmed(value)) == text::toLower(word);
+}
+
+} // namespace
+
+Place namePlace(double x, double y)
+{
+    return {x + kLabelOffset, y + kLabelOffset};
+}
+
+Place elevationPlace(double x, double y, double textHeight)
+{
+    return {x + kLabelOffset, y + kLabelOffset - kElevationLineSpacing * textHeight};
+}
+
+std::string layerOf(std::string_view code)
+{
+    if (code.empty()) return std::string(kNoCodeLayer);
+    std::string layer;
+    for (const char c : code.substr(0, drawmap::kMaxNameLength)) {
+        if (c >= 'a' && c <= 'z') {
+            layer.push_back(static_cast<char>(c - 'a' + 'A'));
+        } else {
+            const bool allowed = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == '$' || c == '-' || c == '_';
+            layer.push_back(allowed ? c : '_');
+        }
+    }
+    return layer;
+}
+
+std::optional<double> parseTextHeight(std::string_view s)
+{
+    const std::optional<double> height = number(s);
+    if (!height || *height <= 0) return std::nullopt;
+    return height;
+}
+
+Planned plan(const std::vector<points::PointRow>& rows, double textHeight)
+{
+    Planned result;
+    if (!std::isfinite(textHeight) || textHeight <= 0) {
+        result.failure = points::RowFault{std::string(kBadTextHeight), 0};
+        return result;
+    }
+    Drawing& drawing = result.drawing;
+    drawing.textHeight = textHeight;
+    drawing.marks.reserve(rows.size());
+    std::map<std::string, std::string, std::less<>> layerOfCode;
+    std::map<std::string, std::set<std::string>, std::less<>> codesOfLayer;
+    const auto fail = [&](points::RowFault fault) {
+        Planned failed;
+        failed.failure = std::move(fault);
+        return failed;
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const points::PointRow& row = rows[i];
+        if (row.easting.empty() || row.northing.empty()) {
+            ++result.leftOut;
+            continue;
+        }
+        Mark mark;
+        const std::optional<double> x = number(row.easting);
+        if (!x) return fail(points::notANumber(i + 1, points::kEastingWord, row.easting));
+        const std::optional<double> y = number(row.northing);
+        if (!y) return fail(points::notANumber(i + 1, points::kNorthingWord, row.northing));
+        mark.x = *x;
+        mark.y = *y;
+        if (!row.elevation.empty()) {
+            const std::optional<double> z = number(row.elevation);
+            if (!z) return fail(points::notANumber(i + 1, points::kElevationWord, row.elevation));
+            mark.z = *z;
+            mark.elevation = text::formatFixed(*z, 4);
+        }
+        auto known = layerOfCode.find(row.code);
+        if (known == layerOfCode.end()) {
+            known = layerOfCode.emplace(row.code, layerOf(row.code)).first;
+            if (known->second != kNoCodeLayer && codesOfLayer[known->second].empty()) drawing.layers.push_back(known->second);
+            codesOfLayer[known->second].insert(row.code);
+        }
+        mark.layer = known->second;
+        mark.name = labelText(row.name);
+        if (mark.name.size() > drawmap::kMaxTextLength) {
+            result.losses.push_back(text::concat({kNameTooLongBefore, std::to_string(i + 1), kNameTooLongAfter}));
+            mark.name.clear();
+        }
+        drawing.marks.push_back(std::move(mark));
+        ++result.written;
+    }
+    for (const auto& [code, layer] : layerOfCode) {
+        if (code.empty() || text::toLower(code) == text::toLower(layer)) continue;
+        result.losses.push_back(text::concat({kCodeOnLayerBefore, code, kCodeOnLayerMiddle, layer, kCodeOnLayerAfter}));
+    }
+    for (const auto& [layer, codes] : codesOfLayer) {
+        std::set<std::string> exact;
+        for (const std::string& code : codes) {
+            if (text::toLower(code) == text::toLower(layer)) exact.insert(code);
+        }
+        if (exact.size() > 1) result.losses.push_back(text::concat({kSharedLayerBefore, layer, kCodeOnLayerAfter}));
+    }
+    return result;
+}
+
+bool looksLikeDxf(std::string_view content)
+{
+    if (text::startsWith(content, kBinarySentinel)) return true;
+    GroupReader reader(content.substr(0, 256));
+    const std::optional<Group> first = reader.next();
+    return first && first->code == drawmap::kStart && is(first->value, word::kSection);
+}
+
+ReadResult read(std::string_view content, int leastDecimals)
+{
+    ReadResult result;
+    const auto failed = [](ReadFailure failure) {
+        ReadResult r;
+        r.failure = std::move(failure);
+        return r;
+    };
+    if (text::startsWith(content, kBinarySentinel)) return failed(ReadFailure{std::string(kBinary), 0, 0});
+    if (!looksLikeDxf(content)) return failed(ReadFailure{std::string(kNotDxf), 0, 0});
+
+    GroupReader reader(content);
+    std::vector<FoundPoint> found;
+    std::map<PlaceKey, std::deque<Label>> labels;
+    bool sawEntities = false;
+    bool inEntities = false;
+    bool expectSectionName = false;
+    // The entity being gathered: its type and the values that matter.
+    std::string type;
+    std::string layer(kNoCodeLayer);
+    double x = 0, y = 0, z = 0, height = 0;
+    std::string label;
+    const auto finish = [&] {
+        if (!inEntities) return;
+        if (is(type, word::kPoint)) {
+            found.push_back({layer, x, y, z});
+        } else if (is(type, word::kTextEntity)) {
+            labels[keyOf(layer, {x, y})].push_back({fromLabelText(label), height});
+        }
+    };
+    while (const std::optional<Group> group = reader.next()) {
+        if (group->code == drawmap::kStart) {
+            finish();
+            type = std::string(trimmed(group->value));
+            layer = std::string(kNoCodeLayer);
+            x = y = z = height = 0;
+            label.clear();
+            if (is(type, word::kEndSection)) inEntities = false;
+            if (is(type, word::kEof)) break;
+            expectSectionName = is(type, word::kSection);
+            continue;
+        }
+        if (expectSectionName && group->code == drawmap::kName) {
+            inEntities = is(group->value, word::kEntities);
+            sawEntities = sawEntities || inEntities;
+            expectSectionName = false;
+            type.clear();
+            continue;
+        }
+        if (!inEntities) continue;
+        const auto coordinate = [&](double& slot) -> bool {
+            const std::optional<double> v = number(group->value);
+            if (!v) return false;
+            slot = *v;
+            return true;
+        };
+        bool ok = true;
+        switch (group->code) {
+        case drawmap::kLayerName: layer = std::string(trimmed(group->value)); break;
+        case drawmap::kText: label = std::string(group->value); break;
+        case drawmap::kX: ok = coordinate(x); break;
+        case drawmap::kX + 10: ok = coordinate(y); break;
+        case drawmap::kX + 20: ok = coordinate(z); break;
+        case drawmap::kHeight: ok = coordinate(height); break;
+        default: break;
+        }
+        if (!ok) return failed(ReadFailure{std::string(kBadValue), group->line, 1});
+    }
+    if (reader.fault()) return failed(*reader.fault());
+    finish();
+    if (!sawEntities) return failed(ReadFailure{std::string(kNoEntities), 0, 0});
+
+    int decimals = std::clamp(leastDecimals, 0, kMostDecimals);
+    for (const FoundPoint& p : found) decimals = std::max({decimals, decimalsOf(p.x), decimalsOf(p.y), decimalsOf(p.z)});
+    result.points.reserve(found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const FoundPoint& p = found[i];
+        points::PointRow row;
+        row.easting = text::formatFixed(p.x, decimals);
+        row.northing = text::formatFixed(p.y, decimals);
+        row.code = is(p.layer, kNoCodeLayer) ? std::string() : p.layer;
+        bool hasElevation = p.z != 0;
+        auto named = labels.find(keyOf(p.layer, namePlace(p.x, p.y)));
+        if (named != labels.end() && !named->second.empty()) {
+            const Label nameLabel = std::move(named->second.front());
+            named->second.pop_front();
+            row.name = nameLabel.text;
+            if (!hasElevation) {
+                auto shown = labels.find(keyOf(p.layer, elevationPlace(p.x, p.y, nameLabel.height)));
+                hasElevation = shown != labels.end() && !shown->second.empty();
+            }
+        }
+        if (row.name.empty()) {
+            row.name = std::to_string(i + 1);
+            ++result.numbered;
+        }
+        if (hasElevation) row.elevation = text::formatFixed(p.z, decimals);
+        result.points.push_back(std::move(row));
+    }
+    return result;
+}
+
+} // namespace harwick::dxf
