@@ -14,6 +14,14 @@ if(HARWICK_FUZZ AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   message(FATAL_ERROR "HARWICK_FUZZ needs clang (libFuzzer)")
 endif()
 
+# Where the suite is installed: the programs and the libraries they load at
+# run time in a private folder, the command line in the binary folder; the
+# command line finds that folder relative to itself.
+include(GNUInstallDirs)
+set(HARWICK_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/harwick)
+file(RELATIVE_PATH HARWICK_BIN_TO_PROGRAMS ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${HARWICK_PROGRAM_DIR})
+
 # Our own code builds without a single warning; third-party headers are not held to it.
 function(harwick_strict target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)

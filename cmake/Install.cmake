@@ -4,10 +4,7 @@
 # to them in the binary folder, desktop entries with icons, the shared
 # libraries with their headers, the udev rules for USB instruments, and a
 # Debian package through CPack.
-include(GNUInstallDirs)
-
 set(HARWICK_PROGRAMS toolhub stationmate cablemate pointbook featurebook sketchconv)
-set(HARWICK_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/harwick)
 
 install(TARGETS ${HARWICK_PROGRAMS} usbpipe drawmap
         RUNTIME DESTINATION ${HARWICK_PROGRAM_DIR}
@@ -23,8 +20,6 @@ install(FILES libs/framekit/framekit.h libs/workcrew/workcrew.h libs/serialkit/s
 
 # bin/<program> -> ../lib/.../harwick/<program>, relative so that a package
 # can be unpacked anywhere.
-file(RELATIVE_PATH HARWICK_BIN_TO_PROGRAMS ${CMAKE_INSTALL_FULL_BINDIR}
-     ${CMAKE_INSTALL_PREFIX}/${HARWICK_PROGRAM_DIR})
 foreach(program IN LISTS HARWICK_PROGRAMS)
   install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")

@@ -2,9 +2,12 @@
 
 #include "cable.h"
 #include "fileio/fileio.h"
+#include "library_dir.h"
+#include "list_file.h"
 #include "ports.h"
 #include "station.h"
 #include "usb.h"
+#include "usbpipe.h"
 
 #include "csv/csv.h"
 
@@ -22,27 +25,30 @@ constexpr std::string_view kUsage =
     "       harwick convert [OPTIONS] --to KIND --out-dir DIR FILE...\n"
     "\n"
     "Converts a point list. The kind of INPUT comes from its name: GSI (.gsi),\n"
-    "KARD (.dat), IDX (.idx), CSV (.csv), GeoJSON (.geojson, .json) or LandXML\n"
-    "(.xml, .landxml); a name that says none, or --from auto, has it found from\n"
-    "the content (a file that could be more than one kind is refused with the\n"
-    "kinds it could be). OUTPUT is written as GSI-16 (.gsi16), GSI-8 (.gsi8),\n"
-    "KARD (.dat), IDX (.idx), CSV, GeoJSON or LandXML as its name says. A .gsi16 or\n"
-    ".gsi8 output is saved with the extension .gsi; a plain .gsi output keeps the\n"
-    "flavour of a GSI input and is GSI-16 otherwise. The precision decides the\n"
-    "decimals of the coordinates and the GSI unit; without --precision it is taken\n"
-    "from the input. Blocks skipped on reading and anything the output cannot hold\n"
-    "(rows left out, values or names cut) are reported on stderr. With --out-dir\n"
-    "every FILE is converted into DIR as --to says; a file that fails is reported\n"
-    "and the others still convert, and the exit code is 1 when any failed.\n"
+    "KARD (.dat), IDX (.idx), CSV (.csv), GeoJSON (.geojson, .json), LandXML\n"
+    "(.xml, .landxml) or DXF (.dxf); a name that says none, or --from auto, has it\n"
+    "found from the content (a file that could be more than one kind is refused\n"
+    "with the kinds it could be). OUTPUT is written as GSI-16 (.gsi16), GSI-8\n"
+    "(.gsi8), KARD (.dat), IDX (.idx), CSV, GeoJSON, LandXML or DXF as its name\n"
+    "says; a DXF drawing has a POINT per point on a layer named after its code,\n"
+    "labelled with its name and elevation. A .gsi16 or .gsi8 output is saved with\n"
+    "the extension .gsi; a plain .gsi output keeps the flavour of a GSI input and\n"
+    "is GSI-16 otherwise. The precision decides the decimals of the coordinates\n"
+    "and the GSI unit; without --precision it is taken from the input. Blocks\n"
+    "skipped on reading and anything the output cannot hold (rows left out, values\n"
+    "or names cut) are reported on stderr. With --out-dir every FILE is converted\n"
+    "into DIR as --to says; a file that fails is reported and the others still\n"
+    "convert, and the exit code is 1 when any failed.\n"
     "\n"
     "Options:\n"
     "  --precision 0.001|0.0001|0.00001\n"
-    "  --from KIND, --to KIND   gsi16, gsi8, gsi, kard, idx, csv, geojson, landxml\n"
-    "                           (--from also auto)\n"
+    "  --from KIND, --to KIND   gsi16, gsi8, gsi, kard, idx, csv, geojson, landxml,\n"
+    "                           dxf (--from also auto)\n"
     "  --columns LIST           CSV columns in their order, e.g. name,n,e,z,code\n"
     "  --delimiter , | ; | tab  CSV delimiter\n"
     "  --decimal-comma          CSV coordinates with a decimal comma\n"
     "  --crs EPSG:n             GeoJSON: the coordinate system GIS programs read\n"
+    "  --text-height H          DXF: the labels' height in drawing units (default 1)\n"
     "CSV options given for a CSV input are used instead of what is found in it.\n"
     "\n"
     "Also: harwick station ... (the instrument's memory over its serial command\n"
@@ -120,7 +126,7 @@ int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::
     std::optional<pointlist::ListKind> toKind = outputKind(request, target);
     if (!toKind) {
         return fail(err, "'" + request.output + "': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, "
-                         ".geojson or .xml, or give --to)");
+                         ".geojson, .xml or .dxf, or give --to)");
     }
     std::string error;
     std::optional<std::string> content = platform::readWholeFile(request.input, error);
@@ -164,7 +170,9 @@ int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::
         target.path = request.output;
         pointlist::ExchangeExport result = pointlist::exportExchange(table, *toKind->exchange, request.exchange, now);
         if (result.refusal) return fail(err, "'" + request.output + "': " + *result.refusal);
-        if (!platform::replaceFileAtomically(target.path, result.content, error)) return fail(err, error);
+        if (const std::optional<std::string> failed = listfile::Write(result, target.path, request.library)) {
+            return fail(err, *failed);
+        }
         for (const std::string& loss : result.losses) warn(err, loss);
         rowsWritten = result.rowsWritten;
     }
@@ -185,14 +193,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args[0] == "usb") return usb(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (args[0] == "station") return station(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (args[0] == "cable") {
-        std::error_code ec;
-        const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
         return cable(std::vector<std::string>(args.begin() + 1, args.end()), {std::cin, out, err},
-                     ec ? std::filesystem::path() : self.parent_path());
+                     libraryDir(usbpipe::kLibraryFileName));
     }
     if (args[0] != "convert") return usage(err, "unknown command '" + args[0] + "'");
 
     ConvertRequest request;
+    request.library = drawmap::LibrarySearch{libraryDir(drawmap::kLibraryFileName), true};
     std::vector<std::string> files;
     std::optional<std::string> outDir;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -223,7 +230,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             continue;
         }
         if (name != "--precision" && name != "--from" && name != "--to" && name != "--columns" &&
-            name != "--delimiter" && name != "--crs" && name != "--out-dir") {
+            name != "--delimiter" && name != "--crs" && name != "--text-height" && name != "--out-dir") {
             return usage(err, "unknown option '" + a + "'");
         }
         if (!takeValue()) return usage(err, name + " needs a value");
@@ -250,6 +257,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             request.exchange.csvWrite.delimiter = *delimiter.value;
         } else if (name == "--crs") {
             request.exchange.crs = *value;
+        } else if (name == "--text-height") {
+            const std::optional<double> height = dxf::parseTextHeight(*value);
+            if (!height) return usage(err, "--text-height takes a positive number, not '" + *value + "'");
+            request.exchange.textHeight = *height;
         } else {
             outDir = *value;
         }

@@ -3,6 +3,8 @@
 // reports what the editor passes over in silence.
 #pragma once
 
+#include "drawmap_binding.h"
+#include "exit_codes.h"
 #include "pointlist/exchange.h"
 #include "pointlist/pointlist.h"
 #include "text/text.h"
@@ -14,10 +16,6 @@
 
 namespace harwick::cli {
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;
-inline constexpr int kExitUsage = 2;
-
 struct ConvertRequest {
     std::string input;
     std::string output;
@@ -26,6 +24,7 @@ struct ConvertRequest {
     bool detect = false;                            // the input's kind from its content, whatever its name
     std::optional<pointlist::ListKind> to;          // else as the output's name says
     pointlist::ExchangeOptions exchange;
+    drawmap::LibrarySearch library; // where the drawing library is, for DXF output
 };
 
 // Converts one point list. Never leaves a partial or empty output behind: the

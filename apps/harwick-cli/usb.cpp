@@ -2,7 +2,7 @@
 
 #include "listing.h"
 
-#include "convert.h"
+#include "exit_codes.h"
 #include "fileio/fileio.h"
 #include "usbif/usbif.h"
 

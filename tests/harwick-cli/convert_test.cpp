@@ -3,6 +3,7 @@
 #include "convert.h"
 #include "ports.h"
 
+#include "dxf/dxf.h"
 #include "gsi/gsi.h"
 #include "idx/idx.h"
 #include "kard/kard.h"
@@ -49,6 +50,7 @@ protected:
         request.input = in.string();
         request.output = out.string();
         request.precision = precision;
+        request.library = drawmap::LibrarySearch{DRAWMAP_DIR, false};
         return cli::convert(request, kWhen, stdout_, stderr_);
     }
 
@@ -281,7 +283,7 @@ std::vector<fs::path> fieldPointLists()
     return lists;
 }
 
-// Every field file through CSV, GeoJSON and LandXML and back to KARD holds
+// Every field file through CSV, GeoJSON, LandXML and DXF and back to KARD holds
 // the same points as the field file written as KARD directly.
 TEST_F(ConvertTest, FieldFilesKeepTheirPointsThroughEveryExchangeFormat)
 {
@@ -295,6 +297,14 @@ TEST_F(ConvertTest, FieldFilesKeepTheirPointsThroughEveryExchangeFormat)
             ASSERT_EQ(convert(dir_ / via, dir_ / "back.dat"), 0) << stderr_.str();
             EXPECT_EQ(harwick::testing::ReadFile(dir_ / "back.dat"), direct);
         }
+        // A drawing's layers hold the codes as layer names may be written.
+        ASSERT_EQ(convert(list, dir_ / "via.dxf"), 0) << stderr_.str();
+        ASSERT_EQ(convert(dir_ / "via.dxf", dir_ / "back.dat"), 0) << stderr_.str();
+        pointlist::Table expected, back;
+        pointlist::importFile(expected, pointlist::FileKind::Kard, direct);
+        for (pointlist::Row& row : expected.rows) row.code = row.code.empty() ? "" : dxf::layerOf(row.code);
+        pointlist::importFile(back, pointlist::FileKind::Kard, harwick::testing::ReadFile(dir_ / "back.dat"));
+        EXPECT_EQ(back.rows, expected.rows);
     }
 }
 
@@ -356,7 +366,7 @@ TEST_F(ConvertTest, BatchConvertsEveryFileItCan)
     EXPECT_EQ(harwick::testing::ReadFile(dir_ / "b" / "site-points.dat"), harwick::testing::ReadFile(samples / "site-points.dat"));
     EXPECT_EQ(runArgs({"convert", "--out-dir", (dir_ / "b").string(), (samples / "site-points.dat").string()}, out, err),
               2);
-    EXPECT_EQ(runArgs({"convert", "--to", "dxf", "a", "b"}, out, err), 2);
+    EXPECT_EQ(runArgs({"convert", "--to", "dwg", "a", "b"}, out, err), 2);
 }
 
 // The installed program, as a surveyor's script would call it.
@@ -374,6 +384,73 @@ TEST_F(ConvertTest, ProgramExitCodesAndStreams)
     EXPECT_NE(harwick::testing::ReadFile(dir_ / "e.txt").find("cannot open"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "x.dat"));
     EXPECT_EQ(run("convert"), 2);
+}
+
+// GDAL, not our reader, finds in the drawing the program writes every point
+// at its place on its code's layer, with its name and elevation beside it.
+TEST_F(ConvertTest, DrawingsGdalReads)
+{
+    harwick::testing::WriteFile(dir_ / "in.csv", "name,easting,northing,elevation,code\n"
+                                                 "\"A, 1\",500100.5,5200200.25,12.3,kerb\n"
+                                                 "P2,500101,5200201,,\n"
+                                                 "\"Q\"\"3\",500102.125,5200202,-1.5,MH/12\n");
+    const std::string convert = std::string(HARWICK_BIN) + " convert --text-height 2.5 " + (dir_ / "in.csv").string() +
+                                " " + (dir_ / "out.dxf").string() + " 2>&1";
+    const std::string said = harwick::testing::CommandOutput(convert);
+    ASSERT_NE(said.find("converted 3 point(s) from CSV"), std::string::npos) << said;
+    EXPECT_NE(said.find("warning: the code \"MH/12\" is drawn on layer \"MH_12\""), std::string::npos) << said;
+
+    const std::string out =
+        harwick::testing::CommandOutput("timeout 120 /usr/bin/ogrinfo -ro -al -q " + (dir_ / "out.dxf").string() + " 2>&1");
+    // Each feature as "layer|text|x y z": points have no text.
+    std::vector<std::string> features;
+    std::string layer, label;
+    for (const std::string& line : text::splitLines(out)) {
+        const auto after = [&line](std::string_view head) { return line.substr(head.size()); };
+        if (text::startsWith(line, "  Layer (String) = ")) {
+            layer = after("  Layer (String) = ");
+            label.clear();
+        } else if (text::startsWith(line, "  Text (String) = ")) {
+            label = after("  Text (String) = ");
+        } else if (text::startsWith(line, "  POINT Z (")) {
+            features.push_back(layer + "|" + label + "|" + line.substr(11, line.size() - 12));
+        }
+    }
+    EXPECT_EQ(features, (std::vector<std::string>{
+                            "KERB||500100.5 5200200.25 12.3",
+                            "KERB|A, 1|500101.5 5200201.25 0",
+                            "KERB|12.3000|500101.5 5200197.5 0",
+                            "0||500101 5200201 0",
+                            "0|P2|500102 5200202 0",
+                            "MH_12||500102.125 5200202.0 -1.5",
+                            "MH_12|Q\"3|500103.125 5200203.0 0",
+                            "MH_12|-1.5000|500103.125 5200199.25 0",
+                        }))
+        << out;
+}
+
+// A drawing goes through the drawing library: without it nothing is
+// written and the user is told which library is missing; a drawing is found
+// as one from its content.
+TEST_F(ConvertTest, DrawingsNeedTheDrawingLibraryAndAreFoundByContent)
+{
+    cli::ConvertRequest request;
+    request.input = sample("site-points.dat").string();
+    request.output = (dir_ / "out.dxf").string();
+    request.library = drawmap::LibrarySearch{dir_, false};
+    EXPECT_EQ(cli::convert(request, kWhen, stdout_, stderr_), cli::kExitFailed);
+    EXPECT_EQ(stderr_.str(), "harwick convert: cannot write '" + request.output +
+                                 "': the drawing library libdrawmap.so was not found beside the program or could not "
+                                 "be loaded\n");
+    EXPECT_FALSE(fs::exists(dir_ / "out.dxf"));
+    EXPECT_EQ(filesInDir(), std::vector<fs::path>{});
+
+    ASSERT_EQ(convert(sample("site-points.dat"), dir_ / "drawing"), cli::kExitFailed);
+    ASSERT_EQ(convert(sample("site-points.dat"), dir_ / "out.dxf"), cli::kExitOk) << stderr_.str();
+    fs::rename(dir_ / "out.dxf", dir_ / "drawing");
+    ASSERT_EQ(convert(dir_ / "drawing", dir_ / "back.dat"), cli::kExitOk) << stderr_.str();
+    EXPECT_NE(stdout_.str().find("from DXF '"), std::string::npos) << stdout_.str();
+    EXPECT_EQ(harwick::testing::ReadFile(dir_ / "back.dat"), harwick::testing::ReadFile(sample("site-points.dat")));
 }
 
 // Root opens any device, so the refusal a surveyor outside the device's

@@ -1,6 +1,6 @@
 #include "usb.h"
 
-#include "convert.h"
+#include "exit_codes.h"
 #include "fake_instrument.h"
 #include "scratch.h"
 
