@@ -3,6 +3,7 @@
 #include "save_rules.h"
 
 #include "fileio/fileio.h"
+#include "list_file.h"
 #include "text/text.h"
 
 #include <filesystem>
@@ -22,8 +23,8 @@ constexpr std::string_view kBullet = "\n- ";
 
 } // namespace
 
-PointEditor::PointEditor(GridHost& grid, Prompter& prompter, FileChooser& files)
-    : grid_(grid), prompter_(prompter), files_(files)
+PointEditor::PointEditor(GridHost& grid, Prompter& prompter, FileChooser& files, drawmap::LibrarySearch library)
+    : grid_(grid), prompter_(prompter), files_(files), library_(std::move(library))
 {
 }
 
@@ -34,25 +35,53 @@ void PointEditor::Open()
 
 bool PointEditor::OpenFile(const std::string& path)
 {
-    // The path is matched without regard to case, as the editor always has;
-    // the file keeps the name it has on disk.
-    const FileKind kind = pointlist::kindOfPath(path);
-    if (kind == FileKind::Unknown) {
-        prompter_.ShowMessage(concat({path, kNotAPointFile, kSentenceBreak, kGridKept}));
-        return false;
-    }
     std::string error;
     const std::optional<std::string> content = harwick::platform::readWholeFile(path, error);
     if (!content) {
         prompter_.ShowMessage(concat({kCannotOpen, path, kReasonSeparator, error, kSentenceBreak, kGridKept}));
         return false;
     }
+    // The path is matched without regard to case, as the editor always has;
+    // the file keeps the name it has on disk. A name that says no kind is
+    // read as what its content shows, when that is one kind.
+    std::optional<pointlist::ListKind> kind = pointlist::listKindOfPath(path);
+    const bool named = kind.has_value();
+    if (!kind) {
+        const std::vector<pointlist::ListKind> found = pointlist::candidateListKinds(*content);
+        if (found.size() > 1) {
+            std::string kinds;
+            for (const pointlist::ListKind& k : found) {
+                if (!kinds.empty()) kinds += kCouldBeOr;
+                kinds += pointlist::listKindName(k);
+            }
+            prompter_.ShowMessage(concat({path, kCouldBe, kinds, kNameTheKind, kSentenceBreak, kGridKept}));
+            return false;
+        }
+        if (found.empty()) {
+            prompter_.ShowMessage(concat({path, kNotAPointFile, kSentenceBreak, kGridKept}));
+            return false;
+        }
+        kind = found.front();
+    }
     // KARD and IDX keep the precision and flavour the editor had.
     pointlist::Table table;
     table.precision = grid_.Points().precision;
     table.flavour = flavour_;
-    const pointlist::ImportReport report = pointlist::importFile(table, kind, *content);
-    const std::vector<std::string> notes = pointlist::importNotes(report, kind);
+    std::vector<std::string> notes;
+    std::optional<harwick::csv::WriteOptions> csvLayout;
+    if (kind->editor) {
+        const FileKind fileKind = kind->editor->kind;
+        notes = pointlist::importNotes(pointlist::importFile(table, fileKind, *content), fileKind);
+    } else {
+        pointlist::ExchangeImport imported = pointlist::importExchange(table, *kind->exchange, *content, {});
+        if (imported.refusal) {
+            prompter_.ShowMessage(
+                concat({kCannotOpen, path, kReasonSeparator, *imported.refusal, kSentenceBreak, kGridKept}));
+            return false;
+        }
+        notes = std::move(imported.notes);
+        csvLayout = std::move(imported.csvLayout);
+    }
     if (table.rows.empty()) {
         std::string text = concat({kNoPointsFound, path, kFullStop});
         for (const std::string& n : notes) text += concat({kSentenceBreak, n});
@@ -61,6 +90,8 @@ bool PointEditor::OpenFile(const std::string& path)
     }
     currentPath_ = path;
     flavour_ = table.flavour;
+    currentKind_ = named ? std::nullopt : kind;
+    if (csvLayout) exchangeOptions_.csvWrite = std::move(*csvLayout);
     std::string status = concat({kOpenedPrefix, path, kStatusSeparator, std::to_string(table.rows.size()), kPointsSuffix});
     for (const std::string& n : notes) status += concat({" ", n});
     grid_.ReplacePoints(std::move(table));
@@ -72,7 +103,7 @@ bool PointEditor::Save()
 {
     grid_.CommitPendingEdit();
     if (currentPath_.empty()) return SaveAs();
-    return Write(pointlist::resolveSavePath(currentPath_, flavour_));
+    return Write(DestinationOf(currentPath_));
 }
 
 bool PointEditor::SaveAs()
@@ -80,48 +111,79 @@ bool PointEditor::SaveAs()
     grid_.CommitPendingEdit();
     const std::optional<SaveChoice> choice = files_.SavePath();
     if (!choice) return false;
-    const pointlist::SaveTarget target =
-        pointlist::resolveSavePath(NameForSaveFilter(choice->path, choice->filter), flavour_);
-    if (target.kind != FileKind::Unknown) {
+    const Destination destination = DestinationOf(NameForSaveFilter(choice->path, choice->filter));
+    if (destination.target.kind != FileKind::Unknown || destination.exchange) {
         std::error_code ec;
-        if (std::filesystem::exists(target.path, ec) &&
-            !prompter_.AskYesNo(concat({target.path, kAlreadyExists}))) {
+        if (std::filesystem::exists(destination.target.path, ec) &&
+            !prompter_.AskYesNo(concat({destination.target.path, kAlreadyExists}))) {
             return false;
         }
     }
-    return Write(target);
+    return Write(destination);
 }
 
-bool PointEditor::Write(pointlist::SaveTarget target)
+Destination PointEditor::DestinationOf(const std::string& path) const
 {
+    Destination destination{pointlist::resolveSavePath(path, flavour_), std::nullopt};
+    if (destination.target.kind != FileKind::Unknown) return destination;
+    std::optional<pointlist::ListKind> kind = pointlist::listKindOfPath(path);
+    // The file opened under a name that says no kind is saved as what it was.
+    if (!kind && path == currentPath_) kind = currentKind_;
+    if (kind && kind->editor) {
+        destination.target.kind = kind->editor->kind;
+    } else if (kind) {
+        destination.exchange = kind->exchange;
+    }
+    return destination;
+}
+
+bool PointEditor::Write(Destination destination)
+{
+    pointlist::SaveTarget& target = destination.target;
     // Nothing is created for a name of no known kind: an empty file would
     // look like a saved job.
-    if (target.kind == FileKind::Unknown) {
+    if (target.kind == FileKind::Unknown && !destination.exchange) {
         prompter_.ShowMessage(concat({target.path, kUnknownSaveKind}));
         return false;
     }
-    if (target.kind == FileKind::Gsi && !target.flavour) target.flavour = pointlist::kDefaultFlavour;
     const pointlist::Table& points = grid_.Points();
-    const pointlist::ExportResult result =
-        pointlist::exportFile(points, target.kind, target.flavour, harwick::text::localNow());
+    const harwick::text::LocalDateTime now = harwick::text::localNow();
+    pointlist::ExchangeExport made;
+    if (destination.exchange) {
+        made = pointlist::exportExchange(points, *destination.exchange, exchangeOptions_, now);
+        if (made.refusal) {
+            prompter_.ShowMessage(concat({kCannotSave, target.path, kReasonSeparator, *made.refusal}));
+            return false;
+        }
+    } else {
+        if (target.kind == FileKind::Gsi && !target.flavour) target.flavour = pointlist::kDefaultFlavour;
+        pointlist::ExportResult result = pointlist::exportFile(points, target.kind, target.flavour, now);
+        made.losses = pointlist::saveLosses(points, target, result);
+        made.content = std::move(result.content);
+        made.rowsWritten = result.rowsWritten;
+    }
     // Asked before writing: afterwards the old file would already be gone.
-    if (const std::vector<std::string> losses = pointlist::saveLosses(points, target, result); !losses.empty()) {
+    if (!made.losses.empty()) {
         std::string text = concat({target.path, kWouldHoldLess});
-        for (const std::string& loss : losses) text += concat({kBullet, loss});
+        for (const std::string& loss : made.losses) text += concat({kBullet, loss});
         if (!prompter_.AskYesNo(concat({text, kSaveAnyway}))) {
             grid_.ShowStatus(kNotSaved);
             return false;
         }
     }
-    std::string error;
-    if (!harwick::platform::replaceFileAtomically(target.path, result.content, error)) {
-        prompter_.ShowMessage(concat({kCannotSave, target.path, kReasonSeparator, error}));
+    if (const std::optional<std::string> error = harwick::listfile::Write(made, target.path, library_)) {
+        prompter_.ShowMessage(concat({kCannotSave, target.path, kReasonSeparator, *error}));
         return false;
     }
     currentPath_ = target.path;
-    flavour_ = target.flavour;
+    if (destination.exchange) {
+        currentKind_ = pointlist::ListKind{std::nullopt, destination.exchange};
+    } else {
+        flavour_ = target.flavour;
+        currentKind_ = pointlist::ListKind{pointlist::ContentKind{target.kind, target.flavour}, std::nullopt};
+    }
     grid_.ShowStatus(
-        concat({kSavedPrefix, target.path, kStatusSeparator, std::to_string(result.rowsWritten), kPointsSuffix}));
+        concat({kSavedPrefix, target.path, kStatusSeparator, std::to_string(made.rowsWritten), kPointsSuffix}));
     return true;
 }
 

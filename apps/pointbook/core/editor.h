@@ -8,6 +8,9 @@
 
 #include "formats_alias.h"
 
+#include "drawmap_binding.h"
+#include "pointlist/exchange.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -52,17 +55,26 @@ public:
     virtual void ShowStatus(std::string_view text) = 0;
 };
 
+// Where a save goes: one of the editor's own kinds, or a list other tools
+// read; neither when the name says no kind the editor writes.
+struct Destination {
+    pointlist::SaveTarget target;
+    std::optional<pointlist::ExchangeKind> exchange;
+};
+
 class PointEditor {
 public:
-    PointEditor(GridHost& grid, Prompter& prompter, FileChooser& files);
+    // library: where the drawing library is, for saving drawings.
+    PointEditor(GridHost& grid, Prompter& prompter, FileChooser& files, drawmap::LibrarySearch library = {});
 
     // Asks for a file and opens it.
     void Open();
-    // Reads the file into the grid. A file that cannot be read, is of no
-    // kind the editor knows or holds no point leaves the grid and the
-    // current path as they were, and the user is told. The status line says
-    // how many points were read and how many blocks or lines were skipped.
-    // true when opened.
+    // Reads the file into the grid: its kind as its name says, else as its
+    // content shows. A file that cannot be read, is of no kind the editor
+    // knows (or could be more than one) or holds no point leaves the grid and
+    // the current path as they were, and the user is told. The status line
+    // says how many points were read and what was passed over. true when
+    // opened.
     bool OpenFile(const std::string& path);
 
     // Writes the grid to the current path, asking for one when there is none.
@@ -77,13 +89,20 @@ public:
     std::optional<gsi::Flavour> Flavour() const { return flavour_; }
 
 private:
-    bool Write(pointlist::SaveTarget target);
+    Destination DestinationOf(const std::string& path) const;
+    bool Write(Destination destination);
 
     GridHost& grid_;
     Prompter& prompter_;
     FileChooser& files_;
     std::string currentPath_;
     std::optional<gsi::Flavour> flavour_;
+    // The kind of the current file when its name does not say it.
+    std::optional<pointlist::ListKind> currentKind_;
+    // How lists for other tools are written: a CSV file is written back in
+    // the layout of the last one opened.
+    pointlist::ExchangeOptions exchangeOptions_;
+    drawmap::LibrarySearch library_;
 };
 
 } // namespace pointbook

@@ -13,8 +13,10 @@
 namespace pointbook {
 
 // ---- File dialogs ---------------------------------------------------------------
-// The open dialog's three entries, in Qt's filter syntax.
-inline constexpr std::string_view kOpenFilter = "GSI(*.gsi);;IDX(*.idx);;KARD(*.dat)";
+// The open dialog's entries, in Qt's filter syntax: the editor's three
+// kinds, then the lists other tools write.
+inline constexpr std::string_view kOpenFilter =
+    "GSI(*.gsi);;IDX(*.idx);;KARD(*.dat);;CSV(*.csv);;GeoJSON(*.geojson *.json);;LandXML(*.xml *.landxml);;DXF(*.dxf)";
 
 // One entry of the save dialog and the extension its choice puts on the name:
 // the two GSI entries list ".gsi" files and carry a pseudo-extension that
@@ -23,28 +25,41 @@ struct SaveFilter {
     std::string_view label;
     std::string_view extension;
 };
-inline constexpr std::array<SaveFilter, 4> kSaveFilters = {{
+inline constexpr std::array<SaveFilter, 8> kSaveFilters = {{
     {"GSI-16 Files (*.gsi)", ".gsi16"},
     {"GSI-8 Files (*.gsi)", ".gsi8"},
     {"IDX(*.idx)", ".idx"},
     {"KARD(*.dat)", ".dat"},
+    {"CSV(*.csv)", ".csv"},
+    {"GeoJSON(*.geojson)", ".geojson"},
+    {"LandXML(*.xml)", ".xml"},
+    {"DXF(*.dxf)", ".dxf"},
 }};
 inline constexpr std::size_t kGsi16Filter = 0;
 inline constexpr std::size_t kGsi8Filter = 1;
 inline constexpr std::size_t kIdxFilter = 2;
 inline constexpr std::size_t kKardFilter = 3;
+inline constexpr std::size_t kCsvFilter = 4;
+inline constexpr std::size_t kGeoJsonFilter = 5;
+inline constexpr std::size_t kLandXmlFilter = 6;
+inline constexpr std::size_t kDxfFilter = 7;
 
 // ---- Open ------------------------------------------------------------------------
 inline constexpr std::string_view kCannotOpen = "Cannot open ";
 inline constexpr std::string_view kNotAPointFile =
-    " is not a point file the editor reads: name it .gsi (GSI), .dat (KARD) or .idx (IDX).";
+    " is not a point file the editor reads: name it .gsi (GSI), .dat (KARD), .idx (IDX), .csv, .geojson, .xml "
+    "(LandXML) or .dxf.";
+inline constexpr std::string_view kCouldBe = " could be ";
+inline constexpr std::string_view kCouldBeOr = " or ";
+inline constexpr std::string_view kNameTheKind = ": give it the extension of the one it is.";
 inline constexpr std::string_view kNoPointsFound = "No points were found in ";
 inline constexpr std::string_view kGridKept = "The grid was left as it was.";
 
 // ---- Save ------------------------------------------------------------------------
 inline constexpr std::string_view kCannotSave = "Cannot save ";
 inline constexpr std::string_view kUnknownSaveKind =
-    " is not a kind of file the editor writes: name it .gsi (GSI), .dat (KARD) or .idx (IDX). Nothing was saved.";
+    " is not a kind of file the editor writes: name it .gsi (GSI), .dat (KARD), .idx (IDX), .csv, .geojson, .xml "
+    "(LandXML) or .dxf. Nothing was saved.";
 inline constexpr std::string_view kAlreadyExists = " already exists.\nDo you want to replace it?";
 inline constexpr std::string_view kWouldHoldLess = " would hold less than the grid:";
 inline constexpr std::string_view kSaveAnyway = "\n\nSave anyway?";

@@ -10,7 +10,8 @@ int main(int argc, char** argv)
     using namespace pointbook;
     QApplication application(argc, argv);
     QtInteractionSet interactions;
-    PointbookWindow window(interactions.Get());
+    PointbookWindow window(interactions.Get(),
+                           drawmap::LibrarySearch{QCoreApplication::applicationDirPath().toStdString()});
     interactions.SetParentWindow(&window);
     window.show();
     return application.exec();

@@ -21,8 +21,8 @@ constexpr int kInitialHeight = 440;
 
 } // namespace
 
-PointbookWindow::PointbookWindow(Interactions interactions, QWidget* parent)
-    : QMainWindow(parent), io_(interactions), view_(this), editor_(*this, io_.prompter, io_.files)
+PointbookWindow::PointbookWindow(Interactions interactions, drawmap::LibrarySearch library, QWidget* parent)
+    : QMainWindow(parent), io_(interactions), view_(this), editor_(*this, io_.prompter, io_.files, std::move(library))
 {
     setWindowTitle(ToQ(kWindowTitle));
     view_.setModel(&model_);

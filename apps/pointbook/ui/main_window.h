@@ -23,7 +23,9 @@ struct Interactions {
 
 class PointbookWindow : public QMainWindow, private GridHost {
 public:
-    explicit PointbookWindow(Interactions interactions, QWidget* parent = nullptr);
+    // library: where the drawing library is, for saving drawings.
+    explicit PointbookWindow(Interactions interactions, drawmap::LibrarySearch library = {},
+                             QWidget* parent = nullptr);
 
     PointEditor& Editor() { return editor_; }
     PointTableModel& Model() { return model_; }

@@ -188,10 +188,12 @@ TEST_F(PointbookTest, NamesAFormatCannotHoldAreAskedAboutBeforeWriting)
 TEST_F(PointbookTest, FilesThatCannotBeOpenedLeaveTheGridAsItWas)
 {
     Type(0, Column::Name, "KEEP");
-    WriteFile(Dir() / "notes.txt", "STN1,,1,2,3\r\n");
+    WriteFile(Dir() / "notes.txt", "just some words\r\n");
+    WriteFile(Dir() / "both.txt", "P1,5,10.000,20.000,1.000\r\nP2,7,11.000,21.000,1.100\r\n");
     WriteFile(Dir() / "empty.gsi", "");
-    const fs::path attempts[] = {Dir() / "missing.gsi", Dir() / "notes.txt", Dir() / "empty.gsi"};
-    const char* says[] = {"Cannot open ", "is not a point file", "No points were found in "};
+    const fs::path attempts[] = {Dir() / "missing.gsi", Dir() / "notes.txt", Dir() / "both.txt", Dir() / "empty.gsi"};
+    const char* says[] = {"Cannot open ", "is not a point file", " could be KARD or CSV: give it the extension",
+                          "No points were found in "};
     for (std::size_t i = 0; i < std::size(attempts); ++i) {
         EXPECT_FALSE(OpenThroughMenu(attempts[i]));
         ASSERT_EQ(prompter.messages.size(), i + 1);
@@ -248,7 +250,7 @@ std::string WithoutStamp(const std::string& content)
 {
     std::string out;
     for (const std::string& line : LinesOf(content)) {
-        if (!Contains(line, "CREATION_DATE")) out += line + "\n";
+        if (!Contains(line, "CREATION_DATE") && !Contains(line, "date=\"")) out += line + "\n";
     }
     return out;
 }
@@ -271,7 +273,8 @@ void ExpectSamePoints(const pointlist::Table& saved, const pointlist::Table& ori
 TEST_F(PointbookTest, SampleFilesRoundTripThroughEveryFormat)
 {
     const char* samples[] = {"job-north-gsi16.gsi", "job-north-gsi8.gsi", "site-points.dat", "creek-feet.idx"};
-    const char* written[] = {"out.gsi", "out.gsi", "out.idx", "out.dat"};
+    const char* written[] = {"out.gsi", "out.gsi", "out.idx", "out.dat", "out.csv", "out.geojson", "out.xml", "out.dxf"};
+    static_assert(std::size(written) == kSaveFilters.size());
     for (const char* sample : samples) {
         for (std::size_t filter = 0; filter < kSaveFilters.size(); ++filter) {
             SCOPED_TRACE(std::string(sample) + " as " + written[filter]);
@@ -289,6 +292,56 @@ TEST_F(PointbookTest, SampleFilesRoundTripThroughEveryFormat)
             EXPECT_EQ(WithoutStamp(ReadFile(target)), first);
         }
     }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+// Lists from other tools open by their name or, where it says nothing, by
+// their content, and Save writes them back as what they were.
+TEST_F(PointbookTest, ListsOfOtherToolsOpenAndSaveAsWhatTheyWere)
+{
+    const fs::path csv = Dir() / "from-spreadsheet.txt";
+    WriteFile(csv, "Point;East;North;Height;Desc\r\nA 1;100,5;200,25;12,3;kerb\r\nB2;101;201;;\r\n");
+    ASSERT_TRUE(OpenThroughMenu(csv));
+    ASSERT_EQ(Model().rowCount(), 3); // and the empty row to type into
+    EXPECT_EQ(Cell(0, Column::Name), "A 1");
+    EXPECT_EQ(Cell(0, Column::Easting), "100.5");
+    EXPECT_EQ(Cell(0, Column::Code), "kerb");
+    EXPECT_TRUE(StartsWith(StatusText(), "Opened " + csv.string() + ": 2 point(s)."));
+    Type(1, Column::Code, "FENCE");
+    Trigger(kSaveAction);
+    // The delimiter and the decimal comma are the file's own.
+    EXPECT_EQ(ReadFile(csv), "name;easting;northing;elevation;code\r\nA 1;100,5;200,25;12,3;kerb\r\nB2;101;201;;FENCE\r\n");
+
+    WriteFile(Dir() / "broken.geojson", "{\"type\":\"FeatureCollection\",\"features\":[{\"type\":\"Feature\",");
+    EXPECT_FALSE(OpenThroughMenu(Dir() / "broken.geojson"));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(StartsWith(prompter.messages[0], "Cannot open " + (Dir() / "broken.geojson").string() + ": line 1"))
+        << prompter.messages[0];
+    EXPECT_EQ(Window().Editor().CurrentPath(), csv.string());
+    EXPECT_EQ(Cell(0, Column::Name), "A 1");
+}
+
+// A drawing holds codes as layer names: a code that is not one is asked
+// about before the drawing is written, and No writes nothing.
+TEST_F(PointbookTest, DrawingsAskBeforeCodesBecomeOtherLayerNames)
+{
+    Type(0, Column::Name, "P1");
+    Type(0, Column::Easting, "1.000");
+    Type(0, Column::Northing, "2.000");
+    Type(0, Column::Code, "MH/12");
+    prompter.answers.push_back(false);
+    SaveAsThroughMenu(Dir() / "plan", kDxfFilter);
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.questions[0], "the code \"MH/12\" is drawn on layer \"MH_12\""))
+        << prompter.questions[0];
+    EXPECT_FALSE(fs::exists(Dir() / "plan.dxf"));
+    prompter.answers.push_back(true);
+    SaveAsThroughMenu(Dir() / "plan", kDxfFilter);
+    ASSERT_TRUE(fs::exists(Dir() / "plan.dxf"));
+    EXPECT_EQ(StatusText(), "Saved " + (Dir() / "plan.dxf").string() + ": 1 point(s).");
+    ASSERT_TRUE(OpenThroughMenu(Dir() / "plan.dxf"));
+    EXPECT_EQ(Cell(0, Column::Name), "P1");
+    EXPECT_EQ(Cell(0, Column::Code), "MH_12");
     EXPECT_TRUE(prompter.messages.empty());
 }
 

@@ -75,7 +75,9 @@ inline ScriptedRunner::DialogStep ChoosePrecision(const char* precision)
 
 class PointbookTest : public ::testing::Test {
 protected:
-    PointbookTest() : window_(std::make_unique<PointbookWindow>(Interactions{prompter, files, runner}))
+    PointbookTest()
+        : window_(std::make_unique<PointbookWindow>(Interactions{prompter, files, runner},
+                                                    drawmap::LibrarySearch{DRAWMAP_DIR, false}))
     {
         window_->show();
     }
