@@ -9,10 +9,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <set>
-#include <tuple>
+#include <unordered_map>
 #include <utility>
 
 namespace harwick::dxf {
@@ -166,8 +165,8 @@ std::string fromLabelText(std::string_view label)
     std::string out;
     out.reserve(label.size());
     for (std::size_t i = 0; i < label.size();) {
-        const bool escape = label.substr(i, kUnicodeEscape.size()) == kUnicodeEscape ||
-                            text::toLower(label.substr(i, kUnicodeEscape.size())) == "\\u+";
+        const bool escape = label[i] == '\\' && i + 2 < label.size() && (label[i + 1] == 'U' || label[i + 1] == 'u') &&
+                            label[i + 2] == '+';
         const std::optional<std::uint32_t> value = escape ? hexAt(label, i + kUnicodeEscape.size()) : std::nullopt;
         if (!value) {
             out.push_back(label[i++]);
@@ -195,26 +194,88 @@ struct Group {
     std::size_t line = 0; // of the value
 };
 
-// Labels found at a place, keyed to a micrometre so that a label written with
-// fewer decimals than its point still meets it.
-using PlaceKey = std::tuple<std::string, long long, long long>;
+// Labels are found by place, to a micrometre so that a label written with
+// fewer decimals than its point still meets it, and by layer.
 constexpr double kKeyScale = 1e6;
 
-PlaceKey keyOf(std::string layer, Place place)
+struct PlaceKey {
+    std::uint32_t layer = 0;
+    long long x = 0;
+    long long y = 0;
+    bool operator==(const PlaceKey&) const = default;
+};
+
+struct PlaceHash {
+    std::size_t operator()(const PlaceKey& k) const noexcept
+    {
+        std::uint64_t h = k.layer;
+        h = h * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(k.x);
+        h = h * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(k.y);
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
+};
+
+PlaceKey keyOf(std::uint32_t layer, Place place)
 {
-    return {std::move(layer), std::llround(place.x * kKeyScale), std::llround(place.y * kKeyScale)};
+    return {layer, std::llround(place.x * kKeyScale), std::llround(place.y * kKeyScale)};
 }
 
-struct Label {
-    std::string text;
-    double height = 0;
+// The labels at each place, in file order: a point takes the first not yet
+// taken, so two points at one place get their own names.
+class LabelIndex {
+public:
+    struct Label {
+        std::string text;
+        double height = 0;
+        std::uint32_t next = kNone;
+    };
+
+    void add(PlaceKey key, std::string text, double height)
+    {
+        const auto index = static_cast<std::uint32_t>(labels_.size());
+        labels_.push_back({std::move(text), height, kNone});
+        auto [at, isNew] = places_.try_emplace(key, Chain{index, index});
+        if (!isNew) {
+            labels_[at->second.last].next = index;
+            at->second.last = index;
+        }
+    }
+
+    // The first label at key not yet taken; nothing when none is left.
+    const Label* peek(PlaceKey key) const
+    {
+        const auto at = places_.find(key);
+        if (at == places_.end() || at->second.first == kNone) return nullptr;
+        return &labels_[at->second.first];
+    }
+
+    std::optional<Label> take(PlaceKey key)
+    {
+        const auto at = places_.find(key);
+        if (at == places_.end() || at->second.first == kNone) return std::nullopt;
+        Label& label = labels_[at->second.first];
+        at->second.first = label.next;
+        return std::move(label);
+    }
+
+private:
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+    struct Chain {
+        std::uint32_t first;
+        std::uint32_t last;
+    };
+    std::vector<Label> labels_;
+    std::unordered_map<PlaceKey, Chain, PlaceHash> places_;
 };
 
 struct FoundPoint {
-    std::string layer;
+    std::uint32_t layer = 0;
     double x = 0;
     double y = 0;
     double z = 0;
+    std::optional<std::string> name;
+    double nameHeight = 0;
+    bool elevationShown = false;
 };
 
 class GroupReader {
@@ -267,9 +328,16 @@ private:
     std::optional<ReadFailure> fault_;
 };
 
+// The value, without its blanks, is the word in any letter case.
 bool is(std::string_view value, std::string_view word)
 {
-    return text::toLower(trimmed(value)) == text::toLower(word);
+    value = trimmed(value);
+    if (value.size() != word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(value[i]) != lower(word[i])) return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -392,7 +460,17 @@ ReadResult read(std::string_view content, int leastDecimals)
 
     GroupReader reader(content);
     std::vector<FoundPoint> found;
-    std::map<PlaceKey, std::deque<Label>> labels;
+    // A point with its two labels takes some 200 bytes.
+    found.reserve(content.size() / 256);
+    LabelIndex labels;
+    // Layer names, each once.
+    std::vector<std::string> layerNames;
+    std::unordered_map<std::string, std::uint32_t> layerIds;
+    const auto layerId = [&](std::string_view name) {
+        const auto [at, isNew] = layerIds.try_emplace(std::string(name), static_cast<std::uint32_t>(layerNames.size()));
+        if (isNew) layerNames.emplace_back(name);
+        return at->second;
+    };
     bool sawEntities = false;
     bool inEntities = false;
     bool expectSectionName = false;
@@ -404,9 +482,24 @@ ReadResult read(std::string_view content, int leastDecimals)
     const auto finish = [&] {
         if (!inEntities) return;
         if (is(type, word::kPoint)) {
-            found.push_back({layer, x, y, z});
+            found.push_back({layerId(layer), x, y, z, std::nullopt, 0, false});
         } else if (is(type, word::kTextEntity)) {
-            labels[keyOf(layer, {x, y})].push_back({fromLabelText(label), height});
+            const std::uint32_t id = layerId(layer);
+            const PlaceKey at = keyOf(id, {x, y});
+            // Labels written right after their point, as ours are, need no search.
+            if (!found.empty() && found.back().layer == id) {
+                FoundPoint& last = found.back();
+                if (!last.name && at == keyOf(id, namePlace(last.x, last.y))) {
+                    last.name = fromLabelText(label);
+                    last.nameHeight = height;
+                    return;
+                }
+                if (last.name && !last.elevationShown && at == keyOf(id, elevationPlace(last.x, last.y, last.nameHeight))) {
+                    last.elevationShown = true;
+                    return;
+                }
+            }
+            labels.add(at, fromLabelText(label), height);
         }
     };
     while (const std::optional<Group> group = reader.next()) {
@@ -455,21 +548,18 @@ ReadResult read(std::string_view content, int leastDecimals)
     for (const FoundPoint& p : found) decimals = std::max({decimals, decimalsOf(p.x), decimalsOf(p.y), decimalsOf(p.z)});
     result.points.reserve(found.size());
     for (std::size_t i = 0; i < found.size(); ++i) {
-        const FoundPoint& p = found[i];
+        FoundPoint& p = found[i];
         points::PointRow row;
         row.easting = text::formatFixed(p.x, decimals);
         row.northing = text::formatFixed(p.y, decimals);
-        row.code = is(p.layer, kNoCodeLayer) ? std::string() : p.layer;
-        bool hasElevation = p.z != 0;
-        auto named = labels.find(keyOf(p.layer, namePlace(p.x, p.y)));
-        if (named != labels.end() && !named->second.empty()) {
-            const Label nameLabel = std::move(named->second.front());
-            named->second.pop_front();
-            row.name = nameLabel.text;
-            if (!hasElevation) {
-                auto shown = labels.find(keyOf(p.layer, elevationPlace(p.x, p.y, nameLabel.height)));
-                hasElevation = shown != labels.end() && !shown->second.empty();
-            }
+        const std::string& layerName = layerNames[p.layer];
+        row.code = is(layerName, kNoCodeLayer) ? std::string() : layerName;
+        bool hasElevation = p.z != 0 || p.elevationShown;
+        if (p.name) {
+            row.name = std::move(*p.name);
+        } else if (std::optional<LabelIndex::Label> name = labels.take(keyOf(p.layer, namePlace(p.x, p.y)))) {
+            row.name = std::move(name->text);
+            if (!hasElevation) hasElevation = labels.peek(keyOf(p.layer, elevationPlace(p.x, p.y, name->height)));
         }
         if (row.name.empty()) {
             row.name = std::to_string(i + 1);

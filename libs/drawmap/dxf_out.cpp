@@ -40,7 +40,9 @@ void Put(std::string& out, int code, int value)
 
 void PutReal(std::string& out, int code, double value)
 {
-    std::array<char, kNumberRoom> digits{};
+    // Left uninitialised: to_chars writes what is read, and a drawing of a
+    // million points makes ten million of these calls.
+    std::array<char, kNumberRoom> digits;
     auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
     std::string_view text(digits.data(), static_cast<std::size_t>(end - digits.data()));
     PutCode(out, code);
