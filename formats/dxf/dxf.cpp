@@ -494,7 +494,8 @@ ReadResult read(std::string_view content, int leastDecimals)
                     last.nameHeight = height;
                     return;
                 }
-                if (last.name && !last.elevationShown && at == keyOf(id, elevationPlace(last.x, last.y, last.nameHeight))) {
+                if (last.name && !last.elevationShown && last.nameHeight > 0 &&
+                    at == keyOf(id, elevationPlace(last.x, last.y, last.nameHeight))) {
                     last.elevationShown = true;
                     return;
                 }

@@ -189,9 +189,10 @@ TEST(DxfRead, OtherProgramsDrawings)
     ASSERT_TRUE(read.ok()) << read.failure->message();
     ASSERT_EQ(read.points.size(), 2u);
     // Another program's arithmetic: seven decimals, kept to six; the label
-    // with fewer decimals still meets its point.
-    EXPECT_EQ(read.points[0], (PointRow{"A", "1.500000", "2.500000", "3.500000", "Survey"}));
-    EXPECT_EQ(read.points[1], (PointRow{"B", "1.500000", "2.500000", "3.250000", "Survey"}));
+    // with fewer decimals still meets its point. A label right after a point
+    // is that point's; the other label at the place goes to the point left.
+    EXPECT_EQ(read.points[0], (PointRow{"B", "1.500000", "2.500000", "3.500000", "Survey"}));
+    EXPECT_EQ(read.points[1], (PointRow{"A", "1.500000", "2.500000", "3.250000", "Survey"}));
     EXPECT_EQ(read.numbered, 0u);
 }
 
