@@ -80,6 +80,18 @@ void noteNameless(ExchangeImport& result, std::size_t withoutName)
     if (withoutName > 0) result.notes.push_back(notes::skipped(withoutName, false, notes::kWithoutName));
 }
 
+// The points a reader found into the table, or its refusal; false when refused.
+template <typename Read>
+bool taken(ExchangeImport& result, Table& table, Read& read)
+{
+    if (!read.ok()) {
+        result.refusal = read.failure->message();
+        return false;
+    }
+    noteNameless(result, takeRows(table, std::move(read.points)));
+    return true;
+}
+
 } // namespace
 
 std::string_view listKindName(const ListKind& kind)
@@ -168,34 +180,24 @@ ExchangeImport importExchange(Table& table, ExchangeKind kind, std::string_view 
     }
     case ExchangeKind::GeoJson: {
         geojson::ReadResult read = geojson::read(content);
-        if (!read.ok()) {
-            result.refusal = read.failure->message();
-            return result;
+        if (taken(result, table, read) && read.nonPointFeatures > 0) {
+            result.notes.push_back(counted(read.nonPointFeatures, kNotPoints));
         }
-        noteNameless(result, takeRows(table, std::move(read.points)));
-        if (read.nonPointFeatures > 0) result.notes.push_back(counted(read.nonPointFeatures, kNotPoints));
         return result;
     }
     case ExchangeKind::Dxf: {
         // A drawing holds numbers: its coordinates get at least the decimals
         // the list had before, as a list of that precision would show them.
         dxf::ReadResult read = dxf::read(content, info(table.precision).decimals);
-        if (!read.ok()) {
-            result.refusal = read.failure->message();
-            return result;
+        if (taken(result, table, read) && read.numbered > 0) {
+            result.notes.push_back(counted(read.numbered, kNumbered));
         }
-        noteNameless(result, takeRows(table, std::move(read.points)));
-        if (read.numbered > 0) result.notes.push_back(counted(read.numbered, kNumbered));
         return result;
     }
     case ExchangeKind::LandXml: break;
     }
     landxml::ReadResult read = landxml::read(content);
-    if (!read.ok()) {
-        result.refusal = read.failure->message();
-        return result;
-    }
-    noteNameless(result, takeRows(table, std::move(read.points)));
+    if (!taken(result, table, read)) return result;
     if (read.withoutCoordinates > 0) result.notes.push_back(counted(read.withoutCoordinates, kNoCoordinates));
     if (read.linearUnit.empty()) result.notes.emplace_back(kNoUnits);
     return result;
