@@ -173,8 +173,11 @@ void Drawing::WriteDimBlock(const std::string& name, std::string_view entities)
 void Drawing::PlaceDimBlocks()
 {
     if (dimBlocks_.empty()) return;
+    // Both places lie before the entities section: in the first piece set
+    // aside, when there is one.
+    std::string& front = setAside_.empty() ? out_ : setAside_.front();
     if (blocksEndAt_) {
-        out_.insert(*blocksEndAt_, dimBlocks_);
+        front.insert(*blocksEndAt_, dimBlocks_);
     } else {
         // No blocks section was written: one goes in front of the entities.
         std::string section;
@@ -182,7 +185,7 @@ void Drawing::PlaceDimBlocks()
         Put(section, kName, word::kBlocks);
         section += dimBlocks_;
         Put(section, kStart, word::kEndSection);
-        out_.insert(entitiesAt_.value_or(out_.size()), section);
+        front.insert(entitiesAt_.value_or(front.size()), section);
     }
     dimBlocks_.clear();
 }

@@ -249,8 +249,25 @@ bool Drawing::Close()
     if (openSection_ || openTable_ || openBlock_) return false;
     PlaceDimBlocks();
     Put(out_, kStart, word::kEof);
+    std::vector<std::string_view> pieces(setAside_.begin(), setAside_.end());
+    pieces.push_back(out_);
     std::string error;
-    return harwick::platform::replaceFileAtomically(path_, out_, error);
+    return harwick::platform::replaceFileAtomically(path_, pieces, error);
+}
+
+namespace {
+// Large enough that the pieces are few, small enough that a drawing of a few
+// hundred points is never split.
+constexpr std::size_t kPieceSize = std::size_t{8} << 20;
+} // namespace
+
+void Drawing::SetAsideWhenLarge()
+{
+    if (!entitiesAt_ || out_.size() < kPieceSize) return;
+    setAside_.push_back(std::move(out_));
+    out_ = std::string();
+    // Reserved whole at once: growing copies, and fresh memory is costly to touch twice.
+    out_.reserve(kPieceSize + kPieceSize / 8);
 }
 
 } // namespace drawmap

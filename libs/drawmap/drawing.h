@@ -15,6 +15,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <vector>
 #include <string_view>
 #include <variant>
 
@@ -117,6 +118,11 @@ public:
     // block is open, or when the file cannot be written.
     bool Close();
 
+    // Sets the text so far aside once the entities section has begun and
+    // the text is large, so that a drawing of millions of entities is never
+    // copied to grow; called after every call on the drawing.
+    void SetAsideWhenLarge();
+
 private:
     // Entities go into the entities section or a block being defined.
     bool EntityAllowed() const;
@@ -131,6 +137,10 @@ private:
     void PlaceDimBlocks();
 
     std::filesystem::path path_;
+    // The file's text: the pieces set aside, then out_. Everything before the
+    // entities section is in the first piece, where the blocks of dimensions
+    // are placed at the close.
+    std::vector<std::string> setAside_;
     std::string out_;
 
     std::optional<int> openSection_;

@@ -72,7 +72,9 @@ int WithDrawing(int handle, Fn&& fn) noexcept
         std::shared_ptr<Slot> slot = Registry::Instance().Find(handle);
         if (!slot) return kFailure;
         std::lock_guard lock(slot->mutex);
-        return slot->drawing && fn(*slot->drawing) ? kSuccess : kFailure;
+        if (!slot->drawing || !fn(*slot->drawing)) return kFailure;
+        slot->drawing->SetAsideWhenLarge();
+        return kSuccess;
     } catch (...) {
         return kFailure;
     }

@@ -89,6 +89,12 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 
 bool replaceFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error)
 {
+    return replaceFileAtomically(path, std::span<const std::string_view>(&content, 1), error);
+}
+
+bool replaceFileAtomically(const std::filesystem::path& path, std::span<const std::string_view> pieces,
+                           std::string& error)
+{
     const std::filesystem::path file = resolveLink(path);
     std::filesystem::path temp = temporaryBeside(file);
     UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
@@ -103,7 +109,14 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view c
         ok = false;
         err = errno;
     }
-    if (ok && (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0)) {
+    for (const std::string_view piece : pieces) {
+        if (!ok) break;
+        if (!writeAll(fd.get(), piece)) {
+            ok = false;
+            err = errno;
+        }
+    }
+    if (ok && ::fsync(fd.get()) != 0) {
         ok = false;
         err = errno;
     }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 // a link and the file it names is replaced. On failure path is untouched, no
 // temporary file is left, and error says why.
 bool replaceFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error);
+// The same for content held in pieces, written one after the other.
+bool replaceFileAtomically(const std::filesystem::path& path, std::span<const std::string_view> pieces,
+                           std::string& error);
 
 } // namespace harwick::platform

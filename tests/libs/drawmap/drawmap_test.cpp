@@ -184,6 +184,37 @@ TEST_F(DrawmapTest, DimensionInADrawingWithoutBlocksGetsABlocksSection)
     EXPECT_LT(text.find("BLOCKS"), text.find("ENTITIES"));
 }
 
+// A drawing of many entities is held in pieces; a dimension drawn after them
+// still gets its block in front of the entities, and every entity arrives.
+TEST_F(DrawmapTest, LargeDrawingWithADimensionAtTheEnd)
+{
+    const fs::path path = Path("large.dxf");
+    const int d = dxfCreateFile(path.c_str());
+    ASSERT_NE(dxfSectionBegin(d, DXF_SECTION_ENTITIES), 0);
+    constexpr int kPoints = 300000;
+    for (int i = 0; i < kPoints; ++i) ASSERT_NE(dxfPoint(d, 500000.0 + i * 0.001, 5200000.5, 100.25, 0.0), 0) << i;
+    ASSERT_NE(dxfDimLinear(d, 0.0, 0.0, 2.0, 5.0, 4.0, 0.0, 90.0, ""), 0);
+    ASSERT_NE(dxfSectionEnd(d), 0);
+    ASSERT_NE(dxfCloseFile(d), 0);
+    const std::string text = ReadFile(path);
+    ASSERT_GT(text.size(), std::size_t{16} << 20) << "not large enough to be held in pieces";
+    const std::size_t blocks = text.find("\r\nBLOCKS\r\n");
+    const std::size_t entities = text.find("\r\nENTITIES\r\n");
+    ASSERT_NE(blocks, std::string::npos);
+    EXPECT_LT(blocks, entities);
+    EXPECT_LT(text.find("*D1"), entities);
+    // Every point whole, from its start to its elevation, wherever a piece ends.
+    const auto count = [&text](std::string_view part) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("  0\r\nPOINT\r\n  8\r\n0\r\n 10\r\n"), static_cast<std::size_t>(kPoints));
+    EXPECT_EQ(count(" 20\r\n5200000.5\r\n 30\r\n100.25\r\n"), static_cast<std::size_t>(kPoints));
+    EXPECT_EQ(count("DIMENSION"), 1u);
+    EXPECT_TRUE(text.ends_with("ENDSEC\r\n  0\r\nEOF\r\n"));
+}
+
 TEST_F(DrawmapTest, BadCallsReturnZeroAndLeaveTheDrawingIntact)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
