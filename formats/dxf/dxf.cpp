@@ -59,22 +59,52 @@ std::optional<double> number(std::string_view s)
     return value;
 }
 
-// A drawing holds numbers, not the texts of a list: the decimals a list
-// had are those of its most precise value, as the shortest text that reads
-// back as the same number shows them, up to a micrometre (other programs'
-// arithmetic leaves long tails).
+// A list's decimals are those of its most precise coordinate as the drawing
+// wrote it, up to a micrometre (other programs' arithmetic leaves long
+// tails); the drawing's own texts are kept where they are plain decimals, so
+// no digit changes on the way.
 constexpr int kMostDecimals = 6;
 
-int decimalsOf(double value)
+// The decimals of a plain decimal text ("-12", "12.345"); nothing for any
+// other form of number (an exponent, a bare point, a sign of +).
+std::optional<int> plainDecimals(std::string_view s)
 {
-    std::array<char, 400> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    std::size_t i = !s.empty() && s.front() == '-' ? 1 : 0;
+    const std::size_t wholeStart = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    if (i == wholeStart) return std::nullopt;
+    if (i == s.size()) return 0;
+    if (s[i] != '.') return std::nullopt;
+    const std::size_t fractionStart = ++i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    if (i != s.size() || i == fractionStart) return std::nullopt;
+    return static_cast<int>(i - fractionStart);
+}
+
+int decimalsOf(std::string_view written, double value)
+{
+    if (const std::optional<int> plain = plainDecimals(written)) return std::min(*plain, kMostDecimals);
+    std::array<char, 400> buffer;
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     if (ec != std::errc()) return kMostDecimals;
-    const std::string_view written(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const std::size_t point = written.find('.');
+    const std::string_view fixed(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t point = fixed.find('.');
     if (point == std::string_view::npos) return 0;
-    return static_cast<int>(std::min<std::size_t>(written.size() - point - 1, kMostDecimals));
+    return static_cast<int>(std::min<std::size_t>(fixed.size() - point - 1, kMostDecimals));
+}
+
+// The coordinate with exactly decimals decimals: its own text with zeros
+// added where that is a plain decimal with no more, else printed afresh.
+std::string coordinateText(std::string_view written, double value, int decimals)
+{
+    const std::optional<int> plain = plainDecimals(written);
+    if (!plain || *plain > decimals) return text::formatFixed(value, decimals);
+    std::string out;
+    out.reserve(written.size() + static_cast<std::size_t>(decimals - *plain) + 1);
+    out.append(written);
+    if (*plain == 0 && decimals > 0) out.push_back('.');
+    out.append(static_cast<std::size_t>(decimals - *plain), '0');
+    return out;
 }
 
 // ---- Label text --------------------------------------------------------------------
@@ -273,6 +303,10 @@ struct FoundPoint {
     double x = 0;
     double y = 0;
     double z = 0;
+    // As the drawing wrote them.
+    std::string_view xText;
+    std::string_view yText;
+    std::string_view zText;
     std::optional<std::string> name;
     double nameHeight = 0;
     bool elevationShown = false;
@@ -466,23 +500,29 @@ ReadResult read(std::string_view content, int leastDecimals)
     // Layer names, each once.
     std::vector<std::string> layerNames;
     std::unordered_map<std::string, std::uint32_t> layerIds;
+    std::uint32_t lastLayer = 0;
     const auto layerId = [&](std::string_view name) {
+        // Points come in runs on one layer.
+        if (lastLayer < layerNames.size() && layerNames[lastLayer] == name) return lastLayer;
         const auto [at, isNew] = layerIds.try_emplace(std::string(name), static_cast<std::uint32_t>(layerNames.size()));
         if (isNew) layerNames.emplace_back(name);
+        lastLayer = at->second;
         return at->second;
     };
     bool sawEntities = false;
     bool inEntities = false;
     bool expectSectionName = false;
     // The entity being gathered: its type and the values that matter.
-    std::string type;
-    std::string layer(kNoCodeLayer);
+    // Views into content, which outlives them.
+    std::string_view type;
+    std::string_view layer = kNoCodeLayer;
     double x = 0, y = 0, z = 0, height = 0;
-    std::string label;
+    std::string_view xText, yText, zText;
+    std::string_view label;
     const auto finish = [&] {
         if (!inEntities) return;
         if (is(type, word::kPoint)) {
-            found.push_back({layerId(layer), x, y, z, std::nullopt, 0, false});
+            found.push_back({layerId(layer), x, y, z, xText, yText, zText, std::nullopt, 0, false});
         } else if (is(type, word::kTextEntity)) {
             const std::uint32_t id = layerId(layer);
             const PlaceKey at = keyOf(id, {x, y});
@@ -506,10 +546,11 @@ ReadResult read(std::string_view content, int leastDecimals)
     while (const std::optional<Group> group = reader.next()) {
         if (group->code == drawmap::kStart) {
             finish();
-            type = std::string(trimmed(group->value));
-            layer = std::string(kNoCodeLayer);
+            type = trimmed(group->value);
+            layer = kNoCodeLayer;
             x = y = z = height = 0;
-            label.clear();
+            xText = yText = zText = "0";
+            label = {};
             if (is(type, word::kEndSection)) inEntities = false;
             if (is(type, word::kEof)) break;
             expectSectionName = is(type, word::kSection);
@@ -519,23 +560,24 @@ ReadResult read(std::string_view content, int leastDecimals)
             inEntities = is(group->value, word::kEntities);
             sawEntities = sawEntities || inEntities;
             expectSectionName = false;
-            type.clear();
+            type = {};
             continue;
         }
         if (!inEntities) continue;
-        const auto coordinate = [&](double& slot) -> bool {
+        const auto coordinate = [&](double& slot, std::string_view* written = nullptr) -> bool {
             const std::optional<double> v = number(group->value);
             if (!v) return false;
             slot = *v;
+            if (written != nullptr) *written = trimmed(group->value);
             return true;
         };
         bool ok = true;
         switch (group->code) {
-        case drawmap::kLayerName: layer = std::string(trimmed(group->value)); break;
-        case drawmap::kText: label = std::string(group->value); break;
-        case drawmap::kX: ok = coordinate(x); break;
-        case drawmap::kX + 10: ok = coordinate(y); break;
-        case drawmap::kX + 20: ok = coordinate(z); break;
+        case drawmap::kLayerName: layer = trimmed(group->value); break;
+        case drawmap::kText: label = group->value; break;
+        case drawmap::kX: ok = coordinate(x, &xText); break;
+        case drawmap::kX + 10: ok = coordinate(y, &yText); break;
+        case drawmap::kX + 20: ok = coordinate(z, &zText); break;
         case drawmap::kHeight: ok = coordinate(height); break;
         default: break;
         }
@@ -546,13 +588,15 @@ ReadResult read(std::string_view content, int leastDecimals)
     if (!sawEntities) return failed(ReadFailure{std::string(kNoEntities), 0, 0});
 
     int decimals = std::clamp(leastDecimals, 0, kMostDecimals);
-    for (const FoundPoint& p : found) decimals = std::max({decimals, decimalsOf(p.x), decimalsOf(p.y), decimalsOf(p.z)});
+    for (const FoundPoint& p : found) {
+        decimals = std::max({decimals, decimalsOf(p.xText, p.x), decimalsOf(p.yText, p.y), decimalsOf(p.zText, p.z)});
+    }
     result.points.reserve(found.size());
     for (std::size_t i = 0; i < found.size(); ++i) {
         FoundPoint& p = found[i];
         points::PointRow row;
-        row.easting = text::formatFixed(p.x, decimals);
-        row.northing = text::formatFixed(p.y, decimals);
+        row.easting = coordinateText(p.xText, p.x, decimals);
+        row.northing = coordinateText(p.yText, p.y, decimals);
         const std::string& layerName = layerNames[p.layer];
         row.code = is(layerName, kNoCodeLayer) ? std::string() : layerName;
         bool hasElevation = p.z != 0 || p.elevationShown;
@@ -566,7 +610,7 @@ ReadResult read(std::string_view content, int leastDecimals)
             row.name = std::to_string(i + 1);
             ++result.numbered;
         }
-        if (hasElevation) row.elevation = text::formatFixed(p.z, decimals);
+        if (hasElevation) row.elevation = coordinateText(p.zText, p.z, decimals);
         result.points.push_back(std::move(row));
     }
     return result;

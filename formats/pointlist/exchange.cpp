@@ -54,9 +54,15 @@ std::string counted(std::size_t count, std::string_view sentence)
     return text::concat({std::to_string(count), sentence});
 }
 
-std::vector<Row> exportable(const Table& table)
+// The rows written: the table's own when all of them are (a copy of a
+// million rows costs more than some writers), else a copy of those before
+// the first without a name.
+const std::vector<Row>& exportable(const Table& table, std::vector<Row>& storage)
 {
-    return std::vector<Row>(table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(exportableRows(table)));
+    const std::size_t count = exportableRows(table);
+    if (count == table.rows.size()) return table.rows;
+    storage.assign(table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(count));
+    return storage;
 }
 
 // What a GeoJSON or LandXML writer made, as the conversion reports it.
@@ -207,7 +213,8 @@ ExchangeExport exportExchange(const Table& table, ExchangeKind kind, const Excha
                               const text::LocalDateTime& created)
 {
     ExchangeExport result;
-    const std::vector<Row> rows = exportable(table);
+    std::vector<Row> storage;
+    const std::vector<Row>& rows = exportable(table, storage);
     switch (kind) {
     case ExchangeKind::Csv: {
         csv::Result<std::string> written = csv::write(rows, options.csvWrite);
