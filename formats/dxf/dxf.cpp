@@ -81,9 +81,21 @@ std::optional<int> plainDecimals(std::string_view s)
     return static_cast<int>(i - fractionStart);
 }
 
-int decimalsOf(std::string_view written, double value)
+// A coordinate as the drawing wrote it: its text and, where that is a plain
+// decimal, how many decimals it has.
+struct Written {
+    std::string_view text;
+    std::optional<int> plain;
+    double value = 0;
+
+    Written() = default;
+    Written(std::string_view t, double v) : text(t), plain(plainDecimals(t)), value(v) {}
+};
+
+int decimalsOf(const Written& written)
 {
-    if (const std::optional<int> plain = plainDecimals(written)) return std::min(*plain, kMostDecimals);
+    const double value = written.value;
+    if (written.plain) return std::min(*written.plain, kMostDecimals);
     std::array<char, 400> buffer;
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     if (ec != std::errc()) return kMostDecimals;
@@ -95,13 +107,13 @@ int decimalsOf(std::string_view written, double value)
 
 // The coordinate with exactly decimals decimals: its own text with zeros
 // added where that is a plain decimal with no more, else printed afresh.
-std::string coordinateText(std::string_view written, double value, int decimals)
+std::string coordinateText(const Written& written, int decimals)
 {
-    const std::optional<int> plain = plainDecimals(written);
-    if (!plain || *plain > decimals) return text::formatFixed(value, decimals);
+    const std::optional<int>& plain = written.plain;
+    if (!plain || *plain > decimals) return text::formatFixed(written.value, decimals);
     std::string out;
-    out.reserve(written.size() + static_cast<std::size_t>(decimals - *plain) + 1);
-    out.append(written);
+    out.reserve(written.text.size() + static_cast<std::size_t>(decimals - *plain) + 1);
+    out.append(written.text);
     if (*plain == 0 && decimals > 0) out.push_back('.');
     out.append(static_cast<std::size_t>(decimals - *plain), '0');
     return out;
@@ -304,9 +316,9 @@ struct FoundPoint {
     double y = 0;
     double z = 0;
     // As the drawing wrote them.
-    std::string_view xText;
-    std::string_view yText;
-    std::string_view zText;
+    Written xText;
+    Written yText;
+    Written zText;
     std::optional<std::string> name;
     double nameHeight = 0;
     bool elevationShown = false;
@@ -522,7 +534,8 @@ ReadResult read(std::string_view content, int leastDecimals)
     const auto finish = [&] {
         if (!inEntities) return;
         if (is(type, word::kPoint)) {
-            found.push_back({layerId(layer), x, y, z, xText, yText, zText, std::nullopt, 0, false});
+            found.push_back({layerId(layer), x, y, z, Written(xText, x), Written(yText, y), Written(zText, z),
+                             std::nullopt, 0, false});
         } else if (is(type, word::kTextEntity)) {
             const std::uint32_t id = layerId(layer);
             const PlaceKey at = keyOf(id, {x, y});
@@ -589,14 +602,14 @@ ReadResult read(std::string_view content, int leastDecimals)
 
     int decimals = std::clamp(leastDecimals, 0, kMostDecimals);
     for (const FoundPoint& p : found) {
-        decimals = std::max({decimals, decimalsOf(p.xText, p.x), decimalsOf(p.yText, p.y), decimalsOf(p.zText, p.z)});
+        decimals = std::max({decimals, decimalsOf(p.xText), decimalsOf(p.yText), decimalsOf(p.zText)});
     }
     result.points.reserve(found.size());
     for (std::size_t i = 0; i < found.size(); ++i) {
         FoundPoint& p = found[i];
         points::PointRow row;
-        row.easting = coordinateText(p.xText, p.x, decimals);
-        row.northing = coordinateText(p.yText, p.y, decimals);
+        row.easting = coordinateText(p.xText, decimals);
+        row.northing = coordinateText(p.yText, decimals);
         const std::string& layerName = layerNames[p.layer];
         row.code = is(layerName, kNoCodeLayer) ? std::string() : layerName;
         bool hasElevation = p.z != 0 || p.elevationShown;
@@ -610,7 +623,7 @@ ReadResult read(std::string_view content, int leastDecimals)
             row.name = std::to_string(i + 1);
             ++result.numbered;
         }
-        if (hasElevation) row.elevation = coordinateText(p.zText, p.z, decimals);
+        if (hasElevation) row.elevation = coordinateText(p.zText, decimals);
         result.points.push_back(std::move(row));
     }
     return result;
