@@ -293,17 +293,14 @@ ImportReport importFile(Table& table, FileKind kind, std::string_view content)
 
 std::size_t takeRows(Table& table, std::vector<Row> rows)
 {
-    table.rows.clear();
-    table.rows.reserve(rows.size());
     FinestCells finest(table.precision);
-    std::size_t withoutName = 0;
-    for (Row& row : rows) {
-        if (row.name.empty()) {
-            ++withoutName;
-            continue;
-        }
-        finest.see(table.rows.emplace_back(std::move(row)));
-    }
+    const auto nameless = [](const Row& row) { return row.name.empty(); };
+    const auto withoutName = static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), nameless));
+    // Rows without a name are left out; when there are none the list is
+    // taken whole rather than row by row.
+    if (withoutName > 0) rows.erase(std::remove_if(rows.begin(), rows.end(), nameless), rows.end());
+    table.rows = std::move(rows);
+    for (const Row& row : table.rows) finest.see(row);
     table.precision = finest.precision();
     return withoutName;
 }
