@@ -173,9 +173,9 @@ void Drawing::WriteDimBlock(const std::string& name, std::string_view entities)
 void Drawing::PlaceDimBlocks()
 {
     if (dimBlocks_.empty()) return;
-    // Both places lie before the entities section: in the first piece set
-    // aside, when there is one.
-    std::string& front = setAside_.empty() ? out_ : setAside_.front();
+    // Both places lie before the entities section: in the text kept of it
+    // once the rest is written out.
+    std::string& front = written_ ? head_ : out_;
     if (blocksEndAt_) {
         front.insert(*blocksEndAt_, dimBlocks_);
     } else {

@@ -247,27 +247,44 @@ bool Drawing::SetCurrentDimStyle(std::string_view name)
 bool Drawing::Close()
 {
     if (openSection_ || openTable_ || openBlock_) return false;
-    PlaceDimBlocks();
-    Put(out_, kStart, word::kEof);
-    std::vector<std::string_view> pieces(setAside_.begin(), setAside_.end());
-    pieces.push_back(out_);
     std::string error;
-    return harwick::platform::replaceFileAtomically(path_, pieces, error);
+    if (!written_) {
+        PlaceDimBlocks();
+        Put(out_, kStart, word::kEof);
+        return harwick::platform::replaceFileAtomically(path_, out_, error);
+    }
+    Put(out_, kStart, word::kEof);
+    if (dimBlocks_.empty()) {
+        written_->Write(out_);
+        return written_->Commit(error);
+    }
+    // Dimensions drawn after text was written out: their blocks go in front
+    // of the entities, so the file is made again around what was written.
+    const std::size_t headSize = head_.size();
+    PlaceDimBlocks();
+    harwick::platform::AtomicFile remade(path_);
+    remade.Write(head_);
+    written_->CopyTo(remade, headSize);
+    remade.Write(out_);
+    return remade.Commit(error);
 }
 
 namespace {
-// Large enough that the pieces are few, small enough that a drawing of a few
-// hundred points is never split.
-constexpr std::size_t kPieceSize = std::size_t{8} << 20;
+// Large enough that writes are few, small enough that a drawing of a few
+// hundred points is written at the close in one go.
+constexpr std::size_t kWriteOutSize = std::size_t{8} << 20;
 } // namespace
 
-void Drawing::SetAsideWhenLarge()
+void Drawing::WriteOutWhenLarge()
 {
-    if (!entitiesAt_ || out_.size() < kPieceSize) return;
-    setAside_.push_back(std::move(out_));
-    out_ = std::string();
-    // Reserved whole at once: growing copies, and fresh memory is costly to touch twice.
-    out_.reserve(kPieceSize + kPieceSize / 8);
+    if (!entitiesAt_ || out_.size() < kWriteOutSize) return;
+    if (!written_) {
+        written_ = std::make_unique<harwick::platform::AtomicFile>(path_);
+        head_ = out_.substr(0, *entitiesAt_);
+    }
+    // A failed write is remembered by the file and fails the close.
+    written_->Write(out_);
+    out_.clear();
 }
 
 } // namespace drawmap

@@ -4,6 +4,8 @@
 // Not thread-safe on its own; the exports serialise calls per drawing.
 #pragma once
 
+#include "fileio/fileio.h"
+
 #include "dxf_out.h"
 
 #include <array>
@@ -118,10 +120,11 @@ public:
     // block is open, or when the file cannot be written.
     bool Close();
 
-    // Sets the text so far aside once the entities section has begun and
-    // the text is large, so that a drawing of millions of entities is never
-    // copied to grow; called after every call on the drawing.
-    void SetAsideWhenLarge();
+    // Once the entities section has begun and the text is large, writes it
+    // to the new file that will replace the target, so that a drawing of
+    // millions of entities is never held whole; called after every call on
+    // the drawing.
+    void WriteOutWhenLarge();
 
 private:
     // Entities go into the entities section or a block being defined.
@@ -137,11 +140,13 @@ private:
     void PlaceDimBlocks();
 
     std::filesystem::path path_;
-    // The file's text: the pieces set aside, then out_. Everything before the
-    // entities section is in the first piece, where the blocks of dimensions
-    // are placed at the close.
-    std::vector<std::string> setAside_;
+    // The file's text not yet written out.
     std::string out_;
+    // Once text is written out: the new file, and the text before the
+    // entities section as written there, which is where the blocks of
+    // dimensions drawn later must go.
+    std::unique_ptr<harwick::platform::AtomicFile> written_;
+    std::string head_;
 
     std::optional<int> openSection_;
     int lastSection_ = 0;

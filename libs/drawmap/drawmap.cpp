@@ -73,7 +73,7 @@ int WithDrawing(int handle, Fn&& fn) noexcept
         if (!slot) return kFailure;
         std::lock_guard lock(slot->mutex);
         if (!slot->drawing || !fn(*slot->drawing)) return kFailure;
-        slot->drawing->SetAsideWhenLarge();
+        slot->drawing->WriteOutWhenLarge();
         return kSuccess;
     } catch (...) {
         return kFailure;

@@ -95,48 +95,68 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view c
 bool replaceFileAtomically(const std::filesystem::path& path, std::span<const std::string_view> pieces,
                            std::string& error)
 {
-    const std::filesystem::path file = resolveLink(path);
-    std::filesystem::path temp = temporaryBeside(file);
-    UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (!fd.valid()) {
-        error = reason("cannot write", path, errno);
-        return false;
+    AtomicFile file(path);
+    for (const std::string_view piece : pieces) file.Write(piece);
+    return file.Commit(error);
+}
+
+AtomicFile::AtomicFile(const std::filesystem::path& path)
+    : path_(path), target_(resolveLink(path)), temp_(temporaryBeside(target_)),
+      fd_(::open(temp_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666))
+{
+    if (!fd_.valid()) {
+        err_ = errno;
+        return;
     }
     struct stat existing {};
-    bool ok = true;
-    int err = 0;
-    if (::stat(file.c_str(), &existing) == 0 && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
-        ok = false;
-        err = errno;
+    if (::stat(target_.c_str(), &existing) == 0 && ::fchmod(fd_.get(), existing.st_mode & 07777) != 0) err_ = errno;
+}
+
+AtomicFile::~AtomicFile()
+{
+    // Still open: never committed, or its commit never began.
+    if (fd_.valid()) ::unlink(temp_.c_str());
+}
+
+bool AtomicFile::Write(std::string_view bytes)
+{
+    if (err_ == 0 && !writeAll(fd_.get(), bytes)) err_ = errno;
+    return err_ == 0;
+}
+
+bool AtomicFile::CopyTo(AtomicFile& other, std::size_t offset)
+{
+    std::string buffer(std::size_t{1} << 20, '\0');
+    auto at = static_cast<off_t>(offset);
+    while (err_ == 0 && other.Ok()) {
+        const ssize_t n = ::pread(fd_.get(), buffer.data(), buffer.size(), at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) err_ = errno;
+        if (n <= 0) break;
+        other.Write(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+        at += n;
     }
-    for (const std::string_view piece : pieces) {
-        if (!ok) break;
-        if (!writeAll(fd.get(), piece)) {
-            ok = false;
-            err = errno;
-        }
+    return err_ == 0 && other.Ok();
+}
+
+bool AtomicFile::Commit(std::string& error)
+{
+    if (!fd_.valid()) {
+        error = reason("cannot write", path_, err_ != 0 ? err_ : EBADF);
+        return false;
     }
-    if (ok && ::fsync(fd.get()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!fd.reset() && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && ::rename(temp.c_str(), file.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        error = reason("cannot write", path, err);
+    if (err_ == 0 && ::fsync(fd_.get()) != 0) err_ = errno;
+    if (!fd_.reset() && err_ == 0) err_ = errno;
+    if (err_ == 0 && ::rename(temp_.c_str(), target_.c_str()) != 0) err_ = errno;
+    if (err_ != 0) {
+        ::unlink(temp_.c_str());
+        error = reason("cannot write", path_, err_);
         return false;
     }
     // The rename itself lives in the folder; flush it too, so that a power
     // cut after a save cannot bring the old file back. A folder that cannot be
     // flushed does not undo a save that has happened.
-    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    const std::filesystem::path folder = target_.parent_path().empty() ? "." : target_.parent_path();
     UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid()) ::fsync(dir.get());
     return true;

@@ -2,6 +2,8 @@
 // and library that writes the user's data or settings.
 #pragma once
 
+#include "fd/unique_fd.h"
+
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -22,5 +24,32 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view c
 // The same for content held in pieces, written one after the other.
 bool replaceFileAtomically(const std::filesystem::path& path, std::span<const std::string_view> pieces,
                            std::string& error);
+
+// The same for content that is made while it is written, so that it never has
+// to be held whole: the bytes go to a new file beside path as they come, and
+// Commit flushes them and renames the file over path. Destroyed without a
+// successful Commit, it removes the new file and path keeps its old bytes.
+class AtomicFile {
+public:
+    explicit AtomicFile(const std::filesystem::path& path);
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    ~AtomicFile();
+
+    // Opened, and every write so far went through; Error says why not.
+    bool Ok() const { return err_ == 0; }
+    bool Write(std::string_view bytes);
+    // Writes into other the bytes written here from offset on.
+    bool CopyTo(AtomicFile& other, std::size_t offset);
+    // false, with error set, when a write failed or the file cannot replace path.
+    bool Commit(std::string& error);
+
+private:
+    std::filesystem::path path_;   // as given, for messages
+    std::filesystem::path target_; // the file a link names
+    std::filesystem::path temp_;
+    UniqueFd fd_;
+    int err_ = 0;
+};
 
 } // namespace harwick::platform

@@ -184,8 +184,9 @@ TEST_F(DrawmapTest, DimensionInADrawingWithoutBlocksGetsABlocksSection)
     EXPECT_LT(text.find("BLOCKS"), text.find("ENTITIES"));
 }
 
-// A drawing of many entities is held in pieces; a dimension drawn after them
-// still gets its block in front of the entities, and every entity arrives.
+// A drawing of many entities is written out as it grows; a dimension drawn
+// after that still gets its block in front of the entities, and every entity
+// arrives. One whose close fails leaves nothing behind.
 TEST_F(DrawmapTest, LargeDrawingWithADimensionAtTheEnd)
 {
     const fs::path path = Path("large.dxf");
@@ -213,6 +214,26 @@ TEST_F(DrawmapTest, LargeDrawingWithADimensionAtTheEnd)
     EXPECT_EQ(count(" 20\r\n5200000.5\r\n 30\r\n100.25\r\n"), static_cast<std::size_t>(kPoints));
     EXPECT_EQ(count("DIMENSION"), 1u);
     EXPECT_TRUE(text.ends_with("ENDSEC\r\n  0\r\nEOF\r\n"));
+
+    // Without a dimension the text written out is the file as it stands.
+    const fs::path plain = Path("plain.dxf");
+    const int p = dxfCreateFile(plain.c_str());
+    ASSERT_NE(dxfSectionBegin(p, DXF_SECTION_ENTITIES), 0);
+    for (int i = 0; i < kPoints; ++i) ASSERT_NE(dxfPoint(p, 500000.0 + i * 0.001, 5200000.5, 100.25, 0.0), 0) << i;
+    ASSERT_NE(dxfSectionEnd(p), 0);
+    ASSERT_NE(dxfCloseFile(p), 0);
+    const std::size_t dimensionAt = text.find("  0\r\nDIMENSION\r\n");
+    ASSERT_NE(dimensionAt, std::string::npos);
+    const std::string expected = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n" +
+                                 text.substr(entities + 12, dimensionAt - entities - 12) + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+    EXPECT_TRUE(ReadFile(plain) == expected) << "the drawing without the dimension differs";
+    fs::remove(plain);
+
+    const int unfinished = dxfCreateFile(Path("unfinished.dxf").c_str());
+    ASSERT_NE(dxfSectionBegin(unfinished, DXF_SECTION_ENTITIES), 0);
+    for (int i = 0; i < kPoints; ++i) ASSERT_NE(dxfPoint(unfinished, i, 0.0, 0.0, 0.0), 0) << i;
+    EXPECT_EQ(dxfCloseFile(unfinished), 0); // the section is still open
+    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(DrawmapTest, BadCallsReturnZeroAndLeaveTheDrawingIntact)
