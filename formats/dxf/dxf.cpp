@@ -526,6 +526,8 @@ ReadResult read(std::string_view content, int leastDecimals)
     bool expectSectionName = false;
     // The entity being gathered: its type and the values that matter.
     // Views into content, which outlives them.
+    enum class Kind { Point, Text, Other };
+    Kind kind = Kind::Other;
     std::string_view type;
     std::string_view layer = kNoCodeLayer;
     double x = 0, y = 0, z = 0, height = 0;
@@ -533,10 +535,10 @@ ReadResult read(std::string_view content, int leastDecimals)
     std::string_view label;
     const auto finish = [&] {
         if (!inEntities) return;
-        if (is(type, word::kPoint)) {
+        if (kind == Kind::Point) {
             found.push_back({layerId(layer), x, y, z, Written(xText, x), Written(yText, y), Written(zText, z),
                              std::nullopt, 0, false});
-        } else if (is(type, word::kTextEntity)) {
+        } else if (kind == Kind::Text) {
             const std::uint32_t id = layerId(layer);
             const PlaceKey at = keyOf(id, {x, y});
             // Labels written right after their point, as ours are, need no search.
@@ -560,6 +562,7 @@ ReadResult read(std::string_view content, int leastDecimals)
         if (group->code == drawmap::kStart) {
             finish();
             type = trimmed(group->value);
+            kind = is(type, word::kPoint) ? Kind::Point : is(type, word::kTextEntity) ? Kind::Text : Kind::Other;
             layer = kNoCodeLayer;
             x = y = z = height = 0;
             xText = yText = zText = "0";
@@ -574,9 +577,12 @@ ReadResult read(std::string_view content, int leastDecimals)
             sawEntities = sawEntities || inEntities;
             expectSectionName = false;
             type = {};
+            kind = Kind::Other;
             continue;
         }
-        if (!inEntities) continue;
+        // Only points and their labels are read; other entities, whatever
+        // they hold, are passed over.
+        if (!inEntities || kind == Kind::Other) continue;
         const auto coordinate = [&](double& slot, std::string_view* written = nullptr) -> bool {
             const std::optional<double> v = number(group->value);
             if (!v) return false;
@@ -590,8 +596,8 @@ ReadResult read(std::string_view content, int leastDecimals)
         case drawmap::kText: label = group->value; break;
         case drawmap::kX: ok = coordinate(x, &xText); break;
         case drawmap::kX + 10: ok = coordinate(y, &yText); break;
-        case drawmap::kX + 20: ok = coordinate(z, &zText); break;
-        case drawmap::kHeight: ok = coordinate(height); break;
+        case drawmap::kX + 20: ok = kind == Kind::Text || coordinate(z, &zText); break;
+        case drawmap::kHeight: ok = kind == Kind::Point || coordinate(height); break;
         default: break;
         }
         if (!ok) return failed(ReadFailure{std::string(kBadValue), group->line, 1});

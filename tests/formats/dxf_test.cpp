@@ -174,7 +174,8 @@ TEST(DxfRead, PointsTakeTheirNamesFromTheLabelBesideThemAndTheirCodeFromTheLayer
 }
 
 // What other CAD programs write: later versions with handles and subclass
-// markers, points in blocks (not the drawing's own), two points at one place.
+// markers, points in blocks (not the drawing's own), two points at one place,
+// other entities with values this reader would refuse in a point.
 TEST(DxfRead, OtherProgramsDrawings)
 {
     const std::string content = drawingOf(
@@ -182,7 +183,7 @@ TEST(DxfRead, OtherProgramsDrawings)
          {20, "9"}, {30, "9"}, {0, "ENDBLK"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}, {0, "POINT"}, {5, "2F"},
          {100, "AcDbEntity"}, {8, "Survey"}, {100, "AcDbPoint"}, {10, "1.5000004"}, {20, "2.5"}, {30, "3.5"},
          {0, "POINT"}, {8, "Survey"}, {10, "1.5000004"}, {20, "2.5"}, {30, "3.25"}, {0, "TEXT"}, {8, "Survey"}, {10, "2.5"}, {20, "3.5"},
-         {1, "A"}, {0, "TEXT"}, {8, "Survey"}, {10, "2.5"}, {20, "3.5"}, {1, "B"}, {0, "LINE"}, {8, "0"}, {10, "0"},
+         {1, "A"}, {0, "TEXT"}, {8, "Survey"}, {10, "2.5"}, {20, "3.5"}, {1, "B"}, {0, "LINE"}, {8, "0"}, {10, "1.#QNAN"},
          {20, "0"}, {11, "1"}, {21, "1"}, {0, "ENDSEC"}, {0, "EOF"}},
         "\n");
     const ReadResult read = dxf::read(content);
