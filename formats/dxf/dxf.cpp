@@ -26,6 +26,7 @@ constexpr std::string_view kBadTextHeight = "the text height must be a positive 
 constexpr std::string_view kCodeOnLayerBefore = "the code \"";
 constexpr std::string_view kCodeOnLayerMiddle = "\" is drawn on layer \"";
 constexpr std::string_view kCodeOnLayerAfter = "\"";
+constexpr std::string_view kNoCodeAfter = "\", the layer of points without a code";
 constexpr std::string_view kSharedLayerBefore = "codes that differ only in letter case share layer \"";
 constexpr std::string_view kNameTooLongBefore = "the name of row ";
 constexpr std::string_view kNameTooLongAfter = " is too long for a label and is not shown";
@@ -472,8 +473,13 @@ Planned plan(const std::vector<points::PointRow>& rows, double textHeight)
         ++result.written;
     }
     for (const auto& [code, layer] : layerOfCode) {
-        if (code.empty() || text::toLower(code) == text::toLower(layer)) continue;
-        result.losses.push_back(text::concat({kCodeOnLayerBefore, code, kCodeOnLayerMiddle, layer, kCodeOnLayerAfter}));
+        if (code.empty()) continue;
+        if (layer == kNoCodeLayer) {
+            // The code 0 is the layer of points without one: read back, it is gone.
+            result.losses.push_back(text::concat({kCodeOnLayerBefore, code, kCodeOnLayerMiddle, layer, kNoCodeAfter}));
+        } else if (text::toLower(code) != text::toLower(layer)) {
+            result.losses.push_back(text::concat({kCodeOnLayerBefore, code, kCodeOnLayerMiddle, layer, kCodeOnLayerAfter}));
+        }
     }
     for (const auto& [layer, codes] : codesOfLayer) {
         std::set<std::string> exact;

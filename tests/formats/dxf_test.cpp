@@ -104,9 +104,13 @@ TEST(DxfPlan, CodesBecomeLayerNamesAndWhatDoesNotFitIsSaid)
     EXPECT_EQ(layerOf("Bäume"), "B__UME");
     EXPECT_EQ(layerOf(std::string(40, 'x')), std::string(31, 'X'));
 
-    const Planned planned = plan({{"A", "1", "2", "", "MH/12"}, {"B", "1", "2", "", "MH/12"}, {"C", "1", "2", "", "fence"}}, 1);
+    const Planned planned = plan(
+        {{"A", "1", "2", "", "MH/12"}, {"B", "1", "2", "", "MH/12"}, {"C", "1", "2", "", "fence"}, {"D", "1", "2", "", "0"}},
+        1);
     ASSERT_TRUE(planned.ok());
-    EXPECT_EQ(planned.losses, (std::vector<std::string>{"the code \"MH/12\" is drawn on layer \"MH_12\""}));
+    EXPECT_EQ(planned.losses, (std::vector<std::string>{
+                                  "the code \"0\" is drawn on layer \"0\", the layer of points without a code",
+                                  "the code \"MH/12\" is drawn on layer \"MH_12\""}));
 }
 
 TEST(DxfPlan, NamesAreLabelsEveryReaderShows)

@@ -312,6 +312,14 @@ TEST_F(PointbookTest, ListsOfOtherToolsOpenAndSaveAsWhatTheyWere)
     // The delimiter and the decimal comma are the file's own.
     EXPECT_EQ(ReadFile(csv), "name;easting;northing;elevation;code\r\nA 1;100,5;200,25;12,3;kerb\r\nB2;101;201;;FENCE\r\n");
 
+    // A GSI-8 job under a name that says nothing is saved as GSI-8 again.
+    const fs::path gsi8 = Dir() / "north.txt";
+    fs::copy_file(Sample("job-north-gsi8.gsi"), gsi8);
+    ASSERT_TRUE(OpenThroughMenu(gsi8));
+    Trigger(kSaveAction);
+    EXPECT_TRUE(StartsWith(ReadFile(gsi8), "110001+")) << ReadFile(gsi8).substr(0, 40);
+    ASSERT_TRUE(OpenThroughMenu(csv));
+
     WriteFile(Dir() / "broken.geojson", "{\"type\":\"FeatureCollection\",\"features\":[{\"type\":\"Feature\",");
     EXPECT_FALSE(OpenThroughMenu(Dir() / "broken.geojson"));
     ASSERT_EQ(prompter.messages.size(), 1u);
