@@ -245,7 +245,10 @@ int decimalsOf(std::string_view number)
         decimals = static_cast<int>((e == std::string_view::npos ? number.size() : e) - point - 1);
     }
     if (e != std::string_view::npos) {
-        decimals -= static_cast<int>(text::readNumber(number.substr(e + 1)));
+        // An exponent beyond any decimals a list shows is held to that range
+        // before it becomes an int: 1e55 has none, 1e-55 more than enough.
+        const double exponent = std::clamp(text::readNumber(number.substr(e + 1)), -1000.0, 1000.0);
+        decimals -= static_cast<int>(exponent);
     }
     return decimals;
 }

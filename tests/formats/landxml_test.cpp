@@ -121,6 +121,12 @@ TEST(LandXmlRead, ConvertsFeetAndMillimetresKeepingTheirStep)
     ReadResult mm = read(document("<Metric linearUnit='millimeter'/>", "<CgPoint>1234.5 -2 1e6</CgPoint>"));
     ASSERT_TRUE(mm.ok());
     EXPECT_EQ(fieldsOf(mm.points), (std::vector<std::vector<std::string>>{{"", "", "-0.0020", "1.2345", "1000.0000"}}));
+    // Exponents far beyond any decimals a list shows (found by fuzzing: once
+    // an undefined conversion) give the finest step kept, not a crash.
+    ReadResult far = read(document("<Imperial linearUnit='foot'/>", "<CgPoint>1e-222222222222 2e99999999999</CgPoint>"));
+    ASSERT_TRUE(far.ok());
+    ASSERT_EQ(far.points.size(), 1u);
+    EXPECT_EQ(far.points[0].northing, "0.000000000000");
 }
 
 TEST(LandXmlRead, TakesMarkupAsAnyXmlWriterMayWriteIt)
