@@ -544,13 +544,8 @@ Result<std::string> write(const std::vector<points::PointRow>& rows, const Write
         return Result<std::string>::failure(repeatedMessage(*again));
     }
     std::string out;
-    std::size_t estimate = 64;
-    if (!rows.empty()) {
-        const points::PointRow& r = rows.front();
-        estimate += rows.size() * (r.name.size() + r.easting.size() + r.northing.size() + r.elevation.size() +
-                                   r.code.size() + options.columns.size() + 8);
-    }
-    out.reserve(estimate);
+    // Delimiters, line end and a few quotes per row.
+    out.reserve(64 + points::textBytes(rows, options.columns.size() + 8));
     auto appendLine = [&](auto&& fieldOf) {
         for (std::size_t i = 0; i < options.columns.size(); ++i) {
             if (i > 0) out.push_back(options.delimiter);

@@ -123,14 +123,8 @@ WriteResult write(const std::vector<points::PointRow>& rows, const text::LocalDa
 {
     WriteResult result;
     std::string& out = result.content;
-    // Sized once for the whole list: growing a string of a hundred megabytes
-    // copies it each time. Escapes may still add a little.
-    std::size_t size = 512;
-    for (const points::PointRow& row : rows) {
-        size += kCgPointOverhead + row.name.size() + row.code.size() + row.easting.size() + row.northing.size() +
-                row.elevation.size();
-    }
-    out.reserve(size);
+    // Escapes may still add a little.
+    out.reserve(512 + points::textBytes(rows, kCgPointOverhead));
     std::array<char, 64> stamp{};
     const int stampSize =
         std::snprintf(stamp.data(), stamp.size(), "date=\"%04d-%02d-%02d\" time=\"%02d:%02d:%02d\"", created.year,
@@ -288,19 +282,7 @@ private:
     bool fail(std::string_view reason, std::size_t at)
     {
         if (failure_) return false;
-        ReadFailure f{std::string(reason), 0, 0};
-        if (at != std::string::npos) {
-            f.line = 1;
-            std::size_t lineStart = 0;
-            for (std::size_t i = 0; i < at && i < s_.size(); ++i) {
-                if (s_[i] == '\n' || (s_[i] == '\r' && (i + 1 >= s_.size() || s_[i + 1] != '\n'))) {
-                    ++f.line;
-                    lineStart = i + 1;
-                }
-            }
-            f.column = at - lineStart + 1;
-        }
-        failure_ = std::move(f);
+        failure_ = ReadFailure::at(s_, at, std::string(reason));
         return false;
     }
 

@@ -47,6 +47,25 @@ struct PlaceFault {
         if (line == 0) return reason;
         return text::concat({"line ", std::to_string(line), ", column ", std::to_string(column), ": ", reason});
     }
+
+    // The fault at byte offset at of content, its line and column counted as
+    // every reader counts lines: CR LF, LF and a lone CR each end one. An
+    // offset of npos is about the file as a whole.
+    static PlaceFault at(std::string_view content, std::size_t at, std::string reason)
+    {
+        PlaceFault f{std::move(reason), 0, 0};
+        if (at == std::string_view::npos) return f;
+        f.line = 1;
+        std::size_t lineStart = 0;
+        for (std::size_t i = 0; i < at && i < content.size(); ++i) {
+            if (content[i] == '\n' || (content[i] == '\r' && (i + 1 >= content.size() || content[i + 1] != '\n'))) {
+                ++f.line;
+                lineStart = i + 1;
+            }
+        }
+        f.column = at - lineStart + 1;
+        return f;
+    }
 };
 
 // A point list written: its text, or why it could not be written.

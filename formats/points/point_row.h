@@ -4,7 +4,9 @@
 // coordinate holds no value.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace harwick::points {
 
@@ -17,5 +19,18 @@ struct PointRow {
 
     bool operator==(const PointRow&) const = default;
 };
+
+// The bytes the rows' texts take, and perRow more for each row's markup:
+// what a writer reserves at once, since growing a string of a hundred
+// megabytes copies it each time.
+inline std::size_t textBytes(const std::vector<PointRow>& rows, std::size_t perRow)
+{
+    std::size_t size = 0;
+    for (const PointRow& row : rows) {
+        size += perRow + row.name.size() + row.code.size() + row.easting.size() + row.northing.size() +
+                row.elevation.size();
+    }
+    return size;
+}
 
 } // namespace harwick::points
