@@ -327,7 +327,12 @@ struct FoundPoint {
 
 class GroupReader {
 public:
-    explicit GroupReader(std::string_view content) : content_(content) {}
+    // A drawing's lines end in CR LF or LF, or in a lone CR where an old
+    // program wrote it so; the trailing CR of CR LF is taken off each line.
+    explicit GroupReader(std::string_view content)
+        : content_(content), lineEnd_(content.find('\n') == std::string_view::npos ? '\r' : '\n')
+    {
+    }
 
     // The next group; nothing at the end of the content. A fault stops it.
     std::optional<Group> next()
@@ -361,7 +366,7 @@ public:
 private:
     std::string_view takeLine()
     {
-        const std::size_t end = content_.find('\n', pos_);
+        const std::size_t end = content_.find(lineEnd_, pos_);
         const std::size_t stop = end == std::string_view::npos ? content_.size() : end;
         std::string_view line = content_.substr(pos_, stop - pos_);
         pos_ = end == std::string_view::npos ? content_.size() : end + 1;
@@ -370,6 +375,7 @@ private:
     }
 
     std::string_view content_;
+    char lineEnd_;
     std::size_t pos_ = 0;
     std::size_t line_ = 0;
     std::optional<ReadFailure> fault_;

@@ -148,9 +148,10 @@ TEST(DxfPlan, NumbersThatAreNoNumbersAndBadHeightsFail)
     EXPECT_FALSE(parseTextHeight(""));
 }
 
+// With every line end a drawing may have, and without the last one.
 TEST(DxfRead, PointsTakeTheirNamesFromTheLabelBesideThemAndTheirCodeFromTheLayer)
 {
-    for (std::string_view end : {"\r\n", "\n"}) {
+    for (std::string_view end : {"\r\n", "\n", "\r"}) {
         const std::string content = drawingOf(
             entities(joined(point("KERB", "2150.0005", "4820.0002", "112.45"),
                             label("KERB", "101", "2151.0005", "4821.0002"),
@@ -174,6 +175,10 @@ TEST(DxfRead, PointsTakeTheirNamesFromTheLabelBesideThemAndTheirCodeFromTheLayer
         EXPECT_EQ(read.points[3], (PointRow{"T1", "1.2345", "2.0000", "3.0000", "TREE"}));
         EXPECT_EQ(read.points[4], (PointRow{"5", "50.0000", "60.0000", "7.0000", "MH"}));
         EXPECT_EQ(read.numbered, 1u);
+        // Without its last line end the drawing reads the same.
+        const ReadResult cut = dxf::read(std::string_view(content).substr(0, content.size() - end.size()));
+        ASSERT_TRUE(cut.ok()) << cut.failure->message();
+        EXPECT_EQ(cut.points, read.points);
     }
 }
 
@@ -224,6 +229,7 @@ TEST(DxfRead, WhatIsNoDrawingIsRefusedWithWhere)
         EXPECT_TRUE(read.points.empty());
     }
     EXPECT_TRUE(looksLikeDxf(drawingOf({{0, "SECTION"}})));
+    EXPECT_TRUE(looksLikeDxf(drawingOf({{0, "SECTION"}}, "\r")));
     EXPECT_TRUE(looksLikeDxf("\n0\nsection\n"));
     EXPECT_FALSE(looksLikeDxf("0\nSECTIONS\n"));
     EXPECT_FALSE(looksLikeDxf("0,SECTION\n"));
