@@ -2,40 +2,21 @@
 // detection, at two sizes ten times apart, so that the cost per byte can be
 // seen to stay flat as the list grows.
 #include "csv/csv.h"
-#include "text/text.h"
+#include "survey_rows.h"
 
 #include <benchmark/benchmark.h>
 
-#include <map>
-#include <random>
 #include <string>
-#include <vector>
 
 using namespace harwick;
 
 namespace {
 
+using bench::setBytes;
+
 // Rows as a surveyor's list holds them: some names and codes quoted, some
 // points without elevation.
-const std::vector<points::PointRow>& rows(std::size_t n)
-{
-    static std::map<std::size_t, std::vector<points::PointRow>> cache;
-    auto [it, inserted] = cache.try_emplace(n);
-    if (inserted) {
-        std::mt19937_64 rng(n);
-        std::uniform_real_distribution<double> plane(-50000.0, 950000.0);
-        std::uniform_real_distribution<double> height(-50.0, 3000.0);
-        const char* codes[] = {"", "KERB", "TREE, OAK", "FENCE", "MH \"A\""};
-        it->second.reserve(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            it->second.push_back(points::PointRow{"P" + std::to_string(i + 1), text::formatFixed(plane(rng), 3),
-                                                  text::formatFixed(plane(rng), 3),
-                                                  i % 7 ? text::formatFixed(height(rng), 3) : std::string(),
-                                                  codes[i % 5]});
-        }
-    }
-    return it->second;
-}
+const std::vector<points::PointRow>& rows(std::size_t n) { return bench::surveyRows(n, true); }
 
 csv::WriteOptions optionsFor(const benchmark::State& state)
 {
@@ -45,12 +26,6 @@ csv::WriteOptions optionsFor(const benchmark::State& state)
         options.decimalComma = true;
     }
     return options;
-}
-
-void setBytes(benchmark::State& state, std::size_t bytes)
-{
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-    state.counters["items"] = static_cast<double>(state.range(0));
 }
 
 void BM_CsvWrite(benchmark::State& state)

@@ -9,6 +9,7 @@
 #include "kard/kard.h"
 #include "pointlist/exchange.h"
 #include "pointlist/pointlist.h"
+#include "survey_rows.h"
 #include "text/text.h"
 
 #include <benchmark/benchmark.h>
@@ -84,13 +85,8 @@ std::vector<idx::IdxPoint> idxPoints(std::size_t n)
     return out;
 }
 
-const text::LocalDateTime kWhen{2026, 12, 7, 9, 30, 0};
-
-void setBytes(benchmark::State& state, std::size_t bytes)
-{
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-    state.counters["items"] = static_cast<double>(state.range(0));
-}
+using bench::kWhen;
+using bench::setBytes;
 
 // ---- GSI-16 -----------------------------------------------------------------
 
@@ -301,14 +297,13 @@ std::filesystem::path benchFile(std::string_view what)
 }
 
 const drawmap::LibrarySearch kDrawmap{DRAWMAP_DIR, false};
-const text::LocalDateTime kBenchTime{2026, 12, 9, 10, 0, 0};
 
 // The exchange file of a GSI-16 job, written; false when it was not.
 bool convertTo(const std::string& gsi16, pointlist::ExchangeKind kind, const std::filesystem::path& file)
 {
     pointlist::Table table;
     pointlist::importFile(table, pointlist::FileKind::Gsi, gsi16);
-    const pointlist::ExchangeExport out = pointlist::exportExchange(table, kind, {}, kBenchTime);
+    const pointlist::ExchangeExport out = pointlist::exportExchange(table, kind, {}, kWhen);
     return !out.refusal && !listfile::Write(out, file.string(), kDrawmap);
 }
 
@@ -349,7 +344,7 @@ void BM_ExchangeToGsi16(benchmark::State& state)
             break;
         }
         const pointlist::ExportResult out =
-            pointlist::exportFile(table, pointlist::FileKind::Gsi, gsi::Flavour::Gsi16, kBenchTime);
+            pointlist::exportFile(table, pointlist::FileKind::Gsi, gsi::Flavour::Gsi16, kWhen);
         if (!platform::replaceFileAtomically(back, out.content, error)) {
             state.SkipWithError("the GSI-16 file was not written");
             break;

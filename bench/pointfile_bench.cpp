@@ -3,45 +3,20 @@
 // seen to stay flat as the job grows.
 #include "geojson/geojson.h"
 #include "landxml/landxml.h"
-#include "text/text.h"
+#include "survey_rows.h"
 
 #include <benchmark/benchmark.h>
 
-#include <map>
-#include <random>
 #include <string>
-#include <vector>
 
 using namespace harwick;
 
 namespace {
 
-const std::vector<points::PointRow>& rows(std::size_t n)
-{
-    static std::map<std::size_t, std::vector<points::PointRow>> cache;
-    auto [it, inserted] = cache.try_emplace(n);
-    if (inserted) {
-        std::mt19937_64 rng(n);
-        std::uniform_real_distribution<double> plane(-50000.0, 950000.0);
-        std::uniform_real_distribution<double> height(-50.0, 3000.0);
-        const char* codes[] = {"", "KERB", "TREE", "FENCE", "MH"};
-        it->second.reserve(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            it->second.push_back(points::PointRow{"P" + std::to_string(i + 1), text::formatFixed(plane(rng), 3),
-                                                  text::formatFixed(plane(rng), 3), text::formatFixed(height(rng), 3),
-                                                  codes[i % 5]});
-        }
-    }
-    return it->second;
-}
+using bench::kWhen;
+using bench::setBytes;
 
-const text::LocalDateTime kWhen{2026, 12, 7, 9, 30, 0};
-
-void setBytes(benchmark::State& state, std::size_t bytes)
-{
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-    state.counters["items"] = static_cast<double>(state.range(0));
-}
+const std::vector<points::PointRow>& rows(std::size_t n) { return bench::surveyRows(n); }
 
 void BM_GeoJsonWrite(benchmark::State& state)
 {
