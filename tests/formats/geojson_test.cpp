@@ -1,5 +1,6 @@
 #include "geojson/geojson.h"
 
+#include "point_rows.h"
 #include "scratch.h"
 #include "text/text.h"
 
@@ -15,13 +16,8 @@ namespace {
 
 using points::PointRow;
 
-std::vector<std::string> fieldsOf(const PointRow& p) { return {p.name, p.code, p.easting, p.northing, p.elevation}; }
-std::vector<std::vector<std::string>> fieldsOf(const std::vector<PointRow>& rows)
-{
-    std::vector<std::vector<std::string>> out;
-    for (const PointRow& p : rows) out.push_back(fieldsOf(p));
-    return out;
-}
+using harwick::testing::fieldsOf;
+using harwick::testing::Refusal;
 
 // Names and codes JSON must escape, or that are not ASCII.
 const std::vector<PointRow> kAwkwardRows = {
@@ -100,14 +96,6 @@ TEST(GeoJsonRead, TakesPointFeaturesAndTheirPropertiesSensibly)
     ASSERT_TRUE(single.ok()) << single.failure->message();
     EXPECT_EQ(fieldsOf(single.points), (std::vector<std::vector<std::string>>{{"S", "", "1", "2", ""}}));
 }
-
-struct Refusal {
-    const char* label;
-    std::string file;
-    std::string message;
-};
-
-void PrintTo(const Refusal& c, std::ostream* os) { *os << c.label; }
 
 class GeoJsonRefuses : public ::testing::TestWithParam<Refusal> {};
 

@@ -1,5 +1,6 @@
 #include "landxml/landxml.h"
 
+#include "point_rows.h"
 #include "scratch.h"
 #include "text/text.h"
 
@@ -16,12 +17,8 @@ using points::PointRow;
 
 const text::LocalDateTime kWhen{2026, 12, 7, 9, 30, 5};
 
-std::vector<std::vector<std::string>> fieldsOf(const std::vector<PointRow>& rows)
-{
-    std::vector<std::vector<std::string>> out;
-    for (const PointRow& p : rows) out.push_back({p.name, p.code, p.easting, p.northing, p.elevation});
-    return out;
-}
+using harwick::testing::fieldsOf;
+using harwick::testing::Refusal;
 
 // Names and codes XML must escape, or that are not ASCII.
 const std::vector<PointRow> kAwkwardRows = {
@@ -149,14 +146,6 @@ TEST(LandXmlRead, TakesMarkupAsAnyXmlWriterMayWriteIt)
     // Without Units the values are taken as metres, and the caller is told.
     EXPECT_EQ(r.linearUnit, "");
 }
-
-struct Refusal {
-    const char* label;
-    std::string file;
-    std::string message;
-};
-
-void PrintTo(const Refusal& c, std::ostream* os) { *os << c.label; }
 
 class LandXmlRefuses : public ::testing::TestWithParam<Refusal> {};
 
