@@ -327,12 +327,7 @@ struct FoundPoint {
 
 class GroupReader {
 public:
-    // A drawing's lines end in CR LF or LF, or in a lone CR where an old
-    // program wrote it so; the trailing CR of CR LF is taken off each line.
-    explicit GroupReader(std::string_view content)
-        : content_(content), lineEnd_(content.find('\n') == std::string_view::npos ? '\r' : '\n')
-    {
-    }
+    explicit GroupReader(std::string_view content) : content_(content) {}
 
     // The next group; nothing at the end of the content. A fault stops it.
     std::optional<Group> next()
@@ -356,26 +351,21 @@ public:
             fault_ = ReadFailure{std::string(kCutOff), codeLineNumber, 1};
             return std::nullopt;
         }
-        std::string_view value = takeLine();
-        if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
+        const std::string_view value = takeLine();
         return Group{code, value, line_};
     }
 
     const std::optional<ReadFailure>& fault() const { return fault_; }
 
 private:
+    // Lines end as in every list the suite reads: CR LF, LF or a lone CR.
     std::string_view takeLine()
     {
-        const std::size_t end = content_.find(lineEnd_, pos_);
-        const std::size_t stop = end == std::string_view::npos ? content_.size() : end;
-        std::string_view line = content_.substr(pos_, stop - pos_);
-        pos_ = end == std::string_view::npos ? content_.size() : end + 1;
         ++line_;
-        return line;
+        return text::nextTextLine(content_, pos_).body;
     }
 
     std::string_view content_;
-    char lineEnd_;
     std::size_t pos_ = 0;
     std::size_t line_ = 0;
     std::optional<ReadFailure> fault_;

@@ -102,11 +102,10 @@ std::vector<ContentKind> candidateKinds(std::string_view content)
 {
     std::vector<std::string_view> lines;
     // Lines keep their blanks: a GSI word's data may end in blanks.
-    text::forEachLine(content, [&](std::string_view line) {
-        if (line.find_first_not_of(" \t") != std::string_view::npos && lines.size() < kLinesLooked) {
-            lines.push_back(line);
-        }
-    });
+    for (std::size_t at = 0; at < content.size() && lines.size() < kLinesLooked;) {
+        const std::string_view line = text::nextTextLine(content, at).body;
+        if (line.find_first_not_of(" \t") != std::string_view::npos) lines.push_back(line);
+    }
     std::vector<ContentKind> kinds;
     if (lines.empty()) return kinds;
     if (const std::optional<gsi::Flavour> flavour = gsiFlavour(lines)) kinds.push_back({FileKind::Gsi, flavour});

@@ -22,29 +22,35 @@ struct TextLine {
     std::string_view end;
 };
 
-// Calls fn(TextLine) for each line of text, where CR LF, LF and a lone CR
-// (older instruments write CR alone) all end a line. A last line without a
-// line end is still a line; text ending in a line end has no empty line
-// after it. The bodies and ends put together give the text back unchanged.
+// The line of text that begins at start, where CR LF, LF and a lone CR
+// (older instruments write CR alone) all end a line, and start moved past
+// its line end. A last line without a line end is still a line.
+inline TextLine nextTextLine(std::string_view text, std::size_t& start)
+{
+    // The next LF, then a CR before it: each byte is looked at a bounded
+    // number of times, with memchr's speed, whatever the line ends are.
+    const std::size_t lf = text.find('\n', start);
+    const std::size_t limit = lf == std::string_view::npos ? text.size() : lf;
+    const std::size_t cr = text.substr(0, limit).find('\r', start);
+    std::size_t end = limit;
+    std::size_t endSize = lf == std::string_view::npos ? 0 : 1;
+    if (cr != std::string_view::npos) {
+        end = cr;
+        endSize = cr + 1 == lf ? 2 : 1;
+    }
+    const TextLine line{text.substr(start, end - start), text.substr(end, endSize)};
+    start = end + endSize;
+    return line;
+}
+
+// Calls fn(TextLine) for each line of text, as nextTextLine finds them; text
+// ending in a line end has no empty line after it. The bodies and ends put
+// together give the text back unchanged.
 template <typename Fn>
 void forEachTextLine(std::string_view text, Fn&& fn)
 {
     std::size_t start = 0;
-    while (start < text.size()) {
-        // The next LF, then a CR before it: each byte is looked at a bounded
-        // number of times, with memchr's speed, whatever the line ends are.
-        const std::size_t lf = text.find('\n', start);
-        const std::size_t limit = lf == std::string_view::npos ? text.size() : lf;
-        const std::size_t cr = text.substr(0, limit).find('\r', start);
-        std::size_t end = limit;
-        std::size_t endSize = lf == std::string_view::npos ? 0 : 1;
-        if (cr != std::string_view::npos) {
-            end = cr;
-            endSize = cr + 1 == lf ? 2 : 1;
-        }
-        fn(TextLine{text.substr(start, end - start), text.substr(end, endSize)});
-        start = end + endSize;
-    }
+    while (start < text.size()) fn(nextTextLine(text, start));
 }
 
 // Calls fn(line) for each line of text, without its line end: every reader
