@@ -92,7 +92,7 @@ std::optional<pointlist::ListKind> inputKind(const ConvertRequest& request, std:
     if (found.size() == 1) return found.front();
     if (found.empty()) {
         fail(err, "'" + request.input + "': not a point list of any kind known here (" +
-                      std::string(pointlist::kListKindWords) + ")");
+                      pointlist::listKindWords() + ")");
         return std::nullopt;
     }
     std::string kinds;
@@ -242,7 +242,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         } else if (name == "--from" || name == "--to") {
             std::optional<pointlist::ListKind> kind = pointlist::parseListKind(*value);
             if (!kind) {
-                return usage(err, name + " takes " + std::string(pointlist::kListKindWords) + ", not '" + *value + "'");
+                return usage(err, name + " takes " + pointlist::listKindWords() + ", not '" + *value + "'");
             }
             (name == "--from" ? request.from : request.to) = kind;
         } else if (name == "--columns") {

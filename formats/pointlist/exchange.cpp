@@ -133,6 +133,16 @@ std::string_view listKindExtension(const ListKind& kind)
     return {};
 }
 
+std::string listKindWords()
+{
+    std::string words;
+    for (const Named& named : kWords) {
+        if (!words.empty()) words += ", ";
+        words += named.word;
+    }
+    return words;
+}
+
 std::optional<ListKind> parseListKind(std::string_view word)
 {
     const std::string lower = text::toLower(word);

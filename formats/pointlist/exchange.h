@@ -37,8 +37,8 @@ std::optional<ListKind> parseListKind(std::string_view word);
 // ".geojson", ".xml", ".dxf".
 std::string_view listKindExtension(const ListKind& kind);
 
-// The words parseListKind takes, for a message.
-inline constexpr std::string_view kListKindWords = "gsi16, gsi8, gsi, kard, idx, csv, geojson, landxml, dxf";
+// The words parseListKind takes, for a message: "gsi16, gsi8, …, dxf".
+std::string listKindWords();
 
 // The kind a file name says: the editor's extensions as the editor finds
 // them, then a name ending .csv, .geojson or .json, .xml or .landxml, .dxf.
