@@ -30,6 +30,8 @@ bool gsiWordHead(std::string_view word)
 std::optional<gsi::Flavour> gsiFlavour(const std::vector<std::string_view>& lines)
 {
     std::optional<gsi::Flavour> flavour;
+    // A few characters alone are not a GSI file cut off in its first word.
+    bool wholeWord = false;
     for (std::size_t l = 0; l < lines.size(); ++l) {
         std::string_view line = lines[l];
         const gsi::Flavour f = line.front() == '*' ? gsi::Flavour::Gsi16 : gsi::Flavour::Gsi8;
@@ -42,9 +44,11 @@ std::optional<gsi::Flavour> gsiFlavour(const std::vector<std::string_view>& line
             const bool lastOfFile = l + 1 == lines.size() && w + 1 == words.size();
             if (words[w].size() < full && lastOfFile && (words[w].size() <= 6 || gsiWordHead(words[w]))) continue;
             if (words[w].size() != full || !gsiWordHead(words[w])) return std::nullopt;
+            wholeWord = true;
         }
         if (words.empty()) return std::nullopt;
     }
+    if (!wholeWord) return std::nullopt;
     return flavour;
 }
 

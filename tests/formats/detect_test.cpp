@@ -46,6 +46,8 @@ TEST(ContentKinds, WhatIsNoPointListIsNothing)
     EXPECT_TRUE(candidateKinds("110001+0000STN1 81..10+0215\r\n110002+0000STN2 81..10+02150000 \r\n").empty())
         << "a word cut short before the last line";
     EXPECT_TRUE(candidateKinds("*110001+0000STN1 81..10+02150000 \r\n").empty()) << "a GSI-16 star on GSI-8 words";
+    EXPECT_TRUE(candidateKinds("abc\n").empty()) << "a few characters are not a GSI word cut off";
+    EXPECT_TRUE(candidateKinds("*11000").empty()) << "nor a GSI-16 one";
     // Cut off inside its last word, a GSI file is still GSI.
     const std::vector<ContentKind> cut = candidateKinds("110001+0000STN1 81..10+02150000 \r\n110002+0000STN2 81..1");
     ASSERT_EQ(cut.size(), 1u);
