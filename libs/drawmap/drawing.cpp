@@ -270,9 +270,10 @@ bool Drawing::Close()
 }
 
 namespace {
-// Large enough that writes are few, small enough that a drawing of a few
-// hundred points is written at the close in one go.
-constexpr std::size_t kWriteOutSize = std::size_t{8} << 20;
+// Large enough that writes are few, small enough that the text stays in the
+// processor's cache until it is written: a drawing of a million points is
+// made noticeably faster than with larger pieces.
+constexpr std::size_t kWriteOutSize = std::size_t{1} << 20;
 } // namespace
 
 void Drawing::WriteOutWhenLarge()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace drawmap {
 
@@ -28,6 +29,64 @@ char* CodeLine(char* room, int code)
     for (const char* d = digits.data(); d != end; ++d) *at++ = *d;
     for (const char c : kLineEnd) *at++ = c;
     return at;
+}
+
+// Survey coordinates have a few decimals, and small whole numbers (text
+// heights, a zero elevation) fill the rest of a drawing. For those, the
+// shortest text that reads back as the value is the value's own decimals,
+// found here far faster than the general shortest form. A million points
+// write eleven million reals.
+constexpr std::array<double, 7> kTens = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+// Below this, a decimal with six or fewer decimals is the only one that short
+// that reads back as its double: doubles there lie closer than a millionth.
+constexpr double kQuickLimit = 1e9;
+// Whole numbers of up to four digits are shorter than their exponent form
+// ("1e+04").
+constexpr double kQuickWholeLimit = 1e4;
+
+char* QuickRealText(char* room, double value)
+{
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kQuickLimit)) return nullptr;
+    if (value == std::trunc(value)) {
+        // Minus zero prints as "-0".
+        if (magnitude >= kQuickWholeLimit || (value == 0 && std::signbit(value))) return nullptr;
+        auto [end, ec] = std::to_chars(room, room + kNumberRoom, static_cast<long long>(value));
+        *end++ = '.';
+        *end++ = '0';
+        return end;
+    }
+    // Below one the exponent form can be the shorter.
+    if (magnitude < 1) return nullptr;
+    for (std::size_t decimals = 1; decimals < kTens.size(); ++decimals) {
+        const double scaled = std::round(magnitude * kTens[decimals]);
+        if (scaled / kTens[decimals] != magnitude) continue;
+        const auto whole = static_cast<long long>(scaled);
+        // A last zero means the scaling missed a shorter form: leave it to to_chars.
+        if (whole % 10 == 0) return nullptr;
+        char* at = room;
+        if (value < 0) *at++ = '-';
+        std::array<char, 24> digits;
+        auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), whole);
+        const auto count = static_cast<std::size_t>(end - digits.data());
+        const std::size_t wholeDigits = count - decimals;
+        at = std::copy_n(digits.data(), wholeDigits, at);
+        *at++ = '.';
+        return std::copy(digits.data() + wholeDigits, end, at);
+    }
+    return nullptr;
+}
+
+char* RealText(char* room, double value)
+{
+    if (char* end = QuickRealText(room, value)) return end;
+    auto [end, ec] = std::to_chars(room, room + kNumberRoom, value);
+    // "100" is a valid real, but CAD readers are happiest with "100.0".
+    if (std::find_if(room, end, [](char c) { return c == '.' || c == 'e'; }) == end) {
+        *end++ = '.';
+        *end++ = '0';
+    }
+    return end;
 }
 
 } // namespace
@@ -64,17 +123,10 @@ void Put(std::string& out, int code, int value)
 
 void PutReal(std::string& out, int code, double value)
 {
-    // Left uninitialised: to_chars writes what is read.
+    // Left uninitialised: what is read is written first.
     std::array<char, kNumberRoom + 2> digits;
-    auto [end, ec] = std::to_chars(digits.data(), digits.data() + kNumberRoom, value);
-    std::string_view text(digits.data(), static_cast<std::size_t>(end - digits.data()));
-    // "100" is a valid real, but CAD readers are happiest with "100.0".
-    if (text.find_first_of(".e") == std::string_view::npos) {
-        *end++ = '.';
-        *end++ = '0';
-        text = std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
-    }
-    Put(out, code, text);
+    char* end = RealText(digits.data(), value);
+    Put(out, code, std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())));
 }
 
 void PutPoint(std::string& out, int code, double x, double y, double z)
