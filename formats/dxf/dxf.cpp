@@ -66,37 +66,57 @@ std::optional<double> number(std::string_view s)
 // no digit changes on the way.
 constexpr int kMostDecimals = 6;
 
-// The decimals of a plain decimal text ("-12", "12.345"); nothing for any
-// other form of number (an exponent, a bare point, a sign of +).
-std::optional<int> plainDecimals(std::string_view s)
-{
-    std::size_t i = !s.empty() && s.front() == '-' ? 1 : 0;
-    const std::size_t wholeStart = i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
-    if (i == wholeStart) return std::nullopt;
-    if (i == s.size()) return 0;
-    if (s[i] != '.') return std::nullopt;
-    const std::size_t fractionStart = ++i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
-    if (i != s.size() || i == fractionStart) return std::nullopt;
-    return static_cast<int>(i - fractionStart);
-}
+// A coordinate as the drawing wrote it: its value and, where its text is a
+// plain decimal, how many decimals that has.
+constexpr std::int8_t kNotPlain = -1;
 
-// A coordinate as the drawing wrote it: its text and, where that is a plain
-// decimal, how many decimals it has.
-struct Written {
-    std::string_view text;
-    std::optional<int> plain;
+struct Coordinate {
     double value = 0;
-
-    Written() = default;
-    Written(std::string_view t, double v) : text(t), plain(plainDecimals(t)), value(v) {}
+    std::int8_t plain = 0;
 };
 
-int decimalsOf(const Written& written)
+// Plain decimals of up to fifteen digits are read by one exact division,
+// which rounds as the general reader does (the digits and the power of ten
+// are both exact doubles); everything else goes to the general reader.
+// Drawings hold millions of coordinates.
+constexpr std::array<double, kMostDecimals + 1> kTens = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+constexpr int kExactDigits = 15;
+
+std::optional<Coordinate> coordinate(std::string_view s)
 {
-    const double value = written.value;
-    if (written.plain) return std::min(*written.plain, kMostDecimals);
+    s = trimmed(s);
+    std::size_t i = !s.empty() && s.front() == '-' ? 1 : 0;
+    std::uint64_t digits = 0;
+    int count = 0;
+    const auto take = [&] {
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i, ++count) {
+            digits = digits * 10 + static_cast<std::uint64_t>(s[i] - '0');
+        }
+    };
+    take();
+    const int wholeDigits = count;
+    int decimals = 0;
+    bool plain = wholeDigits > 0;
+    if (plain && i < s.size()) {
+        plain = s[i] == '.';
+        ++i;
+        take();
+        decimals = count - wholeDigits;
+        plain = plain && i == s.size() && decimals > 0;
+    }
+    if (plain && count <= kExactDigits && decimals <= kMostDecimals) {
+        const double magnitude = static_cast<double>(digits) / kTens[static_cast<std::size_t>(decimals)];
+        return Coordinate{s.front() == '-' ? -magnitude : magnitude, static_cast<std::int8_t>(decimals)};
+    }
+    const std::optional<double> value = number(s);
+    if (!value) return std::nullopt;
+    if (!plain) return Coordinate{*value, kNotPlain};
+    return Coordinate{*value, static_cast<std::int8_t>(std::min(decimals, int{INT8_MAX}))};
+}
+
+int decimalsOf(double value, std::int8_t plain)
+{
+    if (plain != kNotPlain) return std::min<int>(plain, kMostDecimals);
     std::array<char, 400> buffer;
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     if (ec != std::errc()) return kMostDecimals;
@@ -106,18 +126,16 @@ int decimalsOf(const Written& written)
     return static_cast<int>(std::min<std::size_t>(fixed.size() - point - 1, kMostDecimals));
 }
 
-// The coordinate with exactly decimals decimals: its own text with zeros
-// added where that is a plain decimal with no more, else printed afresh.
-std::string coordinateText(const Written& written, int decimals)
+// The coordinate's text with exactly decimals decimals: its own text with
+// zeros added where that is a plain decimal with no more, else printed afresh.
+void fixDecimals(std::string& text, double value, std::int8_t plain, int decimals)
 {
-    const std::optional<int>& plain = written.plain;
-    if (!plain || *plain > decimals) return text::formatFixed(written.value, decimals);
-    std::string out;
-    out.reserve(written.text.size() + static_cast<std::size_t>(decimals - *plain) + 1);
-    out.append(written.text);
-    if (*plain == 0 && decimals > 0) out.push_back('.');
-    out.append(static_cast<std::size_t>(decimals - *plain), '0');
-    return out;
+    if (plain == kNotPlain || plain > decimals) {
+        text = text::formatFixed(value, decimals);
+        return;
+    }
+    if (plain == 0 && decimals > 0) text.push_back('.');
+    text.append(static_cast<std::size_t>(decimals - plain), '0');
 }
 
 // ---- Label text --------------------------------------------------------------------
@@ -311,17 +329,18 @@ private:
     std::unordered_map<PlaceKey, Chain, PlaceHash> places_;
 };
 
+// A point as the first pass found it: what matching its labels and settling
+// its decimals needs. Its texts are already in its row.
 struct FoundPoint {
-    std::uint32_t layer = 0;
     double x = 0;
     double y = 0;
     double z = 0;
-    // As the drawing wrote them.
-    Written xText;
-    Written yText;
-    Written zText;
-    std::optional<std::string> name;
     double nameHeight = 0;
+    std::uint32_t layer = 0;
+    std::int8_t xPlain = 0;
+    std::int8_t yPlain = 0;
+    std::int8_t zPlain = 0;
+    bool named = false;
     bool elevationShown = false;
 };
 
@@ -508,8 +527,13 @@ ReadResult read(std::string_view content, int leastDecimals)
 
     GroupReader reader(content);
     std::vector<FoundPoint> found;
-    // A point with its two labels takes some 200 bytes.
-    found.reserve(content.size() / 256);
+    // A point with its two labels takes some 250 bytes, or less with short
+    // texts. Room reserved and never filled costs nothing; growing a
+    // vector of a million rows costs a copy of them all.
+    const std::size_t expected = content.size() / 160;
+    found.reserve(expected);
+    std::vector<points::PointRow>& rows = result.points;
+    rows.reserve(expected);
     LabelIndex labels;
     // Layer names, each once.
     std::vector<std::string> layerNames;
@@ -532,26 +556,34 @@ ReadResult read(std::string_view content, int leastDecimals)
     Kind kind = Kind::Other;
     std::string_view type;
     std::string_view layer = kNoCodeLayer;
-    double x = 0, y = 0, z = 0, height = 0;
+    constexpr std::string_view kZero = "0";
+    Coordinate x, y, z;
+    double height = 0;
     std::string_view xText, yText, zText;
     std::string_view label;
     const auto finish = [&] {
         if (!inEntities) return;
         if (kind == Kind::Point) {
-            found.push_back({layerId(layer), x, y, z, Written(xText, x), Written(yText, y), Written(zText, z),
-                             std::nullopt, 0, false});
+            const std::uint32_t id = layerId(layer);
+            found.push_back({x.value, y.value, z.value, 0, id, x.plain, y.plain, z.plain, false, false});
+            points::PointRow& row = rows.emplace_back();
+            row.easting = xText;
+            row.northing = yText;
+            row.elevation = zText;
+            if (!is(layer, kNoCodeLayer)) row.code = layerNames[id];
         } else if (kind == Kind::Text) {
             const std::uint32_t id = layerId(layer);
-            const PlaceKey at = keyOf(id, {x, y});
+            const PlaceKey at = keyOf(id, {x.value, y.value});
             // Labels written right after their point, as ours are, need no search.
             if (!found.empty() && found.back().layer == id) {
                 FoundPoint& last = found.back();
-                if (!last.name && at == keyOf(id, namePlace(last.x, last.y))) {
-                    last.name = fromLabelText(label);
+                if (!last.named && at == keyOf(id, namePlace(last.x, last.y))) {
+                    rows.back().name = fromLabelText(label);
+                    last.named = true;
                     last.nameHeight = height;
                     return;
                 }
-                if (last.name && !last.elevationShown && last.nameHeight > 0 &&
+                if (last.named && !last.elevationShown && last.nameHeight > 0 &&
                     at == keyOf(id, elevationPlace(last.x, last.y, last.nameHeight))) {
                     last.elevationShown = true;
                     return;
@@ -566,8 +598,9 @@ ReadResult read(std::string_view content, int leastDecimals)
             type = trimmed(group->value);
             kind = is(type, word::kPoint) ? Kind::Point : is(type, word::kTextEntity) ? Kind::Text : Kind::Other;
             layer = kNoCodeLayer;
-            x = y = z = height = 0;
-            xText = yText = zText = "0";
+            x = y = z = Coordinate{};
+            height = 0;
+            xText = yText = zText = kZero;
             label = {};
             if (is(type, word::kEndSection)) inEntities = false;
             if (is(type, word::kEof)) break;
@@ -585,21 +618,27 @@ ReadResult read(std::string_view content, int leastDecimals)
         // Only points and their labels are read; other entities, whatever
         // they hold, are passed over.
         if (!inEntities || kind == Kind::Other) continue;
-        const auto coordinate = [&](double& slot, std::string_view* written = nullptr) -> bool {
-            const std::optional<double> v = number(group->value);
-            if (!v) return false;
-            slot = *v;
-            if (written != nullptr) *written = trimmed(group->value);
+        const auto readCoordinate = [&](Coordinate& slot, std::string_view& written) -> bool {
+            const std::optional<Coordinate> c = coordinate(group->value);
+            if (!c) return false;
+            slot = *c;
+            written = trimmed(group->value);
             return true;
         };
         bool ok = true;
         switch (group->code) {
         case drawmap::kLayerName: layer = trimmed(group->value); break;
         case drawmap::kText: label = group->value; break;
-        case drawmap::kX: ok = coordinate(x, &xText); break;
-        case drawmap::kX + 10: ok = coordinate(y, &yText); break;
-        case drawmap::kX + 20: ok = kind == Kind::Text || coordinate(z, &zText); break;
-        case drawmap::kHeight: ok = kind == Kind::Point || coordinate(height); break;
+        case drawmap::kX: ok = readCoordinate(x, xText); break;
+        case drawmap::kX + 10: ok = readCoordinate(y, yText); break;
+        case drawmap::kX + 20: ok = kind == Kind::Text || readCoordinate(z, zText); break;
+        case drawmap::kHeight:
+            if (kind == Kind::Text) {
+                const std::optional<double> h = number(group->value);
+                ok = h.has_value();
+                height = h.value_or(0);
+            }
+            break;
         default: break;
         }
         if (!ok) return failed(ReadFailure{std::string(kBadValue), group->line, 1});
@@ -610,29 +649,29 @@ ReadResult read(std::string_view content, int leastDecimals)
 
     int decimals = std::clamp(leastDecimals, 0, kMostDecimals);
     for (const FoundPoint& p : found) {
-        decimals = std::max({decimals, decimalsOf(p.xText), decimalsOf(p.yText), decimalsOf(p.zText)});
+        decimals = std::max({decimals, decimalsOf(p.x, p.xPlain), decimalsOf(p.y, p.yPlain), decimalsOf(p.z, p.zPlain)});
     }
-    result.points.reserve(found.size());
     for (std::size_t i = 0; i < found.size(); ++i) {
-        FoundPoint& p = found[i];
-        points::PointRow row;
-        row.easting = coordinateText(p.xText, decimals);
-        row.northing = coordinateText(p.yText, decimals);
-        const std::string& layerName = layerNames[p.layer];
-        row.code = is(layerName, kNoCodeLayer) ? std::string() : layerName;
+        const FoundPoint& p = found[i];
+        points::PointRow& row = rows[i];
+        fixDecimals(row.easting, p.x, p.xPlain, decimals);
+        fixDecimals(row.northing, p.y, p.yPlain, decimals);
         bool hasElevation = p.z != 0 || p.elevationShown;
-        if (p.name) {
-            row.name = std::move(*p.name);
-        } else if (std::optional<LabelIndex::Label> name = labels.take(keyOf(p.layer, namePlace(p.x, p.y)))) {
-            row.name = std::move(name->text);
-            if (!hasElevation) hasElevation = labels.peek(keyOf(p.layer, elevationPlace(p.x, p.y, name->height)));
+        if (!p.named) {
+            if (std::optional<LabelIndex::Label> name = labels.take(keyOf(p.layer, namePlace(p.x, p.y)))) {
+                row.name = std::move(name->text);
+                if (!hasElevation) hasElevation = labels.peek(keyOf(p.layer, elevationPlace(p.x, p.y, name->height)));
+            }
         }
         if (row.name.empty()) {
             row.name = std::to_string(i + 1);
             ++result.numbered;
         }
-        if (hasElevation) row.elevation = coordinateText(p.zText, decimals);
-        result.points.push_back(std::move(row));
+        if (hasElevation) {
+            fixDecimals(row.elevation, p.z, p.zPlain, decimals);
+        } else {
+            row.elevation.clear();
+        }
     }
     return result;
 }
