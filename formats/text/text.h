@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <span>
 #include <cstdint>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,17 +28,21 @@ struct TextLine {
 // its line end. A last line without a line end is still a line.
 inline TextLine nextTextLine(std::string_view text, std::size_t& start)
 {
-    // The next LF, then a CR before it: each byte is looked at a bounded
-    // number of times, with memchr's speed, whatever the line ends are.
-    const std::size_t lf = text.find('\n', start);
-    const std::size_t limit = lf == std::string_view::npos ? text.size() : lf;
-    const std::size_t cr = text.substr(0, limit).find('\r', start);
-    std::size_t end = limit;
-    std::size_t endSize = lf == std::string_view::npos ? 0 : 1;
-    if (cr != std::string_view::npos) {
-        end = cr;
-        endSize = cr + 1 == lf ? 2 : 1;
+    // Most lines are short (a drawing's are a few bytes): the first bytes are
+    // looked at one by one. Past them, the next LF and then a CR before it
+    // are found with memchr's speed. Each byte is looked at a bounded number
+    // of times, whatever the line ends are.
+    constexpr std::size_t kShortLine = 32;
+    const std::size_t quick = std::min(text.size(), start + kShortLine);
+    std::size_t end = start;
+    while (end < quick && text[end] != '\n' && text[end] != '\r') ++end;
+    if (end == quick && end < text.size()) {
+        const std::size_t lf = text.find('\n', end);
+        const std::size_t limit = lf == std::string_view::npos ? text.size() : lf;
+        end = std::min(limit, text.substr(0, limit).find('\r', end));
     }
+    std::size_t endSize = 0;
+    if (end < text.size()) endSize = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
     const TextLine line{text.substr(start, end - start), text.substr(end, endSize)};
     start = end + endSize;
     return line;
