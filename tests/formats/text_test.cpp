@@ -125,6 +125,32 @@ TEST(TextFixed, PrintsAsPrintfDoes)
     }
 }
 
+// Lists hold coordinates decoded from instrument steps, in metres and in
+// feet, and values just beside a half: each printed exactly as printf does.
+TEST(TextFixed, SurveyValuesAndNearHalvesPrintAsPrintfDoes)
+{
+    std::mt19937_64 rng(20261209);
+    std::uniform_int_distribution<long long> steps(-99999999999LL, 99999999999LL);
+    std::uniform_int_distribution<int> places(0, 9);
+    char expected[512];
+    const auto check = [&](double v, int decimals) {
+        std::snprintf(expected, sizeof expected, "%.*f", decimals, v);
+        ASSERT_EQ(formatFixed(v, decimals), expected) << v << " with " << decimals;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const double s = static_cast<double>(steps(rng));
+        for (const double v : {s / 1000.0, s / 10000.0 * 0.3048, s / 100000.0, s / 7.0, s * 1e-9}) {
+            check(v, places(rng));
+        }
+        const int decimals = places(rng);
+        const double half = (std::floor(s / 1e6) + 0.5) / std::pow(10.0, decimals);
+        for (const double v : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300)}) check(v, decimals);
+    }
+    for (const double v : {-0.0, -0.0004, 0.0004, 1e-12, -1e-12, 0.9995, 1099511627775.9, 1099511627776.1}) {
+        for (int decimals = 0; decimals <= 10; ++decimals) check(v, decimals);
+    }
+}
+
 TEST(TextFixed, RoundingAndOddValues)
 {
     // Ties go to the even neighbour only when the value is exactly representable.
