@@ -63,7 +63,8 @@ std::optional<LineSettings> ParseLineSettings(std::string_view settings)
 std::string OpenResult::Message() const
 {
     std::string where = port;
-    if (!device.empty() && device != port) where += " (" + device + ")";    return Opened() ? std::string() : where + ": " + access.Text();
+    if (!device.empty() && device != port) where += " (" + device + ")";
+    return Opened() ? std::string() : where + ": " + access.Text();
 }
 
 SerialLine::SerialLine(platform::AccessProbe probe) : probe_(std::move(probe)) {}
