@@ -154,25 +154,26 @@ bool appendQuickFixed(std::string& out, double value, int decimals)
     if (decimals < 0 || static_cast<std::size_t>(decimals) >= kTens.size()) return false;
     const double scaled = std::fabs(value) * kTens[static_cast<std::size_t>(decimals)];
     if (!(scaled < kQuickLimit)) return false;
-    const double floor = std::floor(scaled);
-    if (std::fabs(scaled - floor - 0.5) < kClearOfHalf) return false;
-    const auto whole = static_cast<std::uint64_t>(scaled - floor > 0.5 ? floor + 1 : floor);
+    auto whole = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
+    if (std::fabs(fraction - 0.5) < kClearOfHalf) return false;
+    if (fraction > 0.5) ++whole;
     std::array<char, 24> digits;
     const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), whole);
     const auto count = static_cast<std::size_t>(end - digits.data());
-    const auto fraction = static_cast<std::size_t>(decimals);
+    const auto places = static_cast<std::size_t>(decimals);
     // The general printer writes a minus for every negative value, minus zero too.
     if (std::signbit(value)) out.push_back('-');
-    if (count <= fraction) {
+    if (count <= places) {
         out.append("0.");
-        out.append(fraction - count, '0');
+        out.append(places - count, '0');
         out.append(digits.data(), end);
         return true;
     }
-    out.append(digits.data(), count - fraction);
-    if (fraction > 0) {
+    out.append(digits.data(), count - places);
+    if (places > 0) {
         out.push_back('.');
-        out.append(end - fraction, fraction);
+        out.append(end - places, places);
     }
     return true;
 }

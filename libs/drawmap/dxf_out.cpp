@@ -21,6 +21,12 @@ constexpr std::size_t kCodeRoom = 16;
 // append rather than piece by piece.
 char* CodeLine(char* room, int code)
 {
+    if (code >= 0 && code < 1000) {
+        room[0] = code >= 100 ? static_cast<char>('0' + code / 100) : ' ';
+        room[1] = code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ';
+        room[2] = static_cast<char>('0' + code % 10);
+        return std::copy(kLineEnd.begin(), kLineEnd.end(), room + kCodeWidth);
+    }
     std::array<char, kCodeRoom> digits;
     auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), code);
     const auto length = static_cast<int>(end - digits.data());
@@ -59,9 +65,10 @@ char* QuickRealText(char* room, double value)
     // Below one the exponent form can be the shorter.
     if (magnitude < 1) return nullptr;
     for (std::size_t decimals = 1; decimals < kTens.size(); ++decimals) {
-        const double scaled = std::round(magnitude * kTens[decimals]);
-        if (scaled / kTens[decimals] != magnitude) continue;
-        const auto whole = static_cast<long long>(scaled);
+        // Rounded by adding a half: whatever whole number comes out is
+        // checked to read back as the value.
+        const auto whole = static_cast<long long>(magnitude * kTens[decimals] + 0.5);
+        if (static_cast<double>(whole) / kTens[decimals] != magnitude) continue;
         // A last zero means the scaling missed a shorter form: leave it to to_chars.
         if (whole % 10 == 0) return nullptr;
         char* at = room;
