@@ -1,5 +1,6 @@
 #include "csv/csv.h"
 
+#include "memory/large_buffer.h"
 #include "text/text.h"
 
 #include <algorithm>
@@ -546,6 +547,7 @@ Result<std::string> write(const std::vector<points::PointRow>& rows, const Write
     std::string out;
     // Delimiters, line end and a few quotes per row.
     out.reserve(64 + points::textBytes(rows, options.columns.size() + 8));
+    platform::adviseLargeBuffer(out);
     auto appendLine = [&](auto&& fieldOf) {
         for (std::size_t i = 0; i < options.columns.size(); ++i) {
             if (i > 0) out.push_back(options.delimiter);
@@ -612,6 +614,7 @@ Result<ReadResult> read(std::string_view content, const ReadOptions& options)
     // its rows once, not by doubling (each doubling a copy of every row).
     result.rows.reserve(std::max(std::count(content.begin(), content.end(), '\n'),
                                  std::count(content.begin(), content.end(), '\r')) + 1);
+    platform::adviseLargeBuffer(result.rows);
     std::string cell;
     for (;;) {
         const Step step = records.next(fields, line);

@@ -2,6 +2,7 @@
 
 #include "dxf_out.h"
 #include "names.h"
+#include "memory/large_buffer.h"
 #include "text/text.h"
 
 #include <algorithm>
@@ -344,6 +345,23 @@ struct FoundPoint {
     bool elevationShown = false;
 };
 
+// A group code: a whole number, read here without the general reader for
+// the short codes that make up nearly every line of a drawing.
+std::optional<int> groupCode(std::string_view digits)
+{
+    constexpr std::size_t kShortCode = 4;
+    if (!digits.empty() && digits.size() <= kShortCode &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        int code = 0;
+        for (const char c : digits) code = code * 10 + (c - '0');
+        return code;
+    }
+    int code = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+    if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return code;
+}
+
 class GroupReader {
 public:
     explicit GroupReader(std::string_view content) : content_(content) {}
@@ -359,10 +377,8 @@ public:
             codeLine = takeLine();
             codeLineNumber = line_;
         } while (trimmed(codeLine).empty());
-        int code = 0;
-        const std::string_view digits = trimmed(codeLine);
-        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
-        if (ec != std::errc() || end != digits.data() + digits.size()) {
+        const std::optional<int> code = groupCode(trimmed(codeLine));
+        if (!code) {
             fault_ = ReadFailure{std::string(kBadCode), codeLineNumber, 1};
             return std::nullopt;
         }
@@ -371,7 +387,7 @@ public:
             return std::nullopt;
         }
         const std::string_view value = takeLine();
-        return Group{code, value, line_};
+        return Group{*code, value, line_};
     }
 
     const std::optional<ReadFailure>& fault() const { return fault_; }
@@ -446,6 +462,7 @@ Planned plan(const std::vector<points::PointRow>& rows, double textHeight)
     Drawing& drawing = result.drawing;
     drawing.textHeight = textHeight;
     drawing.marks.reserve(rows.size());
+    platform::adviseLargeBuffer(drawing.marks);
     std::map<std::string, std::string, std::less<>> layerOfCode;
     std::map<std::string, std::set<std::string>, std::less<>> codesOfLayer;
     const auto fail = [&](points::RowFault fault) {
@@ -532,8 +549,10 @@ ReadResult read(std::string_view content, int leastDecimals)
     // vector of a million rows costs a copy of them all.
     const std::size_t expected = content.size() / 160;
     found.reserve(expected);
+    platform::adviseLargeBuffer(found);
     std::vector<points::PointRow>& rows = result.points;
     rows.reserve(expected);
+    platform::adviseLargeBuffer(rows);
     LabelIndex labels;
     // Layer names, each once.
     std::vector<std::string> layerNames;
@@ -602,6 +621,8 @@ ReadResult read(std::string_view content, int leastDecimals)
             height = 0;
             xText = yText = zText = kZero;
             label = {};
+            expectSectionName = false;
+            if (kind != Kind::Other) continue;
             if (is(type, word::kEndSection)) inEntities = false;
             if (is(type, word::kEof)) break;
             expectSectionName = is(type, word::kSection);

@@ -4,6 +4,7 @@
 
 #include "idx/idx.h"
 #include "kard/kard.h"
+#include "memory/large_buffer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,6 +68,8 @@ ImportReport importGsi(Table& table, std::string_view content)
     // coarser unit than the file's finest are written again at the end, so
     // a uniform file (the usual one) is formatted once.
     std::vector<ReadValues> values;
+    values.reserve(table.rows.capacity());
+    platform::adviseLargeBuffer(values);
     int finest = 0;
     text::forEachLine(content, [&](std::string_view line) {
         if (isBlank(line)) return;
@@ -282,6 +285,7 @@ ImportReport importFile(Table& table, FileKind kind, std::string_view content)
     table.rows.clear();
     // At most one row per line; reserving spares large jobs the regrowth.
     table.rows.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
+    platform::adviseLargeBuffer(table.rows);
     switch (kind) {
     case FileKind::Gsi: return importGsi(table, content);
     case FileKind::Kard: return importKard(table, content);
@@ -359,6 +363,7 @@ ExportResult exportFile(const Table& table, FileKind kind, std::optional<gsi::Fl
         result.content = idx::write(points, created);
     } else if (kind == FileKind::Kard) {
         result.content.reserve(n * 48);
+        platform::adviseLargeBuffer(result.content);
         for (std::size_t i = 0; i < n; ++i) {
             const Row& r = table.rows[i];
             kard::appendEditorLine(result.content, r.name, r.code, r.easting, r.northing, r.elevation);
@@ -366,6 +371,7 @@ ExportResult exportFile(const Table& table, FileKind kind, std::optional<gsi::Fl
     } else if (kind == FileKind::Gsi && flavour) {
         const gsi::LengthUnit unit = info(table.precision).unit;
         result.content.reserve(n * (*flavour == gsi::Flavour::Gsi16 ? 130 : 82));
+        platform::adviseLargeBuffer(result.content);
         for (std::size_t i = 0; i < n; ++i) {
             const Row& r = table.rows[i];
             result.valuesCut += static_cast<std::size_t>(gsi::appendEditorBlock(

@@ -1,6 +1,7 @@
 #include "fileio/fileio.h"
 
 #include "fd/unique_fd.h"
+#include "memory/large_buffer.h"
 
 #include <atomic>
 #include <cerrno>
@@ -73,6 +74,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
     }
     std::string content;
     if (st.st_size > 0) content.reserve(static_cast<std::size_t>(st.st_size));
+    adviseLargeBuffer(content);
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
