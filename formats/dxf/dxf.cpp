@@ -115,6 +115,15 @@ std::optional<Coordinate> coordinate(std::string_view s)
     return Coordinate{*value, static_cast<std::int8_t>(std::min(decimals, int{INT8_MAX}))};
 }
 
+// A list's coordinate as a number, by the quick reading where it is a plain
+// decimal.
+std::optional<double> valueOf(std::string_view s)
+{
+    const std::optional<Coordinate> c = coordinate(s);
+    if (!c) return std::nullopt;
+    return c->value;
+}
+
 int decimalsOf(double value, std::int8_t plain)
 {
     if (plain != kNotPlain) return std::min<int>(plain, kMostDecimals);
@@ -477,14 +486,14 @@ Planned plan(const std::vector<points::PointRow>& rows, double textHeight)
             continue;
         }
         Mark mark;
-        const std::optional<double> x = number(row.easting);
+        const std::optional<double> x = valueOf(row.easting);
         if (!x) return fail(points::notANumber(i + 1, points::kEastingWord, row.easting));
-        const std::optional<double> y = number(row.northing);
+        const std::optional<double> y = valueOf(row.northing);
         if (!y) return fail(points::notANumber(i + 1, points::kNorthingWord, row.northing));
         mark.x = *x;
         mark.y = *y;
         if (!row.elevation.empty()) {
-            const std::optional<double> z = number(row.elevation);
+            const std::optional<double> z = valueOf(row.elevation);
             if (!z) return fail(points::notANumber(i + 1, points::kElevationWord, row.elevation));
             mark.z = *z;
             mark.elevation = text::formatFixed(*z, 4);
