@@ -76,43 +76,15 @@ struct Coordinate {
     std::int8_t plain = 0;
 };
 
-// Plain decimals of up to fifteen digits are read by one exact division,
-// which rounds as the general reader does (the digits and the power of ten
-// are both exact doubles); everything else goes to the general reader.
-// Drawings hold millions of coordinates.
-constexpr std::array<double, kMostDecimals + 1> kTens = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
-constexpr int kExactDigits = 15;
-
 std::optional<Coordinate> coordinate(std::string_view s)
 {
     s = trimmed(s);
-    std::size_t i = !s.empty() && s.front() == '-' ? 1 : 0;
-    std::uint64_t digits = 0;
-    int count = 0;
-    const auto take = [&] {
-        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i, ++count) {
-            digits = digits * 10 + static_cast<std::uint64_t>(s[i] - '0');
-        }
-    };
-    take();
-    const int wholeDigits = count;
-    int decimals = 0;
-    bool plain = wholeDigits > 0;
-    if (plain && i < s.size()) {
-        plain = s[i] == '.';
-        ++i;
-        take();
-        decimals = count - wholeDigits;
-        plain = plain && i == s.size() && decimals > 0;
-    }
-    if (plain && count <= kExactDigits && decimals <= kMostDecimals) {
-        const double magnitude = static_cast<double>(digits) / kTens[static_cast<std::size_t>(decimals)];
-        return Coordinate{s.front() == '-' ? -magnitude : magnitude, static_cast<std::int8_t>(decimals)};
-    }
+    const std::optional<text::PlainDecimal> plain = text::plainDecimal(s);
+    const auto decimals = [&] { return static_cast<std::int8_t>(std::min(plain->decimals, int{INT8_MAX})); };
+    if (plain && plain->value) return Coordinate{*plain->value, decimals()};
     const std::optional<double> value = number(s);
     if (!value) return std::nullopt;
-    if (!plain) return Coordinate{*value, kNotPlain};
-    return Coordinate{*value, static_cast<std::int8_t>(std::min(decimals, int{INT8_MAX}))};
+    return Coordinate{*value, plain ? decimals() : kNotPlain};
 }
 
 // A list's coordinate as a number, by the quick reading where it is a plain

@@ -119,6 +119,43 @@ std::size_t numberLength(std::string_view s)
 
 } // namespace
 
+namespace {
+// Fifteen digits always fit a double's 53 bits; so does every power of ten
+// up to 10^22. Their quotient is then rounded once, as the exact value is.
+constexpr int kExactDigits = 15;
+constexpr std::array<double, kExactDigits + 1> kExactTens = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+} // namespace
+
+std::optional<PlainDecimal> plainDecimal(std::string_view s)
+{
+    const bool negative = !s.empty() && s.front() == '-';
+    std::size_t i = negative ? 1 : 0;
+    std::uint64_t digits = 0;
+    int count = 0;
+    const auto take = [&] {
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i, ++count) {
+            digits = digits * 10 + static_cast<std::uint64_t>(s[i] - '0');
+        }
+    };
+    take();
+    const int whole = count;
+    if (whole == 0) return std::nullopt;
+    PlainDecimal plain;
+    if (i < s.size()) {
+        if (s[i] != '.') return std::nullopt;
+        ++i;
+        take();
+        plain.decimals = count - whole;
+        if (i != s.size() || plain.decimals == 0) return std::nullopt;
+    }
+    if (count <= kExactDigits) {
+        const double magnitude = static_cast<double>(digits) / kExactTens[static_cast<std::size_t>(plain.decimals)];
+        plain.value = negative ? -magnitude : magnitude;
+    }
+    return plain;
+}
+
 double readNumber(std::string_view s)
 {
     std::size_t i = 0;
@@ -131,6 +168,9 @@ double readNumber(std::string_view s)
     std::string_view rest = s.substr(i);
     std::size_t len = numberLength(rest);
     if (len == 0) return 0.0;
+    if (const std::optional<PlainDecimal> plain = plainDecimal(rest.substr(0, len)); plain && plain->value) {
+        return negative ? -*plain->value : *plain->value;
+    }
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(rest.data(), rest.data() + len, value, std::chars_format::general);
     if (ec != std::errc() || !std::isfinite(value)) return 0.0;

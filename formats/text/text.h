@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <cstdint>
 #include <algorithm>
@@ -83,6 +84,18 @@ std::vector<std::string_view> splitFields(std::string_view line, std::string_vie
 // The same cut without allocating: stores the first out.size() fields in out
 // and returns how many fields the line has in all.
 std::size_t splitFieldsInto(std::string_view line, std::string_view sep, std::span<std::string_view> out);
+
+// A plain decimal: an optional minus, digits, and at most one point with
+// digits after it ("-12", "12.345"; not "12.", ".5", "+1" or "1e3").
+struct PlainDecimal {
+    int decimals = 0;
+    // Where the digits are fifteen or fewer, read exactly as the general
+    // reader reads it, by one division. Lists hold millions of these.
+    std::optional<double> value;
+};
+
+// s as a plain decimal, or nothing when it is any other text.
+std::optional<PlainDecimal> plainDecimal(std::string_view s);
 
 // Reads the longest decimal number at the start of s (after leading white
 // space): optional sign, digits, optional point and digits, optional

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
+#include <cstdint>
+#include <charconv>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -109,6 +113,37 @@ TEST(TextNumber, ReadsLikeTheSuiteExpects)
     for (const NumberCase& c : cases) {
         EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
     }
+}
+
+// The quick reading of plain decimals must give the general reader's double
+// to the last bit, or a list read twice would differ.
+TEST(TextNumbers, PlainDecimalsReadExactlyAsTheGeneralReaderDoes)
+{
+    std::mt19937_64 rng(20261209);
+    std::uniform_int_distribution<int> digitCount(1, 17);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 300000; ++i) {
+        std::string text = i % 2 ? "-" : "";
+        const int count = digitCount(rng);
+        const int decimals = std::uniform_int_distribution<int>(0, count - 1)(rng);
+        for (int d = 0; d < count; ++d) {
+            if (d == count - decimals) text += '.';
+            text += static_cast<char>('0' + digit(rng));
+        }
+        const std::optional<PlainDecimal> plain = plainDecimal(text);
+        ASSERT_TRUE(plain) << text;
+        EXPECT_EQ(plain->decimals, decimals) << text;
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(plain->value.has_value(), count <= 15) << text;
+        if (plain->value) ASSERT_EQ(std::bit_cast<std::uint64_t>(*plain->value), std::bit_cast<std::uint64_t>(expected)) << text;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(readNumber(text)), std::bit_cast<std::uint64_t>(expected)) << text;
+    }
+    for (const char* other : {"", "-", "12.", ".5", "+1", "1e3", "1.2.3", " 1", "1 ", "--1", "0x10", "1,5"}) {
+        EXPECT_FALSE(plainDecimal(other)) << '"' << other << '"';
+    }
+    EXPECT_EQ(plainDecimal("-0")->decimals, 0);
+    EXPECT_TRUE(std::signbit(*plainDecimal("-0.000")->value));
 }
 
 TEST(TextFixed, PrintsAsPrintfDoes)
