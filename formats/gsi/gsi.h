@@ -41,6 +41,15 @@ inline constexpr std::string_view kElevation = "83";
 inline constexpr std::string_view kStationEasting = "84";
 inline constexpr std::string_view kStationNorthing = "85";
 inline constexpr std::string_view kStationHeight = "86";
+// Measurement words.
+inline constexpr std::string_view kHorizontalDirection = "21";
+inline constexpr std::string_view kZenithAngle = "22";
+inline constexpr std::string_view kOrientation = "25";
+inline constexpr std::string_view kSlopeDistance = "31";
+inline constexpr std::string_view kHorizontalDistance = "32";
+inline constexpr std::string_view kHeightDifference = "33";
+inline constexpr std::string_view kReflectorHeight = "87";
+inline constexpr std::string_view kInstrumentHeight = "88";
 
 // The foot of every GSI foot unit: the international foot, exactly.
 inline constexpr double kInternationalFootMetres = 0.3048;
@@ -100,6 +109,17 @@ struct StepUnit {
     int decimals;        // decimals of metres that show the step
 };
 std::optional<StepUnit> stepUnit(char unitDigit);
+
+// A value word's parts: its unit digit (the sixth character), its sign and
+// its data as a whole number of steps. Nothing for a sign that is neither
+// "+" nor "-", or data that is placeholders ("-" or blanks), not all digits,
+// or cut short (fewer characters than the flavour's data width).
+struct WordValue {
+    char unitDigit = 0;
+    bool negative = false;
+    double steps = 0;
+};
+std::optional<WordValue> wordValue(std::string_view word, Flavour f);
 
 // A length word's value in metres, and the decimals its unit shows.
 struct Length {

@@ -114,18 +114,26 @@ std::optional<StepUnit> stepUnit(char unitDigit)
     }
 }
 
-std::optional<Length> decodeLength(std::string_view word, Flavour f)
+std::optional<WordValue> wordValue(std::string_view word, Flavour f)
 {
     if (word.size() <= kDataAt) return std::nullopt;
-    const std::optional<StepUnit> unit = stepUnit(word[kUnitDigitAt]);
     const char sign = word[kSignAt];
     const std::string_view data = word.substr(kDataAt);
-    if (!unit || (sign != '+' && sign != '-') || data.size() < dataWidth(f)) return std::nullopt;
+    if ((sign != '+' && sign != '-') || data.size() < dataWidth(f)) return std::nullopt;
     const std::optional<double> steps = wholeNumber(data);
     if (!steps) return std::nullopt;
-    double metres = *steps / unit->stepsPerUnit * unit->unitMetres;
+    return WordValue{word[kUnitDigitAt], sign == '-', *steps};
+}
+
+std::optional<Length> decodeLength(std::string_view word, Flavour f)
+{
+    const std::optional<WordValue> value = wordValue(word, f);
+    if (!value) return std::nullopt;
+    const std::optional<StepUnit> unit = stepUnit(value->unitDigit);
+    if (!unit) return std::nullopt;
+    double metres = value->steps / unit->stepsPerUnit * unit->unitMetres;
     // No "-0.000" for a zero written with a minus.
-    if (sign == '-' && metres != 0.0) metres = -metres;
+    if (value->negative && metres != 0.0) metres = -metres;
     return Length{metres, unit->decimals};
 }
 
