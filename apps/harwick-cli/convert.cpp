@@ -1,6 +1,7 @@
 #include "convert.h"
 
 #include "cable.h"
+#include "reduce_command.h"
 #include "fileio/fileio.h"
 #include "library_dir.h"
 #include "list_file.h"
@@ -51,7 +52,8 @@ constexpr std::string_view kUsage =
     "  --text-height H          DXF: the labels' height in drawing units (default 1)\n"
     "CSV options given for a CSV input are used instead of what is found in it.\n"
     "\n"
-    "Also: harwick station ... (the instrument's memory over its serial command\n"
+    "Also: harwick reduce ... (points computed from a GSI job's measurements),\n"
+    "harwick station ... (the instrument's memory over its serial command\n"
     "protocol), harwick cable ... (cable transfers and their conversions),\n"
     "harwick ports (the serial ports present, by COM name) and harwick usb ...\n"
     "(USB instruments, and access to them); each says more with --help.\n";
@@ -120,14 +122,63 @@ std::optional<pointlist::ListKind> outputKind(const ConvertRequest& request, poi
 
 } // namespace
 
+std::optional<OutputPlan> planOutput(const ConvertRequest& request, std::ostream& err, std::string_view command)
+{
+    OutputPlan plan;
+    std::optional<pointlist::ListKind> kind = outputKind(request, plan.target);
+    if (!kind) {
+        err << command << "'" << request.output
+            << "': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, .geojson, .xml or .dxf, or give "
+               "--to)\n";
+        return std::nullopt;
+    }
+    plan.kind = *kind;
+    return plan;
+}
+
+int writeList(const ConvertRequest& request, OutputPlan plan, pointlist::Table& table, const ListDone& done,
+              const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
+{
+    const auto failed = [&](const std::string& message) {
+        err << done.command << message << '\n';
+        return kExitFailed;
+    };
+    const auto warned = [&](std::string_view sentence) { err << done.command << "warning: " << sentence << '\n'; };
+    pointlist::SaveTarget& target = plan.target;
+    pointlist::ListKind* toKind = &plan.kind;
+    std::string error;
+    if (request.precision) pointlist::changePrecision(table, *request.precision);
+    std::size_t rowsWritten = 0;
+    if (toKind->editor) {
+        // As the window saves a GSI name that names no flavour.
+        if (target.kind == pointlist::FileKind::Gsi && !target.flavour) {
+            target.flavour = table.flavour ? table.flavour : pointlist::kDefaultFlavour;
+        }
+        toKind->editor->flavour = target.flavour;
+        pointlist::ExportResult result = pointlist::exportFile(table, target.kind, target.flavour, now);
+        if (!platform::replaceFileAtomically(target.path, result.content, error)) return failed(error);
+        for (const std::string& loss : pointlist::saveLosses(table, target, result)) warned(loss);
+        rowsWritten = result.rowsWritten;
+    } else {
+        target.path = request.output;
+        pointlist::ExchangeExport result = pointlist::exportExchange(table, *toKind->exchange, request.exchange, now);
+        if (result.refusal) return failed("'" + request.output + "': " + *result.refusal);
+        if (const std::optional<std::string> notWritten = listfile::Write(result, target.path, request.library)) {
+            return failed(*notWritten);
+        }
+        for (const std::string& loss : result.losses) warned(loss);
+        rowsWritten = result.rowsWritten;
+    }
+    out << done.verb << " " << rowsWritten << " point(s) from " << done.inputKind << " '" << request.input << "' to "
+        << pointlist::listKindName(*toKind) << " '" << target.path << "' (precision "
+        << pointlist::info(table.precision).text << ")\n";
+    return kExitOk;
+}
+
 int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
 {
-    pointlist::SaveTarget target;
-    std::optional<pointlist::ListKind> toKind = outputKind(request, target);
-    if (!toKind) {
-        return fail(err, "'" + request.output + "': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, "
-                         ".geojson, .xml or .dxf, or give --to)");
-    }
+    const std::optional<OutputPlan> plan = planOutput(request, err, kCommand);
+    if (!plan) return kExitFailed;
     std::string error;
     std::optional<std::string> content = platform::readWholeFile(request.input, error);
     if (!content) return fail(err, error);
@@ -151,35 +202,10 @@ int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::
         return fail(err, "'" + request.input + "': no points found." + why);
     }
     for (const std::string& note : notes) warn(err, note);
-    if (request.precision) pointlist::changePrecision(table, *request.precision);
     pointlist::ListKind inputShown = *fromKind;
     if (inputShown.editor && inputShown.editor->kind == pointlist::FileKind::Gsi) inputShown.editor->flavour = table.flavour;
-
-    std::size_t rowsWritten = 0;
-    if (toKind->editor) {
-        // As the window saves a GSI name that names no flavour.
-        if (target.kind == pointlist::FileKind::Gsi && !target.flavour) {
-            target.flavour = table.flavour ? table.flavour : pointlist::kDefaultFlavour;
-        }
-        toKind->editor->flavour = target.flavour;
-        pointlist::ExportResult result = pointlist::exportFile(table, target.kind, target.flavour, now);
-        if (!platform::replaceFileAtomically(target.path, result.content, error)) return fail(err, error);
-        for (const std::string& loss : pointlist::saveLosses(table, target, result)) warn(err, loss);
-        rowsWritten = result.rowsWritten;
-    } else {
-        target.path = request.output;
-        pointlist::ExchangeExport result = pointlist::exportExchange(table, *toKind->exchange, request.exchange, now);
-        if (result.refusal) return fail(err, "'" + request.output + "': " + *result.refusal);
-        if (const std::optional<std::string> failed = listfile::Write(result, target.path, request.library)) {
-            return fail(err, *failed);
-        }
-        for (const std::string& loss : result.losses) warn(err, loss);
-        rowsWritten = result.rowsWritten;
-    }
-    out << "converted " << rowsWritten << " point(s) from " << pointlist::listKindName(inputShown) << " '"
-        << request.input << "' to " << pointlist::listKindName(*toKind) << " '" << target.path << "' (precision "
-        << pointlist::info(table.precision).text << ")\n";
-    return kExitOk;
+    return writeList(request, *plan, table, ListDone{kCommand, "converted", std::string(pointlist::listKindName(inputShown))}, now,
+                     out, err);
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -196,7 +222,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return cable(std::vector<std::string>(args.begin() + 1, args.end()), {std::cin, out, err},
                      libraryDir(usbpipe::kLibraryFileName));
     }
-    if (args[0] != "convert") return usage(err, "unknown command '" + args[0] + "'");
+    const bool reducing = args[0] == "reduce";
+    if (args[0] != "convert" && !reducing) return usage(err, "unknown command '" + args[0] + "'");
+    bool compare = false;
 
     ConvertRequest request;
     request.library = drawmap::LibrarySearch{libraryDir(drawmap::kLibraryFileName), true};
@@ -205,7 +233,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
-            out << kUsage;
+            out << (reducing ? kReduceUsage : kUsage);
             return kExitOk;
         }
         // "--name value" or "--name=value".
@@ -220,6 +248,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             }
             return value.has_value();
         };
+        if (reducing && name == "--compare") {
+            compare = true;
+            continue;
+        }
+        if (reducing && (name == "--from" || name == "--out-dir")) {
+            return reduceUsage(err, "reduce reads GSI jobs and writes one file: " + name + " does not apply");
+        }
         if (name == "--decimal-comma") {
             request.exchange.csvRead.decimalComma = true;
             request.exchange.csvWrite.decimalComma = true;
@@ -265,6 +300,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             outDir = *value;
         }
     }
+    if (reducing) return reduceCommand(request, compare, files, text::localNow(), out, err);
     if (outDir) {
         if (!request.to) return usage(err, "--out-dir needs --to KIND");
         if (files.empty()) return usage(err, "--out-dir converts the FILEs named after it; none is");

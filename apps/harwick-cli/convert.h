@@ -27,6 +27,28 @@ struct ConvertRequest {
     drawmap::LibrarySearch library; // where the drawing library is, for DXF output
 };
 
+// Where a list goes: the output's path and kind, resolved from the request.
+struct OutputPlan {
+    pointlist::SaveTarget target;
+    pointlist::ListKind kind;
+};
+
+// The output's kind as --to or its name says; nothing (and the reason on err,
+// after command) when neither says one.
+std::optional<OutputPlan> planOutput(const ConvertRequest& request, std::ostream& err, std::string_view command);
+
+// How a finished list is announced: "converted 12 point(s) from CSV 'a.csv' …".
+struct ListDone {
+    std::string_view command; // "harwick convert: ", in front of warnings and failures
+    std::string_view verb;
+    std::string inputKind;
+};
+
+// Writes the table to the planned output, whole or not at all, at the
+// request's precision; warns of what the output cannot hold.
+int writeList(const ConvertRequest& request, OutputPlan plan, pointlist::Table& table, const ListDone& done,
+              const text::LocalDateTime& now, std::ostream& out, std::ostream& err);
+
 // Converts one point list. Never leaves a partial or empty output behind: the
 // output is written whole or not at all.
 int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::ostream& out, std::ostream& err);

@@ -35,10 +35,6 @@ std::optional<Precision> precisionOfDecimals(int decimals)
     }
 }
 
-Precision precisionFor(int decimals)
-{
-    return *precisionOfDecimals(std::clamp(decimals, kFewestDecimals, kMostDecimals));
-}
 
 bool isBlank(std::string_view line)
 {
@@ -383,6 +379,11 @@ ExportResult exportFile(const Table& table, FileKind kind, std::optional<gsi::Fl
     }
     result.rowsWritten = n;
     return result;
+}
+
+Precision precisionFor(int decimals)
+{
+    return *precisionOfDecimals(std::clamp(decimals, kFewestDecimals, kMostDecimals));
 }
 
 } // namespace harwick::pointlist

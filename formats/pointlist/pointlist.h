@@ -89,6 +89,10 @@ std::vector<std::string> importNotes(const ImportReport& report, FileKind kind);
 // empty: a value the file did not carry is not 0.
 void changePrecision(Table& table, Precision newPrecision);
 
+// The precision that shows decimals decimals: 0.001 for three or fewer,
+// 0.00001 for five or more.
+Precision precisionFor(int decimals);
+
 // Rows written by every export: up to, not including, the first row whose
 // name is empty.
 std::size_t exportableRows(const Table& table);

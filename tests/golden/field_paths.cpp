@@ -11,6 +11,7 @@
 //   field-paths drawing INPUT OUTPUT.txt   (OUTPUT.dxf is written beside it)
 #include "converter.h"
 #include "editor.h"
+#include "editor_messages.h"
 #include "save_rules.h"
 
 #include "fileio/fileio.h"
@@ -42,7 +43,8 @@ public:
     bool AskYesNo(std::string_view text) override
     {
         std::cerr << "asked: " << text << '\n';
-        return true;
+        // Field files open as they always did: their points with coordinates.
+        return text.find(pointbook::kComputeQuestion) == std::string_view::npos;
     }
     std::optional<std::string> OpenPath() override { return std::nullopt; }
     std::optional<pointbook::SaveChoice> SavePath() override { return save_; }

@@ -4,6 +4,8 @@
 
 #include "fileio/fileio.h"
 #include "list_file.h"
+#include "pointlist/reduced.h"
+#include "reduce/reduce.h"
 #include "text/text.h"
 
 #include <filesystem>
@@ -69,7 +71,13 @@ bool PointEditor::OpenFile(const std::string& path)
     table.flavour = flavour_;
     std::vector<std::string> notes;
     std::optional<harwick::csv::WriteOptions> csvLayout;
-    if (kind->editor) {
+    bool computed = false;
+    if (kind->editor && kind->editor->kind == FileKind::Gsi && AskToCompute(path, *content)) {
+        const harwick::reduce::Reduction reduction = harwick::reduce::reduceJob(*content);
+        pointlist::takeReduction(table, reduction);
+        notes = pointlist::reductionNotes(reduction);
+        computed = true;
+    } else if (kind->editor) {
         const FileKind fileKind = kind->editor->kind;
         notes = pointlist::importNotes(pointlist::importFile(table, fileKind, *content), fileKind);
     } else {
@@ -88,15 +96,25 @@ bool PointEditor::OpenFile(const std::string& path)
         prompter_.ShowMessage(concat({text, kSentenceBreak, kGridKept}));
         return false;
     }
-    currentPath_ = path;
+    // Saving computed points over the job would lose its measurements.
+    currentPath_ = computed ? std::string() : path;
     flavour_ = table.flavour;
     currentKind_ = named ? std::nullopt : kind;
     if (csvLayout) exchangeOptions_.csvWrite = std::move(*csvLayout);
     std::string status = concat({kOpenedPrefix, path, kStatusSeparator, std::to_string(table.rows.size()), kPointsSuffix});
     for (const std::string& n : notes) status += concat({" ", n});
+    if (computed) status += kComputedUntitled;
     grid_.ReplacePoints(std::move(table));
     grid_.ShowStatus(status);
     return true;
+}
+
+bool PointEditor::AskToCompute(const std::string& path, std::string_view content)
+{
+    const std::size_t measured = harwick::reduce::measuredWithoutCoordinates(content);
+    if (measured == 0) return false;
+    return prompter_.AskYesNo(concat({path, kMeasuredHolds, std::to_string(measured),
+                                      measured == 1 ? kMeasuredBlock : kMeasuredBlocks, kComputeQuestion}));
 }
 
 bool PointEditor::Save()

@@ -89,6 +89,9 @@ public:
     std::optional<gsi::Flavour> Flavour() const { return flavour_; }
 
 private:
+    // Whether a GSI job's measured blocks without coordinates are to be
+    // computed into points; asked only when it holds any.
+    bool AskToCompute(const std::string& path, std::string_view content);
     Destination DestinationOf(const std::string& path) const;
     bool Write(Destination destination);
 

@@ -54,6 +54,14 @@ inline constexpr std::string_view kCouldBeOr = " or ";
 inline constexpr std::string_view kNameTheKind = ": give it the extension of the one it is.";
 inline constexpr std::string_view kNoPointsFound = "No points were found in ";
 inline constexpr std::string_view kGridKept = "The grid was left as it was.";
+// A job of measurements: its points can be computed.
+inline constexpr std::string_view kMeasuredHolds = " holds ";
+inline constexpr std::string_view kMeasuredBlock = " measured block without coordinates";
+inline constexpr std::string_view kMeasuredBlocks = " measured blocks without coordinates";
+inline constexpr std::string_view kComputeQuestion =
+    ". Compute their points from the measurements? (No opens only the points with coordinates.)";
+inline constexpr std::string_view kComputedUntitled =
+    " Computed points are saved under a new name, so that the measurements are kept.";
 
 // ---- Save ------------------------------------------------------------------------
 inline constexpr std::string_view kCannotSave = "Cannot save ";

@@ -127,7 +127,12 @@ TEST_F(PointbookTest, OpenSaysWhatWasSkippedAndLeavesMissingValuesEmpty)
                     "110002+000000S1 21.324+09000000 31..00+00012345 \r"
                     "410003+0000TREE \r"
                     "110004+000000P4 81..10+00004000 82..10+00005000 83..10+--------\r");
+    // The measured block could be computed; No opens the file as it always did.
+    prompter.answers.push_back(false);
     ASSERT_TRUE(OpenThroughMenu(file));
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.questions[0], "holds 1 measured block without coordinates"));
+    prompter.questions.clear();
     ASSERT_EQ(Model().rowCount(), 3);
     EXPECT_EQ(Cell(1, Column::Name), "P4");
     EXPECT_EQ(Cell(1, Column::Elevation), "");
@@ -139,6 +144,41 @@ TEST_F(PointbookTest, OpenSaysWhatWasSkippedAndLeavesMissingValuesEmpty)
     EXPECT_EQ(ReadFile(file), "110001+000000P1 71....+00000000 81..10+00001000 82..10+00002000 \r\n"
                               "110002+000000P4 71....+00000000 81..10+00004000 82..10+00005000 \r\n");
     EXPECT_EQ(StatusText(), "Saved " + file.string() + ": 2 point(s).");
+}
+
+// A job of measurements opens as computed points when asked, and Save then
+// asks for a new name: the job is never overwritten with its points.
+TEST_F(PointbookTest, MeasuredJobOpensAsComputedPointsAndKeepsTheJob)
+{
+    const fs::path job = Dir() / "job.gsi";
+    // Station E 1000, N 2000, H 100, instrument 1.500. P1: 50 gon, level
+    // (100 gon), 100 m slope, reflector 1.600: 100 sin 50 gon = 70.7107 east
+    // and north, H = 100 + 1.500 + 0 - 1.600 = 99.900.
+    const std::string text =
+        "110001+0000STN1 84..10+01000000 85..10+02000000 86..10+00100000 88..10+00001500 \r\n"
+        "110002+000000P1 21.322+05000000 22.322+10000000 31..00+00100000 87..10+00001600 71....+0000KERB \r\n"
+        "110003+000000P3 21.322+05000000 \r\n";
+    WriteFile(job, text);
+    prompter.answers.push_back(true);
+    files.open.push_back(job.string());
+    Trigger(kOpenAction);
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(Contains(prompter.questions[0], "holds 2 measured blocks without coordinates"));
+    ASSERT_EQ(Model().rowCount(), 2);
+    EXPECT_EQ(Cell(0, Column::Name), "P1");
+    EXPECT_EQ(Cell(0, Column::Easting), "1070.711");
+    EXPECT_EQ(Cell(0, Column::Northing), "2070.711");
+    EXPECT_EQ(Cell(0, Column::Elevation), "99.900");
+    EXPECT_EQ(Cell(0, Column::Code), "KERB");
+    EXPECT_EQ(StatusText(), "Opened " + job.string() +
+                                ": 1 point(s). 1 point computed from measurements. 1 measured block skipped. Computed "
+                                "points are saved under a new name, so that the measurements are kept.");
+
+    files.save.push_back(SaveChoice{(Dir() / "points").string(), kGsi8Filter});
+    Trigger(kSaveAction);
+    EXPECT_EQ(ReadFile(job), text);
+    EXPECT_EQ(ReadFile(Dir() / "points.gsi"), "110001+000000P1 71....+0000KERB 81..10+01070711 82..10+02070711 "
+                                              "83..10+00099900 \r\n");
 }
 
 TEST_F(PointbookTest, ExportStopsAtTheFirstEmptyNameAndSaysSo)

@@ -1,0 +1,61 @@
+#include "pointlist/reduced.h"
+
+#include "text/text.h"
+
+#include <algorithm>
+
+namespace harwick::pointlist {
+
+namespace {
+
+constexpr std::string_view kComputed = " computed from measurements";
+constexpr std::string_view kFromOrigin =
+    " measured before any station block, computed from the origin with instrument height 0";
+constexpr std::string_view kAsGiven = " with the instrument's own coordinates";
+constexpr std::string_view kPoint = " point";
+constexpr std::string_view kPoints = " points";
+constexpr std::string_view kSkippedBlock = " measured block skipped";
+constexpr std::string_view kSkippedBlocks = " measured blocks skipped";
+constexpr std::string_view kLinePrefix = "line ";
+constexpr std::string_view kLineSeparator = ": ";
+
+std::string counted(std::size_t n, std::string_view one, std::string_view many, std::string_view what)
+{
+    return text::concat({std::to_string(n), n == 1 ? one : many, what, "."});
+}
+
+std::string fixed(double value, int decimals) { return text::formatFixed(value, decimals); }
+
+} // namespace
+
+void takeReduction(Table& table, const reduce::Reduction& reduction)
+{
+    int finest = info(Precision::Milli).decimals;
+    for (const reduce::ReducedPoint& p : reduction.points) finest = std::max(finest, p.decimals);
+    table.rows.clear();
+    table.rows.reserve(reduction.points.size());
+    for (const reduce::ReducedPoint& p : reduction.points) {
+        const reduce::Position& at = p.position;
+        table.rows.push_back(Row{p.name, fixed(at.easting, finest), fixed(at.northing, finest),
+                                 at.height ? fixed(*at.height, finest) : std::string(), p.code});
+    }
+    table.precision = precisionFor(finest);
+    if (reduction.flavour) table.flavour = reduction.flavour;
+}
+
+std::vector<std::string> reductionNotes(const reduce::Reduction& reduction)
+{
+    std::vector<std::string> out;
+    if (reduction.fromMeasurements > 0) out.push_back(counted(reduction.fromMeasurements, kPoint, kPoints, kComputed));
+    if (reduction.beforeStation > 0) out.push_back(counted(reduction.beforeStation, kPoint, kPoints, kFromOrigin));
+    if (reduction.fromInstrument > 0) out.push_back(counted(reduction.fromInstrument, kPoint, kPoints, kAsGiven));
+    if (!reduction.skipped.empty()) out.push_back(counted(reduction.skipped.size(), kSkippedBlock, kSkippedBlocks, ""));
+    return out;
+}
+
+std::string skippedText(const reduce::Skipped& skipped)
+{
+    return text::concat({kLinePrefix, std::to_string(skipped.line), kLineSeparator, skipped.reason});
+}
+
+} // namespace harwick::pointlist
