@@ -124,7 +124,7 @@ int reduceCommand(const ConvertRequest& given, bool compare, const std::vector<s
     }
     if (writing) {
         pointlist::Table table;
-        pointlist::takeReduction(table, reduction);
+        pointlist::takeReduction(table, reduction, request.precision);
         const int written = writeList(request, *plan, table, ListDone{kCommand, "reduced", std::string(kJobKind)}, now,
                                       out, err);
         if (written != kExitOk) return written;

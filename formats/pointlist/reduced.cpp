@@ -28,10 +28,12 @@ std::string fixed(double value, int decimals) { return text::formatFixed(value, 
 
 } // namespace
 
-void takeReduction(Table& table, const reduce::Reduction& reduction)
+void takeReduction(Table& table, const reduce::Reduction& reduction, std::optional<Precision> precision)
 {
     int finest = info(Precision::Milli).decimals;
     for (const reduce::ReducedPoint& p : reduction.points) finest = std::max(finest, p.decimals);
+    // Computed values are printed once, at the decimals they are kept with.
+    if (precision) finest = info(*precision).decimals;
     table.rows.clear();
     table.rows.reserve(reduction.points.size());
     for (const reduce::ReducedPoint& p : reduction.points) {

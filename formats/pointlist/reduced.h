@@ -5,16 +5,17 @@
 #include "pointlist/pointlist.h"
 #include "reduce/reduce.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace harwick::pointlist {
 
 // Fills the table (emptied first) with the reduction's points. Every
-// coordinate is written with the decimals of the finest unit among the
-// points, which also sets the table's precision; the GSI flavour is the
-// job's.
-void takeReduction(Table& table, const reduce::Reduction& reduction);
+// coordinate is written with the precision asked for, else with the
+// decimals of the finest unit among the points, which then sets the
+// table's precision; the GSI flavour is the job's.
+void takeReduction(Table& table, const reduce::Reduction& reduction, std::optional<Precision> precision = {});
 
 // What the reduction did, for the user: the points computed from
 // measurements and from the origin, those the instrument gave, the blocks
