@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ clang pkg-config
-  # the Debian package (cpack -G DEB finds the run-time dependencies with it)
-  dpkg-dev
+  # the Debian packages (cpack -G DEB finds the run-time dependencies with
+  # dpkg-dev) and Debian's own checks of them
+  dpkg-dev lintian
   # fuzzing and sanitizer runtimes for clang
   libclang-rt-dev
   # GUI and serial port

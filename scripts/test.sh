@@ -2,7 +2,8 @@
 # The whole test run on a fresh Debian machine: installs what is missing,
 # builds everything with AddressSanitizer and UBSan (clang, with the fuzz
 # targets) and runs every test, each fuzz target for a bounded time; then
-# builds the tests that run threads with ThreadSanitizer and runs them again.
+# builds the tests that run threads with ThreadSanitizer and runs them again;
+# last, builds the Debian packages and has lintian check them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,5 @@ cmake --build --preset tsan --target \
   stationmate_instrument_test stationmate_window_test cablemate_usb_transfer_test cablemate_instrument_test \
   cable_command_test cablemate_window_test cablemate_dialogs_test drawmap_threads_test
 ctest --preset tsan -L threads
+
+bash scripts/package-check.sh
