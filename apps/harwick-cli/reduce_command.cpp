@@ -114,13 +114,12 @@ int reduceCommand(const ConvertRequest& given, bool compare, const std::vector<s
         return kExitFailed;
     }
     for (const std::string& note : pointlist::reductionNotes(reduction)) out << note << '\n';
-    bool compared = true;
-    if (compare) {
-        compared = compareWithInstrument(reduction, out);
-        if (!compared) {
-            err << kCommand << "'" << request.input
-                << "': nothing to compare: no block carries both measurements and the instrument's coordinates\n";
-        }
+    // A comparison that cannot be made fails the whole command before
+    // anything is written: a script sees one outcome.
+    if (compare && !compareWithInstrument(reduction, out)) {
+        err << kCommand << "'" << request.input
+            << "': nothing to compare: no block carries both measurements and the instrument's coordinates\n";
+        return kExitFailed;
     }
     if (writing) {
         pointlist::Table table;
@@ -129,7 +128,7 @@ int reduceCommand(const ConvertRequest& given, bool compare, const std::vector<s
                                       out, err);
         if (written != kExitOk) return written;
     }
-    return compared ? kExitOk : kExitFailed;
+    return kExitOk;
 }
 
 } // namespace harwick::cli

@@ -100,6 +100,8 @@ TEST_F(ReduceCommand, RefusalsLeaveNoFile)
     WriteFile(path("computed.gsi"), std::string(kJob.substr(0, kJob.find("110003"))));
     EXPECT_EQ(run({"--compare", path("computed.gsi").string()}), cli::kExitFailed);
     EXPECT_NE(err().find("nothing to compare"), std::string::npos) << err();
+    EXPECT_EQ(run({"--compare", path("computed.gsi").string(), path("compared.csv").string()}), cli::kExitFailed);
+    EXPECT_FALSE(fs::exists(path("compared.csv")));
 
     // No measured block gives a point.
     WriteFile(path("none.gsi"), "110001+000000P3 21.322+05000000 \r\n410002+0000TREE \r\n");
