@@ -32,6 +32,11 @@ head -n 3 "$out/job-north-gsi8-gsi16.gsi"
 echo
 echo "The IDX job in US survey feet as KARD, in metres ($out/creek-feet-dat.dat):"
 head -n 3 "$out/creek-feet-dat.dat"
+echo
+echo "A job of measurements from two stations, its points computed and checked against the"
+echo "two the instrument computed itself ($out/measured-job.csv):"
+"$harwick" reduce --compare samples/measured-job.gsi "$out/measured-job.csv"
+head -n 4 "$out/measured-job.csv"
 
 echo
 echo "== The simulated instrument on a pseudo-terminal, reached by harwick station =="
