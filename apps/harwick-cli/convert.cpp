@@ -60,16 +60,9 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kCommand = "harwick convert: ";
 
-void warn(std::ostream& err, std::string_view sentence)
-{
-    err << kCommand << "warning: " << sentence << '\n';
-}
+void warn(std::ostream& err, std::string_view sentence) { warnLine(err, kCommand, sentence); }
 
-int fail(std::ostream& err, const std::string& message)
-{
-    err << kCommand << message << '\n';
-    return kExitFailed;
-}
+int fail(std::ostream& err, const std::string& message) { return failLine(err, kCommand, message); }
 
 int usage(std::ostream& err, std::string_view problem)
 {
@@ -122,14 +115,26 @@ std::optional<pointlist::ListKind> outputKind(const ConvertRequest& request, poi
 
 } // namespace
 
+int failLine(std::ostream& err, std::string_view command, std::string_view message)
+{
+    err << command << message << '\n';
+    return kExitFailed;
+}
+
+void warnLine(std::ostream& err, std::string_view command, std::string_view sentence)
+{
+    err << command << "warning: " << sentence << '\n';
+}
+
 std::optional<OutputPlan> planOutput(const ConvertRequest& request, std::ostream& err, std::string_view command)
 {
     OutputPlan plan;
     std::optional<pointlist::ListKind> kind = outputKind(request, plan.target);
     if (!kind) {
-        err << command << "'" << request.output
-            << "': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, .geojson, .xml or .dxf, or give "
-               "--to)\n";
+        failLine(err, command,
+                 "'" + request.output +
+                     "': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, .geojson, .xml or .dxf, or "
+                     "give --to)");
         return std::nullopt;
     }
     plan.kind = *kind;
@@ -139,11 +144,8 @@ std::optional<OutputPlan> planOutput(const ConvertRequest& request, std::ostream
 int writeList(const ConvertRequest& request, OutputPlan plan, pointlist::Table& table, const ListDone& done,
               const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
 {
-    const auto failed = [&](const std::string& message) {
-        err << done.command << message << '\n';
-        return kExitFailed;
-    };
-    const auto warned = [&](std::string_view sentence) { err << done.command << "warning: " << sentence << '\n'; };
+    const auto failed = [&](std::string_view message) { return failLine(err, done.command, message); };
+    const auto warned = [&](std::string_view sentence) { warnLine(err, done.command, sentence); };
     pointlist::SaveTarget& target = plan.target;
     pointlist::ListKind* toKind = &plan.kind;
     std::string error;

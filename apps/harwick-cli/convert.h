@@ -27,6 +27,11 @@ struct ConvertRequest {
     drawmap::LibrarySearch library; // where the drawing library is, for DXF output
 };
 
+// One line on err after the command's prefix ("harwick convert: "): a
+// failure, whose exit code is returned, or a warning.
+int failLine(std::ostream& err, std::string_view command, std::string_view message);
+void warnLine(std::ostream& err, std::string_view command, std::string_view sentence);
+
 // Where a list goes: the output's path and kind, resolved from the request.
 struct OutputPlan {
     pointlist::SaveTarget target;

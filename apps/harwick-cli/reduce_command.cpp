@@ -101,25 +101,21 @@ int reduceCommand(const ConvertRequest& given, bool compare, const std::vector<s
     }
     std::string error;
     const std::optional<std::string> content = platform::readWholeFile(request.input, error);
-    if (!content) {
-        err << kCommand << error << '\n';
-        return kExitFailed;
-    }
+    if (!content) return failLine(err, kCommand, error);
     const reduce::Reduction reduction = reduce::reduceJob(*content);
     for (const reduce::Skipped& skipped : reduction.skipped) {
-        err << kCommand << "warning: " << pointlist::skippedText(skipped) << '\n';
+        warnLine(err, kCommand, pointlist::skippedText(skipped));
     }
     if (reduction.points.empty()) {
-        err << kCommand << "'" << request.input << "': no points: it holds no measured blocks that give one\n";
-        return kExitFailed;
+        return failLine(err, kCommand, "'" + request.input + "': no points: it holds no measured blocks that give one");
     }
     for (const std::string& note : pointlist::reductionNotes(reduction)) out << note << '\n';
     // A comparison that cannot be made fails the whole command before
     // anything is written: a script sees one outcome.
     if (compare && !compareWithInstrument(reduction, out)) {
-        err << kCommand << "'" << request.input
-            << "': nothing to compare: no block carries both measurements and the instrument's coordinates\n";
-        return kExitFailed;
+        return failLine(err, kCommand,
+                        "'" + request.input +
+                            "': nothing to compare: no block carries both measurements and the instrument's coordinates");
     }
     if (writing) {
         pointlist::Table table;
