@@ -122,9 +122,10 @@ std::size_t numberLength(std::string_view s)
 namespace {
 // Fifteen digits always fit a double's 53 bits; so does every power of ten
 // up to 10^22. Their quotient is then rounded once, as the exact value is.
+// The same powers scale values for fixed-decimal printing below.
 constexpr int kExactDigits = 15;
-constexpr std::array<double, kExactDigits + 1> kExactTens = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr std::array<double, kExactDigits + 1> kTens = {1,   1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 } // namespace
 
 std::optional<PlainDecimal> plainDecimal(std::string_view s)
@@ -150,7 +151,7 @@ std::optional<PlainDecimal> plainDecimal(std::string_view s)
         if (i != s.size() || plain.decimals == 0) return std::nullopt;
     }
     if (count <= kExactDigits) {
-        const double magnitude = static_cast<double>(digits) / kExactTens[static_cast<std::size_t>(plain.decimals)];
+        const double magnitude = static_cast<double>(digits) / kTens[static_cast<std::size_t>(plain.decimals)];
         plain.value = negative ? -magnitude : magnitude;
     }
     return plain;
@@ -185,7 +186,6 @@ namespace {
 // general printer is several times slower. The scaled value is rounded as
 // the general printer rounds the exact value wherever the two cannot differ:
 // away from a half, by far more than the scaling's own error.
-constexpr std::array<double, 10> kTens = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 constexpr double kQuickLimit = 1099511627776.0; // 2^40: the scaling errs by 2^-13 at most
 constexpr double kClearOfHalf = 1e-3;
 
