@@ -22,6 +22,12 @@ set(HARWICK_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/harwick)
 file(RELATIVE_PATH HARWICK_BIN_TO_PROGRAMS ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_PREFIX}/${HARWICK_PROGRAM_DIR})
 
+# The suite's version, from project(): one header for every program that
+# shows it. The packages take the same version.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/suite_version.h.in ${PROJECT_BINARY_DIR}/generated/suite_version.h @ONLY)
+add_library(harwick_version INTERFACE)
+target_include_directories(harwick_version INTERFACE ${PROJECT_BINARY_DIR}/generated)
+
 # Our own code builds without a single warning; third-party headers are not held to it.
 function(harwick_strict target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)

@@ -74,6 +74,14 @@ set(CPACK_PACKAGE_NAME harwick)
 set(CPACK_PACKAGE_VENDOR "Harwick")
 set(CPACK_PACKAGE_CONTACT "Harwick maintainers <maintainers@harwick.invalid>")
 set(CPACK_GENERATOR DEB)
+# The packages carry the version the programs show; the changelog's newest
+# entry must name the same one.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/debian/changelog HARWICK_CHANGELOG_TOP LIMIT_COUNT 1)
+if(NOT HARWICK_CHANGELOG_TOP MATCHES "^harwick \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/debian/changelog begins with '${HARWICK_CHANGELOG_TOP}', "
+                      "not an entry for version ${PROJECT_VERSION}")
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)

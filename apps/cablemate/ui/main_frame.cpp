@@ -7,6 +7,7 @@
 #include "window_texts.h"
 
 #include "qtkit/traffic_log_entry.h"
+#include "suite_version.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -286,7 +287,7 @@ void CMainFrame::PrintSetup() {
 }
 
 void CMainFrame::About() {
-    QMessageBox box(QMessageBox::Information, ToQ(kAboutTitle), ToQ(kAboutText), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, ToQ(kAboutTitle), ToQ(kAboutText) + QStringLiteral("\n\n") + ToQ(harwick::kSuiteVersionLine), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("aboutBox"));
     interactions_->runner.Run(box);
 }

@@ -1,6 +1,7 @@
 #include "name_dialogs.h"
 
 #include "qt_text.h"
+#include "suite_version.h"
 #include "window_texts.h"
 
 #include <QFormLayout>
@@ -102,6 +103,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     Line(this, layout, ToQ(kProgramName), "aboutName");
     Line(this, layout, ToQ(kAboutVersion), "aboutVersion");
+    Line(this, layout, ToQ(harwick::kSuiteVersionLine), "suiteVersion");
     AddButtons(this, layout, kAboutOk, {});
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "qt_text.h"
+#include "suite_version.h"
 #include "window_texts.h"
 
 #include <QComboBox>
@@ -63,7 +64,7 @@ pointlist::Precision OptionsDialog::Chosen() const
 }
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : AboutBox(ToQ(kAboutTitle), {ToQ(kWindowTitle), ToQ(kAboutVersion)}, ToQ(kOkButton), parent)
+    : AboutBox(ToQ(kAboutTitle), {ToQ(kWindowTitle), ToQ(kAboutVersion), ToQ(harwick::kSuiteVersionLine)}, ToQ(kOkButton), parent)
 {
 }
 

@@ -3,6 +3,7 @@
 #include "dialog_texts.h"
 #include "qt_text.h"
 #include "sketch_texts.h"
+#include "suite_version.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -108,7 +109,7 @@ void SketchDialog::About()
 }
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : AboutBox(ToQ(kAboutTitle), {ToQ(kProgramName), ToQ(kAboutVersion)}, ToQ(kOkButton), parent)
+    : AboutBox(ToQ(kAboutTitle), {ToQ(kProgramName), ToQ(kAboutVersion), ToQ(harwick::kSuiteVersionLine)}, ToQ(kOkButton), parent)
 {
 }
 

@@ -2,6 +2,7 @@
 #include "dialog_texts.h"
 #include "dialogs.h"
 #include "qtkit/traffic_log_entry.h"
+#include "suite_version.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -141,6 +142,7 @@ void QtInfoShower::ShowAbout()
     texts->addWidget(NamedLabel(kProgramTitle, "aboutTitle", &dialog));
     texts->addWidget(NamedLabel(kAboutVersion, "aboutVersion", &dialog));
     texts->addWidget(NamedLabel(kAboutOwnership, "aboutOwnership", &dialog));
+    texts->addWidget(NamedLabel(harwick::kSuiteVersionLine, "suiteVersion", &dialog));
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addLayout(texts);

@@ -3,11 +3,13 @@
 #include "launcher_texts.h"
 #include "qt_child.h"
 #include "qt_text.h"
+#include "suite_version.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace toolhub {
 
@@ -25,6 +27,8 @@ AboutDialog::AboutDialog(const QIcon& picture, QWidget* parent) : QDialog(parent
     pictureLabel->setPixmap(picture.pixmap(kPictureSide, kPictureSide));
     auto* version = Child<QLabel>(ToQ(kAboutVersion), this);
     version->setObjectName(kVersionLabel);
+    auto* suite = Child<QLabel>(ToQ(harwick::kSuiteVersionLine), this);
+    suite->setObjectName(QStringLiteral("suiteVersion"));
     auto* ok = Child<QPushButton>(ToQ(kOkButton), this);
     ok->setObjectName(kOkButtonName);
     ok->setDefault(true);
@@ -33,7 +37,10 @@ AboutDialog::AboutDialog(const QIcon& picture, QWidget* parent) : QDialog(parent
     auto* layout = Child<QHBoxLayout>(this);
     layout->setSpacing(kSpacing);
     layout->addWidget(pictureLabel, 0, Qt::AlignTop);
-    layout->addWidget(version, 1);
+    auto* texts = Child<QVBoxLayout>();
+    texts->addWidget(version);
+    texts->addWidget(suite);
+    layout->addLayout(texts, 1);
     layout->addWidget(ok, 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,6 +1,7 @@
 // OK and what it writes: the sample files through the real library, the
 // font height, the library missing or incomplete, the save dialog cancelled,
 // replacing a drawing, and the About box.
+#include "suite_version.h"
 #include "dialog_fixture.h"
 
 #include <QLabel>
@@ -155,7 +156,8 @@ TEST_F(SketchconvTest, AboutShowsTheProgramAndItsVersion)
         return static_cast<int>(QDialog::Accepted);
     });
     Widget<QPushButton>(kAboutButtonName).click();
-    EXPECT_EQ(seen, (std::vector<std::string>{"About sketchconv", "sketchconv", "Version 1.2"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"About sketchconv", "sketchconv", "Version 1.2",
+                                                std::string(harwick::kSuiteVersionLine)}));
     EXPECT_TRUE(Dialog().isVisible());
     EXPECT_EQ(Dialog().windowTitle().toStdString(), "GSI to DXF");
 }

@@ -1,5 +1,6 @@
 // The dialogs driven as a user would drive them, answered by the test's
 // scripted runner; no dialog waits for a person.
+#include "suite_version.h"
 #include "dialog_texts.h"
 #include "dialogs.h"
 #include "download.h"
@@ -453,12 +454,14 @@ TEST(StationDialogsInfo, AboutBoxNamesTheProgramAndVersion)
     QtInfoShower info(&parent, runner);
     QStringList texts;
     runner.Then(Act([&](QWidget* modal) {
-        texts << Text(modal, "aboutTitle") << Text(modal, "aboutVersion") << Text(modal, "aboutOwnership");
+        texts << Text(modal, "aboutTitle") << Text(modal, "aboutVersion") << Text(modal, "aboutOwnership")
+              << Text(modal, "suiteVersion");
         Accept(modal);
     }));
     info.ShowAbout();
     ASSERT_TRUE(runner.Done());
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("Harwick Station"), QStringLiteral("Version 1.0"), Q(kAboutOwnership)}));
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Harwick Station"), QStringLiteral("Version 1.0"), Q(kAboutOwnership),
+                                  Q(harwick::kSuiteVersionLine)}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The launcher window's own behaviour: its pictures, the About box behind
 // the context menu, Escape, and how a picture button paints its states.
+#include "suite_version.h"
 #include "launcher_dialog.h"
 #include "launcher_texts.h"
 #include "scripted_runner.h"
@@ -40,10 +41,11 @@ TEST_F(ToolhubWindow, EveryButtonAndTheWindowHaveTheirPictures)
 
 TEST_F(ToolhubWindow, ARightClickOnAButtonOffersAboutWhichShowsTheVersion)
 {
-    QString version;
+    QString version, suite;
     runner_.ThenMenu([](QMenu& menu) { return menu.findChild<QAction*>(kAboutAction); });
-    runner_.Then([&version](QDialog& about) {
+    runner_.Then([&version, &suite](QDialog& about) {
         if (auto* label = about.findChild<QLabel*>(kVersionLabel)) version = label->text();
+        if (auto* label = about.findChild<QLabel*>(QStringLiteral("suiteVersion"))) suite = label->text();
         about.findChild<QPushButton*>(kOkButtonName)->click();
         return about.result();
     });
@@ -55,6 +57,7 @@ TEST_F(ToolhubWindow, ARightClickOnAButtonOffersAboutWhichShowsTheVersion)
     EXPECT_EQ(runner_.MenusShown(), 1);
     EXPECT_EQ(runner_.Titles(), std::vector<std::string>{"About toolhub"});
     EXPECT_EQ(version, QStringLiteral("toolhub version 1.2"));
+    EXPECT_EQ(suite.toStdString(), harwick::kSuiteVersionLine);
     EXPECT_TRUE(dialog_.isVisible());
 }
 
