@@ -55,30 +55,6 @@ std::optional<std::string_view> epsgCode(std::string_view crs)
     return code;
 }
 
-void appendEscaped(std::string& out, std::string_view s)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x20 && c != '"' && c != '\\') continue;
-        out.append(s.substr(start, i - start));
-        start = i + 1;
-        switch (c) {
-        case '"': out.append("\\\""); break;
-        case '\\': out.append("\\\\"); break;
-        case '\n': out.append("\\n"); break;
-        case '\r': out.append("\\r"); break;
-        case '\t': out.append("\\t"); break;
-        default:
-            out.append("\\u00");
-            out.push_back(kHex[c >> 4]);
-            out.push_back(kHex[c & 0xf]);
-        }
-    }
-    out.append(s.substr(start));
-}
-
 // Appends number as JSON's grammar has it, keeping every digit written: a
 // plus sign, blanks and leading zeros go, a bare point gets its zero.
 bool appendNumber(std::string& out, std::string_view number)
@@ -167,11 +143,11 @@ WriteResult write(const std::vector<points::PointRow>& rows, const WriteOptions&
         out.append("]},\"properties\":{\"");
         out.append(kNameProperty);
         out.append("\":\"");
-        appendEscaped(out, row.name);
+        text::appendJsonEscaped(out, row.name);
         out.append("\",\"");
         out.append(kCodeProperty);
         out.append("\":\"");
-        appendEscaped(out, row.code);
+        text::appendJsonEscaped(out, row.code);
         out.append("\"}}");
         ++result.written;
     }

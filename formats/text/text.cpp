@@ -346,4 +346,56 @@ void appendUtf8(std::string& out, std::uint32_t cp)
     }
 }
 
+void appendJsonEscaped(std::string& out, std::string_view s)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') continue;
+        out.append(s.substr(start, i - start));
+        start = i + 1;
+        switch (c) {
+        case '"': out.append("\\\""); break;
+        case '\\': out.append("\\\\"); break;
+        case '\n': out.append("\\n"); break;
+        case '\r': out.append("\\r"); break;
+        case '\t': out.append("\\t"); break;
+        default:
+            out.append("\\u00");
+            out.push_back(kHex[c >> 4]);
+            out.push_back(kHex[c & 0xf]);
+        }
+    }
+    out.append(s.substr(start));
+}
+
+bool isUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        std::uint32_t cp = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) length = 2, cp = lead & 0x1F;
+        else if (lead >= 0xE0 && lead <= 0xEF) length = 3, cp = lead & 0x0F;
+        else if (lead >= 0xF0 && lead <= 0xF4) length = 4, cp = lead & 0x07;
+        else return false;
+        if (s.size() - i < length) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(s[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+        if (overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return false;
+        i += length;
+    }
+    return true;
+}
+
 } // namespace harwick::text

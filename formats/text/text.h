@@ -120,6 +120,14 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // The code point (at most 0x10FFFF) appended as UTF-8.
 void appendUtf8(std::string& out, std::uint32_t codePoint);
 
+// s as the inside of a JSON string: quotes, backslashes and control
+// characters escaped, every other byte as it is.
+void appendJsonEscaped(std::string& out, std::string_view s);
+
+// Whether s is well-formed UTF-8 (no overlong forms, surrogates or code
+// points beyond 0x10FFFF).
+bool isUtf8(std::string_view s);
+
 // Where the file name starts in a path: after its last "/", or at 0.
 inline std::size_t fileNameStart(std::string_view path)
 {
