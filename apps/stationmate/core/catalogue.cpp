@@ -71,6 +71,14 @@ std::string AlignmentTitle(std::string_view prefix, std::string_view r)
     return harwick::text::concat({prefix, RecordField(r, 1), kTitleSeparator, RecordField(r, 0), kTitleSeparator, RecordField(r, 2)});
 }
 
+const std::vector<std::string>* CatalogueRecords::group(std::string_view title) const
+{
+    for (const auto& [name, records] : groups) {
+        if (name == title) return &records;
+    }
+    return nullptr;
+}
+
 Catalogue::Catalogue(InstrumentLink& link, Prompter& prompter, WaitIndicator& wait)
     : link_(link), prompter_(prompter), wait_(wait)
 {
@@ -119,6 +127,7 @@ bool Catalogue::listGroups(DeviceNode& port)
         std::optional<std::vector<std::string>> records = ReadList(g.command, g.title == kCodeListsGroup);
         if (!records) return false;
         for (const std::string& r : *records) insertRecord(group, g.title, r);
+        records_.groups.emplace_back(g.title, std::move(*records));
     }
     return true;
 }
@@ -135,6 +144,7 @@ bool Catalogue::ListDevice(DeviceNode& port)
     }
     std::optional<std::string> serial = link_.Identify();
     if (!serial) return false;
+    records_ = {*serial, {}};
     listedPort_ = &port;
     port.SetTitle(harwick::text::concat({kPortPrefix, std::to_string(link_.PortNumber()), kTitleSeparator, *serial}));
     port.ClearChildren();

@@ -42,6 +42,15 @@ std::string AlignmentTitle(std::string_view prefix, std::string_view record);
 // Field i of a record, empty beyond its end.
 std::string RecordField(std::string_view record, std::size_t i);
 
+// The records of the last listing as the instrument sent them, per group
+// in listing order (formats too, which the tree leaves out), with the
+// serial number from the identification.
+struct CatalogueRecords {
+    std::string serial;
+    std::vector<std::pair<std::string_view, std::vector<std::string>>> groups; // group title, records
+    const std::vector<std::string>* group(std::string_view title) const;
+};
+
 class Catalogue {
 public:
     Catalogue(InstrumentLink& link, Prompter& prompter, WaitIndicator& wait);
@@ -56,6 +65,8 @@ public:
     bool Update();
 
     DeviceNode* ListedPortNode() const { return listedPort_; }
+    // What the last ListDevice read, as far as it got.
+    const CatalogueRecords& Records() const { return records_; }
     bool RefreshPending() const { return refreshPending_; }
     // Reads one list; nothing after a time-out (the port is closed then).
     std::optional<std::vector<std::string>> ReadList(std::string_view command, bool reportTimeOut);
@@ -69,6 +80,7 @@ private:
     WaitIndicator& wait_;
     DeviceNode* listedPort_ = nullptr;
     bool refreshPending_ = true;
+    CatalogueRecords records_;
 };
 
 } // namespace stationmate

@@ -88,7 +88,7 @@ Downloader::Pulled Downloader::pull(bool endOnFirstByte, bool emptyIsWrong)
         if (progress_.CancelRequested()) return {std::nullopt, {TransferOutcome::Cancelled, {}}};
         if (IsRefusal(reply)) return {std::nullopt, {TransferOutcome::WrongReply, reply}};
         if (emptyIsWrong && reply.empty()) prompter_.ShowMessage(kWrong);
-        progress_.Step();
+        progress_.Step(reply.size());
         data += reply;
         const bool end = endOnFirstByte ? (!reply.empty() && reply.front() == kEndOfStream)
                                         : reply.find(kEndOfStream) != std::string::npos;

@@ -50,6 +50,10 @@ public:
     virtual void Close() = 0;
     // The user pressed CANCEL since Open: the transfer stops at the next reply.
     virtual bool CancelRequested() const { return false; }
+    // For views that count: the blocks and their bytes so far, after each
+    // step, and what an upload is going to send before its first.
+    virtual void Counted(std::size_t /*blocks*/, std::size_t /*bytes*/) {}
+    virtual void Expected(std::size_t /*blocks*/, std::size_t /*bytes*/) {}
 };
 
 // The progress counter: each step adds one block.
@@ -57,7 +61,8 @@ class Progress {
 public:
     explicit Progress(ProgressView& view) : view_(view) {}
     void Open(const std::string& fileType, const std::string& source, const std::string& destination);
-    void Step();
+    void Step(std::size_t bytes = 0);
+    void Expect(std::size_t blocks, std::size_t bytes) { view_.Expected(blocks, bytes); }
     void Close();
     double Count() const { return count_; }
     bool CancelRequested() const { return open_ && view_.CancelRequested(); }
@@ -65,6 +70,7 @@ public:
 private:
     ProgressView& view_;
     double count_ = 0;
+    std::size_t bytes_ = 0;
     bool open_ = false;
 };
 

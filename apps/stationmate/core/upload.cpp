@@ -207,6 +207,19 @@ TransferResult Uploader::UploadLines(const std::vector<std::string>& lines, cons
     };
     if (std::optional<TransferResult> refused = openObject(objectType, number, jobName)) return endWith(*refused);
     progress_.Open(fileType, source, destination);
+    // The blocks as they go on the wire, so that a progress view knows the
+    // whole before the first goes.
+    std::vector<std::string> blocks;
+    std::size_t bytes = 0;
+    for (const std::string& line : lines) {
+        std::string sent = line;
+        harwick::text::removeChars(sent, "\r\n");
+        if (sent.empty()) continue;
+        sent += kLineEnd;
+        bytes += sent.size();
+        blocks.push_back(std::move(sent));
+    }
+    progress_.Expect(blocks.size(), bytes);
     std::string reply;
     // How far the instrument got is part of every result: a stopped upload
     // leaves part of the object on the instrument.
@@ -214,12 +227,8 @@ TransferResult Uploader::UploadLines(const std::vector<std::string>& lines, cons
     auto stopped = [&](TransferOutcome outcome, std::string detail) {
         return endWith({outcome, std::move(detail), {}, acknowledged});
     };
-    for (const std::string& line : lines) {
-        std::string sent = line;
-        harwick::text::removeChars(sent, "\r\n");
-        if (sent.empty()) continue;
-        sent += kLineEnd;
-        progress_.Step();
+    for (const std::string& sent : blocks) {
+        progress_.Step(sent.size());
         if (!link_.SendCommand(sent, reply)) return stopped(TransferOutcome::NoAnswer, sent);
         if (reply != kQuestion) return stopped(TransferOutcome::WrongReply, reply);
         ++acknowledged;
