@@ -1,6 +1,7 @@
 #include "cable.h"
 
-#include "convert.h"
+#include "command_line.h"
+#include "progress_line.h"
 
 #include "conversions.h"
 #include "dxf_export.h"
@@ -24,29 +25,14 @@ namespace harwick::cli {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: harwick cable convert KIND INPUT OUTPUT\n"
-    "       harwick cable receive usb|COMn|DEVICE OUTPUT [--log FILE]\n"
-    "       harwick cable send usb|COMn|DEVICE INPUT [--blocks coords|codes] [--log FILE]\n"
-    "\n"
-    "KIND is one of code-blocks, measured-blocks, coord-blocks, kard-to-blocks,\n"
-    "kard600-to-kard300, gsi-to-kard, kard-to-dxf. Receiving and sending use the\n"
-    "settings in ./qtr_cfg.ini (protocol, baud rate, time-out, row delay); a COM\n"
-    "port or device path (/dev/ttyUSB0) named here replaces the one set there. --blocks sends a KARD list as\n"
-    "coordinate blocks or a code list as code blocks (COM only); without it the\n"
-    "text goes line by line.\n";
-
 constexpr std::string_view kCommand = "harwick cable: ";
 
-int usage(std::ostream& err, std::string_view problem) {
-    err << kCommand << problem << "\n" << kUsage;
-    return kExitUsage;
-}
+constexpr std::string_view kCommandName = "cable";
+constexpr std::string_view kLinesUnit = "lines";
 
-int failed(std::ostream& err, std::string_view problem) {
-    err << kCommand << problem << "\n";
-    return kExitFailed;
-}
+int usage(std::ostream& err, std::string_view problem) { return usageError(err, kCommandName, problem); }
+
+int failed(std::ostream& err, std::string_view problem) { return failLine(err, kCommand, problem); }
 
 // The engine's editor on the command line: the text it was given, and what
 // the transfer showed last.
@@ -69,26 +55,58 @@ private:
 };
 
 // Prompts wait for Enter on stdin (end of input counts as Enter); the
-// messages of success go to stdout, the others to stderr.
+// messages of success go to stdout, the others to stderr. While a progress
+// line is drawn, each message wipes it first, and a prompt holds it until
+// its answer has come.
 class StreamMessages : public cablemate::Messages {
 public:
-    explicit StreamMessages(CableStreams streams) : streams_(streams) {}
+    StreamMessages(CableStreams streams, ProgressLine& progress) : streams_(streams), progress_(progress) {}
     void ShowMessage(std::string_view text) override {
         using namespace cablemate;
         if (text == kPressStationFirst || text == kPressComputerFirst) {
-            streams_.out << text << std::endl;
+            progress_.Hold(true);
+            progress_.Say(streams_.out, text);
             std::string line;
             std::getline(streams_.in, line);
+            progress_.Hold(false);
         } else if (text == kReceiveDataOkUsb || text == kReceiveDataOkCom || text == kCommunicationCompleted ||
                    text == kCommunicationCompletedLower || text == kCommunicationEnded) {
-            streams_.out << text << std::endl;
+            progress_.Say(streams_.out, text);
         } else {
-            streams_.err << kCommand << text << std::endl;
+            progress_.Say(streams_.err, std::string(kCommand) + std::string(text));
         }
     }
 
 private:
     CableStreams streams_;
+    ProgressLine& progress_;
+};
+
+// Lines and bytes of the transfer text so far, for the progress line.
+class TextCounter {
+public:
+    explicit TextCounter(const cablemate::TransferText& text) : text_(text) {}
+    // Called on the progress line's thread only.
+    ProgressCounts Sample() {
+        const std::string now = text_.Snapshot();
+        // The text only grows during a transfer; one that went back (a
+        // failed send puts the original back) is counted again whole.
+        if (now.size() < counted_) counted_ = lines_ = 0;
+        lines_ += static_cast<std::size_t>(std::count(now.begin() + static_cast<std::ptrdiff_t>(counted_), now.end(), '\n'));
+        counted_ = now.size();
+        return {lines_, now.size(), total_.units, total_.bytes};
+    }
+    struct Total {
+        std::optional<std::size_t> units;
+        std::optional<std::size_t> bytes;
+    };
+    void SetTotal(Total total) { total_ = total; } // before the progress line starts
+
+private:
+    const cablemate::TransferText& text_;
+    std::size_t counted_ = 0;
+    std::size_t lines_ = 0;
+    Total total_;
 };
 
 std::optional<std::string> readInput(const std::string& path, std::ostream& err) {
@@ -110,8 +128,14 @@ int showMessages(const std::vector<std::string_view>& messages, std::ostream& er
     return messages.empty() ? kExitOk : kExitFailed;
 }
 
+constexpr std::string_view kConversions[] = {"code-blocks",    "measured-blocks",    "coord-blocks", "kard-to-blocks",
+                                             "kard600-to-kard300", "gsi-to-kard", "kard-to-dxf"};
+
 int convertText(const std::string& kind, const std::string& input, const std::string& output, std::ostream& err) {
     using namespace cablemate;
+    if (std::find(std::begin(kConversions), std::end(kConversions), kind) == std::end(kConversions)) {
+        return usage(err, "unknown conversion '" + kind + "'");
+    }
     const auto text = readInput(input, err);
     if (!text) return kExitFailed;
     if (kind == "gsi-to-kard") {
@@ -136,10 +160,8 @@ int convertText(const std::string& kind, const std::string& input, const std::st
         result = CoordinateBlocksToKard(*text);
     } else if (kind == "kard-to-blocks") {
         result = KardToCoordinateBlocks(*text);
-    } else if (kind == "kard600-to-kard300") {
-        result = Kard600ToKard300(*text);
     } else {
-        return usage(err, "unknown conversion '" + kind + "'");
+        result = Kard600ToKard300(*text);
     }
     // A conversion that refused, or stopped midway, says why and writes nothing.
     if (!result.messages.empty() || !result.text) {
@@ -150,6 +172,11 @@ int convertText(const std::string& kind, const std::string& input, const std::st
 }
 
 bool isUsb(const std::string& where) { return where == "usb" || where == "USB"; }
+
+struct CableResultAndText {
+    cablemate::CableResult result;
+    std::string text;
+};
 
 // Runs one transfer as the window's command would, on this thread.
 struct Transfer {
@@ -177,19 +204,40 @@ std::optional<int> prepare(Transfer& t, const std::string& where, const std::fil
     return std::nullopt;
 }
 
-int receive(const std::string& where, const std::string& output, const std::optional<std::string>& log,
-            CableStreams streams, const std::filesystem::path& programDir) {
+// What a transfer command was told besides its words.
+struct TransferOptions {
+    std::optional<std::string> log;
+    bool quiet = false;
+    ProgressTerminal terminal;
+};
+
+// Runs the transfer with the progress line drawn while it runs, and wiped
+// before the command says how it ended.
+CableResultAndText runWithProgress(Transfer& t, const cablemate::TransferJob& job, std::string editorText,
+                                   TextCounter::Total total, const TransferOptions& options, CableStreams streams) {
+    TextEditor editor(std::move(editorText));
+    TextCounter counter(t.context.text);
+    counter.SetTotal(total);
+    ProgressLine progress(streams.err, options.terminal, !options.quiet, std::string(kLinesUnit),
+                          [&counter] { return counter.Sample(); });
+    StreamMessages messages(streams, progress);
+    t.context.editor = &editor;
+    t.context.messages = &messages;
+    const cablemate::CableResult result = RunTransfer(t.context, job, t.library.pipe(), t.com, t.usb);
+    progress.Stop();
+    t.context.editor = nullptr;
+    t.context.messages = nullptr;
+    return {result, t.context.text.Snapshot()};
+}
+
+int receive(const std::string& where, const std::string& output, const TransferOptions& options, CableStreams streams,
+            const std::filesystem::path& programDir) {
     using namespace cablemate;
     Transfer t;
     if (auto early = prepare(t, where, programDir, streams.err)) return *early;
-    if (log) t.context.SetLog(OpenTrafficLog(*log, kCommand, streams.err));
-    TextEditor editor({});
-    StreamMessages messages(streams);
-    t.context.editor = &editor;
-    t.context.messages = &messages;
+    if (options.log) t.context.SetLog(OpenTrafficLog(*options.log, kCommand, streams.err));
     const TransferJob job{isUsb(where) ? TransferKind::UsbDownload : TransferKind::ComDownload};
-    const CableResult result = RunTransfer(t.context, job, t.library.pipe(), t.com, t.usb);
-    const std::string received = t.context.text.Snapshot();
+    const auto [result, received] = runWithProgress(t, job, {}, {}, options, streams);
     if (result.Done()) return writeOutput(output, received, streams.err);
     if (result.outcome == CableOutcome::PortFailed) return kExitFailed; // the transfer said why
     if (received.empty()) return failed(streams.err, "nothing received");
@@ -199,12 +247,12 @@ int receive(const std::string& where, const std::string& output, const std::opti
                                    " bytes received were written to '" + output + "'");
 }
 
-int send(const std::string& where, const std::string& input, const std::string& blocks,
-         const std::optional<std::string>& log, CableStreams streams, const std::filesystem::path& programDir) {
+int send(const std::string& where, const std::string& input, const std::string& blocks, const TransferOptions& options,
+         CableStreams streams, const std::filesystem::path& programDir) {
     using namespace cablemate;
     Transfer t;
     if (auto early = prepare(t, where, programDir, streams.err)) return *early;
-    if (log) t.context.SetLog(OpenTrafficLog(*log, kCommand, streams.err));
+    if (options.log) t.context.SetLog(OpenTrafficLog(*options.log, kCommand, streams.err));
     const auto text = readInput(input, streams.err);
     if (!text) return kExitFailed;
     TransferJob job{TransferKind::UsbUpload};
@@ -214,31 +262,42 @@ int send(const std::string& where, const std::string& input, const std::string& 
     } else if (!blocks.empty()) {
         return usage(streams.err, "--blocks is for COM ports; USB sends the text line by line");
     }
-    TextEditor editor(*text);
-    StreamMessages messages(streams);
-    t.context.editor = &editor;
-    t.context.messages = &messages;
+    // A line by line send puts the text on the wire as it is read; blocks
+    // are made from it, and their number is not known beforehand.
+    TextCounter::Total total;
+    if (blocks.empty()) {
+        const std::string wire = WireText(*text);
+        total = {static_cast<std::size_t>(std::count(wire.begin(), wire.end(), '\n')), wire.size()};
+    }
     t.context.timing.finalWait = {};
-    return RunTransfer(t.context, job, t.library.pipe(), t.com, t.usb).Done() ? kExitOk : kExitFailed;
+    return runWithProgress(t, job, *text, total, options, streams).result.Done() ? kExitOk : kExitFailed;
 }
 
 } // namespace
 
-int cable(std::vector<std::string> args, CableStreams streams, const std::filesystem::path& programDir) {
-    if (args.empty()) return usage(streams.err, "no cable command given");
-    if (args[0] == "--help" || args[0] == "-h") {
-        streams.out << kUsage << kLogUsage;
-        return kExitOk;
+int cable(const std::vector<std::string>& args, CableStreams streams, const std::filesystem::path& programDir,
+          ProgressTerminal terminal) {
+    const OptionReader reader({kLogOption, "--blocks"}, {"--quiet"});
+    const OptionReader::Read read = reader.read(args);
+    if (!read.problem.empty()) return usage(streams.err, read.problem);
+    const std::vector<std::string>& words = read.words;
+    if (words.empty()) return usage(streams.err, "no cable command given (convert, receive or send)");
+    const std::string& verb = words[0];
+    TransferOptions options{read.value(kLogOption), read.has("--quiet"), terminal};
+    const std::optional<std::string> blocks = read.value("--blocks");
+    if (blocks && verb != "send") return usage(streams.err, "--blocks is for send");
+    if (verb == "convert") {
+        if (options.log || options.quiet) return usage(streams.err, "convert moves nothing over the cable: no --log or --quiet");
+        if (words.size() != 4) return usage(streams.err, "convert takes a KIND, an INPUT and an OUTPUT");
+        return convertText(words[1], words[2], words[3], streams.err);
     }
-    std::optional<std::string> log;
-    if (const auto at = std::find(args.begin(), args.end(), kLogOption); at != args.end()) {
-        if (at + 1 == args.end()) return usage(streams.err, "--log needs a FILE");
-        log = *(at + 1);
-        args.erase(at, at + 2);
+    if (verb != "receive" && verb != "send") return usage(streams.err, "unknown cable command '" + verb + "'");
+    if (words.size() != 3) {
+        return usage(streams.err, verb == "receive" ? "receive takes usb or a port and an OUTPUT"
+                                                    : "send takes usb or a port and an INPUT");
     }
-    if (args[0] == "convert") {
-        if (args.size() != 4) return usage(streams.err, "convert takes a KIND, an INPUT and an OUTPUT");
-        return convertText(args[1], args[2], args[3], streams.err);
+    if (blocks && *blocks != "coords" && *blocks != "codes") {
+        return usage(streams.err, "--blocks takes coords or codes, not '" + *blocks + "'");
     }
     // Serial ports are Qt's; a tool run needs its own application object.
     static int argc = 1;
@@ -246,21 +305,8 @@ int cable(std::vector<std::string> args, CableStreams streams, const std::filesy
     static char* argv[] = {name, nullptr};
     std::unique_ptr<QCoreApplication> app;
     if (QCoreApplication::instance() == nullptr) app = std::make_unique<QCoreApplication>(argc, argv);
-    if (args[0] == "receive") {
-        if (args.size() != 3) return usage(streams.err, "receive takes usb or a port and an OUTPUT");
-        return receive(args[1], args[2], log, streams, programDir);
-    }
-    if (args[0] == "send") {
-        std::string blocks;
-        if (args.size() == 5 && args[3] == "--blocks") {
-            blocks = args[4];
-            if (blocks != "coords" && blocks != "codes") return usage(streams.err, "--blocks takes coords or codes");
-        } else if (args.size() != 3) {
-            return usage(streams.err, "send takes usb or a port and an INPUT");
-        }
-        return send(args[1], args[2], blocks, log, streams, programDir);
-    }
-    return usage(streams.err, "unknown cable command '" + args[0] + "'");
+    if (verb == "receive") return receive(words[1], words[2], options, streams, programDir);
+    return send(words[1], words[2], blocks.value_or(""), options, streams, programDir);
 }
 
 } // namespace harwick::cli

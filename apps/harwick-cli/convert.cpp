@@ -1,62 +1,19 @@
 #include "convert.h"
 
-#include "cable.h"
 #include "reduce_command.h"
 #include "fileio/fileio.h"
 #include "library_dir.h"
 #include "list_file.h"
-#include "ports.h"
-#include "station.h"
-#include "usb.h"
-#include "usbpipe.h"
 
 #include "csv/csv.h"
 
 #include <filesystem>
 #include <map>
-#include <iostream>
 #include <string_view>
 
 namespace harwick::cli {
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: harwick convert [OPTIONS] INPUT OUTPUT\n"
-    "       harwick convert [OPTIONS] --to KIND --out-dir DIR FILE...\n"
-    "\n"
-    "Converts a point list. The kind of INPUT comes from its name: GSI (.gsi),\n"
-    "KARD (.dat), IDX (.idx), CSV (.csv), GeoJSON (.geojson, .json), LandXML\n"
-    "(.xml, .landxml) or DXF (.dxf); a name that says none, or --from auto, has it\n"
-    "found from the content (a file that could be more than one kind is refused\n"
-    "with the kinds it could be). OUTPUT is written as GSI-16 (.gsi16), GSI-8\n"
-    "(.gsi8), KARD (.dat), IDX (.idx), CSV, GeoJSON, LandXML or DXF as its name\n"
-    "says; a DXF drawing has a POINT per point on a layer named after its code,\n"
-    "labelled with its name and elevation. A .gsi16 or .gsi8 output is saved with\n"
-    "the extension .gsi; a plain .gsi output keeps the flavour of a GSI input and\n"
-    "is GSI-16 otherwise. The precision decides the decimals of the coordinates\n"
-    "and the GSI unit; without --precision it is taken from the input. Blocks\n"
-    "skipped on reading and anything the output cannot hold (rows left out, values\n"
-    "or names cut) are reported on stderr. With --out-dir every FILE is converted\n"
-    "into DIR as --to says; a file that fails is reported and the others still\n"
-    "convert, and the exit code is 1 when any failed.\n"
-    "\n"
-    "Options:\n"
-    "  --precision 0.001|0.0001|0.00001\n"
-    "  --from KIND, --to KIND   gsi16, gsi8, gsi, kard, idx, csv, geojson, landxml,\n"
-    "                           dxf (--from also auto)\n"
-    "  --columns LIST           CSV columns in their order, e.g. name,n,e,z,code\n"
-    "  --delimiter , | ; | tab  CSV delimiter\n"
-    "  --decimal-comma          CSV coordinates with a decimal comma\n"
-    "  --crs EPSG:n             GeoJSON: the coordinate system GIS programs read\n"
-    "  --text-height H          DXF: the labels' height in drawing units (default 1)\n"
-    "CSV options given for a CSV input are used instead of what is found in it.\n"
-    "\n"
-    "Also: harwick reduce ... (points computed from a GSI job's measurements),\n"
-    "harwick station ... (the instrument's memory over its serial command\n"
-    "protocol), harwick cable ... (cable transfers and their conversions),\n"
-    "harwick ports (the serial ports present, by COM name) and harwick usb ...\n"
-    "(USB instruments, and access to them); each says more with --help.\n";
 
 constexpr std::string_view kCommand = "harwick convert: ";
 
@@ -64,12 +21,7 @@ void warn(std::ostream& err, std::string_view sentence) { warnLine(err, kCommand
 
 int fail(std::ostream& err, const std::string& message) { return failLine(err, kCommand, message); }
 
-int usage(std::ostream& err, std::string_view problem)
-{
-    if (!problem.empty()) err << "harwick: " << problem << '\n';
-    err << kUsage;
-    return kExitUsage;
-}
+int usage(std::ostream& err, std::string_view problem) { return usageError(err, "convert", problem); }
 
 } // namespace
 
@@ -114,17 +66,6 @@ std::optional<pointlist::ListKind> outputKind(const ConvertRequest& request, poi
 }
 
 } // namespace
-
-int failLine(std::ostream& err, std::string_view command, std::string_view message)
-{
-    err << command << message << '\n';
-    return kExitFailed;
-}
-
-void warnLine(std::ostream& err, std::string_view command, std::string_view sentence)
-{
-    err << command << "warning: " << sentence << '\n';
-}
 
 std::optional<OutputPlan> planOutput(const ConvertRequest& request, std::ostream& err, std::string_view command)
 {
@@ -210,34 +151,17 @@ int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::
                      out, err);
 }
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int convertCommand(const std::vector<std::string>& args, bool reducing, std::ostream& out, std::ostream& err)
 {
-    if (args.empty()) return usage(err, "no command given");
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        out << kUsage;
-        return kExitOk;
-    }
-    if (args[0] == "ports") return ports(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
-    if (args[0] == "usb") return usb(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
-    if (args[0] == "station") return station(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
-    if (args[0] == "cable") {
-        return cable(std::vector<std::string>(args.begin() + 1, args.end()), {std::cin, out, err},
-                     libraryDir(usbpipe::kLibraryFileName));
-    }
-    const bool reducing = args[0] == "reduce";
-    if (args[0] != "convert" && !reducing) return usage(err, "unknown command '" + args[0] + "'");
+    const auto wrong = [&](std::string_view problem) { return reducing ? reduceUsage(err, problem) : usage(err, problem); };
     bool compare = false;
 
     ConvertRequest request;
     request.library = drawmap::LibrarySearch{libraryDir(drawmap::kLibraryFileName), true};
     std::vector<std::string> files;
     std::optional<std::string> outDir;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            out << (reducing ? kReduceUsage : kUsage);
-            return kExitOk;
-        }
         // "--name value" or "--name=value".
         std::optional<std::string> value;
         const std::size_t equals = a.find('=');
@@ -255,7 +179,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             continue;
         }
         if (reducing && (name == "--from" || name == "--out-dir")) {
-            return reduceUsage(err, "reduce reads GSI jobs and writes one file: " + name + " does not apply");
+            return wrong("reduce reads GSI jobs and writes one file: " + name + " does not apply");
         }
         if (name == "--decimal-comma") {
             request.exchange.csvRead.decimalComma = true;
@@ -268,35 +192,35 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         if (name != "--precision" && name != "--from" && name != "--to" && name != "--columns" &&
             name != "--delimiter" && name != "--crs" && name != "--text-height" && name != "--out-dir") {
-            return usage(err, "unknown option '" + a + "'");
+            return wrong("unknown option '" + a + "'");
         }
-        if (!takeValue()) return usage(err, name + " needs a value");
+        if (!takeValue()) return wrong(name + " needs a value");
         if (name == "--precision") {
             request.precision = pointlist::parsePrecision(*value);
-            if (!request.precision) return usage(err, "precision must be 0.001, 0.0001 or 0.00001, not '" + *value + "'");
+            if (!request.precision) return wrong("precision must be 0.001, 0.0001 or 0.00001, not '" + *value + "'");
         } else if (name == "--from" && text::toLower(*value) == "auto") {
             request.detect = true;
         } else if (name == "--from" || name == "--to") {
             std::optional<pointlist::ListKind> kind = pointlist::parseListKind(*value);
             if (!kind) {
-                return usage(err, name + " takes " + pointlist::listKindWords() + ", not '" + *value + "'");
+                return wrong(name + " takes " + pointlist::listKindWords() + ", not '" + *value + "'");
             }
             (name == "--from" ? request.from : request.to) = kind;
         } else if (name == "--columns") {
             csv::Result<csv::Columns> columns = csv::parseColumns(*value);
-            if (!columns.ok()) return usage(err, columns.error);
+            if (!columns.ok()) return wrong(columns.error);
             request.exchange.csvRead.columns = *columns.value;
             request.exchange.csvWrite.columns = *columns.value;
         } else if (name == "--delimiter") {
             csv::Result<char> delimiter = csv::parseDelimiter(*value);
-            if (!delimiter.ok()) return usage(err, delimiter.error);
+            if (!delimiter.ok()) return wrong(delimiter.error);
             request.exchange.csvRead.delimiter = *delimiter.value;
             request.exchange.csvWrite.delimiter = *delimiter.value;
         } else if (name == "--crs") {
             request.exchange.crs = *value;
         } else if (name == "--text-height") {
             const std::optional<double> height = dxf::parseTextHeight(*value);
-            if (!height) return usage(err, "--text-height takes a positive number, not '" + *value + "'");
+            if (!height) return wrong("--text-height takes a positive number, not '" + *value + "'");
             request.exchange.textHeight = *height;
         } else {
             outDir = *value;
@@ -304,11 +228,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     if (reducing) return reduceCommand(request, compare, files, text::localNow(), out, err);
     if (outDir) {
-        if (!request.to) return usage(err, "--out-dir needs --to KIND");
-        if (files.empty()) return usage(err, "--out-dir converts the FILEs named after it; none is");
+        if (!request.to) return wrong("--out-dir needs --to KIND");
+        if (files.empty()) return wrong("--out-dir converts the FILEs named after it; none is");
         return convertAll(request, *outDir, files, text::localNow(), out, err);
     }
-    if (files.size() != 2) return usage(err, "convert takes an INPUT and an OUTPUT file");
+    if (files.size() != 2) return wrong("convert takes an INPUT and an OUTPUT file");
     request.input = files[0];
     request.output = files[1];
     return convert(request, text::localNow(), out, err);

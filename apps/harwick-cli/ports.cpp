@@ -2,24 +2,15 @@
 
 #include "listing.h"
 
-#include "convert.h"
+#include "command_line.h"
+#include "json_out.h"
 
 namespace harwick::cli {
 
 namespace {
 
-constexpr std::string_view kPortsUsage =
-    "usage: harwick ports\n"
-    "       harwick ports map COMn DEVICE\n"
-    "\n"
-    "Lists the serial ports present: the COM name the programs use for each, its\n"
-    "device, what it is, its /dev/serial/by-id path, and whether you may open it\n"
-    "(if not, why and what to do).\n"
-    "\n"
-    "map names DEVICE COMn in the ports map (~/.config/harwick/ports), through\n"
-    "its /dev/serial/by-id path where it has one. Made for the first time, the\n"
-    "map first takes every present port under the name it has now.\n";
-
+constexpr std::string_view kCommandName = "ports";
+constexpr std::string_view kCommand = "harwick ports: ";
 constexpr std::string_view kNoComName = "-";
 constexpr std::string_view kOk = "ok";
 
@@ -37,26 +28,54 @@ std::string PortLine(const platform::PresentPort& port)
     return line;
 }
 
+std::string PortsJson(const std::vector<platform::PresentPort>& present)
+{
+    JsonOut json;
+    json.beginArray();
+    for (const platform::PresentPort& port : present) {
+        json.beginObject();
+        // null: no COM name reaches the device.
+        json.key("comName");
+        if (port.comName.empty()) json.null();
+        else json.string(port.comName);
+        json.key("device").string(port.device);
+        json.key("description").string(port.Description());
+        json.key("byId");
+        if (port.byId.empty()) json.null();
+        else json.string(port.byId);
+        json.key("usbId");
+        if (port.vendorProduct.empty()) json.null();
+        else json.string(port.vendorProduct);
+        json.key("usable").boolean(port.access.ok);
+        if (!port.access.ok) {
+            json.key("reason").string(port.access.reason);
+            json.key("fix").string(port.access.fix);
+        }
+        json.endObject();
+    }
+    json.endArray();
+    return json.text();
+}
+
 int ports(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (!args.empty()) {
-        if (args[0] == "--help" || args[0] == "-h") {
-            out << kPortsUsage;
-            return kExitOk;
-        }
-        if (args[0] == "map" && args.size() == 3) {
-            std::string error;
-            if (!platform::MapPort(args[1], args[2], error)) {
-                err << "harwick ports: " << error << '\n';
-                return kExitFailed;
-            }
-            out << args[1] << " is " << args[2] << '\n';
-            return kExitOk;
-        }
-        err << "harwick ports: unexpected '" << args[0] << "'\n" << kPortsUsage;
-        return kExitUsage;
+    const OptionReader::Read read = OptionReader({}, {"--json"}).read(args);
+    if (!read.problem.empty()) return usageError(err, kCommandName, read.problem);
+    const bool json = read.has("--json");
+    if (!read.words.empty()) {
+        if (read.words[0] != "map") return usageError(err, kCommandName, "unexpected '" + read.words[0] + "'");
+        if (json) return usageError(err, kCommandName, "--json is for the list");
+        if (read.words.size() != 3) return usageError(err, kCommandName, "map takes a COM name and a DEVICE");
+        std::string error;
+        if (!platform::MapPort(read.words[1], read.words[2], error)) return failLine(err, kCommand, error);
+        out << read.words[1] << " is " << read.words[2] << '\n';
+        return kExitOk;
     }
     const std::vector<platform::PresentPort> present = platform::ListPresentPorts();
+    if (json) {
+        out << PortsJson(present);
+        return kExitOk;
+    }
     if (present.empty()) out << "no serial ports found\n";
     for (const platform::PresentPort& port : present) out << PortLine(port) << '\n';
     return kExitOk;

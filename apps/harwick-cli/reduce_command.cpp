@@ -76,12 +76,7 @@ bool compareWithInstrument(const reduce::Reduction& reduction, std::ostream& out
 
 } // namespace
 
-int reduceUsage(std::ostream& err, std::string_view problem)
-{
-    if (!problem.empty()) err << "harwick: " << problem << '\n';
-    err << kReduceUsage;
-    return kExitUsage;
-}
+int reduceUsage(std::ostream& err, std::string_view problem) { return usageError(err, "reduce", problem); }
 
 int reduceCommand(const ConvertRequest& given, bool compare, const std::vector<std::string>& files,
                   const text::LocalDateTime& now, std::ostream& out, std::ostream& err)

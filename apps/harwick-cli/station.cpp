@@ -1,7 +1,8 @@
 #include "station.h"
 
 #include "catalogue.h"
-#include "convert.h"
+#include "command_line.h"
+#include "json_out.h"
 #include "download.h"
 #include "erase.h"
 #include "messages.h"
@@ -13,9 +14,12 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <variant>
 
 namespace harwick::cli {
 
@@ -23,19 +27,9 @@ namespace {
 
 using namespace stationmate;
 
-constexpr std::string_view kStationUsage =
-    "usage: harwick station list PORT [--timeout MS] [--log FILE]\n"
-    "       harwick station download PORT OBJECT FILE [--timeout MS] [--log FILE]\n"
-    "       harwick station upload PORT FILE [--job N] [--name NAME] [--timeout MS] [--log FILE]\n"
-    "       harwick station erase PORT OBJECT --yes [--timeout MS] [--log FILE]\n"
-    "\n"
-    "PORT is COM1 ... COM256 (harwick ports shows which are present). OBJECT is one of: job N fixpoints, job N measurements,\n"
-    "codelist N, hal N, val N; erase also takes job N (the whole job) and codelist.\n"
-    "A download FILE named .dat receives job data as KARD lines. An upload is told\n"
-    "by the file's name: .hal and .val alignments, .crf code lists, anything else\n"
-    "fixpoints, which go into job N (--job) and name an empty job (--name).\n";
-
 constexpr std::string_view kCommand = "harwick station: ";
+constexpr std::string_view kCommandName = "station";
+constexpr std::string_view kBlocksUnit = "blocks";
 
 // Collects what the engine would show in message boxes.
 class CollectingPrompter : public Prompter {
@@ -50,11 +44,41 @@ public:
     void Hide() override {}
 };
 
-class NoProgress : public ProgressView {
+// Counts what the engine moves, for the progress line on its own thread.
+class CountingProgress : public ProgressView {
 public:
     void Open(const std::string&, const std::string&, const std::string&) override {}
     void Show(const std::string&, double, double) override {}
     void Close() override {}
+    void Counted(std::size_t blocks, std::size_t bytes) override
+    {
+        blocks_ = blocks;
+        bytes_ = bytes;
+    }
+    void Expected(std::size_t blocks, std::size_t bytes) override
+    {
+        totalBlocks_ = static_cast<long long>(blocks);
+        totalBytes_ = static_cast<long long>(bytes);
+    }
+    void ExpectBlocks(std::size_t blocks) { totalBlocks_ = static_cast<long long>(blocks); }
+
+    ProgressCounts Sample() const
+    {
+        ProgressCounts counts{blocks_, bytes_, std::nullopt, std::nullopt};
+        if (const long long total = totalBlocks_; total >= 0) {
+            // The reply that ends a download counts as a step but is no block.
+            counts.totalUnits = static_cast<std::size_t>(total);
+            counts.units = std::min(counts.units, *counts.totalUnits);
+        }
+        if (const long long total = totalBytes_; total >= 0) counts.totalBytes = static_cast<std::size_t>(total);
+        return counts;
+    }
+
+private:
+    std::atomic<std::size_t> blocks_{0};
+    std::atomic<std::size_t> bytes_{0};
+    std::atomic<long long> totalBlocks_{-1}; // -1: not known
+    std::atomic<long long> totalBytes_{-1};
 };
 
 // The dialogs answered from the command line.
@@ -95,6 +119,8 @@ struct Request {
     bool yes = false;
     std::chrono::milliseconds timeout = InstrumentLink::kReplyTimeout;
     std::optional<std::string> log;
+    bool quiet = false;
+    bool json = false;
 };
 
 // A device tree holding just the node that stands for the object named on
@@ -163,34 +189,110 @@ std::string whyFailed(const TransferResult& r, const CollectingPrompter& p, cons
     return {};
 }
 
+// The catalogue as one JSON document: what `list` shows, for scripts.
+std::string catalogueJson(const std::string& port, const CatalogueRecords& records)
+{
+    JsonOut json;
+    json.beginObject();
+    json.key("port").string(port);
+    if (const std::optional<std::string> device = harwick::platform::DevicePathForPort(port)) {
+        json.key("device").string(*device);
+    }
+    std::string serial = records.serial;
+    harwick::text::removeChars(serial, "\r\n");
+    json.key("serial").string(serial);
+    // name (f0), number (f1) and, where the object has one, its count (f2).
+    const auto items = [&](std::string_view member, std::string_view group, bool counted) {
+        json.key(member).beginArray();
+        if (const std::vector<std::string>* list = records.group(group)) {
+            for (const std::string& record : *list) {
+                json.beginObject();
+                json.key("number").digits(RecordField(record, 1));
+                json.key("name").string(RecordField(record, 0));
+                if (counted) json.key("count").digits(RecordField(record, 2));
+                json.endObject();
+            }
+        }
+        json.endArray();
+    };
+    items("codeLists", kCodeListsGroup, true);
+    json.key("jobs").beginArray();
+    if (const std::vector<std::string>* jobs = records.group(kJobsGroup)) {
+        for (const std::string& record : *jobs) {
+            json.beginObject();
+            json.key("number").digits(RecordField(record, 1));
+            json.key("name").string(RecordField(record, 0));
+            json.key("parts").beginObject();
+            json.key("fixpoints").beginObject().key("blocks").digits(RecordField(record, 2)).endObject();
+            json.key("measurements").beginObject().key("blocks").digits(RecordField(record, 3)).endObject();
+            json.endObject();
+            json.endObject();
+        }
+    }
+    json.endArray();
+    items("formats", kFormatsGroup, false);
+    items("horizontalAlignments", kRoadHalsGroup, true);
+    items("verticalAlignments", kRoadValsGroup, true);
+    json.endObject();
+    return json.text();
+}
+
+// The block count the catalogue gives the job part named on the command line
+// ("job N fixpoints"), if it is one.
+std::optional<std::size_t> catalogueBlocks(const CatalogueRecords& records, const std::vector<std::string>& object)
+{
+    if (object.size() != 3 || object[0] != "job") return std::nullopt;
+    const std::vector<std::string>* jobs = records.group(kJobsGroup);
+    if (jobs == nullptr) return std::nullopt;
+    for (const std::string& record : *jobs) {
+        if (RecordField(record, 1) != object[1]) continue;
+        const std::string count = RecordField(record, object[2] == "fixpoints" ? 2 : 3);
+        if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+        return static_cast<std::size_t>(harwick::text::readNumber(count));
+    }
+    return std::nullopt;
+}
+
 class Session {
 public:
-    Session(const Request& r, std::ostream& err) : link_(port_, prompter_), catalogue_(link_, prompter_, wait_)
+    Session(const Request& r, ProgressTerminal terminal, std::ostream& err)
+        : terminal_(terminal), showProgress_(terminal.isTerminal && !r.quiet), link_(port_, prompter_),
+          catalogue_(link_, prompter_, wait_)
     {
         link_.SetReplyTimeout(r.timeout);
         if (r.log) port_.SetLog(OpenTrafficLog(*r.log, kCommand, err));
     }
 
-    int list(int port, const std::string& name, std::ostream& out, std::ostream& err)
+    int list(int port, const std::string& name, bool json, std::ostream& out, std::ostream& err)
     {
         DeviceTree tree;
         DeviceNode& node = tree.AddPort(port);
         link_.SetPortNumber(port);
         if (!catalogue_.ListDevice(node)) return fail(err, listFailure(name));
         warnings(err, 0);
-        printTree(node, 0, out);
+        if (json) out << catalogueJson(name, catalogue_.Records());
+        else printTree(node, 0, out);
         return kExitOk;
     }
 
     int download(int port, const std::string& name, const Request& r, std::ostream& out, std::ostream& err)
     {
-        std::optional<ObjectNode> o = objectNode(std::vector<std::string>(r.words.begin(), r.words.end() - 1), port, false);
-        if (!o) return usage(err, "name the object to download as: job N fixpoints|job N measurements|codelist N|hal N|val N");
+        const std::vector<std::string> object(r.words.begin(), r.words.end() - 1);
+        std::optional<ObjectNode> o = objectNode(object, port, false);
+        if (!o) {
+            return usageError(err, kCommandName,
+                              "name the object to download as: job N fixpoints|job N measurements|codelist N|hal N|val N");
+        }
         const std::filesystem::path file = std::filesystem::absolute(r.words.back());
         dialogs_.fileName = file.filename().string();
         link_.SetPortNumber(port);
+        if (showProgress_) expectFromCatalogue(port, object);
         Downloader d(link_, prompter_, dialogs_, progress_);
-        TransferResult result = d.DownloadSelected(*o->node, file.parent_path().string() + "/");
+        TransferResult result;
+        {
+            ProgressLine line = progressLine(err);
+            result = d.DownloadSelected(*o->node, file.parent_path().string() + "/");
+        }
         if (result.outcome != TransferOutcome::Done) return fail(err, whyFailed(result, prompter_, name));
         out << "downloaded to " << result.detail << '\n';
         return kExitOk;
@@ -208,7 +310,11 @@ public:
             return fail(err, listFailure(name));
         }
         Uploader u(link_, prompter_, dialogs_, progress_, catalogue_, tree);
-        TransferResult result = u.Upload(file, nullptr);
+        TransferResult result;
+        {
+            ProgressLine line = progressLine(err);
+            result = u.Upload(file, nullptr);
+        }
         if (result.outcome != TransferOutcome::Done) {
             return fail(err, dialogs_.problem.empty() ? whyFailed(result, prompter_, name) : dialogs_.problem);
         }
@@ -219,8 +325,11 @@ public:
     int erase(int port, const std::string& name, const Request& r, std::ostream& out, std::ostream& err)
     {
         std::optional<ObjectNode> o = objectNode(r.words, port, true);
-        if (!o) return usage(err, "name the object to erase as: job N [fixpoints|measurements]|codelist|hal N|val N");
-        if (!r.yes) return usage(err, "erasing cannot be undone: add --yes");
+        if (!o) {
+            return usageError(err, kCommandName,
+                              "name the object to erase as: job N [fixpoints|measurements]|codelist|hal N|val N");
+        }
+        if (!r.yes) return usageError(err, kCommandName, "erasing cannot be undone: add --yes");
         link_.SetPortNumber(port);
         Eraser e(link_, prompter_, dialogs_);
         TransferResult result = e.DeleteSelected(*o->node);
@@ -229,18 +338,30 @@ public:
         return kExitOk;
     }
 
-    static int usage(std::ostream& err, std::string_view problem)
+private:
+    static int fail(std::ostream& err, const std::string& why) { return failLine(err, kCommand, why); }
+
+    ProgressLine progressLine(std::ostream& err)
     {
-        err << "harwick station: " << problem << '\n' << kStationUsage << kLogUsage;
-        return kExitUsage;
+        return ProgressLine(err, terminal_, showProgress_, std::string(kBlocksUnit), [this] { return progress_.Sample(); });
     }
 
-private:
-    static int fail(std::ostream& err, const std::string& why)
+    // A job part's download knows its length only from the catalogue: it is
+    // read first, and a listing that fails leaves the total unknown (the
+    // download itself then says what is wrong).
+    void expectFromCatalogue(int port, const std::vector<std::string>& object)
     {
-        err << kCommand << why << '\n';
-        return kExitFailed;
+        if (object.size() != 3 || object[0] != "job") return;
+        DeviceTree tree;
+        DeviceNode& node = tree.AddPort(port);
+        const bool listed = catalogue_.ListDevice(node);
+        prompter_.messages.clear();
+        if (!listed) return;
+        if (const std::optional<std::size_t> blocks = catalogueBlocks(catalogue_.Records(), object)) {
+            progress_.ExpectBlocks(*blocks);
+        }
     }
+
     std::string listFailure(const std::string& name) const
     {
         // The serial layer's reason comes first when the port itself failed.
@@ -255,69 +376,84 @@ private:
         for (std::size_t i = from; i < prompter_.messages.size(); ++i) {
             std::string m = prompter_.messages[i];
             text::removeChars(m, "\r\n");
-            err << kCommand << "warning: unexpected identification reply '" << m << "'\n";
+            warnLine(err, kCommand, "unexpected identification reply '" + m + "'");
         }
     }
 
+    ProgressTerminal terminal_;
+    bool showProgress_;
     QtSerialPort port_;
     CollectingPrompter prompter_;
     NoWait wait_;
-    NoProgress progress_;
+    CountingProgress progress_;
     ArgumentDialogs dialogs_;
     InstrumentLink link_;
     Catalogue catalogue_;
     DeviceTree tree_;
 };
 
-std::optional<Request> parse(const std::vector<std::string>& args, std::ostream& err)
+// A count the user gave: a whole number above zero.
+std::optional<long> positive(const std::string& text)
 {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const long value = std::stol(text);
+    if (value <= 0) return std::nullopt;
+    return value;
+}
+
+// The request, or the usage error's exit code.
+std::variant<Request, int> parse(const std::vector<std::string>& args, std::ostream& err)
+{
+    const OptionReader reader({"--job", "--name", "--timeout", kLogOption}, {"--yes", "--quiet", "--json"});
+    const OptionReader::Read read = reader.read(args);
+    if (!read.problem.empty()) return usageError(err, kCommandName, read.problem);
     Request r;
-    if (args.empty()) return std::nullopt;
-    r.verb = args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) return std::nullopt;
-            return args[++i];
-        };
-        if (a == "--yes") {
-            r.yes = true;
-        } else if (a == "--job" || a == "--name" || a == "--timeout" || a == kLogOption) {
-            std::optional<std::string> v = value();
-            if (!v) {
-                Session::usage(err, a + " needs a value");
-                return std::nullopt;
-            }
-            if (a == "--job") r.job = static_cast<int>(text::readNumber(*v));
-            else if (a == "--name") r.name = *v;
-            else if (a == kLogOption) r.log = *v;
-            else r.timeout = std::chrono::milliseconds(static_cast<long>(text::readNumber(*v)));
-            if (r.timeout.count() <= 0 || (a == "--job" && r.job <= 0)) {
-                Session::usage(err, a + " takes a positive number, not '" + *v + "'");
-                return std::nullopt;
-            }
+    if (read.words.empty()) return usageError(err, kCommandName, "no station command given (list, download, upload or erase)");
+    r.verb = read.words.front();
+    r.words.assign(read.words.begin() + 1, read.words.end());
+    for (const auto& [option, value] : read.values) {
+        if (option == "--name") {
+            r.name = value;
+        } else if (option == kLogOption) {
+            r.log = value;
         } else {
-            r.words.push_back(a);
+            const std::optional<long> n = positive(value);
+            if (!n) return usageError(err, kCommandName, option + " takes a positive whole number, not '" + value + "'");
+            if (option == "--job") r.job = static_cast<int>(*n);
+            else r.timeout = std::chrono::milliseconds(*n);
         }
     }
+    r.yes = read.has("--yes");
+    r.quiet = read.has("--quiet");
+    r.json = read.has("--json");
+    if (r.json && r.verb != "list") return usageError(err, kCommandName, "--json is for list");
     return r;
 }
 
 } // namespace
 
-int station(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int station(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, ProgressTerminal terminal)
 {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        out << kStationUsage << kLogUsage;
-        return kExitOk;
+    std::variant<Request, int> parsed = parse(args, err);
+    if (const int* exit = std::get_if<int>(&parsed)) return *exit;
+    Request& r = std::get<Request>(parsed);
+    if (r.verb != "list" && r.verb != "download" && r.verb != "upload" && r.verb != "erase") {
+        return usageError(err, kCommandName, "unknown station command '" + r.verb + "'");
     }
-    std::optional<Request> r = parse(args, err);
-    if (!r) return args.empty() ? Session::usage(err, "no station command given") : kExitUsage;
-    if (r->words.empty()) return Session::usage(err, "name the port, for example COM1");
-    const std::string port = r->words.front();
+    if (r.words.empty()) return usageError(err, kCommandName, "name the port, for example COM1");
+    const std::string port = r.words.front();
     const std::optional<int> n = platform::PortNumber(port);
-    if (!n) return Session::usage(err, "'" + port + "' is not a port name (COM1 ... COM256)");
-    r->words.erase(r->words.begin());
+    if (!n) return usageError(err, kCommandName, "'" + port + "' is not a port name (COM1 ... COM256)");
+    r.words.erase(r.words.begin());
+    const bool complete = (r.verb == "list" && r.words.empty()) || (r.verb == "download" && r.words.size() >= 2) ||
+                          (r.verb == "upload" && r.words.size() == 1) || (r.verb == "erase" && !r.words.empty());
+    if (!complete) {
+        const std::string_view needs = r.verb == "list"       ? "list takes only the PORT"
+                                       : r.verb == "download" ? "download takes the PORT, an OBJECT and a FILE"
+                                       : r.verb == "upload"   ? "upload takes the PORT and one FILE"
+                                                              : "erase takes the PORT and an OBJECT";
+        return usageError(err, kCommandName, needs);
+    }
 
     // The engine waits in Qt event loops; a tool run needs its own application object.
     static int argc = 1;
@@ -326,12 +462,11 @@ int station(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::unique_ptr<QCoreApplication> app;
     if (QCoreApplication::instance() == nullptr) app = std::make_unique<QCoreApplication>(argc, argv);
 
-    Session s(*r, err);
-    if (r->verb == "list" && r->words.empty()) return s.list(*n, port, out, err);
-    if (r->verb == "download" && r->words.size() >= 2) return s.download(*n, port, *r, out, err);
-    if (r->verb == "upload" && r->words.size() == 1) return s.upload(*n, port, *r, out, err);
-    if (r->verb == "erase" && !r->words.empty()) return s.erase(*n, port, *r, out, err);
-    return Session::usage(err, "unknown or incomplete station command '" + r->verb + "'");
+    Session s(r, terminal, err);
+    if (r.verb == "list") return s.list(*n, port, r.json, out, err);
+    if (r.verb == "download") return s.download(*n, port, r, out, err);
+    if (r.verb == "upload") return s.upload(*n, port, r, out, err);
+    return s.erase(*n, port, r, out, err);
 }
 
 } // namespace harwick::cli

@@ -2,7 +2,8 @@
 
 #include "listing.h"
 
-#include "exit_codes.h"
+#include "command_line.h"
+#include "json_out.h"
 #include "fileio/fileio.h"
 #include "usbif/usbif.h"
 
@@ -15,22 +16,8 @@ namespace harwick::cli {
 
 namespace {
 
-constexpr std::string_view kUsbUsage =
-    "usage: harwick usb list\n"
-    "       harwick usb add VID:PID\n"
-    "\n"
-    "list shows what the cable program's USB library would find, in the order it\n"
-    "tries them: the emulated interfaces (folders of the simulated instrument; a\n"
-    "stale one, left by a simulator that ended, is passed over), then every USB\n"
-    "device with one bulk IN and one bulk OUT endpoint: its id, its names, bus and\n"
-    "address, whether its id is in your usb-devices list and whether you may open\n"
-    "it (if not, why and what to do).\n"
-    "\n"
-    "add puts VID:PID (four hexadecimal digits each) into your usb-devices list and\n"
-    "prints the udev rule that lets the logged-in user open the device; run as root\n"
-    "it also writes the rule into /etc/udev/rules.d/70-harwick-usb.rules.\n";
-
 constexpr std::string_view kCommand = "harwick usb: ";
+constexpr std::string_view kCommandName = "usb";
 constexpr std::string_view kUsedMark = "ok (transfers use it)";
 constexpr std::string_view kRulesHeader =
     "# USB instruments the logged-in user may open, for the Harwick suite's cable\n"
@@ -91,18 +78,33 @@ std::string emulatedState(const usbpipe::EmulatedInterfaceReport& report)
     return "passed over";
 }
 
-int badUsage(std::ostream& err, const std::string& problem)
-{
-    err << kCommand << problem << '\n' << kUsbUsage;
-    return kExitUsage;
-}
+int badUsage(std::ostream& err, const std::string& problem) { return usageError(err, kCommandName, problem); }
 
-int list(std::ostream& out, std::ostream& err)
+int list(bool json, std::ostream& out, std::ostream& err)
 {
     UsbListing listing;
     listing.emulated = usbpipe::SurveyEmulatedInterfaces();
     listing.devices = usbpipe::SurveyUsbDevices(usbpipe::ReadUsbDeviceList(platform::UsbDevicesListFile()));
-    return PrintUsbList(listing, out, err);
+    return json ? PrintUsbJson(listing, out, err) : PrintUsbList(listing, out, err);
+}
+
+// Which of the listing the transfers take: the first usable emulated
+// interface, or when there is none the first listed device that opens.
+struct Used {
+    std::optional<std::size_t> emulated;
+    std::optional<std::size_t> device;
+};
+
+Used usedOf(const UsbListing& listing)
+{
+    for (std::size_t i = 0; i < listing.emulated.size(); ++i) {
+        if (listing.emulated[i].state == usbpipe::EmulatedState::kUsable) return {i, std::nullopt};
+    }
+    for (std::size_t i = 0; i < listing.devices.devices.size(); ++i) {
+        const usbpipe::UsbDeviceReport& report = listing.devices.devices[i];
+        if (report.listed && report.opens) return {std::nullopt, i};
+    }
+    return {};
 }
 
 } // namespace
@@ -162,16 +164,12 @@ std::string UsbDeviceLine(const usbpipe::UsbDeviceReport& report, bool used)
 
 int PrintUsbList(const UsbListing& listing, std::ostream& out, std::ostream& err)
 {
-    bool taken = false;
-    for (const usbpipe::EmulatedInterfaceReport& report : listing.emulated) {
-        const bool used = !taken && report.state == usbpipe::EmulatedState::kUsable;
-        taken = taken || used;
-        out << EmulatedInterfaceLine(report, used) << '\n';
+    const Used used = usedOf(listing);
+    for (std::size_t i = 0; i < listing.emulated.size(); ++i) {
+        out << EmulatedInterfaceLine(listing.emulated[i], used.emulated == i) << '\n';
     }
-    for (const usbpipe::UsbDeviceReport& report : listing.devices.devices) {
-        const bool used = !taken && report.listed && report.opens;
-        taken = taken || used;
-        out << UsbDeviceLine(report, used) << '\n';
+    for (std::size_t i = 0; i < listing.devices.devices.size(); ++i) {
+        out << UsbDeviceLine(listing.devices.devices[i], used.device == i) << '\n';
     }
     if (!listing.devices.started) {
         err << kCommand << "libusb does not start: " << listing.devices.error << '\n';
@@ -181,6 +179,55 @@ int PrintUsbList(const UsbListing& listing, std::ostream& out, std::ostream& err
         out << "no USB instruments found: no emulated interface and no USB device with one bulk IN and one bulk OUT "
                "endpoint\n";
     }
+    return kExitOk;
+}
+
+int PrintUsbJson(const UsbListing& listing, std::ostream& out, std::ostream& err)
+{
+    if (!listing.devices.started) {
+        err << kCommand << "libusb does not start: " << listing.devices.error << '\n';
+        return kExitFailed;
+    }
+    const Used used = usedOf(listing);
+    const auto optionalText = [](JsonOut& json, const std::optional<std::string>& text) {
+        if (text) json.string(*text);
+        else json.null();
+    };
+    JsonOut json;
+    json.beginObject();
+    json.key("emulated").beginArray();
+    for (std::size_t i = 0; i < listing.emulated.size(); ++i) {
+        const usbpipe::EmulatedInterfaceReport& report = listing.emulated[i];
+        const bool usable = report.state == usbpipe::EmulatedState::kUsable;
+        json.beginObject();
+        json.key("name").string(report.name);
+        json.key("path").string(report.path);
+        json.key("usable").boolean(usable);
+        if (!usable) json.key("reason").string(emulatedState(report));
+        json.key("used").boolean(used.emulated == i);
+        json.endObject();
+    }
+    json.endArray();
+    json.key("devices").beginArray();
+    for (std::size_t i = 0; i < listing.devices.devices.size(); ++i) {
+        const usbpipe::UsbDeviceReport& report = listing.devices.devices[i];
+        json.beginObject();
+        json.key("id").string(usbpipe::FormatUsbDeviceId(report.id));
+        json.key("manufacturer");
+        optionalText(json, report.manufacturer);
+        json.key("product");
+        optionalText(json, report.product);
+        json.key("bus").number(report.bus);
+        json.key("address").number(report.address);
+        json.key("listed").boolean(report.listed);
+        json.key("usable").boolean(report.opens);
+        if (!report.opens) json.key("reason").string(report.openError);
+        json.key("used").boolean(used.device == i);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+    out << json.text();
     return kExitOk;
 }
 
@@ -226,22 +273,26 @@ int UsbAdd(std::string_view idText, const UsbAddPlaces& places, std::ostream& ou
 
 int usb(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.empty()) return badUsage(err, "list or add?");
-    if (args[0] == "--help" || args[0] == "-h") {
+    if (asksForHelp(args)) {
         out << kUsbUsage;
         return kExitOk;
     }
-    if (args[0] == "list") {
-        if (args.size() != 1) return badUsage(err, "list takes nothing more");
-        return list(out, err);
+    const OptionReader::Read read = OptionReader({}, {"--json"}).read(args);
+    if (!read.problem.empty()) return badUsage(err, read.problem);
+    const std::vector<std::string>& words = read.words;
+    if (words.empty()) return badUsage(err, "list or add?");
+    if (words[0] == "list") {
+        if (words.size() != 1) return badUsage(err, "list takes nothing more");
+        return list(read.has("--json"), out, err);
     }
-    if (args[0] == "add") {
-        if (args.size() != 2) return badUsage(err, "add takes one VID:PID");
+    if (words[0] == "add") {
+        if (read.has("--json")) return badUsage(err, "--json is for list");
+        if (words.size() != 2) return badUsage(err, "add takes one VID:PID");
         UsbAddPlaces places {platform::UsbDevicesListFile(), std::nullopt};
         if (::geteuid() == 0) places.rules = kUdevRulesFile;
-        return UsbAdd(args[1], places, out, err);
+        return UsbAdd(words[1], places, out, err);
     }
-    return badUsage(err, "unexpected '" + args[0] + "'");
+    return badUsage(err, "unexpected '" + words[0] + "'");
 }
 
 } // namespace harwick::cli

@@ -16,6 +16,21 @@
 
 namespace harwick::cli {
 
+inline constexpr std::string_view kUsbUsage =
+    "usage: harwick usb list [--json]\n"
+    "       harwick usb add VID:PID\n"
+    "\n"
+    "list shows what the cable program's USB library would find, in the order it\n"
+    "tries them: the emulated interfaces (folders of the simulated instrument; a\n"
+    "stale one, left by a simulator that ended, is passed over), then every USB\n"
+    "device with one bulk IN and one bulk OUT endpoint: its id, its names, bus and\n"
+    "address, whether its id is in your usb-devices list and whether you may open\n"
+    "it (if not, why and what to do). --json prints the same as one JSON document.\n"
+    "\n"
+    "add puts VID:PID (four hexadecimal digits each) into your usb-devices list and\n"
+    "prints the udev rule that lets the logged-in user open the device; run as root\n"
+    "it also writes the rule into /etc/udev/rules.d/70-harwick-usb.rules.\n";
+
 // Where `usb add` run as root puts the udev rules; the installed package
 // ships its own rules in /usr/lib/udev/rules.d under the same name.
 inline constexpr char kUdevRulesFile[] = "/etc/udev/rules.d/70-harwick-usb.rules";
@@ -46,6 +61,8 @@ std::string UsbDeviceLine(const usbpipe::UsbDeviceReport& report, bool used);
 // none, the first listed device that opens) marked as the one transfers use.
 // kExitFailed, with the reason on err, when libusb did not start.
 int PrintUsbList(const UsbListing& listing, std::ostream& out, std::ostream& err);
+// The same as one JSON document: {"emulated": [...], "devices": [...]}.
+int PrintUsbJson(const UsbListing& listing, std::ostream& out, std::ostream& err);
 
 struct UsbAddPlaces {
     std::filesystem::path list;                 // the usb-devices list

@@ -31,11 +31,11 @@ protected:
     }
     void TearDown() override { std::filesystem::current_path(previous_); }
 
-    int Run(std::vector<std::string> args, const std::string& input = "\n") {
+    int Run(std::vector<std::string> args, const std::string& input = "\n", ProgressTerminal terminal = {}) {
         std::istringstream in(input);
         out_.str({});
         err_.str({});
-        return cable(args, {in, out_, err_}, USBPIPE_DIR);
+        return cable(args, {in, out_, err_}, USBPIPE_DIR, terminal);
     }
     std::filesystem::path File(const std::string& name) const { return dir_.path() / "work" / name; }
 
@@ -94,6 +94,38 @@ TEST_F(CableCommand, ReceiveAndSendOverUsb) {
     sim.Stop();
     EXPECT_EQ(Run({"receive", "usb", File("none.txt")}), kExitFailed);
     EXPECT_FALSE(std::filesystem::exists(File("none.txt")));
+}
+
+// On a terminal a receive that takes its time shows lines and bytes on one
+// line of stderr, wiped when it ends; the prompt and the result stay on
+// stdout, and the file gets every byte.
+TEST_F(CableCommand, ProgressOnATerminalCountsLinesAndIsWipedAtTheEnd) {
+    harwick::sim::UsbOptions options;
+    options.misbehave.pauseAfterPacket = 2;
+    options.misbehave.pause = std::chrono::milliseconds(700);
+    harwick::sim::EmulatedUsb sim{options};
+    std::string error;
+    ASSERT_TRUE(sim.Start(error)) << error;
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "P" + std::to_string(i) + ",,1000.000,2000.000,100.000\r\n";
+    sim.SetSendText(text);
+    sim.PressEnter();
+    EXPECT_EQ(Run({"receive", "usb", File("got.txt")}, "\n", {true, 0}), kExitOk) << err_.str();
+    EXPECT_EQ(ReadFile(File("got.txt")), text + "\x1A");
+    const std::string drawn = err_.str();
+    EXPECT_NE(drawn.find(" lines, "), std::string::npos) << drawn;
+    EXPECT_NE(drawn.find(" elapsed"), std::string::npos) << drawn;
+    EXPECT_EQ(drawn.find('\n'), std::string::npos) << drawn;
+    EXPECT_TRUE(drawn.ends_with(" \r")) << drawn;
+    EXPECT_EQ(out_.str().find('\r'), std::string::npos) << out_.str();
+    EXPECT_NE(out_.str().find("Receive data ok!"), std::string::npos) << out_.str();
+
+    // --quiet: nothing on the terminal at all.
+    sim.SetSendText(text);
+    sim.PressEnter();
+    EXPECT_EQ(Run({"receive", "usb", File("quiet.txt"), "--quiet"}, "\n", {true, 0}), kExitOk) << err_.str();
+    EXPECT_EQ(err_.str(), "");
+    EXPECT_EQ(ReadFile(File("quiet.txt")), text + "\x1A");
 }
 
 TEST_F(CableCommand, SendCoordinateBlocksOverACom) {

@@ -1,6 +1,7 @@
 // The batch converter end to end: the shipped samples among every output
 // kind, and every way a conversion can fail without leaving a file behind.
 #include "convert.h"
+#include "harwick.h"
 #include "ports.h"
 
 #include "dxf/dxf.h"
@@ -240,7 +241,7 @@ TEST_F(ConvertTest, CommandLineParsing)
     const std::string in = sample("site-points.dat").string();
     const std::string out = (dir_ / "p.dat").string();
     const Case cases[] = {
-        {{}, cli::kExitUsage, "no command given"},
+        {{}, cli::kExitUsage, "usage: harwick"},
         {{"export", in, out}, cli::kExitUsage, "unknown command 'export'"},
         {{"convert", in}, cli::kExitUsage, "takes an INPUT and an OUTPUT"},
         {{"convert", in, out, "extra"}, cli::kExitUsage, "takes an INPUT and an OUTPUT"},
@@ -255,9 +256,6 @@ TEST_F(ConvertTest, CommandLineParsing)
         EXPECT_EQ(cli::run(c.args, o, e), c.exit) << e.str();
         EXPECT_NE(e.str().find(c.stderrHas), std::string::npos) << e.str();
     }
-    std::ostringstream o, e;
-    EXPECT_EQ(cli::run({"--help"}, o, e), cli::kExitOk);
-    EXPECT_NE(o.str().find("usage: harwick convert"), std::string::npos);
 }
 
 // ---- The exchange formats ----------------------------------------------------------

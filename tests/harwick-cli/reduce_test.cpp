@@ -1,7 +1,7 @@
 // `harwick reduce` end to end through its command line: a job's points
 // written as a list, the comparison a surveyor reads first, and every way it
 // refuses without leaving a file behind.
-#include "convert.h"
+#include "harwick.h"
 
 #include "scratch.h"
 

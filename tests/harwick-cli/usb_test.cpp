@@ -4,6 +4,7 @@
 #include "fake_instrument.h"
 #include "scratch.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -100,6 +101,59 @@ TEST(UsbCommand, ListMarksWhatTransfersUse)
     EXPECT_TRUE(shown[1].ends_with("not listed (harwick usb add 0001:0001)  ok")) << shown[1];
     EXPECT_TRUE(has(shown[2], "not usable")) << shown[2];
     EXPECT_TRUE(shown[3].ends_with("listed  ok (transfers use it)")) << shown[3];
+}
+
+// For scripts: the same survey as one document, the one transfers take marked.
+TEST(UsbCommand, JsonHoldsTheSameSurvey)
+{
+    UsbListing listing;
+    listing.devices.started = true;
+    listing.emulated = {{"a", "/run/a", EmulatedState::kStale, ""}};
+    listing.devices.devices = {device(0x0a1b, 0xc2d3, true, false), device(1, 2, true, true)};
+    listing.devices.devices[1].product = "Total \"station\"";
+    std::ostringstream out, err;
+    EXPECT_EQ(PrintUsbJson(listing, out, err), kExitOk);
+    EXPECT_EQ(out.str(), R"json({
+  "emulated": [
+    {
+      "name": "a",
+      "path": "/run/a",
+      "usable": false,
+      "reason": "stale, passed over: nobody holds its pipes (left by a simulator that ended; remove the folder)",
+      "used": false
+    }
+  ],
+  "devices": [
+    {
+      "id": "0a1b:c2d3",
+      "manufacturer": null,
+      "product": null,
+      "bus": 1,
+      "address": 12,
+      "listed": true,
+      "usable": false,
+      "reason": "Access denied (insufficient permissions)",
+      "used": false
+    },
+    {
+      "id": "0001:0002",
+      "manufacturer": null,
+      "product": "Total \"station\"",
+      "bus": 1,
+      "address": 12,
+      "listed": true,
+      "usable": true,
+      "used": true
+    }
+  ]
+}
+)json");
+    // Without libusb the document would be a lie: the failure instead.
+    listing.devices.started = false;
+    std::ostringstream none, why;
+    EXPECT_EQ(PrintUsbJson(listing, none, why), kExitFailed);
+    EXPECT_EQ(none.str(), "");
+    EXPECT_TRUE(why.str().starts_with("harwick usb: libusb does not start")) << why.str();
 }
 
 TEST(UsbCommand, ListWithNothingOrWithoutLibusb)
@@ -245,11 +299,14 @@ TEST(UsbCommandLine, WrongUseIsExitTwo)
              {}, {"lst"}, {"list", "extra"}, {"add"}, {"add", "0a1b:c2d3", "more"}, {"add", "nonsense"}}) {
         std::ostringstream out, err;
         EXPECT_EQ(usb(args, out, err), kExitUsage) << (args.empty() ? "" : args[0]);
-        EXPECT_TRUE(has(err.str(), "usage: harwick usb list")) << err.str();
+        const std::string said = err.str();
+        EXPECT_TRUE(said.starts_with("harwick usb: ")) << said;
+        EXPECT_TRUE(said.ends_with("; see 'harwick usb --help'\n")) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     }
     std::ostringstream out, err;
     EXPECT_EQ(usb({"--help"}, out, err), kExitOk);
-    EXPECT_TRUE(out.str().starts_with("usage: harwick usb list\n"));
+    EXPECT_TRUE(out.str().starts_with("usage: harwick usb list [--json]\n"));
 }
 
 } // namespace

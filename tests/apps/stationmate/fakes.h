@@ -15,6 +15,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace stationmate::testing {
@@ -130,6 +131,10 @@ public:
     }
     void Show(const std::string& block, double, double) override { shown.push_back(block); }
     void Close() override { ++closed; }
+    void Counted(std::size_t blocks, std::size_t bytes) override { counted = {blocks, bytes}; }
+    void Expected(std::size_t blocks, std::size_t bytes) override { expected = {blocks, bytes}; }
+    std::pair<std::size_t, std::size_t> counted;  // the last blocks and bytes so far
+    std::pair<std::size_t, std::size_t> expected; // what an upload announced
 };
 
 class CountingWait : public WaitIndicator {

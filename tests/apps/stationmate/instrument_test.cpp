@@ -2,7 +2,8 @@
 // port against the simulated instrument on a pseudo-terminal, registered as a
 // COM port in a temporary port map.
 #include "catalogue.h"
-#include "convert.h"
+#include "comports/comports.h"
+#include "harwick.h"
 #include "download.h"
 #include "erase.h"
 #include "fakes.h"
@@ -11,14 +12,25 @@
 #include "qt_serial_port.h"
 #include "upload.h"
 
+#include "pty.h"
 #include "scratch.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include <fcntl.h>
 #include <fstream>
+#include <spawn.h>
 #include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
 
 using namespace stationmate;
 using namespace stationmate::testing;
@@ -244,6 +256,11 @@ TEST_F(InstrumentTest, UploadsAreStoredAsSent)
               (std::vector<std::string>{
                   "*11....+00000000000000P1 81..10+0000000001234568 82..10+0000000005678123 83..10+0000000000012300 ",
                   "*11....+00000000000000P2 81..10+0000000000001000 82..10+0000000000002000 83..10+0000000000003000 "}));
+    // The blank line is no block: the progress is told two, with their bytes
+    // as they went (CR LF ended), before the first goes.
+    const std::size_t sent = job->fixpoints[0].size() + job->fixpoints[1].size() + 4;
+    EXPECT_EQ(progress_.expected, (std::pair<std::size_t, std::size_t>{2, sent}));
+    EXPECT_EQ(progress_.counted, (std::pair<std::size_t, std::size_t>{2, sent}));
     const DeviceNode& south = *port.Children()[1]->Children()[1];
     EXPECT_EQ(south.Title(), "Job 2: SOUTH");
     EXPECT_EQ(south.Children()[0]->Title(), "Fixpoints: 2 Blocks");
@@ -408,6 +425,121 @@ TEST_F(InstrumentTest, StationLogHoldsTheConversationInOrder)
     EXPECT_NE(err.find("warning: the traffic log " + pc() + "no/such/folder.log cannot be written"), std::string::npos)
         << err;
     EXPECT_NE(out.find("COM3: 12345"), std::string::npos) << out;
+}
+
+// For scripts: the whole catalogue as one document, formats too.
+TEST_F(InstrumentTest, StationListAsJson)
+{
+    startInstrument();
+    std::string out, err;
+    ASSERT_EQ(station({"list", "--json", "COM3", "--timeout=1500"}, out, err), 0) << err;
+    EXPECT_EQ(err, "");
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n" << out;
+    EXPECT_EQ(root["port"].toString(), "COM3");
+    EXPECT_EQ(root["device"].toString().toStdString(), *harwick::platform::DevicePathForPort("COM3"));
+    EXPECT_EQ(root["serial"].toString(), "12345");
+
+    const QJsonArray codeLists = root["codeLists"].toArray();
+    ASSERT_EQ(codeLists.size(), 1);
+    EXPECT_EQ(codeLists[0].toObject()["number"].toInt(), 1);
+    EXPECT_EQ(codeLists[0].toObject()["name"].toString(), "ROADS");
+    EXPECT_EQ(codeLists[0].toObject()["count"].toInt(), 3);
+
+    const QJsonArray jobs = root["jobs"].toArray();
+    ASSERT_EQ(jobs.size(), 2);
+    const QJsonObject north = jobs[0].toObject();
+    EXPECT_EQ(north["number"].toInt(), 1);
+    EXPECT_EQ(north["name"].toString(), "NORTH");
+    EXPECT_EQ(north["parts"].toObject()["fixpoints"].toObject()["blocks"].toInt(), 4);
+    EXPECT_EQ(north["parts"].toObject()["measurements"].toObject()["blocks"].toInt(), 1);
+    // An empty job's name is empty, not the tree's "<empty>".
+    EXPECT_EQ(jobs[1].toObject()["name"].toString(), "");
+    EXPECT_EQ(jobs[1].toObject()["parts"].toObject()["fixpoints"].toObject()["blocks"].toInt(-1), 0);
+
+    const QJsonArray formats = root["formats"].toArray();
+    ASSERT_EQ(formats.size(), 1);
+    EXPECT_EQ(formats[0].toObject()["name"].toString(), "GSI16");
+    EXPECT_EQ(root["horizontalAlignments"].toArray()[0].toObject()["name"].toString(), "ROAD1");
+    EXPECT_EQ(root["horizontalAlignments"].toArray()[0].toObject()["count"].toInt(), 2);
+    EXPECT_EQ(root["verticalAlignments"].toArray()[0].toObject()["count"].toInt(), 1);
+}
+
+// The real program with its stderr on the given descriptor and its stdout
+// in a file; its exit code, or -1 when it had to be killed.
+int runHarwick(const std::vector<std::string>& args, int stderrFd, const fs::path& stdoutFile)
+{
+    std::vector<std::string> all = {HARWICK_BIN};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const harwick::platform::UniqueFd out(::open(stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out.get(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, stderrFd, STDERR_FILENO);
+    pid_t pid = -1;
+    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return -1;
+    const auto end = std::chrono::steady_clock::now() + 60s;
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > end) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A long download at a slow line speed shows its progress on a terminal, of
+// the block count the catalogue gives, and never in a pipe or with --quiet.
+TEST_F(InstrumentTest, StationDownloadShowsProgressOnATerminalOnly)
+{
+    std::vector<std::string> many;
+    for (int i = 0; i < 24; ++i) {
+        many.push_back("*1100" + std::to_string(10 + i) + "+0000000000000P" + std::to_string(10 + i) +
+                       " 81..10+0000000002150000 82..10+0000000004820000 83..10+0000000000112450 ");
+    }
+    ASSERT_TRUE(store_->PutJob(3, "LONG", many, {}));
+    sim::Misbehaviour slow;
+    slow.paceBaud = 19200;
+    startInstrument(slow);
+    const std::vector<std::string> download = {"station", "download", "COM3", "job", "3", "fixpoints"};
+
+    harwick::testing::PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.slavePath().empty());
+    const harwick::platform::UniqueFd slave(::open(terminal.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    ASSERT_GE(slave.get(), 0);
+    std::vector<std::string> args = download;
+    args.push_back(pc() + "tty.gsi");
+    ASSERT_EQ(runHarwick(args, slave.get(), pc() + "tty.out"), 0) << terminal.receive(1 << 20, 200ms);
+    const std::string drawn = terminal.receive(1 << 20, 500ms);
+    EXPECT_NE(drawn.find("\r"), std::string::npos) << drawn;
+    EXPECT_NE(drawn.find(" of 24 blocks, "), std::string::npos) << drawn;
+    EXPECT_NE(drawn.find(" elapsed"), std::string::npos) << drawn;
+    EXPECT_EQ(drawn.find('\n'), std::string::npos) << "the line is wiped, not left behind: " << drawn;
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "tty.out"), "downloaded to " + pc() + "tty.gsi\n");
+    EXPECT_NE(harwick::testing::ReadFile(pc() + "tty.gsi").find("P33"), std::string::npos);
+
+    args.back() = pc() + "quiet.gsi";
+    args.push_back("--quiet");
+    ASSERT_EQ(runHarwick(args, slave.get(), pc() + "quiet.out"), 0);
+    EXPECT_EQ(terminal.receive(1 << 20, 300ms), "");
+
+    // stderr to a file: the file stays empty.
+    args = download;
+    args.push_back(pc() + "pipe.gsi");
+    const harwick::platform::UniqueFd file(
+        ::open((pc() + "stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    ASSERT_EQ(runHarwick(args, file.get(), pc() + "pipe.out"), 0);
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "stderr.txt"), "");
+    EXPECT_EQ(harwick::testing::ReadFile(pc() + "pipe.gsi"), harwick::testing::ReadFile(pc() + "tty.gsi"));
 }
 
 TEST_F(InstrumentTest, StationReportsASilentInstrument)
