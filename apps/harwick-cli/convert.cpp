@@ -155,6 +155,7 @@ int convertCommand(const std::vector<std::string>& args, bool reducing, std::ost
 {
     const auto wrong = [&](std::string_view problem) { return reducing ? reduceUsage(err, problem) : usage(err, problem); };
     bool compare = false;
+    bool json = false;
 
     ConvertRequest request;
     request.library = drawmap::LibrarySearch{libraryDir(drawmap::kLibraryFileName), true};
@@ -174,8 +175,8 @@ int convertCommand(const std::vector<std::string>& args, bool reducing, std::ost
             }
             return value.has_value();
         };
-        if (reducing && name == "--compare") {
-            compare = true;
+        if (reducing && (name == "--compare" || name == "--json")) {
+            (name == "--compare" ? compare : json) = true;
             continue;
         }
         if (reducing && (name == "--from" || name == "--out-dir")) {
@@ -226,7 +227,7 @@ int convertCommand(const std::vector<std::string>& args, bool reducing, std::ost
             outDir = *value;
         }
     }
-    if (reducing) return reduceCommand(request, compare, files, text::localNow(), out, err);
+    if (reducing) return reduceCommand(request, compare, json, files, text::localNow(), out, err);
     if (outDir) {
         if (!request.to) return wrong("--out-dir needs --to KIND");
         if (files.empty()) return wrong("--out-dir converts the FILEs named after it; none is");

@@ -72,6 +72,13 @@ JsonOut& JsonOut::number(std::int64_t value)
     return *this;
 }
 
+JsonOut& JsonOut::decimal(std::string_view value)
+{
+    beforeValue();
+    out_ += value;
+    return *this;
+}
+
 JsonOut& JsonOut::boolean(bool value)
 {
     beforeValue();

@@ -21,6 +21,8 @@ public:
     // what is not UTF-8 is taken as Latin-1, so the document stays valid.
     JsonOut& string(std::string_view value);
     JsonOut& number(std::int64_t value);
+    // A decimal already in JSON's number form, such as "-0.0012".
+    JsonOut& decimal(std::string_view value);
     JsonOut& boolean(bool value);
     JsonOut& null();
     // A count or number the instrument sent as text: a number when it is

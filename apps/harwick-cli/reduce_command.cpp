@@ -1,6 +1,7 @@
 #include "reduce_command.h"
 
 #include "fileio/fileio.h"
+#include "json_out.h"
 #include "pointlist/reduced.h"
 #include "reduce/reduce.h"
 
@@ -26,61 +27,124 @@ std::string signedFixed(double value)
     return (value < 0 && !zero ? "-" : "+") + magnitude;
 }
 
-// Computed minus the instrument's, for each point that has both; false when
-// none has.
-bool compareWithInstrument(const reduce::Reduction& reduction, std::ostream& out)
+// A difference that rounds to nothing has no sign, in JSON too.
+std::string plainFixed(double value)
 {
-    struct Largest {
-        double value = -1;
-        std::string name;
-        void take(double v, const std::string& n)
-        {
-            if (v > value) {
-                value = v;
-                name = n;
-            }
+    const std::string text = signedFixed(value);
+    return text.front() == '+' ? text.substr(1) : text;
+}
+
+struct Difference {
+    std::string name;
+    double dE = 0;
+    double dN = 0;
+    std::optional<double> dH;
+    double distance = 0;
+};
+
+struct Largest {
+    double value = -1; // below 0: none
+    std::string name;
+    void take(double v, const std::string& n)
+    {
+        if (v > value) {
+            value = v;
+            name = n;
         }
-    } horizontal, height;
-    std::size_t compared = 0;
+    }
+};
+
+// Computed minus the instrument's, for each point that has both.
+struct Comparison {
+    std::vector<Difference> rows;
+    Largest horizontal, height;
+};
+
+Comparison compareWithInstrument(const reduce::Reduction& reduction)
+{
+    Comparison c;
     for (const reduce::ReducedPoint& p : reduction.points) {
         if (!p.fromInstrument || !p.computed) continue;
-        if (compared++ == 0) {
-            out << std::left << std::setw(kNameWidth) << "point" << std::right << std::setw(kValueWidth) << "dE (m)"
-                << std::setw(kValueWidth) << "dN (m)" << std::setw(kValueWidth) << "dH (m)" << std::setw(kValueWidth)
-                << "dist (m)" << "   computed minus instrument\n";
-        }
-        const double dE = p.computed->easting - p.position.easting;
-        const double dN = p.computed->northing - p.position.northing;
-        const double distance = std::hypot(dE, dN);
-        out << std::left << std::setw(kNameWidth) << p.name << std::right << std::setw(kValueWidth) << signedFixed(dE)
-            << std::setw(kValueWidth) << signedFixed(dN);
+        Difference d{p.name, p.computed->easting - p.position.easting, p.computed->northing - p.position.northing,
+                     std::nullopt, 0};
+        d.distance = std::hypot(d.dE, d.dN);
         if (p.computed->height && p.position.height) {
-            const double dH = *p.computed->height - *p.position.height;
-            out << std::setw(kValueWidth) << signedFixed(dH);
-            height.take(std::fabs(dH), p.name);
-        } else {
-            out << std::setw(kValueWidth) << "-";
+            d.dH = *p.computed->height - *p.position.height;
+            c.height.take(std::fabs(*d.dH), p.name);
         }
-        out << std::setw(kValueWidth) << text::formatFixed(distance, kCompareDecimals) << '\n';
-        horizontal.take(distance, p.name);
+        c.horizontal.take(d.distance, p.name);
+        c.rows.push_back(std::move(d));
     }
-    if (compared == 0) return false;
-    out << "largest difference over " << compared << " point(s): "
-        << text::formatFixed(horizontal.value, kCompareDecimals) << " m in position (" << horizontal.name << ")";
-    if (height.value >= 0) {
-        out << ", " << text::formatFixed(height.value, kCompareDecimals) << " m in height (" << height.name << ")";
+    return c;
+}
+
+void printComparison(const Comparison& c, std::ostream& out)
+{
+    out << std::left << std::setw(kNameWidth) << "point" << std::right << std::setw(kValueWidth) << "dE (m)"
+        << std::setw(kValueWidth) << "dN (m)" << std::setw(kValueWidth) << "dH (m)" << std::setw(kValueWidth)
+        << "dist (m)" << "   computed minus instrument\n";
+    for (const Difference& d : c.rows) {
+        out << std::left << std::setw(kNameWidth) << d.name << std::right << std::setw(kValueWidth) << signedFixed(d.dE)
+            << std::setw(kValueWidth) << signedFixed(d.dN) << std::setw(kValueWidth) << (d.dH ? signedFixed(*d.dH) : "-")
+            << std::setw(kValueWidth) << text::formatFixed(d.distance, kCompareDecimals) << '\n';
+    }
+    out << "largest difference over " << c.rows.size() << " point(s): "
+        << text::formatFixed(c.horizontal.value, kCompareDecimals) << " m in position (" << c.horizontal.name << ")";
+    if (c.height.value >= 0) {
+        out << ", " << text::formatFixed(c.height.value, kCompareDecimals) << " m in height (" << c.height.name << ")";
     }
     out << '\n';
-    return true;
+}
+
+// The same for scripts, metres to a tenth of a millimetre; the notes on the
+// job ride along, since nothing else may go to stdout.
+std::string comparisonJson(const std::string& input, const std::vector<std::string>& notes, const Comparison& c)
+{
+    JsonOut json;
+    json.beginObject();
+    json.key("input").string(input);
+    json.key("notes").beginArray();
+    for (const std::string& note : notes) json.string(note);
+    json.endArray();
+    json.key("points").beginArray();
+    for (const Difference& d : c.rows) {
+        json.beginObject();
+        json.key("name").string(d.name);
+        json.key("dE").decimal(plainFixed(d.dE));
+        json.key("dN").decimal(plainFixed(d.dN));
+        json.key("dH");
+        if (d.dH) json.decimal(plainFixed(*d.dH));
+        else json.null();
+        json.key("distance").decimal(text::formatFixed(d.distance, kCompareDecimals));
+        json.endObject();
+    }
+    json.endArray();
+    const auto largest = [&](std::string_view member, const Largest& l) {
+        json.key(member);
+        if (l.value < 0) {
+            json.null();
+            return;
+        }
+        json.beginObject().key("name").string(l.name);
+        json.key("difference").decimal(text::formatFixed(l.value, kCompareDecimals)).endObject();
+    };
+    json.key("largest").beginObject();
+    largest("position", c.horizontal);
+    largest("height", c.height);
+    json.endObject();
+    json.endObject();
+    return json.text();
 }
 
 } // namespace
 
 int reduceUsage(std::ostream& err, std::string_view problem) { return usageError(err, "reduce", problem); }
 
-int reduceCommand(const ConvertRequest& given, bool compare, const std::vector<std::string>& files,
+int reduceCommand(const ConvertRequest& given, bool compare, bool json, const std::vector<std::string>& files,
                   const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
 {
+    if (json && !compare) return reduceUsage(err, "--json is for --compare");
+    if (json && files.size() != 1) return reduceUsage(err, "--compare --json prints the comparison alone: no OUTPUT");
     if (files.size() != 2 && !(compare && files.size() == 1)) {
         return reduceUsage(err, compare ? "reduce --compare takes an INPUT and, if it is to be written, an OUTPUT"
                                         : "reduce takes an INPUT and an OUTPUT file");
@@ -104,13 +168,22 @@ int reduceCommand(const ConvertRequest& given, bool compare, const std::vector<s
     if (reduction.points.empty()) {
         return failLine(err, kCommand, "'" + request.input + "': no points: it holds no measured blocks that give one");
     }
-    for (const std::string& note : pointlist::reductionNotes(reduction)) out << note << '\n';
+    const std::vector<std::string> notes = pointlist::reductionNotes(reduction);
+    if (!json) {
+        for (const std::string& note : notes) out << note << '\n';
+    }
     // A comparison that cannot be made fails the whole command before
     // anything is written: a script sees one outcome.
-    if (compare && !compareWithInstrument(reduction, out)) {
-        return failLine(err, kCommand,
-                        "'" + request.input +
-                            "': nothing to compare: no block carries both measurements and the instrument's coordinates");
+    if (compare) {
+        const Comparison comparison = compareWithInstrument(reduction);
+        if (comparison.rows.empty()) {
+            return failLine(err, kCommand,
+                            "'" + request.input +
+                                "': nothing to compare: no block carries both measurements and the instrument's "
+                                "coordinates");
+        }
+        if (json) out << comparisonJson(request.input, notes, comparison);
+        else printComparison(comparison, out);
     }
     if (writing) {
         pointlist::Table table;

@@ -29,12 +29,16 @@ inline constexpr std::string_view kReduceUsage =
     "\n"
     "  --compare   for every block with both measurements and the instrument's\n"
     "              coordinates, print computed minus instrument (east, north,\n"
-    "              height, horizontal) and the largest differences\n";
+    "              height, horizontal) and the largest differences\n"
+    "  --json      with --compare and no OUTPUT: the comparison as one JSON\n"
+    "              document (input, notes, points with dE, dN, dH, distance,\n"
+    "              and the largest differences)\n";
 
 int reduceUsage(std::ostream& err, std::string_view problem);
 
-// files: INPUT and OUTPUT; with compare, OUTPUT may be left out.
-int reduceCommand(const ConvertRequest& request, bool compare, const std::vector<std::string>& files,
+// files: INPUT and OUTPUT; with compare, OUTPUT may be left out. json: the
+// comparison as JSON, and nothing else on out.
+int reduceCommand(const ConvertRequest& request, bool compare, bool json, const std::vector<std::string>& files,
                   const text::LocalDateTime& now, std::ostream& out, std::ostream& err);
 
 } // namespace harwick::cli

@@ -94,6 +94,46 @@ TEST_F(ReduceCommand, CompareGivesEachDifferenceAndTheLargest)
     EXPECT_TRUE(fs::exists(path("both.xml")));
 }
 
+// For scripts: the comparison alone on stdout, one JSON document; the job's
+// notes ride in it and the skipped block stays a warning on stderr.
+TEST_F(ReduceCommand, CompareAsJson)
+{
+    WriteFile(path("job.gsi"), std::string(kJob));
+    ASSERT_EQ(run({"--compare", "--json", path("job.gsi").string()}), cli::kExitOk) << err();
+    EXPECT_EQ(out(), R"json({
+  "input": ")json" + path("job.gsi").string() + R"json(",
+  "notes": [
+    "1 point computed from measurements.",
+    "1 point with the instrument's own coordinates.",
+    "1 measured block skipped."
+  ],
+  "points": [
+    {
+      "name": "P2",
+      "dE": -0.0003,
+      "dN": -0.0013,
+      "dH": 0.0020,
+      "distance": 0.0014
+    }
+  ],
+  "largest": {
+    "position": {
+      "name": "P2",
+      "difference": 0.0014
+    },
+    "height": {
+      "name": "P2",
+      "difference": 0.0020
+    }
+  }
+}
+)json");
+    EXPECT_EQ(err(), "harwick reduce: warning: line 4: a direction but no distance\n");
+    EXPECT_EQ(run({"--json", path("job.gsi").string(), path("p.csv").string()}), cli::kExitUsage);
+    EXPECT_EQ(run({"--compare", "--json", path("job.gsi").string(), path("p.csv").string()}), cli::kExitUsage);
+    EXPECT_FALSE(fs::exists(path("p.csv")));
+}
+
 TEST_F(ReduceCommand, RefusalsLeaveNoFile)
 {
     // Only computed points: nothing to compare is a failure, not a silent success.
