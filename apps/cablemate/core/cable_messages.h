@@ -43,6 +43,10 @@ inline constexpr std::string_view kSendStopped =
 inline constexpr std::string_view kReceiveStopped =
     "Receiving stopped: the port went away (was the cable or adapter pulled?). "
     "The editor shows what arrived; the data is not complete.";
+// Our own: a command that would share the cable or the text with a transfer
+// that still runs.
+inline constexpr std::string_view kTransferRunning =
+    "A transfer is running: wait until it has ended, then try again.";
 inline constexpr std::string_view kReceiveIncomplete =
     "Receiving stopped before the end of the data: nothing more came in time. "
     "The editor shows what arrived; the data is not complete.";

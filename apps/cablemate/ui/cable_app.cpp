@@ -32,8 +32,39 @@ CCablemateApp::CCablemateApp(const UsbLibrary& usb, std::string settingsFile, CC
 
 CCablemateApp::~CCablemateApp() { runner_.Join(); }
 
+namespace {
+
+// Commands that move data over the cable or read or replace the editor's
+// text. While a transfer runs they wait: a second transfer would share the
+// port or the pipe and the text with it, and the two would take each
+// other's bytes; a conversion or a save would work on half a text.
+bool TouchesTheTransfer(int id) {
+    using namespace command;
+    if (TransferForCommand(id)) return true;
+    switch (id) {
+    case kCodeBlocksToText:
+    case kMeasuredBlocksToKard:
+    case kCoordinateBlocksToKard:
+    case kKardToCoordinateBlocks:
+    case kKard600ToKard300:
+    case kKard600ToKard300Again:
+    case kExportDxf:
+    case kCoordinateList:
+    case kCodeList:
+    case kCorrection:
+    case kSaveAs: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
 bool CCablemateApp::OnCommand(int id) {
     using namespace command;
+    if (TouchesTheTransfer(id) && runner_.Running()) {
+        interactions_.messages.ShowMessage(kTransferRunning);
+        return true;
+    }
     if (const auto job = TransferForCommand(id)) {
         StartTransfer(*job);
         return true;

@@ -371,6 +371,34 @@ TEST_F(CablemateWindow, UsbDownloadFillsTheEditor) {
     EXPECT_FALSE(View().isReadOnly());
 }
 
+// One transfer at a time: a second transfer, a conversion or a save while a
+// transfer runs is refused with a word, and the same command works after it.
+TEST_F(CablemateWindow, CommandsThatShareTheCableOrTheTextWaitForARunningTransfer) {
+    harwick::testing::WriteFile(Work() / "qtr_cfg.ini", "[QTRUSBSETTING]\r\nUSBRevRowDelay=1\r\nUSBRevTimeOut=1500\r\n");
+    harwick::sim::UsbOptions options;
+    options.misbehave.silent = true;
+    harwick::sim::EmulatedUsb sim{options};
+    ASSERT_TRUE(StartWithUsbInstrument(sim, "P1,,1.000,2.000,3.000\r\n"));
+    const auto shown = [this](std::string_view message) {
+        const std::vector<std::string> all = ui.messages.Shown();
+        return std::count(all.begin(), all.end(), std::string(message));
+    };
+    Command(command::kUsbDownloadCode);
+    ASSERT_TRUE(App().TransferRunning());
+    for (const int id : {command::kUsbDownloadCode, command::kComDownload, command::kKard600ToKard300,
+                         command::kSaveAs}) {
+        Command(id);
+    }
+    ASSERT_TRUE(WaitForTransfer());
+    EXPECT_EQ(shown(kTransferRunning), 4);
+    EXPECT_EQ(shown(kPressStationFirst), 1) << "a second transfer started";
+
+    Command(command::kUsbDownloadCode);
+    ASSERT_TRUE(WaitForTransfer());
+    EXPECT_EQ(shown(kPressStationFirst), 2);
+    EXPECT_EQ(shown(kTransferRunning), 4);
+}
+
 // Log Communication is one switch in both transfer menus: the next transfer
 // is logged, a file that cannot be written is said and leaves it off.
 TEST_F(CablemateWindow, LogCommunicationRecordsTheNextTransfer) {
