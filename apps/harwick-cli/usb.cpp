@@ -5,10 +5,16 @@
 #include "command_line.h"
 #include "json_out.h"
 #include "fileio/fileio.h"
+#include "runtime/runtime.h"
 #include "usbif/usbif.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <pwd.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -79,6 +85,40 @@ std::string emulatedState(const usbpipe::EmulatedInterfaceReport& report)
 }
 
 int badUsage(std::ostream& err, const std::string& problem) { return usageError(err, kCommandName, problem); }
+
+// The user who ran sudo, when this run is theirs through it.
+struct SudoUser {
+    uid_t uid = 0;
+    gid_t gid = 0;
+    std::string home;
+};
+
+std::optional<unsigned long> idFromEnv(const char* name)
+{
+    const char* text = std::getenv(name);
+    if (text == nullptr || *text == '\0') return std::nullopt;
+    unsigned long value = 0;
+    const std::string_view digits(text);
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<SudoUser> sudoUser()
+{
+    const std::optional<unsigned long> uid = idFromEnv("SUDO_UID");
+    const std::optional<unsigned long> gid = idFromEnv("SUDO_GID");
+    if (!uid || !gid || *uid == 0) return std::nullopt;
+    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(static_cast<uid_t>(*uid), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+        found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+        return std::nullopt;
+    }
+    return SudoUser{static_cast<uid_t>(*uid), static_cast<gid_t>(*gid), found->pw_dir};
+}
 
 int list(bool json, std::ostream& out, std::ostream& err)
 {
@@ -233,6 +273,17 @@ int PrintUsbJson(const UsbListing& listing, std::ostream& out, std::ostream& err
 
 int UsbAdd(std::string_view idText, const UsbAddPlaces& places, std::ostream& out, std::ostream& err)
 {
+    // The folders the list needs that are missing now: made as root, they
+    // are given to the list's owner with it.
+    std::vector<std::filesystem::path> made;
+    if (places.owner) {
+        std::error_code ec;
+        for (std::filesystem::path dir = places.list.parent_path(); !dir.empty() && dir != dir.root_path();
+             dir = dir.parent_path()) {
+            if (std::filesystem::exists(dir, ec)) break;
+            made.push_back(dir);
+        }
+    }
     const std::optional<usbpipe::UsbDeviceId> id = usbpipe::ParseUsbDeviceId(idText);
     if (!id) {
         return badUsage(err, "'" + std::string(idText) +
@@ -241,7 +292,17 @@ int UsbAdd(std::string_view idText, const UsbAddPlaces& places, std::ostream& ou
     const std::string name = usbpipe::FormatUsbDeviceId(*id);
     std::string error;
     switch (usbpipe::AddToUsbDeviceList(places.list, *id, error)) {
-    case usbpipe::ListAddition::kAdded: out << name << " added to " << places.list.string() << '\n'; break;
+    case usbpipe::ListAddition::kAdded:
+        out << name << " added to " << places.list.string() << '\n';
+        if (places.owner) {
+            made.push_back(places.list);
+            for (const std::filesystem::path& path : made) {
+                if (::chown(path.c_str(), places.owner->uid, places.owner->gid) != 0) {
+                    warnLine(err, kCommand, "cannot give " + path.string() + " to its user: " + std::strerror(errno));
+                }
+            }
+        }
+        break;
     case usbpipe::ListAddition::kAlreadyListed:
         out << name << " is already in " << places.list.string() << '\n';
         break;
@@ -288,8 +349,16 @@ int usb(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (words[0] == "add") {
         if (read.has("--json")) return badUsage(err, "--json is for list");
         if (words.size() != 2) return badUsage(err, "add takes one VID:PID");
-        UsbAddPlaces places {platform::UsbDevicesListFile(), std::nullopt};
-        if (::geteuid() == 0) places.rules = kUdevRulesFile;
+        UsbAddPlaces places{platform::UsbDevicesListFile(), std::nullopt, std::nullopt};
+        if (::geteuid() == 0) {
+            places.rules = kUdevRulesFile;
+            // sudo gives root's home: the list goes where the user's own
+            // transfers read it, not into root's.
+            if (const std::optional<SudoUser> user = sudoUser()) {
+                places.list = platform::UsbDevicesListFileIn(platform::DefaultSuiteConfigDirectory(user->home));
+                places.owner = FileOwner{user->uid, user->gid};
+            }
+        }
         return UsbAdd(words[1], places, out, err);
     }
     return badUsage(err, "unexpected '" + words[0] + "'");

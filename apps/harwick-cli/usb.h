@@ -12,6 +12,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 namespace harwick::cli {
@@ -64,9 +65,18 @@ int PrintUsbList(const UsbListing& listing, std::ostream& out, std::ostream& err
 // The same as one JSON document: {"emulated": [...], "devices": [...]}.
 int PrintUsbJson(const UsbListing& listing, std::ostream& out, std::ostream& err);
 
+// Who a file written as root belongs to.
+struct FileOwner {
+    uid_t uid = 0;
+    gid_t gid = 0;
+};
+
 struct UsbAddPlaces {
     std::filesystem::path list;                 // the usb-devices list
     std::optional<std::filesystem::path> rules; // written when set (root only)
+    // Set under sudo: the list is the user's who ran sudo, and the list and
+    // any folder made for it are given to them.
+    std::optional<FileOwner> owner;
 };
 
 // `usb add VID:PID` against the given files.

@@ -61,8 +61,12 @@ std::string SuiteRuntimeDirectory() {
 
 std::string SuiteConfigDirectory() {
     const char* config = absoluteEnv(kConfigDirVariable);
-    const fs::path base = config != nullptr ? fs::path(config) : fs::path(homeDirectory()) / kDefaultConfigDir;
-    return (base / kSuiteDirName).string();
+    if (config == nullptr) return DefaultSuiteConfigDirectory(homeDirectory());
+    return (fs::path(config) / kSuiteDirName).string();
+}
+
+std::string DefaultSuiteConfigDirectory(const std::string& home) {
+    return (fs::path(home) / kDefaultConfigDir / kSuiteDirName).string();
 }
 
 UniqueFd OpenSuiteRuntimeDirectory(std::string& reason) {

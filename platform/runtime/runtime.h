@@ -26,6 +26,9 @@ UniqueFd OpenSuiteRuntimeDirectory(std::string& reason);
 // $XDG_CONFIG_HOME/harwick, or ~/.config/harwick when that variable is
 // unset, empty or not an absolute path; whether or not it exists.
 std::string SuiteConfigDirectory();
+// The suite's folder under home/.config, as SuiteConfigDirectory() makes it
+// for a user whose environment sets no XDG_CONFIG_HOME.
+std::string DefaultSuiteConfigDirectory(const std::string& home);
 
 class NamedLock {
 public:

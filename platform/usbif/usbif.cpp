@@ -20,9 +20,11 @@ std::string EmulatedUsbDirectory()
     return (fs::path(SuiteRuntimeDirectory()) / kUsbDirName).string();
 }
 
-std::string UsbDevicesListFile()
+std::string UsbDevicesListFile() { return UsbDevicesListFileIn(SuiteConfigDirectory()); }
+
+std::string UsbDevicesListFileIn(const std::string& suiteConfigDirectory)
 {
-    return (fs::path(SuiteConfigDirectory()) / kDevicesListName).string();
+    return (fs::path(suiteConfigDirectory) / kDevicesListName).string();
 }
 
 } // namespace harwick::platform

@@ -31,5 +31,7 @@ std::string EmulatedUsbDirectory();
 // that variable is unset, empty or not an absolute path. One id a line, in
 // hexadecimal as vvvv:pppp; "#" starts a comment.
 std::string UsbDevicesListFile();
+// The list in a given suite configuration folder.
+std::string UsbDevicesListFileIn(const std::string& suiteConfigDirectory);
 
 } // namespace harwick::platform

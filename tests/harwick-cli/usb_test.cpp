@@ -5,6 +5,8 @@
 #include "scratch.h"
 
 #include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -228,7 +230,7 @@ protected:
     {
         out_.str("");
         err_.str("");
-        UsbAddPlaces places {list_, std::nullopt};
+        UsbAddPlaces places{list_, std::nullopt, std::nullopt};
         if (asRoot) places.rules = rules_;
         return UsbAdd(id, places, out_, err_);
     }
@@ -275,6 +277,38 @@ TEST_F(UsbAddCommand, AsRootWritesTheRuleOnce)
     EXPECT_TRUE(has(out_.str(), "already in " + rules_.string())) << out_.str();
     EXPECT_EQ(ReadFile(rules_), rules);
     EXPECT_EQ(ReadFile(list_), "0a1b:c2d3\n");
+}
+
+// Under sudo the list is the user's: it and the folders made for it are
+// given to them, and a folder that was there already keeps its owner.
+TEST_F(UsbAddCommand, UnderSudoTheListAndItsNewFoldersAreTheUsers)
+{
+    const fs::path config = list_.parent_path().parent_path();
+    fs::create_directories(config);
+    struct stat before{};
+    ASSERT_EQ(::stat(config.c_str(), &before), 0);
+    const FileOwner user{before.st_uid + 4321, before.st_gid + 4321};
+    UsbAddPlaces places{list_, rules_, user};
+    ASSERT_EQ(UsbAdd("0a1b:c2d3", places, out_, err_), kExitOk) << err_.str();
+    EXPECT_EQ(ReadFile(list_), "0a1b:c2d3\n");
+    if (::geteuid() != 0) {
+        // Only root gives files away: anyone else is told, and the list stays.
+        EXPECT_TRUE(has(err_.str(), "warning: cannot give " + list_.string() + " to its user")) << err_.str();
+        return;
+    }
+    EXPECT_EQ(err_.str(), "");
+    for (const fs::path& path : {list_, list_.parent_path()}) {
+        struct stat owned{};
+        ASSERT_EQ(::stat(path.c_str(), &owned), 0) << path;
+        EXPECT_EQ(owned.st_uid, user.uid) << path;
+        EXPECT_EQ(owned.st_gid, user.gid) << path;
+    }
+    struct stat after{};
+    ASSERT_EQ(::stat(config.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, before.st_uid) << "a folder that was there is not given away";
+    struct stat rules{};
+    ASSERT_EQ(::stat(rules_.c_str(), &rules), 0);
+    EXPECT_EQ(rules.st_uid, ::geteuid()) << "the udev rules stay root's";
 }
 
 TEST_F(UsbAddCommand, UnwritablePlacesFailWithTheReason)
