@@ -103,6 +103,8 @@ set(CPACK_DEBIAN_PROGRAMS_PACKAGE_NAME harwick-suite)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SECTION science)
 # The font is for the cable program's Chinese dialog texts.
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_DEPENDS "fonts-wqy-microhei")
+# Qt's own catalogues put the standard buttons into Chinese beside our texts.
+set(CPACK_DEBIAN_PROGRAMS_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_COMPONENT_PROGRAMS_DEPENDS ${HARWICK_LIBRARIES})
 set(CPACK_COMPONENT_PROGRAMS_DESCRIPTION "desktop suite for land surveyors: total station transfers and point files
 The Harwick survey suite moves field data between a total station and the PC
@@ -139,3 +141,7 @@ install(FILES packaging/debian/copyright ${HARWICK_PACKED}/changelog.gz
 install(FILES packaging/debian/copyright ${HARWICK_PACKED}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/harwick-suite COMPONENT programs)
 include(CPack)
+
+# The compiled catalogues are linked into every program; they are installed
+# too, for anyone who checks what the programs say in each language.
+install(FILES ${HARWICK_CATALOGUES} DESTINATION ${CMAKE_INSTALL_DATADIR}/harwick/translations COMPONENT programs)

@@ -31,7 +31,7 @@ mkdir -p "$out"
 
 # Runs one picture program in the room, from the home folder.
 picture() {
-  (cd "$home" && env -i PATH="$PATH" HOME="$home" USER=surveyor LANG=C.UTF-8 \
+  (cd "$home" && env -i PATH="$PATH" HOME="$home" USER=surveyor LANG=C.UTF-8 ${HARWICK_LANGUAGE:+HARWICK_LANGUAGE=$HARWICK_LANGUAGE} \
     XDG_CONFIG_HOME="$room/config" XDG_DATA_HOME="$room/data" XDG_CACHE_HOME="$room/cache" \
     XDG_RUNTIME_DIR="$room/runtime" TMPDIR="$room" \
     xvfb-run -a -s "-screen 0 1280x800x24" "$@")
@@ -39,6 +39,9 @@ picture() {
 
 picture "$bin/stationmate-shot" "$out/stationmate.png"
 picture "$bin/cablemate-shot" "$out/cablemate.png"
+# The cable program's COM settings dialog in each language.
+HARWICK_LANGUAGE=en picture "$bin/cablemate-shot" --com-settings "$out/cablemate-settings-en.png"
+HARWICK_LANGUAGE=zh picture "$bin/cablemate-shot" --com-settings "$out/cablemate-settings-zh.png"
 picture "$bin/pointbook-shot" "$out/pointbook.png" "$home/jobs/job-north-gsi16.gsi"
 picture "$bin/featurebook-shot" "$out/featurebook.png" "$home/jobs/roads.crf"
 picture "$bin/sketchconv-shot" "$out/sketchconv.png" "$home/jobs/job-north-gsi16.gsi"

@@ -13,8 +13,10 @@ packages=(
   libclang-rt-dev
   # GUI and serial port
   qt6-base-dev qt6-serialport-dev libgl-dev
-  # the cable program's dialogs are partly Chinese
-  fonts-wqy-microhei
+  # translations: the catalogues are compiled with Qt's lrelease, and Qt's
+  # own texts (standard buttons) come from Qt's catalogues; the Chinese
+  # texts need a font with Chinese characters
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei
   # USB
   libusb-1.0-0-dev
   # tests and benchmarks

@@ -17,7 +17,7 @@ cmake --preset tsan
 cmake --build --preset tsan --target \
   workcrew_test serialkit_test instrument_sim_line_test instrument_sim_cable_test usbpipe_threads_test \
   stationmate_instrument_test stationmate_window_test cablemate_usb_transfer_test cablemate_instrument_test \
-  cable_command_test cablemate_window_test cablemate_dialogs_test drawmap_threads_test
+  cable_command_test cablemate_window_test cablemate_dialogs_test drawmap_threads_test language_test
 ctest --preset tsan -L threads
 
 bash scripts/package-check.sh

@@ -4,62 +4,63 @@
 // are distinct texts on purpose.
 #pragma once
 
+#include "language/ui_text.h"
 #include <string_view>
 
 namespace cablemate {
 
 // ---- Start-up and document ----------------------------------------------------
 inline constexpr std::string_view kWindowTitle = "Harwick cablemate";
-inline constexpr std::string_view kLoadLibraryFailed = "Load Library Failed!";
-inline constexpr std::string_view kSaveFileFalse = "Save File False!";
-inline constexpr std::string_view kNoData = "no data!";
-inline constexpr std::string_view kNoDataSpaced = "no data !";
-inline constexpr std::string_view kInvarilData = "invaril data!";
+inline constexpr harwick::UiText kLoadLibraryFailed = "Load Library Failed!";
+inline constexpr harwick::UiText kSaveFileFalse = "Save File False!";
+inline constexpr harwick::UiText kNoData = "no data!";
+inline constexpr harwick::UiText kNoDataSpaced = "no data !";
+inline constexpr harwick::UiText kInvarilData = "invaril data!";
 inline constexpr std::string_view kHelpFile = "QTRHelp.chm";
 // Our own: a library that loads but lacks an entry point is never called.
-inline constexpr std::string_view kUsbEntryMissing = "The USB library has no entry point ";
+inline constexpr harwick::UiText kUsbEntryMissing = "The USB library has no entry point ";
 
 // ---- Transfers ------------------------------------------------------------------
-inline constexpr std::string_view kPressStationFirst =
+inline constexpr harwick::UiText kPressStationFirst =
     "Please press Enter on Total Station , then press Enter on computer!";
-inline constexpr std::string_view kPressComputerFirst =
+inline constexpr harwick::UiText kPressComputerFirst =
     "Please press Enter on computer , then press Enter on Total Station!";
-inline constexpr std::string_view kReceiveDataOkUsb = "Receive data ok!";
-inline constexpr std::string_view kReceiveDataOkCom = "receive data ok!";
-inline constexpr std::string_view kMemoryAllocateFailed = "Memory allocate failed!";
-inline constexpr std::string_view kMemoryAllocateFailedSpaced = "Memory allocate failed !";
-inline constexpr std::string_view kUsbConnectedFailed = "USB connected failed !";
-inline constexpr std::string_view kCommunicationCompletedLower = "communication completed!";
-inline constexpr std::string_view kCommunicationCompleted = "Communication completed!";
-inline constexpr std::string_view kCommunicationEnded = "通讯结束!";
-inline constexpr std::string_view kTimeout = "Timeout!";
-inline constexpr std::string_view kPortMissingOrBusy = "不存在该端口,或者COM端口被占用!";
-inline constexpr std::string_view kDeviceAckErrorCodes = "Device ACK error!";
-inline constexpr std::string_view kDeviceAckErrorCoords = "Device ACK Error!";
+inline constexpr harwick::UiText kReceiveDataOkUsb = "Receive data ok!";
+inline constexpr harwick::UiText kReceiveDataOkCom = "receive data ok!";
+inline constexpr harwick::UiText kMemoryAllocateFailed = "Memory allocate failed!";
+inline constexpr harwick::UiText kMemoryAllocateFailedSpaced = "Memory allocate failed !";
+inline constexpr harwick::UiText kUsbConnectedFailed = "USB connected failed !";
+inline constexpr harwick::UiText kCommunicationCompletedLower = "communication completed!";
+inline constexpr harwick::UiText kCommunicationCompleted = "Communication completed!";
+inline constexpr harwick::UiText kCommunicationEnded = "通讯结束!";
+inline constexpr harwick::UiText kTimeout = "Timeout!";
+inline constexpr harwick::UiText kPortMissingOrBusy = "不存在该端口,或者COM端口被占用!";
+inline constexpr harwick::UiText kDeviceAckErrorCodes = "Device ACK error!";
+inline constexpr harwick::UiText kDeviceAckErrorCoords = "Device ACK Error!";
 // Our own: a cable or adapter that goes away mid-transfer.
-inline constexpr std::string_view kSendStopped =
+inline constexpr harwick::UiText kSendStopped =
     "Sending stopped: the port took no more data (was the cable or adapter pulled?). "
     "The instrument did not get the whole text; send it again.";
-inline constexpr std::string_view kReceiveStopped =
+inline constexpr harwick::UiText kReceiveStopped =
     "Receiving stopped: the port went away (was the cable or adapter pulled?). "
     "The editor shows what arrived; the data is not complete.";
 // Our own: a command that would share the cable or the text with a transfer
 // that still runs.
-inline constexpr std::string_view kTransferRunning =
+inline constexpr harwick::UiText kTransferRunning =
     "A transfer is running: wait until it has ended, then try again.";
-inline constexpr std::string_view kReceiveIncomplete =
+inline constexpr harwick::UiText kReceiveIncomplete =
     "Receiving stopped before the end of the data: nothing more came in time. "
     "The editor shows what arrived; the data is not complete.";
 
 // ---- Conversions ----------------------------------------------------------------
-inline constexpr std::string_view kInvalidFormat = "invalid format!";
-inline constexpr std::string_view kInvalidPcodeFormat = "Invalid Pcode Format!";
-inline constexpr std::string_view kFileFormatInvalid = "File format invalid!";
-inline constexpr std::string_view kTransformFailed = "Transform failed !";
-inline constexpr std::string_view kInvalidSurveyDataFormat = "Invalid  survey data format!";
-inline constexpr std::string_view kInvalidKard300Format = "Invalid KARD300 Format!";
+inline constexpr harwick::UiText kInvalidFormat = "invalid format!";
+inline constexpr harwick::UiText kInvalidPcodeFormat = "Invalid Pcode Format!";
+inline constexpr harwick::UiText kFileFormatInvalid = "File format invalid!";
+inline constexpr harwick::UiText kTransformFailed = "Transform failed !";
+inline constexpr harwick::UiText kInvalidSurveyDataFormat = "Invalid  survey data format!";
+inline constexpr harwick::UiText kInvalidKard300Format = "Invalid KARD300 Format!";
 // Our own: a ".dat" save of a text that gives no KARD line writes nothing.
-inline constexpr std::string_view kNothingToSaveAsKard =
+inline constexpr harwick::UiText kNothingToSaveAsKard =
     "The text holds neither GSI points nor KARD lines: nothing was written, the file is as it was.";
 
 // ---- Settings -------------------------------------------------------------------
@@ -77,26 +78,26 @@ inline constexpr std::string_view kKeyStopBit = "StopBit";
 inline constexpr std::string_view kKeyUsbRowDelay = "USBRevRowDelay";
 inline constexpr std::string_view kKeyUsbTimeOut = "USBRevTimeOut";
 inline constexpr std::string_view kNoneValueSentinel = "!*&*none-value*&!*";
-inline constexpr std::string_view kTimeoutRange = "请输入1到999的整数!";
-inline constexpr std::string_view kRowDelayRange = "请输入正的整数!";
-inline constexpr std::string_view kComDialogTitle = "COM通讯参数设置";
-inline constexpr std::string_view kUsbDialogTitle = "USB Parameter";
+inline constexpr harwick::UiText kTimeoutRange = "请输入1到999的整数!";
+inline constexpr harwick::UiText kRowDelayRange = "请输入正的整数!";
+inline constexpr harwick::UiText kComDialogTitle = "COM通讯参数设置";
+inline constexpr harwick::UiText kUsbDialogTitle = "USB Parameter";
 // Our own: a COMPort setting that names no port (the setting follows the first part).
-inline constexpr std::string_view kPortNamesNoPortBefore = "The COM port in qtr_cfg.ini, \"";
-inline constexpr std::string_view kPortNamesNoPortAfter =
+inline constexpr harwick::UiText kPortNamesNoPortBefore = "The COM port in qtr_cfg.ini, \"";
+inline constexpr harwick::UiText kPortNamesNoPortAfter =
     "\", names no serial port, so COM transfers cannot open it. Choose a port in COM Comm, COM Para... "
     "(COM1 to COM256, or a device path such as /dev/ttyUSB0).";
 // Our own: after a present port's label in COM Para, why it cannot be opened.
-inline constexpr std::string_view kPortNotUsable = ": not usable: ";
+inline constexpr harwick::UiText kPortNotUsable = ": not usable: ";
 
 // ---- List dialogs and correction ----------------------------------------------
-inline constexpr std::string_view kNameEmpty = "点名为空!";
-inline constexpr std::string_view kCodeEmpty = "编码为空!";
-inline constexpr std::string_view kInvalidSourceData = "无效原始数据!";
+inline constexpr harwick::UiText kNameEmpty = "点名为空!";
+inline constexpr harwick::UiText kCodeEmpty = "编码为空!";
+inline constexpr harwick::UiText kInvalidSourceData = "无效原始数据!";
 // Our own: a list that opens over lines it cannot show (the count follows).
-inline constexpr std::string_view kListKeepsLines =
+inline constexpr harwick::UiText kListKeepsLines =
     "Lines that do not fit this list stay in the text unchanged and in place: ";
-inline constexpr std::string_view kListShowsNoLine =
+inline constexpr harwick::UiText kListShowsNoLine =
     "No line of the text fits this list: it opens empty, the text stays as it is, and rows you add go after it.";
 
 } // namespace cablemate

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "coordinate_lists.h"
 
 #include "line_counts.h"
@@ -15,12 +16,12 @@ constexpr std::string_view kCrLf = harwick::text::kCrLf;
 constexpr char kComma = ',';
 constexpr std::string_view kCommaText = ",";
 
-constexpr std::string_view kTitleName = "点名";
-constexpr std::string_view kTitleCode = "编码";
-constexpr std::string_view kTitleEasting = "坐标E";
-constexpr std::string_view kTitleNorthing = "坐标N";
-constexpr std::string_view kTitleElevation = "坐标Z";
-constexpr std::string_view kTitleCodeNumber = "编号";
+constexpr harwick::UiText kTitleName = "点名";
+constexpr harwick::UiText kTitleCode = "编码";
+constexpr harwick::UiText kTitleEasting = "坐标E";
+constexpr harwick::UiText kTitleNorthing = "坐标N";
+constexpr harwick::UiText kTitleElevation = "坐标Z";
+constexpr harwick::UiText kTitleCodeNumber = "编号";
 
 // Decimals of "%f".
 constexpr int kCorrectionDecimals = 6;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "comports/discovery.h"
+#include "language/ui_text.h"
 
 #include <array>
 #include <cstddef>
@@ -108,12 +109,13 @@ inline constexpr int kDialogEditLimit = 5;
 template <typename T>
 struct RadioChoice {
     T value;
-    std::string_view label;
+    harwick::UiText label;
     int control;
 };
 
+inline constexpr harwick::UiText kProtocolNone = "None";
 inline constexpr std::array<RadioChoice<std::uint8_t>, 2> kProtocolChoices{{
-    {0, "None", 1001},
+    {0, kProtocolNone, 1001},
     {1, "Ack/Nak", 1002},
 }};
 inline constexpr std::array<RadioChoice<std::string_view>, 6> kPortChoices{{
@@ -142,10 +144,13 @@ inline constexpr std::array<RadioChoice<std::uint8_t>, 2> kStopBitChoices{{
     {0, "1", 1019},
     {1, "2", 1020},
 }};
+inline constexpr harwick::UiText kParityNone = "无";
+inline constexpr harwick::UiText kParityOdd = "奇";
+inline constexpr harwick::UiText kParityEven = "偶";
 inline constexpr std::array<RadioChoice<std::uint8_t>, 3> kParityChoices{{
-    {0, "无", 1021},
-    {1, "奇", 1022},
-    {2, "偶", 1023},
+    {0, kParityNone, 1021},
+    {1, kParityOdd, 1022},
+    {2, kParityEven, 1023},
 }};
 
 // A choice of the port group beyond COM1-COM6: a port present on the machine.

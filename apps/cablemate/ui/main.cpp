@@ -3,6 +3,8 @@
 #include "qt_interactions.h"
 #include "startup.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 
 #include <cstdlib>
@@ -10,6 +12,7 @@
 int main(int argc, char** argv) {
     using namespace cablemate;
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     QtInteractionSet interactions;
     StartupEnvironment environment;
     environment.programDir = QCoreApplication::applicationDirPath().toStdString();

@@ -29,7 +29,7 @@ namespace {
 using dialogs::ToQ;
 
 struct CommandEntry {
-    std::string_view text;
+    harwick::UiText text;
     int id;
 };
 
@@ -104,7 +104,7 @@ QAction* MakeAction(QWidget* owner, std::string_view text, bool bindShortcut) {
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), view_(new CCablemateView(this)) {
     setWindowTitle(ToQ(kWindowTitle));
     setCentralWidget(view_);
-    statusBar()->showMessage(tr("Ready"));
+    statusBar()->showMessage(ToQ(kReadyStatus));
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -165,7 +165,7 @@ void CMainFrame::BuildFileMenu() {
     connect(file->addAction(ToQ(kPrintPreviewEntry)), &QAction::triggered, this, &CMainFrame::PrintPreview);
     connect(file->addAction(ToQ(kPrintSetupEntry)), &QAction::triggered, this, &CMainFrame::PrintSetup);
     file->addSeparator();
-    recentMenu_ = file->addMenu(tr("Recent Files"));
+    recentMenu_ = file->addMenu(ToQ(kRecentFilesMenu));
     recentMenu_->setObjectName(QStringLiteral("recentFiles"));
     connect(file, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFiles);
     FillRecentFiles();

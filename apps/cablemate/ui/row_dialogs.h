@@ -2,6 +2,7 @@
 // question before the list is written back.
 #pragma once
 
+#include "language/ui_text.h"
 #include "transfer_state.h"
 
 #include <QDialog>
@@ -20,7 +21,7 @@ namespace cablemate {
 
 // One edit of a row dialog: its caption and its control number.
 struct RowEdit {
-    std::string_view caption;
+    harwick::UiText caption;
     int control;
 };
 

@@ -2,15 +2,20 @@
 // emulated USB interface, saved as a picture for the README. It starts the
 // simulated instrument on a private USB folder, opens the real window, runs
 // the USB download from its menu (pressing Enter on the instrument when the
-// prompt asks for it), and grabs the window.
+// prompt asks for it), and grabs the window. With --com-settings it grabs the
+// COM settings dialog instead, in the language the environment chooses.
 #include "cable_messages.h"
 #include "commands.h"
+#include "settings_dialogs.h"
 #include "startup.h"
 
 #include "instrument-sim/demo_instrument.h"
 #include "instrument-sim/emulated_usb.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QAction>
+
 #include <QApplication>
 #include <QTimer>
 
@@ -46,13 +51,29 @@ public:
     bool Open(const std::string&) override { return false; }
 };
 
+class SilentMessages : public cablemate::Messages {
+public:
+    void ShowMessage(std::string_view) override {}
+};
+
+int SettingsPicture(int argc, char** argv, const char* output) {
+    QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
+    SilentMessages messages;
+    cablemate::ComSettingsDialog dialog(cablemate::ComSettings{}, messages);
+    dialog.show();
+    QCoreApplication::processEvents();
+    return dialog.grab().save(output) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace cablemate;
     namespace fs = std::filesystem;
+    if (argc == 3 && std::string_view(argv[1]) == "--com-settings") return SettingsPicture(argc, argv, argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: cablemate-shot OUTPUT.png\n");
+        std::fprintf(stderr, "usage: cablemate-shot [--com-settings] OUTPUT.png\n");
         return 2;
     }
     const fs::path scratch = fs::temp_directory_path() / ("cablemate-shot-" + std::to_string(::getpid()));
@@ -68,6 +89,8 @@ int main(int argc, char** argv) {
     instrument.SetSendText(harwick::sim::DemoCableText());
 
     QApplication application(argc, argv);
+
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     ShotMessages messages(instrument);
     ExecRunner runner;
     NoFiles files;

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "list_file.h"
 
 #include "fileio/fileio.h"
@@ -13,8 +14,8 @@ namespace harwick::listfile {
 
 namespace {
 
-constexpr std::string_view kCannotWriteBefore = "cannot write '";
-constexpr std::string_view kCannotWriteAfter = "': ";
+constexpr harwick::UiText kCannotWriteBefore = "cannot write '";
+constexpr harwick::UiText kCannotWriteAfter = "': ";
 
 // The library only says that it failed; a folder that is missing or closed
 // to the user is the usual reason, and the user can act on it.

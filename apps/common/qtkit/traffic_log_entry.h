@@ -3,6 +3,7 @@
 // turns logging off again.
 #pragma once
 
+#include "language/ui_text.h"
 #include "qtkit/dialog_runner.h"
 #include "traffic/traffic_log.h"
 
@@ -18,11 +19,11 @@ class QWidget;
 
 namespace harwick::qtkit {
 
-inline constexpr std::string_view kLogCommunicationEntry = "Log &Communication...";
-inline constexpr std::string_view kLogFileCaption = "Log Communication To";
-inline constexpr std::string_view kLogFileLabel = "Write every byte on the cable to this file:";
+inline constexpr harwick::UiText kLogCommunicationEntry = "Log &Communication...";
+inline constexpr harwick::UiText kLogFileCaption = "Log Communication To";
+inline constexpr harwick::UiText kLogFileLabel = "Write every byte on the cable to this file:";
 inline constexpr std::string_view kLogFileSuggestion = "harwick-traffic.log";
-inline constexpr std::string_view kBrowseButton = "Browse...";
+inline constexpr harwick::UiText kBrowseButton = "Browse...";
 
 // Asks for the log's file (in the home folder unless changed, a file browser
 // one click away), run through the runner so tests answer it; nothing on

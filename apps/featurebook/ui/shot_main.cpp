@@ -5,6 +5,8 @@
 #include "feature_window.h"
 #include "qt_interactions.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <QTreeWidgetItem>
@@ -38,6 +40,7 @@ int main(int argc, char** argv)
     }
     const std::string list = argc == 3 ? argv[2] : FEATUREBOOK_SAMPLE;
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     QtInteractionSet interactions;
     PrintedMessages messages;
     FeatureWindow window(Interactions{messages, interactions.runner, interactions.files, interactions.menus});

@@ -2,6 +2,7 @@
 // the editor has always shown them (the title and the About box are ours).
 #pragma once
 
+#include "language/ui_text.h"
 #include <string_view>
 
 namespace featurebook {
@@ -10,42 +11,42 @@ namespace featurebook {
 inline constexpr std::string_view kProgramName = "Harwick Codelist Manager";
 
 // ---- Menus --------------------------------------------------------------------------
-inline constexpr std::string_view kFileMenu = "File";
-inline constexpr std::string_view kNewEntry = "New";
-inline constexpr std::string_view kOpenEntry = "Open";
-inline constexpr std::string_view kSaveEntry = "Save";
-inline constexpr std::string_view kSaveAsEntry = "SaveAs";
-inline constexpr std::string_view kExitEntry = "Exit";
-inline constexpr std::string_view kOptionsMenu = "Options";
-inline constexpr std::string_view kCodeNameEntry = "CodeName";
-inline constexpr std::string_view kHelpMenu = "Help";
-inline constexpr std::string_view kAboutEntry = "About";
+inline constexpr harwick::UiText kFileMenu = "File";
+inline constexpr harwick::UiText kNewEntry = "New";
+inline constexpr harwick::UiText kOpenEntry = "Open";
+inline constexpr harwick::UiText kSaveEntry = "Save";
+inline constexpr harwick::UiText kSaveAsEntry = "SaveAs";
+inline constexpr harwick::UiText kExitEntry = "Exit";
+inline constexpr harwick::UiText kOptionsMenu = "Options";
+inline constexpr harwick::UiText kCodeNameEntry = "CodeName";
+inline constexpr harwick::UiText kHelpMenu = "Help";
+inline constexpr harwick::UiText kAboutEntry = "About";
 // The code table's context menu.
-inline constexpr std::string_view kDeleteEntry = "Delete";
+inline constexpr harwick::UiText kDeleteEntry = "Delete";
 
 // ---- The "New code name" dialog ------------------------------------------------------
-inline constexpr std::string_view kNewListTitle = "New code name";
-inline constexpr std::string_view kNewListNameLabel = "Code Name:";
-inline constexpr std::string_view kNewListAuthorLabel = "Author:";
-inline constexpr std::string_view kNewListOk = "Ok";
-inline constexpr std::string_view kCancel = "CANCEL";
+inline constexpr harwick::UiText kNewListTitle = "New code name";
+inline constexpr harwick::UiText kNewListNameLabel = "Code Name:";
+inline constexpr harwick::UiText kNewListAuthorLabel = "Author:";
+inline constexpr harwick::UiText kNewListOk = "Ok";
+inline constexpr harwick::UiText kCancel = "CANCEL";
 
 // ---- The "Rename CodeList" dialog ----------------------------------------------------
-inline constexpr std::string_view kRenameTitle = "Rename CodeList";
-inline constexpr std::string_view kRenameLabel = "New code name:";
-inline constexpr std::string_view kRenameOk = "OK";
+inline constexpr harwick::UiText kRenameTitle = "Rename CodeList";
+inline constexpr harwick::UiText kRenameLabel = "New code name:";
+inline constexpr harwick::UiText kRenameOk = "OK";
 
 // ---- About (ours) ----------------------------------------------------------------------
-inline constexpr std::string_view kAboutTitlePrefix = "About ";
-inline constexpr std::string_view kAboutVersion = "Version 1.0";
-inline constexpr std::string_view kAboutOk = "OK";
+inline constexpr harwick::UiText kAboutTitlePrefix = "About ";
+inline constexpr harwick::UiText kAboutVersion = "Version 1.0";
+inline constexpr harwick::UiText kAboutOk = "OK";
 
 // ---- File dialogs: "ZivID files(*.crf)|*.crf||" and "CRF(*.crf)|*.crf||" ---------------
-inline constexpr std::string_view kOpenFilter = "ZivID files(*.crf)";
+inline constexpr harwick::UiText kOpenFilter = "ZivID files(*.crf)";
 inline constexpr std::string_view kSaveFilter = "CRF(*.crf)";
 inline constexpr std::string_view kSaveSuffix = "crf";
 
 // ---- Status bar (ours): the author entered with a new list ------------------------------
-inline constexpr std::string_view kAuthorPrefix = "Author: ";
+inline constexpr harwick::UiText kAuthorPrefix = "Author: ";
 
 } // namespace featurebook

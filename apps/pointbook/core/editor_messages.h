@@ -6,6 +6,7 @@
 // shared with the command line).
 #pragma once
 
+#include "language/ui_text.h"
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -45,38 +46,38 @@ inline constexpr std::size_t kLandXmlFilter = 6;
 inline constexpr std::size_t kDxfFilter = 7;
 
 // ---- Open ------------------------------------------------------------------------
-inline constexpr std::string_view kCannotOpen = "Cannot open ";
-inline constexpr std::string_view kNotAPointFile =
+inline constexpr harwick::UiText kCannotOpen = "Cannot open ";
+inline constexpr harwick::UiText kNotAPointFile =
     " is not a point file the editor reads: name it .gsi (GSI), .dat (KARD), .idx (IDX), .csv, .geojson, .xml "
     "(LandXML) or .dxf.";
-inline constexpr std::string_view kCouldBe = " could be ";
-inline constexpr std::string_view kCouldBeOr = " or ";
-inline constexpr std::string_view kNameTheKind = ": give it the extension of the one it is.";
-inline constexpr std::string_view kNoPointsFound = "No points were found in ";
-inline constexpr std::string_view kGridKept = "The grid was left as it was.";
+inline constexpr harwick::UiText kCouldBe = " could be ";
+inline constexpr harwick::UiText kCouldBeOr = " or ";
+inline constexpr harwick::UiText kNameTheKind = ": give it the extension of the one it is.";
+inline constexpr harwick::UiText kNoPointsFound = "No points were found in ";
+inline constexpr harwick::UiText kGridKept = "The grid was left as it was.";
 // A job of measurements: its points can be computed.
-inline constexpr std::string_view kMeasuredHolds = " holds ";
-inline constexpr std::string_view kMeasuredBlock = " measured block without coordinates";
-inline constexpr std::string_view kMeasuredBlocks = " measured blocks without coordinates";
-inline constexpr std::string_view kComputeQuestion =
+inline constexpr harwick::UiText kMeasuredHolds = " holds ";
+inline constexpr harwick::UiText kMeasuredBlock = " measured block without coordinates";
+inline constexpr harwick::UiText kMeasuredBlocks = " measured blocks without coordinates";
+inline constexpr harwick::UiText kComputeQuestion =
     ". Compute their points from the measurements? (No opens only the points with coordinates.)";
-inline constexpr std::string_view kComputedUntitled =
+inline constexpr harwick::UiText kComputedUntitled =
     " Computed points are saved under a new name, so that the measurements are kept.";
 
 // ---- Save ------------------------------------------------------------------------
-inline constexpr std::string_view kCannotSave = "Cannot save ";
-inline constexpr std::string_view kUnknownSaveKind =
+inline constexpr harwick::UiText kCannotSave = "Cannot save ";
+inline constexpr harwick::UiText kUnknownSaveKind =
     " is not a kind of file the editor writes: name it .gsi (GSI), .dat (KARD), .idx (IDX), .csv, .geojson, .xml "
     "(LandXML) or .dxf. Nothing was saved.";
-inline constexpr std::string_view kAlreadyExists = " already exists.\nDo you want to replace it?";
-inline constexpr std::string_view kWouldHoldLess = " would hold less than the grid:";
-inline constexpr std::string_view kSaveAnyway = "\n\nSave anyway?";
-inline constexpr std::string_view kNotSaved = "Nothing was saved.";
+inline constexpr harwick::UiText kAlreadyExists = " already exists.\nDo you want to replace it?";
+inline constexpr harwick::UiText kWouldHoldLess = " would hold less than the grid:";
+inline constexpr harwick::UiText kSaveAnyway = "\n\nSave anyway?";
+inline constexpr harwick::UiText kNotSaved = "Nothing was saved.";
 
 // ---- Status line -----------------------------------------------------------------
-inline constexpr std::string_view kOpenedPrefix = "Opened ";
-inline constexpr std::string_view kSavedPrefix = "Saved ";
-inline constexpr std::string_view kPointsSuffix = " point(s).";
+inline constexpr harwick::UiText kOpenedPrefix = "Opened ";
+inline constexpr harwick::UiText kSavedPrefix = "Saved ";
+inline constexpr harwick::UiText kPointsSuffix = " point(s).";
 inline constexpr std::string_view kStatusSeparator = ": ";
 
 } // namespace pointbook

@@ -3,12 +3,15 @@
 #include "main_window.h"
 #include "qt_interactions.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     using namespace pointbook;
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     QtInteractionSet interactions;
     PointbookWindow window(interactions.Get(),
                            drawmap::LibrarySearch{QCoreApplication::applicationDirPath().toStdString()});

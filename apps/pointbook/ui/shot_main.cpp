@@ -3,6 +3,8 @@
 // dialog is ever shown.
 #include "main_window.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -48,6 +50,7 @@ int main(int argc, char** argv)
     const std::string output = argv[1];
     const std::string sample = argc == 3 ? argv[2] : kDefaultSample;
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     StderrPrompter prompter;
     NoFiles files;
     ExecRunner runner;

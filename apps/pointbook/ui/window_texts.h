@@ -2,6 +2,7 @@
 // dialog, the context menu and the About box.
 #pragma once
 
+#include "language/ui_text.h"
 #include <array>
 #include <string_view>
 
@@ -14,30 +15,30 @@ inline constexpr std::array<std::string_view, 5> kColumnTitles = {"Name", "Y(Eas
                                                                   "H(Elevation)", "Code"};
 
 // ---- Menus ---------------------------------------------------------------------
-inline constexpr std::string_view kFileMenu = "File";
-inline constexpr std::string_view kOpenEntry = "Open";
-inline constexpr std::string_view kSaveEntry = "Save";
-inline constexpr std::string_view kSaveAsEntry = "SaveAs";
-inline constexpr std::string_view kOptionsMenu = "Options";
-inline constexpr std::string_view kSettingEntry = "Setting";
+inline constexpr harwick::UiText kFileMenu = "File";
+inline constexpr harwick::UiText kOpenEntry = "Open";
+inline constexpr harwick::UiText kSaveEntry = "Save";
+inline constexpr harwick::UiText kSaveAsEntry = "SaveAs";
+inline constexpr harwick::UiText kOptionsMenu = "Options";
+inline constexpr harwick::UiText kSettingEntry = "Setting";
 // Qt reaches no window's system menu on every desktop: About lives here.
-inline constexpr std::string_view kHelpMenu = "Help";
-inline constexpr std::string_view kAboutEntry = "About";
+inline constexpr harwick::UiText kHelpMenu = "Help";
+inline constexpr harwick::UiText kAboutEntry = "About";
 
 // ---- Context menu of the grid ----------------------------------------------------
-inline constexpr std::string_view kDeleteEntry = "Delete";
+inline constexpr harwick::UiText kDeleteEntry = "Delete";
 
 // ---- OPTIONS dialog --------------------------------------------------------------
-inline constexpr std::string_view kOptionsTitle = "OPTIONS";
-inline constexpr std::string_view kUnitLabel = "Unit:";
+inline constexpr harwick::UiText kOptionsTitle = "OPTIONS";
+inline constexpr harwick::UiText kUnitLabel = "Unit:";
 inline constexpr std::string_view kUnitMetre = "m";
-inline constexpr std::string_view kPrecisionLabel = "Precision:";
-inline constexpr std::string_view kOkButton = "OK";
-inline constexpr std::string_view kCancelButton = "CANCEL";
+inline constexpr harwick::UiText kPrecisionLabel = "Precision:";
+inline constexpr harwick::UiText kOkButton = "OK";
+inline constexpr harwick::UiText kCancelButton = "CANCEL";
 
 // ---- About box -------------------------------------------------------------------
-inline constexpr std::string_view kAboutTitle = "About pointbook";
-inline constexpr std::string_view kAboutVersion = "Version 1.0";
+inline constexpr harwick::UiText kAboutTitle = "About pointbook";
+inline constexpr harwick::UiText kAboutVersion = "Version 1.0";
 
 // ---- Object names the widget tests find things by ----------------------------------
 inline constexpr const char* kOpenAction = "openAction";

@@ -62,7 +62,7 @@ std::optional<std::string> SketchConverter::AskDxfPath()
         if (std::filesystem::path(*path).extension().empty()) path->append(kDxfExtension);
         std::error_code ec;
         if (!std::filesystem::exists(*path, ec)) return path;
-        if (prompter_.AskYesNo(kSaveTitle, Format(kReplaceFormat, path->c_str()))) return path;
+        if (prompter_.AskYesNo(kSaveTitle, Format(kReplaceFormat.data(), path->c_str()))) return path;
     }
 }
 
@@ -81,7 +81,7 @@ std::string SketchConverter::Outcome(bool written) const
 {
     if (!written) return std::string(kWriteFailed);
     namespace notes = harwick::pointlist::notes;
-    std::string text = Format(kDoneFormat, static_cast<int>(read_.points.size()));
+    std::string text = Format(kDoneFormat.data(), static_cast<int>(read_.points.size()));
     const std::pair<int, std::string_view> skips[] = {{read_.withoutCoordinates, notes::kWithoutCoordinates},
                                                       {read_.withoutName, notes::kWithoutName}};
     for (const auto& [count, why] : skips) {

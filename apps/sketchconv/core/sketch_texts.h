@@ -1,6 +1,7 @@
 // What the drawing converter says and names, each text once.
 #pragma once
 
+#include "language/ui_text.h"
 #include <string_view>
 
 namespace sketchconv {
@@ -10,17 +11,17 @@ inline constexpr std::string_view kProgramName = "sketchconv";
 inline constexpr std::string_view kProgramTitle = "GSI to DXF";
 
 // ---- Messages ------------------------------------------------------------------
-inline constexpr std::string_view kOpenFailed = "Open File False!";
-inline constexpr std::string_view kResultCaption = "tip";
-inline constexpr const char* kDoneFormat = "Writing dxf file done,%d Point convert ok!";
-inline constexpr std::string_view kWriteFailed = "Error while writing dxf file!";
-inline constexpr const char* kReplaceFormat = "%s already exists.\nDo you want to replace it?";
+inline constexpr harwick::UiText kOpenFailed = "Open File False!";
+inline constexpr harwick::UiText kResultCaption = "tip";
+inline constexpr harwick::UiText kDoneFormat = "Writing dxf file done,%d Point convert ok!";
+inline constexpr harwick::UiText kWriteFailed = "Error while writing dxf file!";
+inline constexpr harwick::UiText kReplaceFormat = "%s already exists.\nDo you want to replace it?";
 
 // ---- File dialogs --------------------------------------------------------------
-inline constexpr std::string_view kOpenTitle = "Open GSI file";
-inline constexpr std::string_view kOpenFilter = "GSI File (*.gsi)";
-inline constexpr std::string_view kSaveTitle = "Save as DXF file";
-inline constexpr std::string_view kSaveFilter = "DXF File (*.dxf)";
+inline constexpr harwick::UiText kOpenTitle = "Open GSI file";
+inline constexpr harwick::UiText kOpenFilter = "GSI File (*.gsi)";
+inline constexpr harwick::UiText kSaveTitle = "Save as DXF file";
+inline constexpr harwick::UiText kSaveFilter = "DXF File (*.dxf)";
 inline constexpr std::string_view kDxfSuffix = "dxf";
 inline constexpr std::string_view kDxfExtension = ".dxf";
 // Only files with this extension, in any case, are read.

@@ -1,19 +1,20 @@
 // The dialog's own texts and the object names tests find its widgets by.
 #pragma once
 
+#include "language/ui_text.h"
 #include <string_view>
 
 namespace sketchconv {
 
-inline constexpr std::string_view kPathLabel = "Open GSI file";
+inline constexpr harwick::UiText kPathLabel = "Open GSI file";
 inline constexpr std::string_view kBrowseButton = "...";
-inline constexpr std::string_view kFontHeightLabel = "Font height setting:";
-inline constexpr std::string_view kOkButton = "OK";
-inline constexpr std::string_view kCancelButton = "Cancel";
+inline constexpr harwick::UiText kFontHeightLabel = "Font height setting:";
+inline constexpr harwick::UiText kOkButton = "OK";
+inline constexpr harwick::UiText kCancelButton = "Cancel";
 // Qt reaches no window's system menu on every desktop: About is a button.
-inline constexpr std::string_view kAboutButton = "About...";
-inline constexpr std::string_view kAboutTitle = "About sketchconv";
-inline constexpr std::string_view kAboutVersion = "Version 1.2";
+inline constexpr harwick::UiText kAboutButton = "About...";
+inline constexpr harwick::UiText kAboutTitle = "About sketchconv";
+inline constexpr harwick::UiText kAboutVersion = "Version 1.2";
 
 inline constexpr int kInitialFontHeight = 1;
 inline constexpr int kMinFontHeight = 1;

@@ -3,6 +3,8 @@
 // dialog is ever shown but the converter's own.
 #include "sketch_dialog.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -55,6 +57,7 @@ int main(int argc, char** argv)
     }
     const std::string output = argv[1];
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     StderrPrompter prompter;
     SampleFiles files(argc == 3 ? argv[2] : kDefaultSample);
     NoDialogs runner;

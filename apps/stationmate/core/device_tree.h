@@ -4,6 +4,7 @@
 // model; the window mirrors this tree.
 #pragma once
 
+#include "language/ui_text.h"
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,7 +21,7 @@ inline constexpr int kImagePlaceholder = 8;
 inline constexpr int kImagePort = 9;
 inline constexpr int kImageNotice = 10;
 
-inline constexpr std::string_view kPlaceholderTitle = "<EMPTY>";
+inline constexpr harwick::UiText kPlaceholderTitle = "<EMPTY>";
 inline constexpr std::string_view kPortPrefix = "COM";
 
 class DeviceNode {

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "download.h"
 
 #include "catalogue.h"
@@ -13,8 +14,8 @@ namespace stationmate {
 
 namespace {
 
-constexpr std::string_view kFileExists = "The file has been existed,cover it?";
-constexpr std::string_view kWrong = "Wrong";
+constexpr harwick::UiText kFileExists = "The file has been existed,cover it?";
+constexpr harwick::UiText kWrong = "Wrong";
 constexpr std::string_view kCodeListSource = "TPSCodeList1";
 constexpr std::string_view kKardExtension = ".dat";
 constexpr std::string_view kFormatExtensions[] = {".gsi", ".idx", ".dat"};

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "erase.h"
 
 #include "catalogue.h"
@@ -8,9 +9,9 @@ namespace stationmate {
 
 namespace {
 
-constexpr std::string_view kAskDelete = "Delete";
-constexpr std::string_view kReally = "\nReally?";
-constexpr std::string_view kWarningCaption = "Warning";
+constexpr harwick::UiText kAskDelete = "Delete";
+constexpr harwick::UiText kReally = "\nReally?";
+constexpr harwick::UiText kWarningCaption = "Warning";
 constexpr std::string_view kErasedCodeList = "Codelist 1: TPSCodeList: 0";
 
 

@@ -3,6 +3,7 @@
 // reach the user only through the prompter and the OK/Cancel question.
 #pragma once
 
+#include "language/ui_text.h"
 #include "pc_tree.h"
 #include "prompter.h"
 #include "transfer_ui.h"
@@ -15,21 +16,21 @@
 namespace stationmate {
 
 // ---- Texts --------------------------------------------------------------------
-inline constexpr std::string_view kNewFolderName = "New Folder";
-inline constexpr std::string_view kNewFolderNumbered = "New Folder (%d)";
-inline constexpr std::string_view kNewFolderFailed = "No new folder can be created in ";
-inline constexpr std::string_view kNewFolderCaption = "New Folder";
-inline constexpr std::string_view kRenameFailed = "Rename Failed";
-inline constexpr std::string_view kRenameSameName =
+inline constexpr harwick::UiText kNewFolderName = "New Folder";
+inline constexpr harwick::UiText kNewFolderNumbered = "New Folder (%d)";
+inline constexpr harwick::UiText kNewFolderFailed = "No new folder can be created in ";
+inline constexpr harwick::UiText kNewFolderCaption = "New Folder";
+inline constexpr harwick::UiText kRenameFailed = "Rename Failed";
+inline constexpr harwick::UiText kRenameSameName =
     ":This file has the same name with another file,Please set a new name";
-inline constexpr std::string_view kRenameCaption = "Rename FileName or  FolderName Error ";
-inline constexpr std::string_view kDeleteQuestion = "Delete file ";
-inline constexpr std::string_view kDeleteReally = "The file will be delete!-Really?";
-inline constexpr std::string_view kWarningCaption = "Warning";
-inline constexpr std::string_view kFileTypeSuffix = " (F)File";
+inline constexpr harwick::UiText kRenameCaption = "Rename FileName or  FolderName Error ";
+inline constexpr harwick::UiText kDeleteQuestion = "Delete file ";
+inline constexpr harwick::UiText kDeleteReally = "The file will be delete!-Really?";
+inline constexpr harwick::UiText kWarningCaption = "Warning";
+inline constexpr harwick::UiText kFileTypeSuffix = " (F)File";
 inline constexpr char kSizeFormat[] = "%ld BYTE";
 inline constexpr char kDateFormat[] = "%d-%d-%d";
-inline constexpr std::string_view kUnknownFileFormat = "unknown file format";
+inline constexpr harwick::UiText kUnknownFileFormat = "unknown file format";
 inline constexpr std::string_view kEllipsis = "...";
 
 // "New Folder" and then "New Folder (1)" up to "New Folder (999)": a medium

@@ -3,19 +3,20 @@
 // always shown or sent it.
 #pragma once
 
+#include "language/ui_text.h"
 #include <string_view>
 
 namespace stationmate {
 
 // ---- Messages -----------------------------------------------------------------
-inline constexpr std::string_view kCannotOpenSerialPort = "cannot open serial port";
-inline constexpr std::string_view kPortInitialFailed = "Port initial failed";       // listing
-inline constexpr std::string_view kPortInitalFailed = "Port inital failed";         // download
-inline constexpr std::string_view kPortInitializeFailed = "Port initialize failed"; // upload
-inline constexpr std::string_view kInitializeFailure = "Initialize failure";        // delete
-inline constexpr std::string_view kConnectFailed = "connect failed";                // listing
-inline constexpr std::string_view kConnectError = "Connect Error";                  // download, upload, delete
-inline constexpr std::string_view kTimeOut = "Time Out";
+inline constexpr harwick::UiText kCannotOpenSerialPort = "cannot open serial port";
+inline constexpr harwick::UiText kPortInitialFailed = "Port initial failed";       // listing
+inline constexpr harwick::UiText kPortInitalFailed = "Port inital failed";         // download
+inline constexpr harwick::UiText kPortInitializeFailed = "Port initialize failed"; // upload
+inline constexpr harwick::UiText kInitializeFailure = "Initialize failure";        // delete
+inline constexpr harwick::UiText kConnectFailed = "connect failed";                // listing
+inline constexpr harwick::UiText kConnectError = "Connect Error";                  // download, upload, delete
+inline constexpr harwick::UiText kTimeOut = "Time Out";
 
 // ---- Commands -----------------------------------------------------------------
 inline constexpr std::string_view kLineEnd = "\r\n";

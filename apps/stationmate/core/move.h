@@ -4,6 +4,7 @@
 // data stays where it is, and the user is told why when he did not choose it.
 #pragma once
 
+#include "language/ui_text.h"
 #include "device_tree.h"
 #include "download.h"
 
@@ -12,10 +13,10 @@
 
 namespace stationmate {
 
-inline constexpr std::string_view kMoveNothingToCopy =
+inline constexpr harwick::UiText kMoveNothingToCopy =
     "Only a code list, a job's fixpoints or measurement data, or a road alignment can be moved. "
     "Nothing was copied and nothing was erased.";
-inline constexpr std::string_view kMoveKeptOnInstrument = "Nothing was erased on the instrument. ";
+inline constexpr harwick::UiText kMoveKeptOnInstrument = "Nothing was erased on the instrument. ";
 
 // Whether the node is something Move can copy (and so erase afterwards).
 bool CanMove(const DeviceNode& node);

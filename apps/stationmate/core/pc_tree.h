@@ -5,6 +5,7 @@
 // item, and downloads, uploads and drops decide by the images kept here.
 #pragma once
 
+#include "language/ui_text.h"
 #include "device_tree.h"
 
 #include <array>
@@ -27,11 +28,22 @@ inline constexpr std::string_view kPcPlaceholderTitle = "NULL";
 inline constexpr std::string_view kAllFilesFilter = "*.*";
 
 // The filter list of the button bar, in its order.
-inline constexpr std::array<std::string_view, 12> kFilterEntries = {
-    "Coordinate files (*.crd)", "Measurement data files (*.mdt)", "Format files (*.frt)",
-    "Codelists (*.crf)",        "Text files (*.txt)",             "Codelist (*.cde)",
-    "GSI files (*.gsi)",        "IDEX files (*.idx)",             "Road horizon(*.hal)",
-    "Road vertical (*.val)",    "NorvikSurvey KARD (*.dat)",      "All files (*.*)"};
+inline constexpr harwick::UiText kFilterCoordinates = "Coordinate files (*.crd)";
+inline constexpr harwick::UiText kFilterMeasurements = "Measurement data files (*.mdt)";
+inline constexpr harwick::UiText kFilterFormats = "Format files (*.frt)";
+inline constexpr harwick::UiText kFilterCodelists = "Codelists (*.crf)";
+inline constexpr harwick::UiText kFilterText = "Text files (*.txt)";
+inline constexpr harwick::UiText kFilterCodelist = "Codelist (*.cde)";
+inline constexpr harwick::UiText kFilterGsi = "GSI files (*.gsi)";
+inline constexpr harwick::UiText kFilterIdex = "IDEX files (*.idx)";
+inline constexpr harwick::UiText kFilterRoadHorizon = "Road horizon(*.hal)";
+inline constexpr harwick::UiText kFilterRoadVertical = "Road vertical (*.val)";
+inline constexpr harwick::UiText kFilterKard = "NorvikSurvey KARD (*.dat)";
+inline constexpr harwick::UiText kFilterAll = "All files (*.*)";
+inline constexpr std::array<harwick::UiText, 12> kFilterEntries = {
+    kFilterCoordinates, kFilterMeasurements, kFilterFormats, kFilterCodelists,
+    kFilterText, kFilterCodelist, kFilterGsi, kFilterIdex,
+    kFilterRoadHorizon, kFilterRoadVertical, kFilterKard, kFilterAll};
 inline constexpr int kStartFilterEntry = 11;
 
 // The filter an entry of the list sets: ".gsi" from "GSI files (*.gsi)",

@@ -6,6 +6,7 @@
 // when no port opens at all, the pane says so instead of showing nothing.
 #pragma once
 
+#include "language/ui_text.h"
 #include "device_tree.h"
 
 #include "comports/discovery.h"
@@ -56,8 +57,8 @@ ProbeResult ProbePorts(const PortSource& source = {});
 // why and what to do.
 std::string PortEntry(const PresentPort& port);
 
-inline constexpr std::string_view kNoPortOpened = "No serial port could be opened: ";
-inline constexpr std::string_view kPortNotUsable = ": not usable: ";
+inline constexpr harwick::UiText kNoPortOpened = "No serial port could be opened: ";
+inline constexpr harwick::UiText kPortNotUsable = ": not usable: ";
 
 // Why no port is shown, for the one item the pane shows instead: each
 // refused port by its label with discovery's explanation, ports with the

@@ -3,61 +3,96 @@
 // their documentation know the windows by these words).
 #pragma once
 
+#include "language/ui_text.h"
 #include <string_view>
 
 namespace stationmate {
 
+// ---- The main window's menus and bars -------------------------------------------
+inline constexpr harwick::UiText kFileMenu = "&File";
+inline constexpr harwick::UiText kViewEntry = "&View";
+inline constexpr harwick::UiText kMoveEntry = "&Move";
+inline constexpr harwick::UiText kDeleteEntry = "&Delete";
+inline constexpr harwick::UiText kNewFolderEntry = "&New Folder";
+inline constexpr harwick::UiText kCopyEntry = "&Copy";
+inline constexpr harwick::UiText kRenameEntry = "&Rename";
+inline constexpr harwick::UiText kExitEntry = "E&xit";
+inline constexpr harwick::UiText kViewMenu = "&View";
+inline constexpr harwick::UiText kToolbarEntry = "&Toolbar";
+inline constexpr harwick::UiText kPathbarEntry = "&Pathbar";
+inline constexpr harwick::UiText kStatusbarEntry = "&Statusbar";
+inline constexpr harwick::UiText kOptionsMenu = "&Options";
+inline constexpr harwick::UiText kUpdateEntry = "&Update Device/Files";
+inline constexpr harwick::UiText kFileInfoEntry = "&File Info";
+inline constexpr harwick::UiText kPortSettingEntry = "&Port Setting";
+inline constexpr harwick::UiText kHelpMenu = "&Help";
+inline constexpr harwick::UiText kHelpTopicsEntry = "&Help Topics";
+inline constexpr harwick::UiText kAboutEntry = "About...";
+inline constexpr harwick::UiText kStandardBar = "Standard";
+inline constexpr harwick::UiText kButtonsBar = "Buttons";
+inline constexpr harwick::UiText kPathBar = "Path";
+inline constexpr harwick::UiText kFilterLabel = "Filter";
+inline constexpr harwick::UiText kNewButton = "New";
+inline constexpr harwick::UiText kOpenButton = "Open";
+inline constexpr harwick::UiText kSaveButton = "Save";
+inline constexpr harwick::UiText kCutButton = "Cut";
+inline constexpr harwick::UiText kCopyButton = "Copy";
+inline constexpr harwick::UiText kPasteButton = "Paste";
+inline constexpr harwick::UiText kPrintButton = "Print";
+inline constexpr harwick::UiText kAboutButton = "About";
+inline constexpr harwick::UiText kBusyText = "An instrument operation is under way";
+
 // ---- The program ----------------------------------------------------------------
 inline constexpr std::string_view kProgramTitle = "Harwick Station";
-inline constexpr std::string_view kAboutCaption = "About Harwick Station";
-inline constexpr std::string_view kAboutVersion = "Version 1.0";
-inline constexpr std::string_view kAboutOwnership = "Part of the Harwick survey suite";
+inline constexpr harwick::UiText kAboutCaption = "About Harwick Station";
+inline constexpr harwick::UiText kAboutVersion = "Version 1.0";
+inline constexpr harwick::UiText kAboutOwnership = "Part of the Harwick survey suite";
 
 // ---- Buttons ----------------------------------------------------------------------
-inline constexpr std::string_view kOkButton = "OK";
-inline constexpr std::string_view kCancelButton = "Cancel";
-inline constexpr std::string_view kCancelButtonUpper = "CANCEL";
+inline constexpr harwick::UiText kOkButton = "OK";
+inline constexpr harwick::UiText kCancelButton = "Cancel";
+inline constexpr harwick::UiText kCancelButtonUpper = "CANCEL";
 
 // ---- Wait window ------------------------------------------------------------------
-inline constexpr std::string_view kWaitInitiating = "Initiating Conmmunication";
-inline constexpr std::string_view kWaitPlease = "Please wait...";
+inline constexpr harwick::UiText kWaitInitiating = "Initiating Conmmunication";
+inline constexpr harwick::UiText kWaitPlease = "Please wait...";
 
 // ---- "File Downloading" -----------------------------------------------------------
-inline constexpr std::string_view kDownloadCaption = "File Downloading";
-inline constexpr std::string_view kSourceFileLabel = "Source File:";
-inline constexpr std::string_view kDestinationLabel = "Destination:";
-inline constexpr std::string_view kFileNameLabel = "File Name:";
-inline constexpr std::string_view kFormatLabel = "Format:";
+inline constexpr harwick::UiText kDownloadCaption = "File Downloading";
+inline constexpr harwick::UiText kSourceFileLabel = "Source File:";
+inline constexpr harwick::UiText kDestinationLabel = "Destination:";
+inline constexpr harwick::UiText kFileNameLabel = "File Name:";
+inline constexpr harwick::UiText kFormatLabel = "Format:";
 
 // ---- "Receiving..." ---------------------------------------------------------------
-inline constexpr std::string_view kProgressCaption = "Receiving...";
-inline constexpr std::string_view kFileTypeLabel = "FileType:";
-inline constexpr std::string_view kBlockLabel = "Block:";
+inline constexpr harwick::UiText kProgressCaption = "Receiving...";
+inline constexpr harwick::UiText kFileTypeLabel = "FileType:";
+inline constexpr harwick::UiText kBlockLabel = "Block:";
 inline constexpr std::string_view kFirstBarScale = "0          50          100";
 inline constexpr std::string_view kSecondBarScale = "0                        500                       1000";
 inline constexpr int kFirstBarRange = 100;
 inline constexpr int kSecondBarRange = 1000;
 
 // ---- "UpLoad File" and "Input a new name" -----------------------------------------
-inline constexpr std::string_view kUploadCaption = "UpLoad File";
-inline constexpr std::string_view kUploadSourceLabel = "Souce File:";
+inline constexpr harwick::UiText kUploadCaption = "UpLoad File";
+inline constexpr harwick::UiText kUploadSourceLabel = "Souce File:";
 inline constexpr std::string_view kUploadFormats[] = {"GSI", "IDEX"};
-inline constexpr std::string_view kNewNameCaption = "Input a new name";
-inline constexpr std::string_view kNewNamePrompt = "Please input a new name!";
+inline constexpr harwick::UiText kNewNameCaption = "Input a new name";
+inline constexpr harwick::UiText kNewNamePrompt = "Please input a new name!";
 
 // ---- "File Info" ------------------------------------------------------------------
-inline constexpr std::string_view kFileInfoCaption = "File Info";
-inline constexpr std::string_view kInfoFileNameLabel = "FileName:";
-inline constexpr std::string_view kInfoPathLabel = "Path:";
-inline constexpr std::string_view kInfoFileTypeLabel = "FileType:";
-inline constexpr std::string_view kInfoFileFormatLabel = "FileFormat:";
-inline constexpr std::string_view kInfoSizeLabel = "Size:";
-inline constexpr std::string_view kInfoDateLabel = "Date:";
+inline constexpr harwick::UiText kFileInfoCaption = "File Info";
+inline constexpr harwick::UiText kInfoFileNameLabel = "FileName:";
+inline constexpr harwick::UiText kInfoPathLabel = "Path:";
+inline constexpr harwick::UiText kInfoFileTypeLabel = "FileType:";
+inline constexpr harwick::UiText kInfoFileFormatLabel = "FileFormat:";
+inline constexpr harwick::UiText kInfoSizeLabel = "Size:";
+inline constexpr harwick::UiText kInfoDateLabel = "Date:";
 
 // ---- "Communication settings" -----------------------------------------------------
-inline constexpr std::string_view kSettingsCaption = "Communication settings";
-inline constexpr std::string_view kSettingsTab = "Communication Settings";
-inline constexpr std::string_view kCurrentSelectionGroup = "Current Selection";
-inline constexpr std::string_view kSettingsGroup = "Settings";
+inline constexpr harwick::UiText kSettingsCaption = "Communication settings";
+inline constexpr harwick::UiText kSettingsTab = "Communication Settings";
+inline constexpr harwick::UiText kCurrentSelectionGroup = "Current Selection";
+inline constexpr harwick::UiText kSettingsGroup = "Settings";
 
 } // namespace stationmate

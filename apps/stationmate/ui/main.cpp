@@ -4,12 +4,15 @@
 #include "pc_volumes.h"
 #include "qt_serial_port.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     using namespace stationmate;
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     QtSerialPort port;
     QtInteractionSet interactions;
     CStationmateApp state(port, interactions.Get(), PortSource{}, ReadMountsTable(), HomeDirectory());

@@ -1,6 +1,7 @@
 #include "main_frame.h"
 
 #include "move.h"
+#include "dialog_texts.h"
 #include "outcome_texts.h"
 
 #include <QApplication>
@@ -17,8 +18,9 @@ namespace stationmate {
 namespace {
 
 constexpr const char* kTitle = "Harwick Station";
-constexpr const char* kBusyText = "An instrument operation is under way";
 constexpr int kDeviceWidth = 350;
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The item path of a file: its full path without the closing "/".
 std::string filePath(const PcNode& node)
@@ -123,7 +125,7 @@ bool CMainFrame::pcPaneActive() const { return lastActive_ == drives_; }
 bool CMainFrame::idle()
 {
     if (!app_.busy) return true;
-    statusBar()->showMessage(kBusyText, 3000);
+    statusBar()->showMessage(Q(kBusyText), 3000);
     return false;
 }
 
@@ -137,21 +139,23 @@ void CMainFrame::showPc() { drives_->Sync(app_.pc); }
 
 void CMainFrame::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu("&File");
-    for (const char* inert : {"&View", "&Move", "&Delete", "&New Folder"}) file->addAction(inert)->setEnabled(false);
-    file->addAction("&Copy", this, [this] {
+    QMenu* file = menuBar()->addMenu(Q(kFileMenu));
+    for (const harwick::UiText& inert : {kViewEntry, kMoveEntry, kDeleteEntry, kNewFolderEntry}) {
+        file->addAction(Q(inert))->setEnabled(false);
+    }
+    file->addAction(Q(kCopyEntry), this, [this] {
         if (pcPaneActive()) UploadPcItem();
     });
-    file->addAction("&Rename", this, [this] {
+    file->addAction(Q(kRenameEntry), this, [this] {
         if (pcPaneActive() && drives_->currentItem()) drives_->editItem(drives_->currentItem());
     });
     file->addSeparator();
-    file->addAction("E&xit", this, &QWidget::close);
+    file->addAction(Q(kExitEntry), this, &QWidget::close);
 
-    QMenu* view = menuBar()->addMenu("&View");
-    QAction* toolbar = view->addAction("&Toolbar");
-    QAction* pathbar = view->addAction("&Pathbar");
-    QAction* statusbar = view->addAction("&Statusbar");
+    QMenu* view = menuBar()->addMenu(Q(kViewMenu));
+    QAction* toolbar = view->addAction(Q(kToolbarEntry));
+    QAction* pathbar = view->addAction(Q(kPathbarEntry));
+    QAction* statusbar = view->addAction(Q(kStatusbarEntry));
     for (QAction* a : {toolbar, pathbar, statusbar}) {
         a->setCheckable(true);
         a->setChecked(true);
@@ -160,37 +164,37 @@ void CMainFrame::buildMenus()
     connect(pathbar, &QAction::toggled, this, [this](bool on) { pathBar_->setVisible(on); });
     connect(statusbar, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-    QMenu* options = menuBar()->addMenu("&Options");
-    options->addAction("&Update Device/Files", this, [this] { pcPaneActive() ? UpdatePcTree() : UpdateDevices(); });
-    options->addAction("&File Info", this, [this] {
+    QMenu* options = menuBar()->addMenu(Q(kOptionsMenu));
+    options->addAction(Q(kUpdateEntry), this, [this] { pcPaneActive() ? UpdatePcTree() : UpdateDevices(); });
+    options->addAction(Q(kFileInfoEntry), this, [this] {
         if (pcPaneActive()) ShowPcFileInfo();
     });
-    options->addAction("&Port Setting", this, [this] { PortSetting(); });
+    options->addAction(Q(kPortSettingEntry), this, [this] { PortSetting(); });
     logging_ = new harwick::qtkit::TrafficLogEntry(
         this, app_.logging, [this] { return app_.ui.settings.AskTrafficLogPath(); },
         [this](const std::string& message) { app_.ui.prompter.ShowMessage(message); },
         [this](std::shared_ptr<harwick::platform::TrafficLog> log) { app_.link.SetTrafficLog(std::move(log)); });
     options->addAction(logging_->Action());
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->addAction("&Help Topics")->setEnabled(false);
-    help->addAction("About...", this, [this] { app_.ui.info.ShowAbout(); });
+    QMenu* help = menuBar()->addMenu(Q(kHelpMenu));
+    help->addAction(Q(kHelpTopicsEntry))->setEnabled(false);
+    help->addAction(Q(kAboutEntry), this, [this] { app_.ui.info.ShowAbout(); });
 }
 
 void CMainFrame::buildBars()
 {
     // The standard buttons have nothing to act on in a program without
     // documents; they are shown, as people expect them, but disabled.
-    QToolBar* standard = addToolBar("Standard");
+    QToolBar* standard = addToolBar(Q(kStandardBar));
     standard->setObjectName("standardBar");
-    const std::pair<const char*, QStyle::StandardPixmap> kStandard[] = {
-        {"New", QStyle::SP_FileIcon},          {"Open", QStyle::SP_DialogOpenButton},
-        {"Save", QStyle::SP_DialogSaveButton}, {"Cut", QStyle::SP_DialogDiscardButton},
-        {"Copy", QStyle::SP_FileLinkIcon},     {"Paste", QStyle::SP_DialogApplyButton},
-        {"Print", QStyle::SP_DriveFDIcon},     {"About", QStyle::SP_MessageBoxInformation}};
-    for (const auto& [name, icon] : kStandard) standard->addAction(style()->standardIcon(icon), name)->setEnabled(false);
+    const std::pair<harwick::UiText, QStyle::StandardPixmap> kStandard[] = {
+        {kNewButton, QStyle::SP_FileIcon},          {kOpenButton, QStyle::SP_DialogOpenButton},
+        {kSaveButton, QStyle::SP_DialogSaveButton}, {kCutButton, QStyle::SP_DialogDiscardButton},
+        {kCopyButton, QStyle::SP_FileLinkIcon},     {kPasteButton, QStyle::SP_DialogApplyButton},
+        {kPrintButton, QStyle::SP_DriveFDIcon},     {kAboutButton, QStyle::SP_MessageBoxInformation}};
+    for (const auto& [name, icon] : kStandard) standard->addAction(style()->standardIcon(icon), Q(name))->setEnabled(false);
 
-    buttonBar_ = addToolBar("Buttons");
+    buttonBar_ = addToolBar(Q(kButtonsBar));
     buttonBar_->setObjectName("buttonBar");
     auto button = [this](const char* name, QStyle::StandardPixmap icon, auto action) {
         QAction* a = buttonBar_->addAction(style()->standardIcon(icon), name, this, action);
@@ -203,16 +207,16 @@ void CMainFrame::buildBars()
     button("button1004", QStyle::SP_BrowserReload, [this] { UpdateDevices(); });
     button("button1005", QStyle::SP_FileDialogDetailedView, [] {});
     buttonBar_->addSeparator();
-    buttonBar_->addWidget(new QLabel("Filter", buttonBar_));
+    buttonBar_->addWidget(new QLabel(Q(kFilterLabel), buttonBar_));
     filter_ = new QComboBox(buttonBar_);
     filter_->setObjectName("filterList");
-    for (std::string_view entry : kFilterEntries) filter_->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
+    for (std::string_view entry : kFilterEntries) filter_->addItem(Q(entry));
     filter_->setCurrentIndex(kStartFilterEntry);
     buttonBar_->addWidget(filter_);
     connect(filter_, &QComboBox::activated, this, [this](int i) { ChooseFilter(i); });
 
     addToolBarBreak();
-    pathBar_ = addToolBar("Path");
+    pathBar_ = addToolBar(Q(kPathBar));
     pathBar_->setObjectName("pathBar");
     portLabel_ = new QLabel("COM1", pathBar_);
     pathLabel_ = new QLabel(QString::fromStdString(app_.home + "/"), pathBar_);

@@ -11,6 +11,8 @@
 #include "pc_volumes.h"
 #include "qt_serial_port.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -45,6 +47,8 @@ int main(int argc, char** argv)
     }
 
     QApplication application(argc, argv);
+
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     QtSerialPort port;
     QtInteractionSet interactions;
     CStationmateApp state(port, interactions.Get(), PortSource{}, kPictureMounts, HomeDirectory());

@@ -4,6 +4,8 @@
 // icon.
 #pragma once
 
+#include "language/ui_text.h"
+
 #include <array>
 #include <string_view>
 
@@ -11,18 +13,25 @@ namespace toolhub {
 
 struct ProgramButton {
     std::string_view program;  // the executable beside the launcher
-    std::string_view caption;
+    harwick::UiText caption;
 };
 
+inline constexpr harwick::UiText kExchangeCaption = "Instrument Exchange";
+inline constexpr harwick::UiText kEditorCaption = "Coordinate Editor";
+inline constexpr harwick::UiText kCodelistCaption = "Codelist Manager";
+inline constexpr harwick::UiText kRoadCaption = "Road Designer";
+inline constexpr harwick::UiText kSketchCaption = "GSI to DXF";
+inline constexpr harwick::UiText kCableCaption = "Cable Transfer";
+
 inline constexpr std::array<ProgramButton, 6> kProgramButtons = {{
-    {"stationmate", "Instrument Exchange"},
-    {"pointbook", "Coordinate Editor"},
-    {"featurebook", "Codelist Manager"},
+    {"stationmate", kExchangeCaption},
+    {"pointbook", kEditorCaption},
+    {"featurebook", kCodelistCaption},
     // Not one of the suite: the button starts it only where it has been
     // put beside the launcher.
-    {"roadbook", "Road Designer"},
-    {"sketchconv", "GSI to DXF"},
-    {"cablemate", "Cable Transfer"},
+    {"roadbook", kRoadCaption},
+    {"sketchconv", kSketchCaption},
+    {"cablemate", kCableCaption},
 }};
 
 } // namespace toolhub

@@ -2,6 +2,7 @@
 // object names the widget tests find things by.
 #pragma once
 
+#include "language/ui_text.h"
 #include <string_view>
 
 namespace toolhub {
@@ -10,12 +11,12 @@ inline constexpr std::string_view kWindowTitle = "Harwick";
 
 // Qt reaches no window's system menu on every desktop: the About entry is
 // on the dialog's own context menu instead.
-inline constexpr std::string_view kAboutEntry = "About toolhub…";
+inline constexpr harwick::UiText kAboutEntry = "About toolhub…";
 
 // ---- About box -------------------------------------------------------------------
-inline constexpr std::string_view kAboutTitle = "About toolhub";
-inline constexpr std::string_view kAboutVersion = "toolhub version 1.2";
-inline constexpr std::string_view kOkButton = "OK";
+inline constexpr harwick::UiText kAboutTitle = "About toolhub";
+inline constexpr harwick::UiText kAboutVersion = "toolhub version 1.2";
+inline constexpr harwick::UiText kOkButton = "OK";
 
 // ---- Pictures: icons/<name>.png, compiled in ----------------------------------------
 inline constexpr std::string_view kIconPrefix = ":/toolhub/icons/";

@@ -5,12 +5,15 @@
 #include "launcher_texts.h"
 #include "qt_text.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     using namespace toolhub;
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     // The desktop entry installed for the launcher is harwick-toolhub.desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("harwick-") + ToQ(kOwnName));
     QApplication::setWindowIcon(ProgramIcon(kOwnName));

@@ -4,6 +4,8 @@
 #include "launcher_dialog.h"
 #include "qt_text.h"
 
+#include "qtkit/qt_language.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QTimer>
@@ -30,6 +32,7 @@ int main(int argc, char** argv)
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     QApplication application(argc, argv);
+    const harwick::qtkit::QtOwnTexts qtTexts(application);
     ExecRunner runner;
     LauncherDialog dialog(ToPath(QCoreApplication::applicationDirPath()), runner);
     dialog.show();

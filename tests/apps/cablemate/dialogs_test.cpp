@@ -6,11 +6,15 @@
 #include "dialog_texts.h"
 #include "list_dialogs.h"
 #include "saveas_dialog.h"
+#include "language_scope.h"
+#include "row_dialogs.h"
 #include "scripted_runner.h"
 #include "settings_dialogs.h"
 #include "wait.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QRegularExpression>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -393,6 +398,81 @@ TEST(CablemateCorrectionDialog, ReadsBothConstants)
     int units = 0;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) units += label->text() == Q(kMillimetreUnit) ? 1 : 0;
     EXPECT_EQ(units, 2);
+}
+
+// ---- One language at a time ------------------------------------------------------------
+
+// Every dialog of the program with lists, as a user opens them.
+std::vector<std::unique_ptr<QDialog>> EveryDialog(RecordingMessages& messages, ScriptedRunner& runner,
+                                                  ListSession& session)
+{
+    static const auto points = ReadCoordinateList(kOneLine, EditFormat::Kard600);
+    static const auto codes = ReadCodeList("1,TREE\r\n");
+    static const RowEdit pointEdits[] = {{kPointNameLabel, 1024}, {kEastingLabel, 1025}, {kNorthingLabel, 1003},
+                                         {kElevationLabel, 1004}, {kPointCodeLabel, 1026}};
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<ComSettingsDialog>(ComSettings{}, messages));
+    dialogs.push_back(std::make_unique<UsbSettingsDialog>(UsbSettings{}, messages));
+    dialogs.push_back(std::make_unique<EditFormatDialog>());
+    dialogs.push_back(std::make_unique<CoordinateListDialog>(points.table, EditFormat::Kard600, session, runner, messages));
+    dialogs.push_back(std::make_unique<CodeListDialog>(codes.table, session, runner, messages));
+    dialogs.push_back(std::make_unique<RowEditDialog>(kAddPointTitle, pointEdits, std::nullopt));
+    dialogs.push_back(std::make_unique<UpdateQuestionDialog>(
+        UpdateQuestionDialog::Texts{kUpdatePointsTitle, kUpdatePointsQuestion, kUpdateCodesOk, kUpdateCodesCancel}));
+    dialogs.push_back(std::make_unique<CorrectionDialog>());
+    return dialogs;
+}
+
+// What a dialog shows in words: its title, labels, buttons, group titles and column heads.
+std::vector<QString> Words(QDialog& dialog)
+{
+    std::vector<QString> words{dialog.windowTitle()};
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) words.push_back(label->text());
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) words.push_back(button->text());
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) words.push_back(group->title());
+    for (const QTableWidget* table : dialog.findChildren<QTableWidget*>()) {
+        for (int c = 0; c < table->columnCount(); ++c) words.push_back(table->horizontalHeaderItem(c)->text());
+    }
+    return words;
+}
+
+// English a Chinese dialog may rightly show: port names, the protocol's name, the unit.
+bool OnlyNames(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("COM\\d+|Ack/Nak|mm")));
+    return !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
+}
+
+TEST(CablemateDialogLanguages, EachLanguageShowsOnlyItsOwnWordsAndTheyFit)
+{
+    using harwick::Language;
+    using harwick::testing::HasChinese;
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const harwick::testing::LanguageScope scope(language);
+        RecordingMessages messages;
+        ScriptedRunner runner;
+        ListSession session;
+        for (const std::unique_ptr<QDialog>& dialog : EveryDialog(messages, runner, session)) {
+            SCOPED_TRACE(dialog->windowTitle().toStdString());
+            dialog->show();
+            QCoreApplication::processEvents();
+            for (const QString& word : Words(*dialog)) {
+                const std::string text = word.toStdString();
+                if (language == Language::English) {
+                    EXPECT_FALSE(HasChinese(text)) << text;
+                } else {
+                    EXPECT_TRUE(HasChinese(text) || OnlyNames(word)) << "untranslated: " << text;
+                }
+            }
+            // No caption is cut: each gets at least the room its words need.
+            for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+                if (!w->isVisible() || !(qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w))) continue;
+                EXPECT_GE(w->width(), w->minimumSizeHint().width()) << w->objectName().toStdString();
+            }
+            dialog->hide();
+        }
+        EXPECT_TRUE(messages.shown.empty());
+    }
 }
 
 // ---- Save As progress ----------------------------------------------------------------------
