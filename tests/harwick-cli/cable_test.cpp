@@ -7,6 +7,8 @@
 #include "instrument-sim/emulated_usb.h"
 #include "instrument-sim/serial_cable.h"
 
+#include "cable_messages.h"
+#include "language_scope.h"
 #include "scratch.h"
 #include "wait.h"
 
@@ -141,6 +143,34 @@ TEST_F(CableCommand, SendCoordinateBlocksOverACom) {
     ASSERT_TRUE(harwick::testing::waitUntil([&] { return sim.Uploads().size() == 1; }));
     EXPECT_NE(sim.Uploads()[0].find("_+P1        _ x+001234567_ y-000002250_ z+000000000"), std::string::npos);
     EXPECT_EQ(Run({"send", "COM250", File("pts.dat")}), kExitFailed);
+}
+
+// The cable program's messages on the command line speak the user's language
+// too: English without a Chinese character, or Chinese.
+TEST_F(CableCommand, MessagesFollowTheLanguage) {
+    using harwick::testing::HasChinese;
+    harwick::sim::EmulatedUsb sim{harwick::sim::UsbOptions{}};
+    std::string error;
+    ASSERT_TRUE(sim.Start(error)) << error;
+    WriteFile(File("pts.dat"), "P1,TREE,1.000,2.000,3.000\r\n");
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const harwick::testing::LanguageScope scope(language);
+        sim.SetSendText("A\r\n");
+        sim.PressEnter();
+        EXPECT_EQ(Run({"receive", "usb", File("got.txt")}), kExitOk) << err_.str();
+        const std::string received = out_.str();
+        EXPECT_NE(received.find(std::string(cablemate::kReceiveDataOkUsb)), std::string::npos) << received;
+        EXPECT_EQ(Run({"send", "COM250", File("pts.dat")}), kExitFailed);
+        const std::string refused = out_.str() + err_.str();
+        EXPECT_NE(refused.find(std::string(cablemate::kPortMissingOrBusy)), std::string::npos) << refused;
+        if (language == Language::English) {
+            EXPECT_FALSE(HasChinese(received + refused)) << received << refused;
+            EXPECT_NE(refused.find("COM port"), std::string::npos) << refused;
+        } else {
+            EXPECT_TRUE(HasChinese(received)) << received;
+            EXPECT_NE(refused.find("不存在该端口"), std::string::npos) << refused;
+        }
+    }
 }
 
 } // namespace
