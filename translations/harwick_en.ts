@@ -301,8 +301,9 @@
     </message>
     <message>
         <location filename="../apps/cablemate/core/settings.h"/>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
         <source>None</source>
-        <extracomment>kProtocolNone</extracomment>
+        <extracomment>kProtocolNone kNoneEntry</extracomment>
         <translation>None</translation>
     </message>
     <message>
@@ -1193,6 +1194,102 @@ Plain-text transfers with the total station over USB or a serial port, and their
         <translation>Author: </translation>
     </message>
     <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>lines</source>
+        <extracomment>kLinesUnit</extracomment>
+        <translation>lines</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>cannot read '%1': %2</source>
+        <extracomment>kCannotRead</extracomment>
+        <translation>cannot read '%1': %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>cannot write '%1': %2</source>
+        <extracomment>kCannotWrite</extracomment>
+        <translation>cannot write '%1': %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>unknown conversion '%1'</source>
+        <extracomment>kUnknownConversion</extracomment>
+        <translation>unknown conversion '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>'%1' is neither usb nor a port (COMn or a device path)</source>
+        <extracomment>kNeitherUsbNorPort</extracomment>
+        <translation>'%1' is neither usb nor a port (COMn or a device path)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>nothing received</source>
+        <extracomment>kNothingReceived</extracomment>
+        <translation>nothing received</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>the data stopped before its end; %1 bytes received were written to '%2'</source>
+        <extracomment>kStoppedBeforeEnd</extracomment>
+        <translation>the data stopped before its end; %1 bytes received were written to '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>--blocks is for COM ports; USB sends the text line by line</source>
+        <extracomment>kBlocksAreForCom</extracomment>
+        <translation>--blocks is for COM ports; USB sends the text line by line</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>no cable command given (convert, receive or send)</source>
+        <extracomment>kNoCableCommand</extracomment>
+        <translation>no cable command given (convert, receive or send)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>--blocks is for send</source>
+        <extracomment>kBlocksAreForSend</extracomment>
+        <translation>--blocks is for send</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>convert moves nothing over the cable: no --log or --quiet</source>
+        <extracomment>kConvertMovesNothing</extracomment>
+        <translation>convert moves nothing over the cable: no --log or --quiet</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>convert takes a KIND, an INPUT and an OUTPUT</source>
+        <extracomment>kConvertTakes</extracomment>
+        <translation>convert takes a KIND, an INPUT and an OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>unknown cable command '%1'</source>
+        <extracomment>kUnknownCableCommand</extracomment>
+        <translation>unknown cable command '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>receive takes usb or a port and an OUTPUT</source>
+        <extracomment>kReceiveTakes</extracomment>
+        <translation>receive takes usb or a port and an OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>send takes usb or a port and an INPUT</source>
+        <extracomment>kSendTakes</extracomment>
+        <translation>send takes usb or a port and an INPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>--blocks takes coords or codes, not '%1'</source>
+        <extracomment>kBlocksTakes</extracomment>
+        <translation>--blocks takes coords or codes, not '%1'</translation>
+    </message>
+    <message>
         <location filename="../apps/harwick-cli/cable.h"/>
         <source>usage: harwick cable convert KIND INPUT OUTPUT
        harwick cable receive usb|COMn|DEVICE OUTPUT [--quiet] [--log FILE]
@@ -1518,6 +1615,30 @@ Exit status: 0 done, 1 failed (the reason on stderr), 2 a wrong command line.
         <translation>ok</translation>
     </message>
     <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>%1 is %2</source>
+        <extracomment>kMapped</extracomment>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>no serial ports found</source>
+        <extracomment>kNoPorts</extracomment>
+        <translation>no serial ports found</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>--json is for the list</source>
+        <extracomment>kJsonIsForTheList</extracomment>
+        <translation>--json is for the list</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>map takes a COM name and a DEVICE</source>
+        <extracomment>kMapTakes</extracomment>
+        <translation>map takes a COM name and a DEVICE</translation>
+    </message>
+    <message>
         <location filename="../apps/harwick-cli/ports.h"/>
         <source>usage: harwick ports [--json]
        harwick ports map COMn DEVICE
@@ -1542,6 +1663,102 @@ map names DEVICE COMn in the ports map (~/.config/harwick/ports), through
 its /dev/serial/by-id path where it has one. Made for the first time, the
 map first takes every present port under the name it has now.
 </translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/progress_line.cpp"/>
+        <source>%1 of %2</source>
+        <extracomment>kOfTotal</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/progress_line.cpp"/>
+        <source>%1 elapsed</source>
+        <extracomment>kElapsed</extracomment>
+        <translation>%1 elapsed</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/progress_line.cpp"/>
+        <source>about %1 left</source>
+        <extracomment>kLeft</extracomment>
+        <translation>about %1 left</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>GSI job</source>
+        <extracomment>kJobKind</extracomment>
+        <translation>GSI job</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>reduced %1 point(s) from %2 '%3' to %4 '%5' (precision %6)</source>
+        <extracomment>kReduced</extracomment>
+        <translation>reduced %1 point(s) from %2 '%3' to %4 '%5' (precision %6)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>point</source>
+        <extracomment>kPointColumn</extracomment>
+        <translation>point</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>dist (m)</source>
+        <extracomment>kDistanceColumn</extracomment>
+        <translation>dist (m)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>   computed minus instrument</source>
+        <extracomment>kComputedMinusInstrument</extracomment>
+        <translation>   computed minus instrument</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>largest difference over %1 point(s): %2 m in position (%3)</source>
+        <extracomment>kLargestInPosition</extracomment>
+        <translation>largest difference over %1 point(s): %2 m in position (%3)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>, %1 m in height (%2)</source>
+        <extracomment>kLargestInHeight</extracomment>
+        <translation>, %1 m in height (%2)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>--json is for --compare</source>
+        <extracomment>kJsonIsForCompare</extracomment>
+        <translation>--json is for --compare</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>--compare --json prints the comparison alone: no OUTPUT</source>
+        <extracomment>kJsonNoOutput</extracomment>
+        <translation>--compare --json prints the comparison alone: no OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>reduce --compare takes an INPUT and, if it is to be written, an OUTPUT</source>
+        <extracomment>kCompareTakes</extracomment>
+        <translation>reduce --compare takes an INPUT and, if it is to be written, an OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>reduce takes an INPUT and an OUTPUT file</source>
+        <extracomment>kReduceTakes</extracomment>
+        <translation>reduce takes an INPUT and an OUTPUT file</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>'%1': no points: it holds no measured blocks that give one</source>
+        <extracomment>kNoPoints</extracomment>
+        <translation>'%1': no points: it holds no measured blocks that give one</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>'%1': nothing to compare: no block carries both measurements and the instrument's coordinates</source>
+        <extracomment>kNothingToCompare</extracomment>
+        <translation>'%1': nothing to compare: no block carries both measurements and the instrument's coordinates</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/reduce_command.h"/>
@@ -1590,6 +1807,156 @@ cannot give a point are reported with their line. OUTPUT is written as
 </translation>
     </message>
     <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>blocks</source>
+        <extracomment>kBlocksUnit</extracomment>
+        <translation>blocks</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>say which job receives the fixpoints with --job N</source>
+        <extracomment>kSayWhichJob</extracomment>
+        <translation>say which job receives the fixpoints with --job N</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>the instrument has no job %1</source>
+        <extracomment>kNoSuchJob</extracomment>
+        <translation>the instrument has no job %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>job %1 is empty: give it a name with --name</source>
+        <extracomment>kJobIsEmpty</extracomment>
+        <translation>job %1 is empty: give it a name with --name</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: the instrument does not answer</source>
+        <extracomment>kDoesNotAnswer</extracomment>
+        <translation>%1: the instrument does not answer</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: the instrument did not answer '%2'</source>
+        <extracomment>kDidNotAnswer</extracomment>
+        <translation>%1: the instrument did not answer '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: unexpected reply '%2'</source>
+        <extracomment>kUnexpectedReply</extracomment>
+        <translation>%1: unexpected reply '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>nothing to do</source>
+        <extracomment>kNothingToDo</extracomment>
+        <translation>nothing to do</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: the instrument stopped answering</source>
+        <extracomment>kStoppedAnswering</extracomment>
+        <translation>%1: the instrument stopped answering</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>unexpected identification reply '%1'</source>
+        <extracomment>kUnexpectedIdentification</extracomment>
+        <translation>unexpected identification reply '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>downloaded to %1</source>
+        <extracomment>kDownloadedTo</extracomment>
+        <translation>downloaded to %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>uploaded %1</source>
+        <extracomment>kUploaded</extracomment>
+        <translation>uploaded %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>erased</source>
+        <extracomment>kErased</extracomment>
+        <translation>erased</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>name the object to download as: job N fixpoints|job N measurements|codelist N|hal N|val N</source>
+        <extracomment>kNameDownloadObject</extracomment>
+        <translation>name the object to download as: job N fixpoints|job N measurements|codelist N|hal N|val N</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>name the object to erase as: job N [fixpoints|measurements]|codelist|hal N|val N</source>
+        <extracomment>kNameEraseObject</extracomment>
+        <translation>name the object to erase as: job N [fixpoints|measurements]|codelist|hal N|val N</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>erasing cannot be undone: add --yes</source>
+        <extracomment>kAddYes</extracomment>
+        <translation>erasing cannot be undone: add --yes</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>no station command given (list, download, upload or erase)</source>
+        <extracomment>kNoStationCommand</extracomment>
+        <translation>no station command given (list, download, upload or erase)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1 takes a positive whole number, not '%2'</source>
+        <extracomment>kTakesPositive</extracomment>
+        <translation>%1 takes a positive whole number, not '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>unknown station command '%1'</source>
+        <extracomment>kUnknownStationCommand</extracomment>
+        <translation>unknown station command '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>name the port, for example COM1</source>
+        <extracomment>kNamePort</extracomment>
+        <translation>name the port, for example COM1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>'%1' is not a port name (COM1 ... COM256)</source>
+        <extracomment>kNotPortName</extracomment>
+        <translation>'%1' is not a port name (COM1 ... COM256)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>list takes only the PORT</source>
+        <extracomment>kListTakes</extracomment>
+        <translation>list takes only the PORT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>download takes the PORT, an OBJECT and a FILE</source>
+        <extracomment>kDownloadTakes</extracomment>
+        <translation>download takes the PORT, an OBJECT and a FILE</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>upload takes the PORT and one FILE</source>
+        <extracomment>kUploadTakes</extracomment>
+        <translation>upload takes the PORT and one FILE</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>erase takes the PORT and an OBJECT</source>
+        <extracomment>kEraseTakes</extracomment>
+        <translation>erase takes the PORT and an OBJECT</translation>
+    </message>
+    <message>
         <location filename="../apps/harwick-cli/station.h"/>
         <source>usage: harwick station list PORT [--json] [--timeout MS] [--log FILE]
        harwick station download PORT OBJECT FILE [--quiet] [--timeout MS] [--log FILE]
@@ -1630,6 +1997,12 @@ On a terminal, download and upload show their progress on one line of stderr
 </translation>
     </message>
     <message>
+        <location filename="../apps/harwick-cli/traffic.cpp"/>
+        <source>%1; the transfer goes on without it</source>
+        <extracomment>kGoesOnWithout</extracomment>
+        <translation>%1; the transfer goes on without it</translation>
+    </message>
+    <message>
         <location filename="../apps/harwick-cli/traffic.h"/>
         <source>--log FILE writes every chunk that crosses the cable to FILE: milliseconds since
 the start, out (to the instrument) or in, the bytes in hex and as text.
@@ -1638,6 +2011,220 @@ the start, out (to the instrument) or in, the bytes in hex and as text.
         <translation>--log FILE writes every chunk that crosses the cable to FILE: milliseconds since
 the start, out (to the instrument) or in, the bytes in hex and as text.
 </translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>ok (transfers use it)</source>
+        <extracomment>kUsedMark</extracomment>
+        <translation>ok (transfers use it)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>names need access</source>
+        <extracomment>kNamesNeedAccess</extracomment>
+        <translation>names need access</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>no names</source>
+        <extracomment>kNoNames</extracomment>
+        <translation>no names</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>stale, passed over: nobody holds its pipes (left by a simulator that ended; remove the folder)</source>
+        <extracomment>kStale</extracomment>
+        <translation>stale, passed over: nobody holds its pipes (left by a simulator that ended; remove the folder)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: PIPE00 and PIPE01 are not both FIFOs in it</source>
+        <extracomment>kNoPipes</extracomment>
+        <translation>passed over: PIPE00 and PIPE01 are not both FIFOs in it</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: its path is too long for the library's 256 characters</source>
+        <extracomment>kPathTooLong</extracomment>
+        <translation>passed over: its path is too long for the library's 256 characters</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: PIPE01 does not open: %1</source>
+        <extracomment>kRefused</extracomment>
+        <translation>passed over: PIPE01 does not open: %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: %1</source>
+        <extracomment>kPassedOverBecause</extracomment>
+        <translation>passed over: %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over</source>
+        <extracomment>kPassedOver</extracomment>
+        <translation>passed over</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>emulated</source>
+        <extracomment>kEmulated</extracomment>
+        <translation>emulated</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>bus %1 address %2</source>
+        <extracomment>kBusAddress</extracomment>
+        <translation>bus %1 address %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>listed</source>
+        <extracomment>kListed</extracomment>
+        <translation>listed</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>not listed (harwick usb add %1)</source>
+        <extracomment>kNotListed</extracomment>
+        <translation>not listed (harwick usb add %1)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>; fix: install the udev rule that harwick usb add %1 prints (as root it writes it), then plug the device in again</source>
+        <extracomment>kUdevFix</extracomment>
+        <translation>; fix: install the udev rule that harwick usb add %1 prints (as root it writes it), then plug the device in again</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>libusb does not start: %1</source>
+        <extracomment>kLibusbDoesNotStart</extracomment>
+        <translation>libusb does not start: %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>no USB instruments found: no emulated interface and no USB device with one bulk IN and one bulk OUT endpoint</source>
+        <extracomment>kNoUsbInstruments</extracomment>
+        <translation>no USB instruments found: no emulated interface and no USB device with one bulk IN and one bulk OUT endpoint</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot look at %1: %2</source>
+        <extracomment>kCannotLookAt</extracomment>
+        <translation>cannot look at %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>'%1' is no USB id: give VID:PID, four hexadecimal digits each, e.g. 0a1b:c2d3</source>
+        <extracomment>kNoUsbId</extracomment>
+        <translation>'%1' is no USB id: give VID:PID, four hexadecimal digits each, e.g. 0a1b:c2d3</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>%1 added to %2</source>
+        <extracomment>kAddedTo</extracomment>
+        <translation>%1 added to %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot give %1 to its user: %2</source>
+        <extracomment>kCannotGive</extracomment>
+        <translation>cannot give %1 to its user: %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>%1 is already in %2</source>
+        <extracomment>kAlreadyIn</extracomment>
+        <translation>%1 is already in %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot add %1 to the list: %2</source>
+        <extracomment>kCannotAdd</extracomment>
+        <translation>cannot add %1 to the list: %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>To let the logged-in user open it, put this line into %1 as root:
+</source>
+        <extracomment>kPutRuleAsRoot</extracomment>
+        <translation>To let the logged-in user open it, put this line into %1 as root:
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>then reload the rules: sudo sh -c '%1'
+</source>
+        <extracomment>kThenReload</extracomment>
+        <translation>then reload the rules: sudo sh -c '%1'
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>(sudo harwick usb add %1 writes the rule itself.)
+</source>
+        <extracomment>kSudoWritesIt</extracomment>
+        <translation>(sudo harwick usb add %1 writes the rule itself.)
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>udev rule added to %1:
+</source>
+        <extracomment>kRuleAdded</extracomment>
+        <translation>udev rule added to %1:
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>the udev rule is already in %1:
+</source>
+        <extracomment>kRuleAlreadyThere</extracomment>
+        <translation>the udev rule is already in %1:
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot write the udev rule: %1
+</source>
+        <extracomment>kCannotWriteRule</extracomment>
+        <translation>cannot write the udev rule: %1
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>put this line into %1 yourself:
+</source>
+        <extracomment>kPutRuleYourself</extracomment>
+        <translation>put this line into %1 yourself:
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>reload the rules: %1
+</source>
+        <extracomment>kReload</extracomment>
+        <translation>reload the rules: %1
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>list or add?</source>
+        <extracomment>kListOrAdd</extracomment>
+        <translation>list or add?</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>list takes nothing more</source>
+        <extracomment>kListTakesNothing</extracomment>
+        <translation>list takes nothing more</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>add takes one VID:PID</source>
+        <extracomment>kAddTakes</extracomment>
+        <translation>add takes one VID:PID</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/usb.h"/>
@@ -2063,6 +2650,12 @@ Really?</translation>
         <translation>Nothing was erased on the instrument. </translation>
     </message>
     <message>
+        <location filename="../apps/stationmate/core/move.h"/>
+        <source>the object is no longer listed.</source>
+        <extracomment>kMoveNoLongerListed</extracomment>
+        <translation>the object is no longer listed.</translation>
+    </message>
+    <message>
         <location filename="../apps/stationmate/core/outcome_texts.cpp"/>
         <source>The instrument stopped answering (no reply to %1).</source>
         <extracomment>kNoAnswer</extracomment>
@@ -2201,6 +2794,60 @@ Really?</translation>
         <translation>All files (*.*)</translation>
     </message>
     <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Port:</source>
+        <extracomment>kPortListLabel</extracomment>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Instrument:</source>
+        <extracomment>kInstrumentListLabel</extracomment>
+        <translation>Instrument:</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Baudrate:</source>
+        <extracomment>kBaudRateListLabel</extracomment>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Parity</source>
+        <extracomment>kParityListLabel</extracomment>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Stopbits:</source>
+        <extracomment>kStopBitsListLabel</extracomment>
+        <translation>Stopbits:</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Databits:</source>
+        <extracomment>kDataBitsListLabel</extracomment>
+        <translation>Databits:</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Endmark:</source>
+        <extracomment>kEndmarkListLabel</extracomment>
+        <translation>Endmark:</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Even</source>
+        <extracomment>kEvenEntry</extracomment>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Odd</source>
+        <extracomment>kOddEntry</extracomment>
+        <translation>Odd</translation>
+    </message>
+    <message>
         <location filename="../apps/stationmate/core/probe.h"/>
         <source>No serial port could be opened: </source>
         <extracomment>kNoPortOpened</extracomment>
@@ -2229,6 +2876,30 @@ Really?</translation>
         <source>&amp;Copy</source>
         <extracomment>kCopyEntry</extracomment>
         <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;Rename...</source>
+        <extracomment>kRenameAskEntry</extracomment>
+        <translation>&amp;Rename...</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;Update...</source>
+        <extracomment>kUpdateAskEntry</extracomment>
+        <translation>&amp;Update...</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;Update</source>
+        <extracomment>kUpdatePcEntry</extracomment>
+        <translation>&amp;Update</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;New folder</source>
+        <extracomment>kNewPcFolderEntry</extracomment>
+        <translation>&amp;New folder</translation>
     </message>
     <message>
         <location filename="../apps/stationmate/ui/dialog_texts.h"/>
@@ -2541,6 +3212,732 @@ Really?</translation>
         <source>toolhub version 1.2</source>
         <extracomment>kAboutVersion</extracomment>
         <translation>toolhub version 1.2</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Accepted columns: name, e or easting, n or northing, z or elevation, code (for example name,n,e,z,code).</source>
+        <extracomment>kAcceptedColumns</extracomment>
+        <translation>Accepted columns: name, e or easting, n or northing, z or elevation, code (for example name,n,e,z,code).</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>No columns given.</source>
+        <extracomment>kNoColumns</extracomment>
+        <translation>No columns given.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Unknown column &quot;</source>
+        <extracomment>kUnknownColumn</extracomment>
+        <translation>Unknown column &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The column &quot;</source>
+        <extracomment>kColumnTwicePrefix</extracomment>
+        <translation>The column &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>&quot; is given twice.</source>
+        <extracomment>kColumnTwiceSuffix</extracomment>
+        <translation>&quot; is given twice.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The delimiter must be &quot;,&quot;, &quot;;&quot; or tab.</source>
+        <extracomment>kBadDelimiter</extracomment>
+        <translation>The delimiter must be &quot;,&quot;, &quot;;&quot; or tab.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>A decimal comma needs the delimiter &quot;;&quot; or tab: with &quot;,&quot; the decimals of a coordinate would be a column of their own.</source>
+        <extracomment>kDecimalCommaNeedsDelimiter</extracomment>
+        <translation>A decimal comma needs the delimiter &quot;;&quot; or tab: with &quot;,&quot; the decimals of a coordinate would be a column of their own.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Pass the columns (for example name,n,e,z,code), the delimiter (&quot;,&quot;, &quot;;&quot; or tab) and whether the coordinates have a decimal comma.</source>
+        <extracomment>kChoices</extracomment>
+        <translation>Pass the columns (for example name,n,e,z,code), the delimiter (&quot;,&quot;, &quot;;&quot; or tab) and whether the coordinates have a decimal comma.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The file holds no lines.</source>
+        <extracomment>kNoLines</extracomment>
+        <translation>The file holds no lines.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>No delimiter (&quot;,&quot;, &quot;;&quot; or tab) splits the lines into the same number of fields.</source>
+        <extracomment>kNoDelimiter</extracomment>
+        <translation>No delimiter (&quot;,&quot;, &quot;;&quot; or tab) splits the lines into the same number of fields.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>More than one delimiter splits the lines into columns that fit.</source>
+        <extracomment>kManyDelimiters</extracomment>
+        <translation>More than one delimiter splits the lines into columns that fit.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The columns cannot be told apart: no header row names them (name, easting, northing, elevation, code), and the rows are not five columns of name, easting, northing, elevation and code with numbers in the second to fourth.</source>
+        <extracomment>kColumnsUnknown</extracomment>
+        <translation>The columns cannot be told apart: no header row names them (name, easting, northing, elevation, code), and the rows are not five columns of name, easting, northing, elevation and code with numbers in the second to fourth.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The columns given name </source>
+        <extracomment>kGivenColumnsPrefix</extracomment>
+        <translation>The columns given name </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source> fields, but the rows hold </source>
+        <extracomment>kGivenColumnsMiddle</extracomment>
+        <translation> fields, but the rows hold </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Line </source>
+        <extracomment>kLinePrefix</extracomment>
+        <translation>Line </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>: a quoted field is not closed.</source>
+        <extracomment>kUnclosedQuote</extracomment>
+        <translation>: a quoted field is not closed.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>: a quoted field goes on after its closing quote.</source>
+        <extracomment>kTextAfterQuote</extracomment>
+        <translation>: a quoted field goes on after its closing quote.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source> fields where the rows before it have </source>
+        <extracomment>kFieldCountSuffix</extracomment>
+        <translation> fields where the rows before it have </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>: the </source>
+        <extracomment>kCellPrefix</extracomment>
+        <translation>: the </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>&quot; is not a number.</source>
+        <extracomment>kNotANumber</extracomment>
+        <translation>&quot; is not a number.</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>&quot; is not a number with a decimal comma.</source>
+        <extracomment>kNotANumberWithComma</extracomment>
+        <translation>&quot; is not a number with a decimal comma.</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the text height must be a positive number</source>
+        <extracomment>kBadTextHeight</extracomment>
+        <translation>the text height must be a positive number</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the code &quot;</source>
+        <extracomment>kCodeOnLayerBefore</extracomment>
+        <translation>the code &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>&quot; is drawn on layer &quot;</source>
+        <extracomment>kCodeOnLayerMiddle</extracomment>
+        <translation>&quot; is drawn on layer &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>&quot;, the layer of points without a code</source>
+        <extracomment>kNoCodeAfter</extracomment>
+        <translation>&quot;, the layer of points without a code</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>codes that differ only in letter case share layer &quot;</source>
+        <extracomment>kSharedLayerBefore</extracomment>
+        <translation>codes that differ only in letter case share layer &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the name of row </source>
+        <extracomment>kNameTooLongBefore</extracomment>
+        <translation>the name of row </translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source> is too long for a label and is not shown</source>
+        <extracomment>kNameTooLongAfter</extracomment>
+        <translation> is too long for a label and is not shown</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>this is a binary drawing: save it as an ASCII DXF drawing to read it</source>
+        <extracomment>kBinary</extracomment>
+        <translation>this is a binary drawing: save it as an ASCII DXF drawing to read it</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the file is not a DXF drawing: it does not start with a SECTION</source>
+        <extracomment>kNotDxf</extracomment>
+        <translation>the file is not a DXF drawing: it does not start with a SECTION</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the drawing has no ENTITIES section</source>
+        <extracomment>kNoEntities</extracomment>
+        <translation>the drawing has no ENTITIES section</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>a group code (a whole number) was expected here</source>
+        <extracomment>kBadCode</extracomment>
+        <translation>a group code (a whole number) was expected here</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the drawing ends between a group code and its value</source>
+        <extracomment>kCutOff</extracomment>
+        <translation>the drawing ends between a group code and its value</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>this coordinate is not a number</source>
+        <extracomment>kBadValue</extracomment>
+        <translation>this coordinate is not a number</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the coordinate system must be given as EPSG:n, for example EPSG:25832</source>
+        <extracomment>kBadCrs</extracomment>
+        <translation>the coordinate system must be given as EPSG:n, for example EPSG:25832</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the file is not GeoJSON: it holds no FeatureCollection or Feature</source>
+        <extracomment>kNotGeoJson</extracomment>
+        <translation>the file is not GeoJSON: it holds no FeatureCollection or Feature</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the file holds a bare geometry, not a Feature or FeatureCollection</source>
+        <extracomment>kBareGeometry</extracomment>
+        <translation>the file holds a bare geometry, not a Feature or FeatureCollection</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the FeatureCollection has no &quot;features&quot; array</source>
+        <extracomment>kNoFeatures</extracomment>
+        <translation>the FeatureCollection has no &quot;features&quot; array</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this member of &quot;features&quot; is not a Feature</source>
+        <extracomment>kNotAFeature</extracomment>
+        <translation>this member of &quot;features&quot; is not a Feature</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a Point's coordinates must be an array of two or three numbers</source>
+        <extracomment>kBadPosition</extracomment>
+        <translation>a Point's coordinates must be an array of two or three numbers</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a JSON value was expected here</source>
+        <extracomment>kExpectedValue</extracomment>
+        <translation>a JSON value was expected here</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a member name in double quotes was expected here</source>
+        <extracomment>kExpectedKey</extracomment>
+        <translation>a member name in double quotes was expected here</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a colon was expected after the member name</source>
+        <extracomment>kExpectedColon</extracomment>
+        <translation>a colon was expected after the member name</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a comma or a closing brace was expected here</source>
+        <extracomment>kExpectedObjectNext</extracomment>
+        <translation>a comma or a closing brace was expected here</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a comma or a closing bracket was expected here</source>
+        <extracomment>kExpectedArrayNext</extracomment>
+        <translation>a comma or a closing bracket was expected here</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the string is not closed</source>
+        <extracomment>kUnfinishedString</extracomment>
+        <translation>the string is not closed</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a control character must be escaped inside a string</source>
+        <extracomment>kControlInString</extracomment>
+        <translation>a control character must be escaped inside a string</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this backslash escape is not JSON</source>
+        <extracomment>kBadEscape</extracomment>
+        <translation>this backslash escape is not JSON</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this \u escape is half a surrogate pair</source>
+        <extracomment>kBadUnicode</extracomment>
+        <translation>this \u escape is half a surrogate pair</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this number is not written as JSON writes numbers</source>
+        <extracomment>kBadNumber</extracomment>
+        <translation>this number is not written as JSON writes numbers</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the values are nested too deeply</source>
+        <extracomment>kTooDeep</extracomment>
+        <translation>the values are nested too deeply</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>there is more text after the GeoJSON object</source>
+        <extracomment>kTrailing</extracomment>
+        <translation>there is more text after the GeoJSON object</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the name or code holds a control character XML cannot carry</source>
+        <extracomment>kControlInText</extracomment>
+        <translation>the name or code holds a control character XML cannot carry</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the file is not LandXML: its first element is not LandXML</source>
+        <extracomment>kNotLandXml</extracomment>
+        <translation>the file is not LandXML: its first element is not LandXML</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the file is not XML: it does not start with markup</source>
+        <extracomment>kNotXml</extracomment>
+        <translation>the file is not XML: it does not start with markup</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the linear unit &quot;</source>
+        <extracomment>kUnknownUnitBefore</extracomment>
+        <translation>the linear unit &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>&quot; is not one this reader knows</source>
+        <extracomment>kUnknownUnitAfter</extracomment>
+        <translation>&quot; is not one this reader knows</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>a CgPoint's text must be two or three numbers: northing easting [elevation]</source>
+        <extracomment>kBadCgPoint</extracomment>
+        <translation>a CgPoint's text must be two or three numbers: northing easting [elevation]</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>only UTF-8 files are read; this file names another encoding</source>
+        <extracomment>kEncoding</extracomment>
+        <translation>only UTF-8 files are read; this file names another encoding</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>document type declarations are not read</source>
+        <extracomment>kDoctype</extracomment>
+        <translation>document type declarations are not read</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the elements are nested too deeply</source>
+        <extracomment>kTooDeep</extracomment>
+        <translation>the elements are nested too deeply</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>an element or attribute name was expected here</source>
+        <extracomment>kBadName</extracomment>
+        <translation>an element or attribute name was expected here</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>an attribute must be written name=&quot;value&quot;</source>
+        <extracomment>kBadAttribute</extracomment>
+        <translation>an attribute must be written name=&quot;value&quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>a &quot;&lt;&quot; must be written &amp;lt; inside an attribute value</source>
+        <extracomment>kLessThanInValue</extracomment>
+        <translation>a &quot;&lt;&quot; must be written &amp;lt; inside an attribute value</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the attribute value is not closed</source>
+        <extracomment>kUnclosedValue</extracomment>
+        <translation>the attribute value is not closed</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>this &amp; starts no known entity or character reference</source>
+        <extracomment>kBadReference</extracomment>
+        <translation>this &amp; starts no known entity or character reference</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>this markup is not closed</source>
+        <extracomment>kUnclosedMarkup</extracomment>
+        <translation>this markup is not closed</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>this end tag does not close the element that is open</source>
+        <extracomment>kMismatchedEnd</extracomment>
+        <translation>this end tag does not close the element that is open</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the file ends before its elements are closed</source>
+        <extracomment>kUnclosedElement</extracomment>
+        <translation>the file ends before its elements are closed</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>there is more after the LandXML element</source>
+        <extracomment>kTrailing</extracomment>
+        <translation>there is more after the LandXML element</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> point(s) had no name label beside them and are named by their place in the drawing.</source>
+        <extracomment>kNumbered</extracomment>
+        <translation> point(s) had no name label beside them and are named by their place in the drawing.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> feature(s) that are not points were passed over.</source>
+        <extracomment>kNotPoints</extracomment>
+        <translation> feature(s) that are not points were passed over.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> point(s) without both plan coordinates were passed over.</source>
+        <extracomment>kNoCoordinates</extracomment>
+        <translation> point(s) without both plan coordinates were passed over.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> row(s) lack an easting or a northing, which </source>
+        <extracomment>kLeftOut</extracomment>
+        <translation> row(s) lack an easting or a northing, which </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> cannot hold: they are left out.</source>
+        <extracomment>kLeftOutSuffix</extracomment>
+        <translation> cannot hold: they are left out.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source>The file names no units; its values are taken as metres.</source>
+        <extracomment>kNoUnits</extracomment>
+        <translation>The file names no units; its values are taken as metres.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> block</source>
+        <extracomment>kBlock</extracomment>
+        <translation> block</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> blocks</source>
+        <extracomment>kBlocks</extracomment>
+        <translation> blocks</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> line</source>
+        <extracomment>kLine</extracomment>
+        <translation> line</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> lines</source>
+        <extracomment>kLines</extracomment>
+        <translation> lines</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> without coordinates</source>
+        <extracomment>kWithoutCoordinates</extracomment>
+        <translation> without coordinates</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> without a point name</source>
+        <extracomment>kWithoutName</extracomment>
+        <translation> without a point name</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> was skipped</source>
+        <extracomment>kWasSkipped</extracomment>
+        <translation> was skipped</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> were skipped</source>
+        <extracomment>kWereSkipped</extracomment>
+        <translation> were skipped</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>Only </source>
+        <extracomment>kRowsStopPrefix</extracomment>
+        <translation>Only </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> of </source>
+        <extracomment>kRowsStopOf</extracomment>
+        <translation> of </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> rows are saved: row </source>
+        <extracomment>kRowsStopRow</extracomment>
+        <translation> rows are saved: row </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> has no name, and saving stops at the first row without one.</source>
+        <extracomment>kRowsStopSuffix</extracomment>
+        <translation> has no name, and saving stops at the first row without one.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> rows after row 9999 are saved without a block number: GSI has four digits for it.</source>
+        <extracomment>kBlockNumbersSuffix</extracomment>
+        <translation> rows after row 9999 are saved without a block number: GSI has four digits for it.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> coordinate value(s) have more digits than </source>
+        <extracomment>kValuesCut</extracomment>
+        <translation> coordinate value(s) have more digits than </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> holds and keep only their rightmost digits.</source>
+        <extracomment>kValuesCutSuffix</extracomment>
+        <translation> holds and keep only their rightmost digits.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> name(s) or code(s) are longer than the </source>
+        <extracomment>kTextsCut</extracomment>
+        <translation> name(s) or code(s) are longer than the </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> characters </source>
+        <extracomment>kTextsCutMiddle</extracomment>
+        <translation> characters </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> holds and keep only their last characters.</source>
+        <extracomment>kTextsCutSuffix</extracomment>
+        <translation> holds and keep only their last characters.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> row(s) lack an easting or a northing: GSI writes no value for them, and they will not read back as points.</source>
+        <extracomment>kNoPlanCoordinates</extracomment>
+        <translation> row(s) lack an easting or a northing: GSI writes no value for them, and they will not read back as points.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> name(s) or code(s) hold </source>
+        <extracomment>kUnfitTexts</extracomment>
+        <translation> name(s) or code(s) hold </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>a comma or a double quote</source>
+        <extracomment>kKardUnfit</extracomment>
+        <translation>a comma or a double quote</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>a comma, a double quote or a blank</source>
+        <extracomment>kIdxUnfit</extracomment>
+        <translation>a comma, a double quote or a blank</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>, which </source>
+        <extracomment>kUnfitMiddle</extracomment>
+        <translation>, which </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> cannot hold: those points will not read back as they are.</source>
+        <extracomment>kUnfitSuffix</extracomment>
+        <translation> cannot hold: those points will not read back as they are.</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> computed from measurements</source>
+        <extracomment>kComputed</extracomment>
+        <translation> computed from measurements</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> measured before any station block, computed from the origin with instrument height 0</source>
+        <extracomment>kFromOrigin</extracomment>
+        <translation> measured before any station block, computed from the origin with instrument height 0</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> with the instrument's own coordinates</source>
+        <extracomment>kAsGiven</extracomment>
+        <translation> with the instrument's own coordinates</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> point</source>
+        <extracomment>kPoint</extracomment>
+        <translation> point</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> points</source>
+        <extracomment>kPoints</extracomment>
+        <translation> points</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> measured block skipped</source>
+        <extracomment>kSkippedBlock</extracomment>
+        <translation> measured block skipped</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> measured blocks skipped</source>
+        <extracomment>kSkippedBlocks</extracomment>
+        <translation> measured blocks skipped</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source>line </source>
+        <extracomment>kLinePrefix</extracomment>
+        <translation>line </translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>row %1: %2</source>
+        <extracomment>kRowFault</extracomment>
+        <translation>row %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>line %1, column %2: %3</source>
+        <extracomment>kPlaceFault</extracomment>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>the %1 is not a number: %2</source>
+        <extracomment>kNotANumberFault</extracomment>
+        <translation>the %1 is not a number: %2</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>easting</source>
+        <extracomment>kEastingWord</extracomment>
+        <translation>easting</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>northing</source>
+        <extracomment>kNorthingWord</extracomment>
+        <translation>northing</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>elevation</source>
+        <extracomment>kElevationWord</extracomment>
+        <translation>elevation</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a direction but no distance</source>
+        <extracomment>kNoDistance</extracomment>
+        <translation>a direction but no distance</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a distance without its angles</source>
+        <extracomment>kNoAngles</extracomment>
+        <translation>a distance without its angles</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a measurement without a point name (word 11)</source>
+        <extracomment>kNoName</extracomment>
+        <translation>a measurement without a point name (word 11)</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>its horizontal direction (word 21) cannot be read</source>
+        <extracomment>kBadDirection</extracomment>
+        <translation>its horizontal direction (word 21) cannot be read</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>its zenith angle (word 22) cannot be read</source>
+        <extracomment>kBadZenith</extracomment>
+        <translation>its zenith angle (word 22) cannot be read</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a station block without a readable easting and northing (84, 85)</source>
+        <extracomment>kBadStation</extracomment>
+        <translation>a station block without a readable easting and northing (84, 85)</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>its station block has no readable easting and northing</source>
+        <extracomment>kNoStation</extracomment>
+        <translation>its station block has no readable easting and northing</translation>
     </message>
 </context>
 </TS>

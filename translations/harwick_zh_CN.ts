@@ -301,8 +301,9 @@
     </message>
     <message>
         <location filename="../apps/cablemate/core/settings.h"/>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
         <source>None</source>
-        <extracomment>kProtocolNone</extracomment>
+        <extracomment>kProtocolNone kNoneEntry</extracomment>
         <translation>无</translation>
     </message>
     <message>
@@ -1194,6 +1195,102 @@ Plain-text transfers with the total station over USB or a serial port, and their
         <translation>作者: </translation>
     </message>
     <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>lines</source>
+        <extracomment>kLinesUnit</extracomment>
+        <translation>行</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>cannot read '%1': %2</source>
+        <extracomment>kCannotRead</extracomment>
+        <translation>无法读取 '%1'：%2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>cannot write '%1': %2</source>
+        <extracomment>kCannotWrite</extracomment>
+        <translation>无法写入 '%1'：%2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>unknown conversion '%1'</source>
+        <extracomment>kUnknownConversion</extracomment>
+        <translation>未知的转换 '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>'%1' is neither usb nor a port (COMn or a device path)</source>
+        <extracomment>kNeitherUsbNorPort</extracomment>
+        <translation>'%1' 既不是 usb，也不是端口（COMn 或设备路径）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>nothing received</source>
+        <extracomment>kNothingReceived</extracomment>
+        <translation>未接收到任何数据</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>the data stopped before its end; %1 bytes received were written to '%2'</source>
+        <extracomment>kStoppedBeforeEnd</extracomment>
+        <translation>数据在结束前中断；已接收的 %1 字节已写入 '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>--blocks is for COM ports; USB sends the text line by line</source>
+        <extracomment>kBlocksAreForCom</extracomment>
+        <translation>--blocks 仅用于 COM 端口；USB 逐行发送文本</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>no cable command given (convert, receive or send)</source>
+        <extracomment>kNoCableCommand</extracomment>
+        <translation>未给出 cable 命令（convert、receive 或 send）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>--blocks is for send</source>
+        <extracomment>kBlocksAreForSend</extracomment>
+        <translation>--blocks 仅用于 send</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>convert moves nothing over the cable: no --log or --quiet</source>
+        <extracomment>kConvertMovesNothing</extracomment>
+        <translation>convert 不经数据线传输任何内容：不能使用 --log 或 --quiet</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>convert takes a KIND, an INPUT and an OUTPUT</source>
+        <extracomment>kConvertTakes</extracomment>
+        <translation>convert 需要 KIND、INPUT 和 OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>unknown cable command '%1'</source>
+        <extracomment>kUnknownCableCommand</extracomment>
+        <translation>未知的 cable 命令 '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>receive takes usb or a port and an OUTPUT</source>
+        <extracomment>kReceiveTakes</extracomment>
+        <translation>receive 需要 usb 或端口，以及 OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>send takes usb or a port and an INPUT</source>
+        <extracomment>kSendTakes</extracomment>
+        <translation>send 需要 usb 或端口，以及 INPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/cable.cpp"/>
+        <source>--blocks takes coords or codes, not '%1'</source>
+        <extracomment>kBlocksTakes</extracomment>
+        <translation>--blocks 的值应为 coords 或 codes，而不是 '%1'</translation>
+    </message>
+    <message>
         <location filename="../apps/harwick-cli/cable.h"/>
         <source>usage: harwick cable convert KIND INPUT OUTPUT
        harwick cable receive usb|COMn|DEVICE OUTPUT [--quiet] [--log FILE]
@@ -1210,61 +1307,73 @@ On a terminal, receive and send show their progress on one line of stderr
 leaves it out.
 </source>
         <extracomment>kCableUsage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：harwick cable convert KIND INPUT OUTPUT
+      harwick cable receive usb|COMn|DEVICE OUTPUT [--quiet] [--log FILE]
+      harwick cable send usb|COMn|DEVICE INPUT [--blocks coords|codes] [--quiet] [--log FILE]
+
+KIND 为以下之一：code-blocks、measured-blocks、coord-blocks、kard-to-blocks、
+kard600-to-kard300、gsi-to-kard、kard-to-dxf。接收和发送使用 ./qtr_cfg.ini
+中的设置（协议、波特率、超时、行间延时）；在此给出的 COM 端口或设备路径
+（/dev/ttyUSB0）取代其中设置的端口。
+--blocks 将 KARD 列表作为坐标数据块、将编码表作为编码数据块发送（仅限
+COM）；不给出时，文本逐行发送。
+在终端上，receive 和 send 在 stderr 的一行中显示进度（行数、逐行发送时的
+总行数、字节数、速率、时间）；--quiet 不显示进度。
+</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/command_line.cpp"/>
         <source>%1: %2; see '%1 --help'</source>
         <extracomment>kUsageProblem</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2；请参阅 '%1 --help'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/command_line.cpp"/>
         <source>warning: %1</source>
         <extracomment>kWarning</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>警告：%1</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/command_line.cpp"/>
         <source>%1 takes no value</source>
         <extracomment>kTakesNoValue</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 不接受值</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/command_line.h"/>
         <source>unknown option '%1'</source>
         <extracomment>kUnknownOption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未知选项 '%1'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/command_line.h"/>
         <source>%1 needs a value</source>
         <extracomment>kNeedsValue</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个值</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/command_line.h"/>
         <source>unexpected '%1'</source>
         <extracomment>kUnexpectedWord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法识别的 '%1'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/command_line.h"/>
         <source>--json is for list</source>
         <extracomment>kJsonIsForList</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--json 仅用于 list</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>converted %1 point(s) from %2 '%3' to %4 '%5' (precision %6)</source>
         <extracomment>kConverted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 个点从 %2 '%3' 转换为 %4 '%5'（精度 %6）</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>'%1': not a point list of any kind known here (%2)</source>
         <extracomment>kNoKnownKind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>'%1'：不是本程序已知的任何格式的点列表（%2）</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
@@ -1277,79 +1386,79 @@ leaves it out.
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>'%1' could be %2: say which with --from</source>
         <extracomment>kCouldBe</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>'%1' 可能是 %2：请用 --from 指定</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>'%1': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, .geojson, .xml or .dxf, or give --to)</source>
         <extracomment>kUnknownOutputKind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>'%1'：未知的输出格式（请将其命名为 .gsi16、.gsi8、.dat、.idx、.csv、.geojson、.xml 或 .dxf，或给出 --to）</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>'%1': no points found.</source>
         <extracomment>kNoPointsFound</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>'%1'：未找到任何点。</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>reduce reads GSI jobs and writes one file: %1 does not apply</source>
         <extracomment>kReduceDoesNotApply</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>reduce 读取 GSI 作业并写入一个文件：%1 不适用</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>precision must be 0.001, 0.0001 or 0.00001, not '%1'</source>
         <extracomment>kBadPrecision</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>精度必须为 0.001、0.0001 或 0.00001，而不是 '%1'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>%1 takes %2, not '%3'</source>
         <extracomment>kTakesKinds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 的值应为 %2，而不是 '%3'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>--text-height takes a positive number, not '%1'</source>
         <extracomment>kBadTextHeight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--text-height 的值应为正数，而不是 '%1'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>--out-dir needs --to KIND</source>
         <extracomment>kOutDirNeedsTo</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--out-dir 需要 --to KIND</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>--out-dir converts the FILEs named after it; none is</source>
         <extracomment>kOutDirNoFiles</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--out-dir 转换其后列出的 FILE，但一个也没有给出</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>convert takes an INPUT and an OUTPUT file</source>
         <extracomment>kConvertTakes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>convert 需要一个 INPUT 文件和一个 OUTPUT 文件</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>cannot make the folder '%1': %2</source>
         <extracomment>kCannotMakeFolder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹 '%1'：%2</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>'%1' is not converted: '%2' is made from '%3' already</source>
         <extracomment>kMadeAlready</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>'%1' 未转换：'%2' 已由 '%3' 生成</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.cpp"/>
         <source>%1 of %2 file(s) not converted</source>
         <extracomment>kNotConverted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 个文件中有 %1 个未转换</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/convert.h"/>
@@ -1384,43 +1493,68 @@ Options:
 CSV options given for a CSV input are used instead of what is found in it.
 </source>
         <extracomment>kConvertUsage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：harwick convert [OPTIONS] INPUT OUTPUT
+      harwick convert [OPTIONS] --to KIND --out-dir DIR FILE...
+
+转换点列表。INPUT 的格式由其文件名决定：GSI (.gsi)、KARD (.dat)、IDX (.idx)、
+CSV (.csv)、GeoJSON (.geojson, .json)、LandXML (.xml, .landxml) 或 DXF (.dxf)；
+文件名看不出格式时，或给出 --from auto 时，格式由文件内容判断（可能属于多种
+格式的文件会被拒绝，并列出它可能的格式）。OUTPUT 按其文件名写为 GSI-16
+(.gsi16)、GSI-8 (.gsi8)、KARD (.dat)、IDX (.idx)、CSV、GeoJSON、LandXML 或 DXF；
+DXF 图形中每个点是一个 POINT，位于以其编码命名的图层上，并标注点名和高程。
+.gsi16 或 .gsi8 输出以扩展名 .gsi 保存；普通的 .gsi 输出沿用 GSI 输入的类型，
+否则为 GSI-16。精度决定坐标的小数位数和 GSI 单位；未给出 --precision 时取自
+输入。读取时跳过的数据块，以及输出无法容纳的内容（略去的行、截断的值或名称）
+都会在 stderr 上报告。使用 --out-dir 时，每个 FILE 都按 --to 转换到 DIR 中；
+失败的文件会被报告，其他文件照常转换，只要有文件失败，退出码即为 1。
+
+选项：
+  --precision 0.001|0.0001|0.00001
+  --from KIND, --to KIND   gsi16, gsi8, gsi, kard, idx, csv, geojson, landxml,
+                           dxf（--from 还可为 auto）
+  --columns LIST           CSV 的列及其顺序，例如 name,n,e,z,code
+  --delimiter , | ; | tab  CSV 分隔符
+  --decimal-comma          CSV 坐标使用小数逗号
+  --crs EPSG:n             GeoJSON：供 GIS 程序读取的坐标系
+  --text-height H          DXF：标注的高度，以图形单位计（默认 1）
+为 CSV 输入给出的 CSV 选项优先于从文件中识别出的设置。
+</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>convert point lists between GSI, KARD, IDX, CSV, GeoJSON, LandXML and DXF</source>
         <extracomment>kConvertSummary</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>在 GSI、KARD、IDX、CSV、GeoJSON、LandXML 和 DXF 之间转换点列表</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>compute points from the measurements of a GSI job</source>
         <extracomment>kReduceSummary</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>由 GSI 作业的测量数据计算点</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>list, download, upload and erase the instrument's memory over a COM port</source>
         <extracomment>kStationSummary</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>通过 COM 端口列出、下载、上传和删除全站仪内存中的数据</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>receive and send over USB or a COM port, and the cable program's conversions</source>
         <extracomment>kCableSummary</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>通过 USB 或 COM 端口接收和发送，以及数据线传输程序的转换</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>list the serial ports present by COM name, and name a device COMn</source>
         <extracomment>kPortsSummary</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>按 COM 名称列出现有串口，并将设备命名为 COMn</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>list USB instruments and whether you may open them, and allow one</source>
         <extracomment>kUsbSummary</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>列出 USB 仪器及您能否打开它们，并允许打开其中一个</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
@@ -1432,7 +1566,12 @@ over its cable.
 Commands:
 </source>
         <extracomment>kHelpHead</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：harwick [--version] [--help] COMMAND [ARGUMENTS]
+
+Harwick survey suite 的命令行：处理点列表，并通过数据线操作全站仪。
+
+命令：
+</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
@@ -1441,31 +1580,58 @@ Commands:
 Exit status: 0 done, 1 failed (the reason on stderr), 2 a wrong command line.
 </source>
         <extracomment>kHelpTail</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+'harwick COMMAND --help'（或 'harwick help COMMAND'）显示某个命令的用法。
+退出状态：0 完成，1 失败（原因见 stderr），2 命令行有误。
+</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>no command '%1'</source>
         <extracomment>kNoCommand</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有命令 '%1'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/harwick.cpp"/>
         <source>unknown command '%1'</source>
         <extracomment>kUnknownCommand</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未知命令 '%1'</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/listing.h"/>
         <source>not usable: </source>
         <extracomment>kNotUsable</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不可用: </translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/listing.h"/>
         <source>ok</source>
         <extracomment>kUsable</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>可用</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>%1 is %2</source>
+        <extracomment>kMapped</extracomment>
+        <translation>%1 对应 %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>no serial ports found</source>
+        <extracomment>kNoPorts</extracomment>
+        <translation>未找到串口</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>--json is for the list</source>
+        <extracomment>kJsonIsForTheList</extracomment>
+        <translation>--json 仅用于列表</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/ports.cpp"/>
+        <source>map takes a COM name and a DEVICE</source>
+        <extracomment>kMapTakes</extracomment>
+        <translation>map 需要一个 COM 名称和一个 DEVICE</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/ports.h"/>
@@ -1481,7 +1647,114 @@ its /dev/serial/by-id path where it has one. Made for the first time, the
 map first takes every present port under the name it has now.
 </source>
         <extracomment>kPortsUsage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：harwick ports [--json]
+      harwick ports map COMn DEVICE
+
+列出现有的串口：各程序为其使用的 COM 名称、设备、设备类型、其
+/dev/serial/by-id 路径，以及您能否打开它（不能时说明原因和解决办法）。
+--json 将其输出为一个 JSON 数组。
+
+map 在端口映射（~/.config/harwick/ports）中将 DEVICE 命名为 COMn，设备有
+/dev/serial/by-id 路径时经由该路径。首次创建映射时，先以各现有端口当前的
+名称将其全部收录。
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/progress_line.cpp"/>
+        <source>%1 of %2</source>
+        <extracomment>kOfTotal</extracomment>
+        <translatorcomment>kept</translatorcomment>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/progress_line.cpp"/>
+        <source>%1 elapsed</source>
+        <extracomment>kElapsed</extracomment>
+        <translation>已用 %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/progress_line.cpp"/>
+        <source>about %1 left</source>
+        <extracomment>kLeft</extracomment>
+        <translation>约剩 %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>GSI job</source>
+        <extracomment>kJobKind</extracomment>
+        <translation>GSI 作业</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>reduced %1 point(s) from %2 '%3' to %4 '%5' (precision %6)</source>
+        <extracomment>kReduced</extracomment>
+        <translation>已由 %2 '%3' 计算出 %1 个点，写入 %4 '%5'（精度 %6）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>point</source>
+        <extracomment>kPointColumn</extracomment>
+        <translation>点名</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>dist (m)</source>
+        <extracomment>kDistanceColumn</extracomment>
+        <translation>距离 (m)</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>   computed minus instrument</source>
+        <extracomment>kComputedMinusInstrument</extracomment>
+        <translation>   计算值减仪器值</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>largest difference over %1 point(s): %2 m in position (%3)</source>
+        <extracomment>kLargestInPosition</extracomment>
+        <translation>%1 个点中的最大差值：平面位置 %2 m（%3）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>, %1 m in height (%2)</source>
+        <extracomment>kLargestInHeight</extracomment>
+        <translation>，高程 %1 m（%2）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>--json is for --compare</source>
+        <extracomment>kJsonIsForCompare</extracomment>
+        <translation>--json 仅用于 --compare</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>--compare --json prints the comparison alone: no OUTPUT</source>
+        <extracomment>kJsonNoOutput</extracomment>
+        <translation>--compare --json 只输出比较结果：不能给出 OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>reduce --compare takes an INPUT and, if it is to be written, an OUTPUT</source>
+        <extracomment>kCompareTakes</extracomment>
+        <translation>reduce --compare 需要一个 INPUT，要写出结果时再加一个 OUTPUT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>reduce takes an INPUT and an OUTPUT file</source>
+        <extracomment>kReduceTakes</extracomment>
+        <translation>reduce 需要一个 INPUT 文件和一个 OUTPUT 文件</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>'%1': no points: it holds no measured blocks that give one</source>
+        <extracomment>kNoPoints</extracomment>
+        <translation>'%1'：没有点：其中没有能算出点的测量数据块</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/reduce_command.cpp"/>
+        <source>'%1': nothing to compare: no block carries both measurements and the instrument's coordinates</source>
+        <extracomment>kNothingToCompare</extracomment>
+        <translation>'%1'：无可比较：没有数据块同时带有测量数据和仪器坐标</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/reduce_command.h"/>
@@ -1507,7 +1780,173 @@ cannot give a point are reported with their line. OUTPUT is written as
               and the largest differences)
 </source>
         <extracomment>kReduceUsage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：harwick reduce [OPTIONS] INPUT OUTPUT
+      harwick reduce --compare [OPTIONS] INPUT [OUTPUT]
+
+由 GSI 作业的测量数据计算点。测站数据块（84、85、86 测站东坐标、北坐标、
+高程；88 仪器高）为其后的数据块设定测站；每个测量数据块（21 自坐标北起算的
+方向，22 天顶距，31 斜距或 32 平距，33 高差，87 棱镜高，11 点名，71 编码）
+生成一个点。带有仪器自身坐标（81-83）的数据块保留这些坐标。在任何测站之前
+测量的数据块从原点以仪器高 0 计算，无法得出点的数据块会连同其所在行一起
+报告。OUTPUT 的写法与 `harwick convert` 相同，输出选项也相同（--precision、
+--to、--columns、--delimiter、--decimal-comma、--crs、--text-height）。
+
+  --compare   对每个同时带有测量数据和仪器坐标的数据块，输出计算值减仪器值
+              （东、北、高程、平面）以及最大差值
+  --json      与 --compare 同用且不给出 OUTPUT 时：将比较结果输出为一个
+              JSON 文档（input、notes、带 dE、dN、dH、distance 的 points，
+              以及最大差值）
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>blocks</source>
+        <extracomment>kBlocksUnit</extracomment>
+        <translation>个数据块</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>say which job receives the fixpoints with --job N</source>
+        <extracomment>kSayWhichJob</extracomment>
+        <translation>请用 --job N 指定接收固定点的作业</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>the instrument has no job %1</source>
+        <extracomment>kNoSuchJob</extracomment>
+        <translation>全站仪上没有作业 %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>job %1 is empty: give it a name with --name</source>
+        <extracomment>kJobIsEmpty</extracomment>
+        <translation>作业 %1 为空：请用 --name 为其命名</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: the instrument does not answer</source>
+        <extracomment>kDoesNotAnswer</extracomment>
+        <translation>%1：全站仪没有应答</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: the instrument did not answer '%2'</source>
+        <extracomment>kDidNotAnswer</extracomment>
+        <translation>%1：全站仪未应答 '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: unexpected reply '%2'</source>
+        <extracomment>kUnexpectedReply</extracomment>
+        <translation>%1：意外的应答 '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>nothing to do</source>
+        <extracomment>kNothingToDo</extracomment>
+        <translation>没有需要处理的内容</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1: the instrument stopped answering</source>
+        <extracomment>kStoppedAnswering</extracomment>
+        <translation>%1：全站仪停止了应答</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>unexpected identification reply '%1'</source>
+        <extracomment>kUnexpectedIdentification</extracomment>
+        <translation>意外的识别应答 '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>downloaded to %1</source>
+        <extracomment>kDownloadedTo</extracomment>
+        <translation>已下载到 %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>uploaded %1</source>
+        <extracomment>kUploaded</extracomment>
+        <translation>已上传 %1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>erased</source>
+        <extracomment>kErased</extracomment>
+        <translation>已删除</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>name the object to download as: job N fixpoints|job N measurements|codelist N|hal N|val N</source>
+        <extracomment>kNameDownloadObject</extracomment>
+        <translation>请按以下形式指定要下载的对象：job N fixpoints|job N measurements|codelist N|hal N|val N</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>name the object to erase as: job N [fixpoints|measurements]|codelist|hal N|val N</source>
+        <extracomment>kNameEraseObject</extracomment>
+        <translation>请按以下形式指定要删除的对象：job N [fixpoints|measurements]|codelist|hal N|val N</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>erasing cannot be undone: add --yes</source>
+        <extracomment>kAddYes</extracomment>
+        <translation>删除无法撤销：请加上 --yes</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>no station command given (list, download, upload or erase)</source>
+        <extracomment>kNoStationCommand</extracomment>
+        <translation>未给出 station 命令（list、download、upload 或 erase）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>%1 takes a positive whole number, not '%2'</source>
+        <extracomment>kTakesPositive</extracomment>
+        <translation>%1 的值应为正整数，而不是 '%2'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>unknown station command '%1'</source>
+        <extracomment>kUnknownStationCommand</extracomment>
+        <translation>未知的 station 命令 '%1'</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>name the port, for example COM1</source>
+        <extracomment>kNamePort</extracomment>
+        <translation>请指定端口，例如 COM1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>'%1' is not a port name (COM1 ... COM256)</source>
+        <extracomment>kNotPortName</extracomment>
+        <translation>'%1' 不是端口名（COM1 ... COM256）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>list takes only the PORT</source>
+        <extracomment>kListTakes</extracomment>
+        <translation>list 只需要 PORT</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>download takes the PORT, an OBJECT and a FILE</source>
+        <extracomment>kDownloadTakes</extracomment>
+        <translation>download 需要 PORT、OBJECT 和 FILE</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>upload takes the PORT and one FILE</source>
+        <extracomment>kUploadTakes</extracomment>
+        <translation>upload 需要 PORT 和一个 FILE</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/station.cpp"/>
+        <source>erase takes the PORT and an OBJECT</source>
+        <extracomment>kEraseTakes</extracomment>
+        <translation>erase 需要 PORT 和 OBJECT</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/station.h"/>
@@ -1530,7 +1969,29 @@ On a terminal, download and upload show their progress on one line of stderr
 --timeout MS is how long each reply is waited for.
 </source>
         <extracomment>kStationUsage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：harwick station list PORT [--json] [--timeout MS] [--log FILE]
+      harwick station download PORT OBJECT FILE [--quiet] [--timeout MS] [--log FILE]
+      harwick station upload PORT FILE [--job N] [--name NAME] [--quiet] [--timeout MS] [--log FILE]
+      harwick station erase PORT OBJECT --yes [--timeout MS] [--log FILE]
+
+PORT 为 COM1 ... COM256（harwick ports 显示哪些端口存在）。OBJECT 为以下之一：
+job N fixpoints、job N measurements、codelist N、hal N、val N；erase 还接受
+job N（整个作业）和 codelist。
+list 列出全站仪中保存的内容；使用 --json 时输出为一个 JSON 文档（端口、序列号、
+编码表、作业及其各部分的数据块数、格式和线形）。
+名为 .dat 的下载文件 FILE 以 KARD 行接收作业数据。上传的内容由文件名决定：
+.hal 和 .val 为线形，.crf 为编码表，其他文件为固定点，固定点上传到作业 N
+（--job），并为空作业命名（--name）。
+在终端上，download 和 upload 在 stderr 的一行中显示进度（数据块数、已知时的
+总数、字节数、速率、时间）；--quiet 不显示进度。
+--timeout MS 为每次等待应答的时长。
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/traffic.cpp"/>
+        <source>%1; the transfer goes on without it</source>
+        <extracomment>kGoesOnWithout</extracomment>
+        <translation>%1；传输将在没有通讯日志的情况下继续</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/traffic.h"/>
@@ -1538,7 +1999,223 @@ On a terminal, download and upload show their progress on one line of stderr
 the start, out (to the instrument) or in, the bytes in hex and as text.
 </source>
         <extracomment>kLogUsage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--log FILE 将经过数据线的每一段数据写入 FILE：自开始起的毫秒数、out（发往
+全站仪）或 in、以十六进制和文本表示的字节。
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>ok (transfers use it)</source>
+        <extracomment>kUsedMark</extracomment>
+        <translation>可用（传输使用此项）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>names need access</source>
+        <extracomment>kNamesNeedAccess</extracomment>
+        <translation>需要访问权限才能读取名称</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>no names</source>
+        <extracomment>kNoNames</extracomment>
+        <translation>无名称</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>stale, passed over: nobody holds its pipes (left by a simulator that ended; remove the folder)</source>
+        <extracomment>kStale</extracomment>
+        <translation>已失效，跳过：没有进程持有其管道（由已结束的模拟器遗留；请删除该文件夹）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: PIPE00 and PIPE01 are not both FIFOs in it</source>
+        <extracomment>kNoPipes</extracomment>
+        <translation>跳过：其中的 PIPE00 和 PIPE01 并非都是 FIFO</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: its path is too long for the library's 256 characters</source>
+        <extracomment>kPathTooLong</extracomment>
+        <translation>跳过：其路径超出了库所允许的 256 个字符</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: PIPE01 does not open: %1</source>
+        <extracomment>kRefused</extracomment>
+        <translation>跳过：PIPE01 无法打开：%1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over: %1</source>
+        <extracomment>kPassedOverBecause</extracomment>
+        <translation>跳过：%1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>passed over</source>
+        <extracomment>kPassedOver</extracomment>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>emulated</source>
+        <extracomment>kEmulated</extracomment>
+        <translation>模拟</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>bus %1 address %2</source>
+        <extracomment>kBusAddress</extracomment>
+        <translation>总线 %1 地址 %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>listed</source>
+        <extracomment>kListed</extracomment>
+        <translation>已列入</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>not listed (harwick usb add %1)</source>
+        <extracomment>kNotListed</extracomment>
+        <translation>未列入（harwick usb add %1）</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>; fix: install the udev rule that harwick usb add %1 prints (as root it writes it), then plug the device in again</source>
+        <extracomment>kUdevFix</extracomment>
+        <translation>；解决办法：安装 harwick usb add %1 输出的 udev 规则（以 root 运行时它会自行写入），然后重新插入设备</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>libusb does not start: %1</source>
+        <extracomment>kLibusbDoesNotStart</extracomment>
+        <translation>libusb 无法启动：%1</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>no USB instruments found: no emulated interface and no USB device with one bulk IN and one bulk OUT endpoint</source>
+        <extracomment>kNoUsbInstruments</extracomment>
+        <translation>未找到 USB 仪器：没有模拟接口，也没有带一个批量 IN 端点和一个批量 OUT 端点的 USB 设备</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot look at %1: %2</source>
+        <extracomment>kCannotLookAt</extracomment>
+        <translation>无法访问 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>'%1' is no USB id: give VID:PID, four hexadecimal digits each, e.g. 0a1b:c2d3</source>
+        <extracomment>kNoUsbId</extracomment>
+        <translation>'%1' 不是 USB id：请给出 VID:PID，各为四位十六进制数字，例如 0a1b:c2d3</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>%1 added to %2</source>
+        <extracomment>kAddedTo</extracomment>
+        <translation>%1 已添加到 %2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot give %1 to its user: %2</source>
+        <extracomment>kCannotGive</extracomment>
+        <translation>无法将 %1 交给其用户：%2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>%1 is already in %2</source>
+        <extracomment>kAlreadyIn</extracomment>
+        <translation>%1 已在 %2 中</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot add %1 to the list: %2</source>
+        <extracomment>kCannotAdd</extracomment>
+        <translation>无法将 %1 添加到列表：%2</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>To let the logged-in user open it, put this line into %1 as root:
+</source>
+        <extracomment>kPutRuleAsRoot</extracomment>
+        <translation>要让已登录的用户打开它，请以 root 身份将下面这一行写入 %1：
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>then reload the rules: sudo sh -c '%1'
+</source>
+        <extracomment>kThenReload</extracomment>
+        <translation>然后重新加载规则：sudo sh -c '%1'
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>(sudo harwick usb add %1 writes the rule itself.)
+</source>
+        <extracomment>kSudoWritesIt</extracomment>
+        <translation>（sudo harwick usb add %1 会自行写入该规则。）
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>udev rule added to %1:
+</source>
+        <extracomment>kRuleAdded</extracomment>
+        <translation>udev 规则已添加到 %1：
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>the udev rule is already in %1:
+</source>
+        <extracomment>kRuleAlreadyThere</extracomment>
+        <translation>udev 规则已在 %1 中：
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>cannot write the udev rule: %1
+</source>
+        <extracomment>kCannotWriteRule</extracomment>
+        <translation>无法写入 udev 规则：%1
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>put this line into %1 yourself:
+</source>
+        <extracomment>kPutRuleYourself</extracomment>
+        <translation>请自行将下面这一行写入 %1：
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>reload the rules: %1
+</source>
+        <extracomment>kReload</extracomment>
+        <translation>重新加载规则：%1
+</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>list or add?</source>
+        <extracomment>kListOrAdd</extracomment>
+        <translation>list 还是 add？</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>list takes nothing more</source>
+        <extracomment>kListTakesNothing</extracomment>
+        <translation>list 不需要其他参数</translation>
+    </message>
+    <message>
+        <location filename="../apps/harwick-cli/usb.cpp"/>
+        <source>add takes one VID:PID</source>
+        <extracomment>kAddTakes</extracomment>
+        <translation>add 需要一个 VID:PID</translation>
     </message>
     <message>
         <location filename="../apps/harwick-cli/usb.h"/>
@@ -1557,7 +2234,19 @@ prints the udev rule that lets the logged-in user open the device; run as root
 it also writes the rule into /etc/udev/rules.d/70-harwick-usb.rules.
 </source>
         <extracomment>kUsbUsage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：harwick usb list [--json]
+      harwick usb add VID:PID
+
+list 按尝试顺序显示数据线传输程序的 USB 库会找到的内容：先是模拟接口（模拟
+全站仪的文件夹；已结束的模拟器遗留的失效接口会被跳过），然后是每个带一个批量
+IN 端点和一个批量 OUT 端点的 USB 设备：其 id、名称、总线和地址、其 id 是否在
+您的 usb-devices 列表中，以及您能否打开它（不能时说明原因和解决办法）。
+--json 将同样的内容输出为一个 JSON 文档。
+
+add 将 VID:PID（各为四位十六进制数字）加入您的 usb-devices 列表，并输出让
+已登录用户打开该设备的 udev 规则；以 root 运行时，还会将规则写入
+/etc/udev/rules.d/70-harwick-usb.rules。
+</translation>
     </message>
     <message>
         <location filename="../apps/pointbook/core/editor_messages.h"/>
@@ -1951,6 +2640,12 @@ Really?</source>
         <translation>全站仪上的数据未被删除。 </translation>
     </message>
     <message>
+        <location filename="../apps/stationmate/core/move.h"/>
+        <source>the object is no longer listed.</source>
+        <extracomment>kMoveNoLongerListed</extracomment>
+        <translation>该对象已不在列表中。</translation>
+    </message>
+    <message>
         <location filename="../apps/stationmate/core/outcome_texts.cpp"/>
         <source>The instrument stopped answering (no reply to %1).</source>
         <extracomment>kNoAnswer</extracomment>
@@ -2089,6 +2784,60 @@ Really?</source>
         <translation>所有文件 (*.*)</translation>
     </message>
     <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Port:</source>
+        <extracomment>kPortListLabel</extracomment>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Instrument:</source>
+        <extracomment>kInstrumentListLabel</extracomment>
+        <translation>仪器：</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Baudrate:</source>
+        <extracomment>kBaudRateListLabel</extracomment>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Parity</source>
+        <extracomment>kParityListLabel</extracomment>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Stopbits:</source>
+        <extracomment>kStopBitsListLabel</extracomment>
+        <translation>停止位：</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Databits:</source>
+        <extracomment>kDataBitsListLabel</extracomment>
+        <translation>数据位：</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Endmark:</source>
+        <extracomment>kEndmarkListLabel</extracomment>
+        <translation>结束符：</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Even</source>
+        <extracomment>kEvenEntry</extracomment>
+        <translation>偶</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/core/port_settings.cpp"/>
+        <source>Odd</source>
+        <extracomment>kOddEntry</extracomment>
+        <translation>奇</translation>
+    </message>
+    <message>
         <location filename="../apps/stationmate/core/probe.h"/>
         <source>No serial port could be opened: </source>
         <extracomment>kNoPortOpened</extracomment>
@@ -2117,6 +2866,30 @@ Really?</source>
         <source>&amp;Copy</source>
         <extracomment>kCopyEntry</extracomment>
         <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;Rename...</source>
+        <extracomment>kRenameAskEntry</extracomment>
+        <translation>重命名(&amp;R)...</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;Update...</source>
+        <extracomment>kUpdateAskEntry</extracomment>
+        <translation>更新(&amp;U)...</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;Update</source>
+        <extracomment>kUpdatePcEntry</extracomment>
+        <translation>更新(&amp;U)</translation>
+    </message>
+    <message>
+        <location filename="../apps/stationmate/ui/dialog_texts.h"/>
+        <source>&amp;New folder</source>
+        <extracomment>kNewPcFolderEntry</extracomment>
+        <translation>新建文件夹(&amp;N)</translation>
     </message>
     <message>
         <location filename="../apps/stationmate/ui/dialog_texts.h"/>
@@ -2429,6 +3202,732 @@ Really?</source>
         <source>toolhub version 1.2</source>
         <extracomment>kAboutVersion</extracomment>
         <translation>toolhub 版本 1.2</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Accepted columns: name, e or easting, n or northing, z or elevation, code (for example name,n,e,z,code).</source>
+        <extracomment>kAcceptedColumns</extracomment>
+        <translation>可用的列：name、e 或 easting、n 或 northing、z 或 elevation、code（例如 name,n,e,z,code）。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>No columns given.</source>
+        <extracomment>kNoColumns</extracomment>
+        <translation>未指定列。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Unknown column &quot;</source>
+        <extracomment>kUnknownColumn</extracomment>
+        <translation>未知的列 &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The column &quot;</source>
+        <extracomment>kColumnTwicePrefix</extracomment>
+        <translation>列 &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>&quot; is given twice.</source>
+        <extracomment>kColumnTwiceSuffix</extracomment>
+        <translation>&quot; 指定了两次。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The delimiter must be &quot;,&quot;, &quot;;&quot; or tab.</source>
+        <extracomment>kBadDelimiter</extracomment>
+        <translation>分隔符必须是 &quot;,&quot;、&quot;;&quot; 或 tab（制表符）。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>A decimal comma needs the delimiter &quot;;&quot; or tab: with &quot;,&quot; the decimals of a coordinate would be a column of their own.</source>
+        <extracomment>kDecimalCommaNeedsDelimiter</extracomment>
+        <translation>使用小数逗号时，分隔符必须是 &quot;;&quot; 或 tab：若用 &quot;,&quot;，坐标的小数部分会成为单独的一列。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Pass the columns (for example name,n,e,z,code), the delimiter (&quot;,&quot;, &quot;;&quot; or tab) and whether the coordinates have a decimal comma.</source>
+        <extracomment>kChoices</extracomment>
+        <translation>请指定列（例如 name,n,e,z,code）、分隔符（&quot;,&quot;、&quot;;&quot; 或 tab）以及坐标是否使用小数逗号。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The file holds no lines.</source>
+        <extracomment>kNoLines</extracomment>
+        <translation>文件中没有任何行。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>No delimiter (&quot;,&quot;, &quot;;&quot; or tab) splits the lines into the same number of fields.</source>
+        <extracomment>kNoDelimiter</extracomment>
+        <translation>没有哪个分隔符（&quot;,&quot;、&quot;;&quot; 或 tab）能将各行拆分为相同数量的字段。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>More than one delimiter splits the lines into columns that fit.</source>
+        <extracomment>kManyDelimiters</extracomment>
+        <translation>有不止一个分隔符都能将各行拆分为相符的列。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The columns cannot be told apart: no header row names them (name, easting, northing, elevation, code), and the rows are not five columns of name, easting, northing, elevation and code with numbers in the second to fourth.</source>
+        <extracomment>kColumnsUnknown</extracomment>
+        <translation>无法区分各列：没有标题行给出列名（name、easting、northing、elevation、code），各行也不是依次为 name、easting、northing、elevation、code 且第二至第四列为数字的五列。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>The columns given name </source>
+        <extracomment>kGivenColumnsPrefix</extracomment>
+        <translation>指定的列有 </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source> fields, but the rows hold </source>
+        <extracomment>kGivenColumnsMiddle</extracomment>
+        <translation> 个字段，但文件各行的字段数为 </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>Line </source>
+        <extracomment>kLinePrefix</extracomment>
+        <translation>行 </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>: a quoted field is not closed.</source>
+        <extracomment>kUnclosedQuote</extracomment>
+        <translation>: 带引号的字段没有闭合。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>: a quoted field goes on after its closing quote.</source>
+        <extracomment>kTextAfterQuote</extracomment>
+        <translation>: 带引号的字段在结束引号之后还有内容。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source> fields where the rows before it have </source>
+        <extracomment>kFieldCountSuffix</extracomment>
+        <translation> 个字段，而之前各行的字段数为 </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>: the </source>
+        <extracomment>kCellPrefix</extracomment>
+        <translation>: 列 </translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>&quot; is not a number.</source>
+        <extracomment>kNotANumber</extracomment>
+        <translation>&quot; 不是数字。</translation>
+    </message>
+    <message>
+        <location filename="../formats/csv/csv.cpp"/>
+        <source>&quot; is not a number with a decimal comma.</source>
+        <extracomment>kNotANumberWithComma</extracomment>
+        <translation>&quot; 不是使用小数逗号的数字。</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the text height must be a positive number</source>
+        <extracomment>kBadTextHeight</extracomment>
+        <translation>文字高度必须是正数</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the code &quot;</source>
+        <extracomment>kCodeOnLayerBefore</extracomment>
+        <translation>编码 &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>&quot; is drawn on layer &quot;</source>
+        <extracomment>kCodeOnLayerMiddle</extracomment>
+        <translation>&quot; 绘制在图层 &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>&quot;, the layer of points without a code</source>
+        <extracomment>kNoCodeAfter</extracomment>
+        <translation>&quot;，即无编码点所用的图层</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>codes that differ only in letter case share layer &quot;</source>
+        <extracomment>kSharedLayerBefore</extracomment>
+        <translation>仅大小写不同的编码共用图层 &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the name of row </source>
+        <extracomment>kNameTooLongBefore</extracomment>
+        <translation>第 </translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source> is too long for a label and is not shown</source>
+        <extracomment>kNameTooLongAfter</extracomment>
+        <translation> 行的点名过长，无法作为标注，未予显示</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>this is a binary drawing: save it as an ASCII DXF drawing to read it</source>
+        <extracomment>kBinary</extracomment>
+        <translation>这是二进制图形：请将其另存为 ASCII DXF 图形后再读取</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the file is not a DXF drawing: it does not start with a SECTION</source>
+        <extracomment>kNotDxf</extracomment>
+        <translation>文件不是 DXF 图形：它不是以 SECTION 开头</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the drawing has no ENTITIES section</source>
+        <extracomment>kNoEntities</extracomment>
+        <translation>图形中没有 ENTITIES 段</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>a group code (a whole number) was expected here</source>
+        <extracomment>kBadCode</extracomment>
+        <translation>此处应为组码（整数）</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>the drawing ends between a group code and its value</source>
+        <extracomment>kCutOff</extracomment>
+        <translation>图形在组码与其值之间中断</translation>
+    </message>
+    <message>
+        <location filename="../formats/dxf/dxf.cpp"/>
+        <source>this coordinate is not a number</source>
+        <extracomment>kBadValue</extracomment>
+        <translation>此坐标不是数字</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the coordinate system must be given as EPSG:n, for example EPSG:25832</source>
+        <extracomment>kBadCrs</extracomment>
+        <translation>坐标系必须以 EPSG:n 的形式给出，例如 EPSG:25832</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the file is not GeoJSON: it holds no FeatureCollection or Feature</source>
+        <extracomment>kNotGeoJson</extracomment>
+        <translation>文件不是 GeoJSON：其中没有 FeatureCollection 或 Feature</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the file holds a bare geometry, not a Feature or FeatureCollection</source>
+        <extracomment>kBareGeometry</extracomment>
+        <translation>文件中只有单独的几何对象，而不是 Feature 或 FeatureCollection</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the FeatureCollection has no &quot;features&quot; array</source>
+        <extracomment>kNoFeatures</extracomment>
+        <translation>FeatureCollection 中没有 &quot;features&quot; 数组</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this member of &quot;features&quot; is not a Feature</source>
+        <extracomment>kNotAFeature</extracomment>
+        <translation>&quot;features&quot; 的这个成员不是 Feature</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a Point's coordinates must be an array of two or three numbers</source>
+        <extracomment>kBadPosition</extracomment>
+        <translation>Point 的坐标必须是由两个或三个数字组成的数组</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a JSON value was expected here</source>
+        <extracomment>kExpectedValue</extracomment>
+        <translation>此处应为 JSON 值</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a member name in double quotes was expected here</source>
+        <extracomment>kExpectedKey</extracomment>
+        <translation>此处应为用双引号括起的成员名</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a colon was expected after the member name</source>
+        <extracomment>kExpectedColon</extracomment>
+        <translation>成员名之后应为冒号</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a comma or a closing brace was expected here</source>
+        <extracomment>kExpectedObjectNext</extracomment>
+        <translation>此处应为逗号或右花括号</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a comma or a closing bracket was expected here</source>
+        <extracomment>kExpectedArrayNext</extracomment>
+        <translation>此处应为逗号或右方括号</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the string is not closed</source>
+        <extracomment>kUnfinishedString</extracomment>
+        <translation>字符串没有闭合</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>a control character must be escaped inside a string</source>
+        <extracomment>kControlInString</extracomment>
+        <translation>字符串中的控制字符必须转义</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this backslash escape is not JSON</source>
+        <extracomment>kBadEscape</extracomment>
+        <translation>此反斜杠转义不是 JSON 的转义</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this \u escape is half a surrogate pair</source>
+        <extracomment>kBadUnicode</extracomment>
+        <translation>此 \u 转义只是代理对的一半</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>this number is not written as JSON writes numbers</source>
+        <extracomment>kBadNumber</extracomment>
+        <translation>此数字的写法不符合 JSON 的数字格式</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>the values are nested too deeply</source>
+        <extracomment>kTooDeep</extracomment>
+        <translation>值的嵌套层数过深</translation>
+    </message>
+    <message>
+        <location filename="../formats/geojson/geojson.cpp"/>
+        <source>there is more text after the GeoJSON object</source>
+        <extracomment>kTrailing</extracomment>
+        <translation>GeoJSON 对象之后还有多余的文本</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the name or code holds a control character XML cannot carry</source>
+        <extracomment>kControlInText</extracomment>
+        <translation>点名或编码中含有 XML 无法容纳的控制字符</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the file is not LandXML: its first element is not LandXML</source>
+        <extracomment>kNotLandXml</extracomment>
+        <translation>文件不是 LandXML：其第一个元素不是 LandXML</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the file is not XML: it does not start with markup</source>
+        <extracomment>kNotXml</extracomment>
+        <translation>文件不是 XML：它不是以标记开头</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the linear unit &quot;</source>
+        <extracomment>kUnknownUnitBefore</extracomment>
+        <translation>长度单位 &quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>&quot; is not one this reader knows</source>
+        <extracomment>kUnknownUnitAfter</extracomment>
+        <translation>&quot; 不是本程序能识别的单位</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>a CgPoint's text must be two or three numbers: northing easting [elevation]</source>
+        <extracomment>kBadCgPoint</extracomment>
+        <translation>CgPoint 的文本必须是两个或三个数字：北坐标 东坐标 [高程]</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>only UTF-8 files are read; this file names another encoding</source>
+        <extracomment>kEncoding</extracomment>
+        <translation>只能读取 UTF-8 文件；此文件声明了其他编码</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>document type declarations are not read</source>
+        <extracomment>kDoctype</extracomment>
+        <translation>不读取文档类型声明</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the elements are nested too deeply</source>
+        <extracomment>kTooDeep</extracomment>
+        <translation>元素的嵌套层数过深</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>an element or attribute name was expected here</source>
+        <extracomment>kBadName</extracomment>
+        <translation>此处应为元素名或属性名</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>an attribute must be written name=&quot;value&quot;</source>
+        <extracomment>kBadAttribute</extracomment>
+        <translation>属性必须写成 name=&quot;value&quot;</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>a &quot;&lt;&quot; must be written &amp;lt; inside an attribute value</source>
+        <extracomment>kLessThanInValue</extracomment>
+        <translation>属性值中的 &quot;&lt;&quot; 必须写成 &amp;lt;</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the attribute value is not closed</source>
+        <extracomment>kUnclosedValue</extracomment>
+        <translation>属性值没有闭合</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>this &amp; starts no known entity or character reference</source>
+        <extracomment>kBadReference</extracomment>
+        <translation>此 &amp; 不是已知实体引用或字符引用的开头</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>this markup is not closed</source>
+        <extracomment>kUnclosedMarkup</extracomment>
+        <translation>此标记没有闭合</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>this end tag does not close the element that is open</source>
+        <extracomment>kMismatchedEnd</extracomment>
+        <translation>此结束标记与当前打开的元素不匹配</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>the file ends before its elements are closed</source>
+        <extracomment>kUnclosedElement</extracomment>
+        <translation>文件在元素闭合之前就结束了</translation>
+    </message>
+    <message>
+        <location filename="../formats/landxml/landxml.cpp"/>
+        <source>there is more after the LandXML element</source>
+        <extracomment>kTrailing</extracomment>
+        <translation>LandXML 元素之后还有多余内容</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> point(s) had no name label beside them and are named by their place in the drawing.</source>
+        <extracomment>kNumbered</extracomment>
+        <translation> 个点旁边没有点名标注，已按其在图形中的次序命名。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> feature(s) that are not points were passed over.</source>
+        <extracomment>kNotPoints</extracomment>
+        <translation> 个不是点的要素已被略过。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> point(s) without both plan coordinates were passed over.</source>
+        <extracomment>kNoCoordinates</extracomment>
+        <translation> 个点缺少完整的平面坐标，已被略过。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> row(s) lack an easting or a northing, which </source>
+        <extracomment>kLeftOut</extracomment>
+        <translation> 行缺少东坐标或北坐标，而 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source> cannot hold: they are left out.</source>
+        <extracomment>kLeftOutSuffix</extracomment>
+        <translation> 无法容纳这样的行：这些行已略去。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/exchange.cpp"/>
+        <source>The file names no units; its values are taken as metres.</source>
+        <extracomment>kNoUnits</extracomment>
+        <translation>文件未指明单位；其数值按米处理。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> block</source>
+        <extracomment>kBlock</extracomment>
+        <translation> 个数据块</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> blocks</source>
+        <extracomment>kBlocks</extracomment>
+        <translation> 个数据块</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> line</source>
+        <extracomment>kLine</extracomment>
+        <translation> 行</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> lines</source>
+        <extracomment>kLines</extracomment>
+        <translation> 行</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> without coordinates</source>
+        <extracomment>kWithoutCoordinates</extracomment>
+        <translation> 因缺少坐标</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> without a point name</source>
+        <extracomment>kWithoutName</extracomment>
+        <translation> 因缺少点名</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> was skipped</source>
+        <extracomment>kWasSkipped</extracomment>
+        <translation> 被跳过</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> were skipped</source>
+        <extracomment>kWereSkipped</extracomment>
+        <translation> 被跳过</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>Only </source>
+        <extracomment>kRowsStopPrefix</extracomment>
+        <translation>仅保存了 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> of </source>
+        <extracomment>kRowsStopOf</extracomment>
+        <translation> 行（共 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> rows are saved: row </source>
+        <extracomment>kRowsStopRow</extracomment>
+        <translation> 行）：第 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> has no name, and saving stops at the first row without one.</source>
+        <extracomment>kRowsStopSuffix</extracomment>
+        <translation> 行没有点名，保存在第一个没有点名的行处停止。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> rows after row 9999 are saved without a block number: GSI has four digits for it.</source>
+        <extracomment>kBlockNumbersSuffix</extracomment>
+        <translation> 行（第 9999 行之后）保存时不带数据块编号：GSI 的数据块编号只有四位。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> coordinate value(s) have more digits than </source>
+        <extracomment>kValuesCut</extracomment>
+        <translation> 个坐标值的位数超出 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> holds and keep only their rightmost digits.</source>
+        <extracomment>kValuesCutSuffix</extracomment>
+        <translation> 所能容纳的位数，只保留了最右边的数字。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> name(s) or code(s) are longer than the </source>
+        <extracomment>kTextsCut</extracomment>
+        <translation> 个点名或编码的长度超过 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> characters </source>
+        <extracomment>kTextsCutMiddle</extracomment>
+        <translation> 个字符，即 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> holds and keep only their last characters.</source>
+        <extracomment>kTextsCutSuffix</extracomment>
+        <translation> 所能容纳的长度，只保留了最后的字符。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> row(s) lack an easting or a northing: GSI writes no value for them, and they will not read back as points.</source>
+        <extracomment>kNoPlanCoordinates</extracomment>
+        <translation> 行缺少东坐标或北坐标：GSI 不为其写入坐标值，读回时它们不会成为点。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> name(s) or code(s) hold </source>
+        <extracomment>kUnfitTexts</extracomment>
+        <translation> 个点名或编码中含有 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>a comma or a double quote</source>
+        <extracomment>kKardUnfit</extracomment>
+        <translation>逗号或双引号</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>a comma, a double quote or a blank</source>
+        <extracomment>kIdxUnfit</extracomment>
+        <translation>逗号、双引号或空格</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source>, which </source>
+        <extracomment>kUnfitMiddle</extracomment>
+        <translation>，而 </translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/notes.h"/>
+        <source> cannot hold: those points will not read back as they are.</source>
+        <extracomment>kUnfitSuffix</extracomment>
+        <translation> 无法容纳这些字符：这些点读回后将与原来不同。</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> computed from measurements</source>
+        <extracomment>kComputed</extracomment>
+        <translation> 由测量数据计算得出</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> measured before any station block, computed from the origin with instrument height 0</source>
+        <extracomment>kFromOrigin</extracomment>
+        <translation> 在任何测站数据块之前测量，已按仪器高 0 从原点计算</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> with the instrument's own coordinates</source>
+        <extracomment>kAsGiven</extracomment>
+        <translation> 采用全站仪自身给出的坐标</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> point</source>
+        <extracomment>kPoint</extracomment>
+        <translation> 个点</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> points</source>
+        <extracomment>kPoints</extracomment>
+        <translation> 个点</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> measured block skipped</source>
+        <extracomment>kSkippedBlock</extracomment>
+        <translation> 个测量数据块被跳过</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source> measured blocks skipped</source>
+        <extracomment>kSkippedBlocks</extracomment>
+        <translation> 个测量数据块被跳过</translation>
+    </message>
+    <message>
+        <location filename="../formats/pointlist/reduced.cpp"/>
+        <source>line </source>
+        <extracomment>kLinePrefix</extracomment>
+        <translation>行 </translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>row %1: %2</source>
+        <extracomment>kRowFault</extracomment>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>line %1, column %2: %3</source>
+        <extracomment>kPlaceFault</extracomment>
+        <translation>第 %1 行，第 %2 列：%3</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>the %1 is not a number: %2</source>
+        <extracomment>kNotANumberFault</extracomment>
+        <translation>%1不是数字: %2</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>easting</source>
+        <extracomment>kEastingWord</extracomment>
+        <translation>东坐标</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>northing</source>
+        <extracomment>kNorthingWord</extracomment>
+        <translation>北坐标</translation>
+    </message>
+    <message>
+        <location filename="../formats/points/faults.h"/>
+        <source>elevation</source>
+        <extracomment>kElevationWord</extracomment>
+        <translation>高程</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a direction but no distance</source>
+        <extracomment>kNoDistance</extracomment>
+        <translation>有方向但没有距离</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a distance without its angles</source>
+        <extracomment>kNoAngles</extracomment>
+        <translation>有距离但没有角度</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a measurement without a point name (word 11)</source>
+        <extracomment>kNoName</extracomment>
+        <translation>测量数据没有点名（word 11）</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>its horizontal direction (word 21) cannot be read</source>
+        <extracomment>kBadDirection</extracomment>
+        <translation>无法读取其水平方向（word 21）</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>its zenith angle (word 22) cannot be read</source>
+        <extracomment>kBadZenith</extracomment>
+        <translation>无法读取其天顶角（word 22）</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>a station block without a readable easting and northing (84, 85)</source>
+        <extracomment>kBadStation</extracomment>
+        <translation>测站数据块中没有可读取的东坐标和北坐标（84, 85）</translation>
+    </message>
+    <message>
+        <location filename="../formats/reduce/reduce.cpp"/>
+        <source>its station block has no readable easting and northing</source>
+        <extracomment>kNoStation</extracomment>
+        <translation>其测站数据块中没有可读取的东坐标和北坐标</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,24 @@ namespace {
 constexpr std::string_view kCommand = "harwick cable: ";
 
 constexpr std::string_view kCommandName = "cable";
-constexpr std::string_view kLinesUnit = "lines";
+constexpr harwick::UiText kLinesUnit = "lines";
+
+constexpr harwick::UiText kCannotRead = "cannot read '%1': %2";
+constexpr harwick::UiText kCannotWrite = "cannot write '%1': %2";
+constexpr harwick::UiText kUnknownConversion = "unknown conversion '%1'";
+constexpr harwick::UiText kNeitherUsbNorPort = "'%1' is neither usb nor a port (COMn or a device path)";
+constexpr harwick::UiText kNothingReceived = "nothing received";
+constexpr harwick::UiText kStoppedBeforeEnd =
+    "the data stopped before its end; %1 bytes received were written to '%2'";
+constexpr harwick::UiText kBlocksAreForCom = "--blocks is for COM ports; USB sends the text line by line";
+constexpr harwick::UiText kNoCableCommand = "no cable command given (convert, receive or send)";
+constexpr harwick::UiText kBlocksAreForSend = "--blocks is for send";
+constexpr harwick::UiText kConvertMovesNothing = "convert moves nothing over the cable: no --log or --quiet";
+constexpr harwick::UiText kConvertTakes = "convert takes a KIND, an INPUT and an OUTPUT";
+constexpr harwick::UiText kUnknownCableCommand = "unknown cable command '%1'";
+constexpr harwick::UiText kReceiveTakes = "receive takes usb or a port and an OUTPUT";
+constexpr harwick::UiText kSendTakes = "send takes usb or a port and an INPUT";
+constexpr harwick::UiText kBlocksTakes = "--blocks takes coords or codes, not '%1'";
 
 int usage(std::ostream& err, std::string_view problem) { return usageError(err, kCommandName, problem); }
 
@@ -112,14 +129,14 @@ private:
 std::optional<std::string> readInput(const std::string& path, std::ostream& err) {
     std::string error;
     auto text = platform::readWholeFile(path, error);
-    if (!text) err << kCommand << "cannot read '" << path << "': " << error << "\n";
+    if (!text) err << kCommand << Filled(kCannotRead, {path, error}) << "\n";
     return text;
 }
 
 int writeOutput(const std::string& path, std::string_view text, std::ostream& err) {
     std::string error;
     if (!platform::replaceFileAtomically(path, text, error))
-        return failed(err, "cannot write '" + path + "': " + error);
+        return failed(err, Filled(kCannotWrite, {path, error}));
     return kExitOk;
 }
 
@@ -134,7 +151,7 @@ constexpr std::string_view kConversions[] = {"code-blocks",    "measured-blocks"
 int convertText(const std::string& kind, const std::string& input, const std::string& output, std::ostream& err) {
     using namespace cablemate;
     if (std::find(std::begin(kConversions), std::end(kConversions), kind) == std::end(kConversions)) {
-        return usage(err, "unknown conversion '" + kind + "'");
+        return usage(err, Filled(kUnknownConversion, {kind}));
     }
     const auto text = readInput(input, err);
     if (!text) return kExitFailed;
@@ -199,7 +216,7 @@ std::optional<int> prepare(Transfer& t, const std::string& where, const std::fil
         return std::nullopt;
     }
     if (!platform::PortNumber(where) && !where.starts_with('/'))
-        return usage(err, "'" + where + "' is neither usb nor a port (COMn or a device path)");
+        return usage(err, Filled(kNeitherUsbNorPort, {where}));
     t.com.portName = where;
     return std::nullopt;
 }
@@ -240,11 +257,10 @@ int receive(const std::string& where, const std::string& output, const TransferO
     const auto [result, received] = runWithProgress(t, job, {}, {}, options, streams);
     if (result.Done()) return writeOutput(output, received, streams.err);
     if (result.outcome == CableOutcome::PortFailed) return kExitFailed; // the transfer said why
-    if (received.empty()) return failed(streams.err, "nothing received");
+    if (received.empty()) return failed(streams.err, kNothingReceived);
     // What came before the time-out or the cut is the user's data: keep it, and say so.
     if (writeOutput(output, received, streams.err) != kExitOk) return kExitFailed;
-    return failed(streams.err, "the data stopped before its end; " + std::to_string(received.size()) +
-                                   " bytes received were written to '" + output + "'");
+    return failed(streams.err, Filled(kStoppedBeforeEnd, {std::to_string(received.size()), output}));
 }
 
 int send(const std::string& where, const std::string& input, const std::string& blocks, const TransferOptions& options,
@@ -260,7 +276,7 @@ int send(const std::string& where, const std::string& input, const std::string& 
         job.kind = blocks.empty() ? TransferKind::ComLineUpload : TransferKind::ComBlockUpload;
         job.blocks = blocks == "codes" ? BlockKind::Codes : BlockKind::Coordinates;
     } else if (!blocks.empty()) {
-        return usage(streams.err, "--blocks is for COM ports; USB sends the text line by line");
+        return usage(streams.err, kBlocksAreForCom);
     }
     // A line by line send puts the text on the wire as it is read; blocks
     // are made from it, and their number is not known beforehand.
@@ -281,23 +297,22 @@ int cable(const std::vector<std::string>& args, CableStreams streams, const std:
     const OptionReader::Read read = reader.read(args);
     if (!read.problem.empty()) return usage(streams.err, read.problem);
     const std::vector<std::string>& words = read.words;
-    if (words.empty()) return usage(streams.err, "no cable command given (convert, receive or send)");
+    if (words.empty()) return usage(streams.err, kNoCableCommand);
     const std::string& verb = words[0];
     TransferOptions options{read.value(kLogOption), read.has("--quiet"), terminal};
     const std::optional<std::string> blocks = read.value("--blocks");
-    if (blocks && verb != "send") return usage(streams.err, "--blocks is for send");
+    if (blocks && verb != "send") return usage(streams.err, kBlocksAreForSend);
     if (verb == "convert") {
-        if (options.log || options.quiet) return usage(streams.err, "convert moves nothing over the cable: no --log or --quiet");
-        if (words.size() != 4) return usage(streams.err, "convert takes a KIND, an INPUT and an OUTPUT");
+        if (options.log || options.quiet) return usage(streams.err, kConvertMovesNothing);
+        if (words.size() != 4) return usage(streams.err, kConvertTakes);
         return convertText(words[1], words[2], words[3], streams.err);
     }
-    if (verb != "receive" && verb != "send") return usage(streams.err, "unknown cable command '" + verb + "'");
+    if (verb != "receive" && verb != "send") return usage(streams.err, Filled(kUnknownCableCommand, {verb}));
     if (words.size() != 3) {
-        return usage(streams.err, verb == "receive" ? "receive takes usb or a port and an OUTPUT"
-                                                    : "send takes usb or a port and an INPUT");
+        return usage(streams.err, verb == "receive" ? kReceiveTakes : kSendTakes);
     }
     if (blocks && *blocks != "coords" && *blocks != "codes") {
-        return usage(streams.err, "--blocks takes coords or codes, not '" + *blocks + "'");
+        return usage(streams.err, Filled(kBlocksTakes, {*blocks}));
     }
     // Serial ports are Qt's; a tool run needs its own application object.
     static int argc = 1;

@@ -4,6 +4,7 @@
 // one line on stderr and a non-zero exit; a refused conversion writes nothing.
 #pragma once
 
+#include "language/ui_text.h"
 #include "progress_line.h"
 
 #include <filesystem>
@@ -14,7 +15,7 @@
 
 namespace harwick::cli {
 
-inline constexpr std::string_view kCableUsage =
+inline constexpr harwick::UiText kCableUsage =
     "usage: harwick cable convert KIND INPUT OUTPUT\n"
     "       harwick cable receive usb|COMn|DEVICE OUTPUT [--quiet] [--log FILE]\n"
     "       harwick cable send usb|COMn|DEVICE INPUT [--blocks coords|codes] [--quiet] [--log FILE]\n"

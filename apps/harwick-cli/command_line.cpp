@@ -7,6 +7,10 @@ namespace harwick::cli {
 namespace {
 
 constexpr std::string_view kProgram = "harwick";
+// %1 is the program, or the program and its command.
+constexpr harwick::UiText kUsageProblem = "%1: %2; see '%1 --help'";
+constexpr harwick::UiText kWarning = "warning: %1";
+constexpr harwick::UiText kTakesNoValue = "%1 takes no value";
 
 bool among(const std::vector<std::string_view>& names, std::string_view name)
 {
@@ -18,7 +22,7 @@ bool among(const std::vector<std::string_view>& names, std::string_view name)
 int usageError(std::ostream& err, std::string_view command, std::string_view problem)
 {
     const std::string invoked = command.empty() ? std::string(kProgram) : std::string(kProgram) + " " + std::string(command);
-    err << invoked << ": " << problem << "; see '" << invoked << " --help'\n";
+    err << Filled(kUsageProblem, {invoked, problem}) << '\n';
     return kExitUsage;
 }
 
@@ -30,7 +34,7 @@ int failLine(std::ostream& err, std::string_view command, std::string_view messa
 
 void warnLine(std::ostream& err, std::string_view command, std::string_view sentence)
 {
-    err << command << "warning: " << sentence << '\n';
+    err << command << Filled(kWarning, {sentence}) << '\n';
 }
 
 bool asksForHelp(const std::vector<std::string>& args)
@@ -71,14 +75,14 @@ OptionReader::Read OptionReader::read(const std::vector<std::string>& args) cons
         }
         if (among(switches_, option->name)) {
             if (option->value) {
-                r.problem = option->name + " takes no value";
+                r.problem = Filled(kTakesNoValue, {option->name});
                 return r;
             }
             r.switches.push_back(option->name);
             continue;
         }
         if (!among(valueOptions_, option->name)) {
-            r.problem = "unknown option '" + args[i] + "'";
+            r.problem = Filled(kUnknownOption, {args[i]});
             return r;
         }
         if (option->value) {
@@ -86,7 +90,7 @@ OptionReader::Read OptionReader::read(const std::vector<std::string>& args) cons
         } else if (i + 1 < args.size()) {
             r.values.emplace_back(option->name, args[++i]);
         } else {
-            r.problem = option->name + " needs a value";
+            r.problem = Filled(kNeedsValue, {option->name});
             return r;
         }
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exit_codes.h"
+#include "language/ui_text.h"
 
 #include <optional>
 #include <ostream>
@@ -20,6 +21,12 @@ int usageError(std::ostream& err, std::string_view command, std::string_view pro
 // failure, whose exit code is returned, or a warning.
 int failLine(std::ostream& err, std::string_view command, std::string_view message);
 void warnLine(std::ostream& err, std::string_view command, std::string_view sentence);
+
+// The problems of a command line that more than one command tells.
+inline constexpr harwick::UiText kUnknownOption = "unknown option '%1'";
+inline constexpr harwick::UiText kNeedsValue = "%1 needs a value";
+inline constexpr harwick::UiText kUnexpectedWord = "unexpected '%1'";
+inline constexpr harwick::UiText kJsonIsForList = "--json is for list";
 
 // Whether a word of args asks for help (--help or -h).
 bool asksForHelp(const std::vector<std::string>& args);

@@ -17,6 +17,24 @@ namespace {
 
 constexpr std::string_view kCommand = "harwick convert: ";
 
+constexpr harwick::UiText kConverted = "converted %1 point(s) from %2 '%3' to %4 '%5' (precision %6)";
+constexpr harwick::UiText kNoKnownKind = "'%1': not a point list of any kind known here (%2)";
+constexpr harwick::UiText kKindOr = " or ";
+constexpr harwick::UiText kCouldBe = "'%1' could be %2: say which with --from";
+constexpr harwick::UiText kUnknownOutputKind =
+    "'%1': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, .geojson, .xml or .dxf, or give --to)";
+constexpr harwick::UiText kNoPointsFound = "'%1': no points found.";
+constexpr harwick::UiText kReduceDoesNotApply = "reduce reads GSI jobs and writes one file: %1 does not apply";
+constexpr harwick::UiText kBadPrecision = "precision must be 0.001, 0.0001 or 0.00001, not '%1'";
+constexpr harwick::UiText kTakesKinds = "%1 takes %2, not '%3'";
+constexpr harwick::UiText kBadTextHeight = "--text-height takes a positive number, not '%1'";
+constexpr harwick::UiText kOutDirNeedsTo = "--out-dir needs --to KIND";
+constexpr harwick::UiText kOutDirNoFiles = "--out-dir converts the FILEs named after it; none is";
+constexpr harwick::UiText kConvertTakes = "convert takes an INPUT and an OUTPUT file";
+constexpr harwick::UiText kCannotMakeFolder = "cannot make the folder '%1': %2";
+constexpr harwick::UiText kMadeAlready = "'%1' is not converted: '%2' is made from '%3' already";
+constexpr harwick::UiText kNotConverted = "%1 of %2 file(s) not converted";
+
 void warn(std::ostream& err, std::string_view sentence) { warnLine(err, kCommand, sentence); }
 
 int fail(std::ostream& err, const std::string& message) { return failLine(err, kCommand, message); }
@@ -38,15 +56,15 @@ std::optional<pointlist::ListKind> inputKind(const ConvertRequest& request, std:
     const std::vector<pointlist::ListKind> found = pointlist::candidateListKinds(content);
     if (found.size() == 1) return found.front();
     if (found.empty()) {
-        fail(err, "'" + request.input + "': not a point list of any kind known here (" +
-                      pointlist::listKindWords() + ")");
+        fail(err, Filled(kNoKnownKind, {request.input, pointlist::listKindWords()}));
         return std::nullopt;
     }
     std::string kinds;
     for (const pointlist::ListKind& kind : found) {
-        kinds += (kinds.empty() ? "" : " or ") + std::string(pointlist::listKindName(kind));
+        if (!kinds.empty()) kinds += kKindOr;
+        kinds += pointlist::listKindName(kind);
     }
-    fail(err, "'" + request.input + "' could be " + kinds + ": say which with --from");
+    fail(err, Filled(kCouldBe, {request.input, kinds}));
     return std::nullopt;
 }
 
@@ -72,10 +90,7 @@ std::optional<OutputPlan> planOutput(const ConvertRequest& request, std::ostream
     OutputPlan plan;
     std::optional<pointlist::ListKind> kind = outputKind(request, plan.target);
     if (!kind) {
-        failLine(err, command,
-                 "'" + request.output +
-                     "': unknown kind of output (name it .gsi16, .gsi8, .dat, .idx, .csv, .geojson, .xml or .dxf, or "
-                     "give --to)");
+        failLine(err, command, Filled(kUnknownOutputKind, {request.output}));
         return std::nullopt;
     }
     plan.kind = *kind;
@@ -112,9 +127,10 @@ int writeList(const ConvertRequest& request, OutputPlan plan, pointlist::Table& 
         for (const std::string& loss : result.losses) warned(loss);
         rowsWritten = result.rowsWritten;
     }
-    out << done.verb << " " << rowsWritten << " point(s) from " << done.inputKind << " '" << request.input << "' to "
-        << pointlist::listKindName(*toKind) << " '" << target.path << "' (precision "
-        << pointlist::info(table.precision).text << ")\n";
+    out << Filled(done.sentence, {std::to_string(rowsWritten), done.inputKind, request.input,
+                                  pointlist::listKindName(*toKind), target.path,
+                                  pointlist::info(table.precision).text})
+        << '\n';
     return kExitOk;
 }
 
@@ -142,13 +158,13 @@ int convert(const ConvertRequest& request, const text::LocalDateTime& now, std::
     if (pointlist::exportableRows(table) == 0) {
         std::string why;
         for (const std::string& note : notes) why += " " + note;
-        return fail(err, "'" + request.input + "': no points found." + why);
+        return fail(err, Filled(kNoPointsFound, {request.input}) + why);
     }
     for (const std::string& note : notes) warn(err, note);
     pointlist::ListKind inputShown = *fromKind;
     if (inputShown.editor && inputShown.editor->kind == pointlist::FileKind::Gsi) inputShown.editor->flavour = table.flavour;
-    return writeList(request, *plan, table, ListDone{kCommand, "converted", std::string(pointlist::listKindName(inputShown))}, now,
-                     out, err);
+    const ListDone done{kCommand, kConverted, std::string(pointlist::listKindName(inputShown))};
+    return writeList(request, *plan, table, done, now, out, err);
 }
 
 int convertCommand(const std::vector<std::string>& args, bool reducing, std::ostream& out, std::ostream& err)
@@ -180,7 +196,7 @@ int convertCommand(const std::vector<std::string>& args, bool reducing, std::ost
             continue;
         }
         if (reducing && (name == "--from" || name == "--out-dir")) {
-            return wrong("reduce reads GSI jobs and writes one file: " + name + " does not apply");
+            return wrong(Filled(kReduceDoesNotApply, {name}));
         }
         if (name == "--decimal-comma") {
             request.exchange.csvRead.decimalComma = true;
@@ -193,18 +209,18 @@ int convertCommand(const std::vector<std::string>& args, bool reducing, std::ost
         }
         if (name != "--precision" && name != "--from" && name != "--to" && name != "--columns" &&
             name != "--delimiter" && name != "--crs" && name != "--text-height" && name != "--out-dir") {
-            return wrong("unknown option '" + a + "'");
+            return wrong(Filled(kUnknownOption, {a}));
         }
-        if (!takeValue()) return wrong(name + " needs a value");
+        if (!takeValue()) return wrong(Filled(kNeedsValue, {name}));
         if (name == "--precision") {
             request.precision = pointlist::parsePrecision(*value);
-            if (!request.precision) return wrong("precision must be 0.001, 0.0001 or 0.00001, not '" + *value + "'");
+            if (!request.precision) return wrong(Filled(kBadPrecision, {*value}));
         } else if (name == "--from" && text::toLower(*value) == "auto") {
             request.detect = true;
         } else if (name == "--from" || name == "--to") {
             std::optional<pointlist::ListKind> kind = pointlist::parseListKind(*value);
             if (!kind) {
-                return wrong(name + " takes " + pointlist::listKindWords() + ", not '" + *value + "'");
+                return wrong(Filled(kTakesKinds, {name, pointlist::listKindWords(), *value}));
             }
             (name == "--from" ? request.from : request.to) = kind;
         } else if (name == "--columns") {
@@ -221,7 +237,7 @@ int convertCommand(const std::vector<std::string>& args, bool reducing, std::ost
             request.exchange.crs = *value;
         } else if (name == "--text-height") {
             const std::optional<double> height = dxf::parseTextHeight(*value);
-            if (!height) return wrong("--text-height takes a positive number, not '" + *value + "'");
+            if (!height) return wrong(Filled(kBadTextHeight, {*value}));
             request.exchange.textHeight = *height;
         } else {
             outDir = *value;
@@ -229,11 +245,11 @@ int convertCommand(const std::vector<std::string>& args, bool reducing, std::ost
     }
     if (reducing) return reduceCommand(request, compare, json, files, text::localNow(), out, err);
     if (outDir) {
-        if (!request.to) return wrong("--out-dir needs --to KIND");
-        if (files.empty()) return wrong("--out-dir converts the FILEs named after it; none is");
+        if (!request.to) return wrong(kOutDirNeedsTo);
+        if (files.empty()) return wrong(kOutDirNoFiles);
         return convertAll(request, *outDir, files, text::localNow(), out, err);
     }
-    if (files.size() != 2) return wrong("convert takes an INPUT and an OUTPUT file");
+    if (files.size() != 2) return wrong(kConvertTakes);
     request.input = files[0];
     request.output = files[1];
     return convert(request, text::localNow(), out, err);
@@ -244,7 +260,7 @@ int convertAll(ConvertRequest request, const std::string& outDir, const std::vec
 {
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);
-    if (ec) return fail(err, "cannot make the folder '" + outDir + "': " + ec.message());
+    if (ec) return fail(err, Filled(kCannotMakeFolder, {outDir, ec.message()}));
     std::size_t failed = 0;
     std::map<std::string, std::string> madeFrom; // output name -> the input that made it
     for (const std::string& file : files) {
@@ -255,15 +271,14 @@ int convertAll(ConvertRequest request, const std::string& outDir, const std::vec
         // job.gsi and job.dat both make job.csv: the second must not replace the first.
         const auto [first, isNew] = madeFrom.try_emplace(request.output, file);
         if (!isNew) {
-            fail(err, "'" + file + "' is not converted: '" + request.output + "' is made from '" + first->second +
-                          "' already");
+            fail(err, Filled(kMadeAlready, {file, request.output, first->second}));
             ++failed;
             continue;
         }
         if (convert(request, now, out, err) != kExitOk) ++failed;
     }
     if (failed > 0) {
-        err << kCommand << failed << " of " << files.size() << " file(s) not converted\n";
+        err << kCommand << Filled(kNotConverted, {std::to_string(failed), std::to_string(files.size())}) << '\n';
         return kExitFailed;
     }
     return kExitOk;

@@ -3,6 +3,7 @@
 // reports what the editor passes over in silence.
 #pragma once
 
+#include "language/ui_text.h"
 #include "command_line.h"
 #include "drawmap_binding.h"
 #include "pointlist/exchange.h"
@@ -16,7 +17,7 @@
 
 namespace harwick::cli {
 
-inline constexpr std::string_view kConvertUsage =
+inline constexpr harwick::UiText kConvertUsage =
     "usage: harwick convert [OPTIONS] INPUT OUTPUT\n"
     "       harwick convert [OPTIONS] --to KIND --out-dir DIR FILE...\n"
     "\n"
@@ -71,7 +72,9 @@ std::optional<OutputPlan> planOutput(const ConvertRequest& request, std::ostream
 // How a finished list is announced: "converted 12 point(s) from CSV 'a.csv' …".
 struct ListDone {
     std::string_view command; // "harwick convert: ", in front of warnings and failures
-    std::string_view verb;
+    // %1 points, from the kind %2 of the input %3, to the kind %4 of the
+    // output %5, at the precision %6.
+    harwick::UiText sentence;
     std::string inputKind;
 };
 

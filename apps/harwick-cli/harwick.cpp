@@ -21,33 +21,43 @@ namespace {
 
 struct Command {
     std::string_view name;
-    std::string_view summary;
-    std::string_view usage;
-    std::string_view more; // a second part of the usage, shared with another command
+    harwick::UiText summary;
+    harwick::UiText usage;
+    harwick::UiText more; // a second part of the usage, shared with another command
 };
+
+constexpr harwick::UiText kConvertSummary =
+    "convert point lists between GSI, KARD, IDX, CSV, GeoJSON, LandXML and DXF";
+constexpr harwick::UiText kReduceSummary = "compute points from the measurements of a GSI job";
+constexpr harwick::UiText kStationSummary =
+    "list, download, upload and erase the instrument's memory over a COM port";
+constexpr harwick::UiText kCableSummary =
+    "receive and send over USB or a COM port, and the cable program's conversions";
+constexpr harwick::UiText kPortsSummary = "list the serial ports present by COM name, and name a device COMn";
+constexpr harwick::UiText kUsbSummary = "list USB instruments and whether you may open them, and allow one";
 
 constexpr std::array kCommands{
-    Command{"convert", "convert point lists between GSI, KARD, IDX, CSV, GeoJSON, LandXML and DXF", kConvertUsage, {}},
-    Command{"reduce", "compute points from the measurements of a GSI job", kReduceUsage, {}},
-    Command{"station", "list, download, upload and erase the instrument's memory over a COM port", kStationUsage,
-            kLogUsage},
-    Command{"cable", "receive and send over USB or a COM port, and the cable program's conversions", kCableUsage,
-            kLogUsage},
-    Command{"ports", "list the serial ports present by COM name, and name a device COMn", kPortsUsage, {}},
-    Command{"usb", "list USB instruments and whether you may open them, and allow one", kUsbUsage, {}},
+    Command{"convert", kConvertSummary, kConvertUsage, {}},
+    Command{"reduce", kReduceSummary, kReduceUsage, {}},
+    Command{"station", kStationSummary, kStationUsage, kLogUsage},
+    Command{"cable", kCableSummary, kCableUsage, kLogUsage},
+    Command{"ports", kPortsSummary, kPortsUsage, {}},
+    Command{"usb", kUsbSummary, kUsbUsage, {}},
 };
 
-constexpr std::string_view kHelpHead =
+constexpr harwick::UiText kHelpHead =
     "usage: harwick [--version] [--help] COMMAND [ARGUMENTS]\n"
     "\n"
     "The Harwick survey suite's command line: point lists, and the instrument\n"
     "over its cable.\n"
     "\n"
     "Commands:\n";
-constexpr std::string_view kHelpTail =
+constexpr harwick::UiText kHelpTail =
     "\n"
     "'harwick COMMAND --help' (or 'harwick help COMMAND') gives a command's usage.\n"
     "Exit status: 0 done, 1 failed (the reason on stderr), 2 a wrong command line.\n";
+constexpr harwick::UiText kNoCommand = "no command '%1'";
+constexpr harwick::UiText kUnknownCommand = "unknown command '%1'";
 
 const Command* findCommand(std::string_view name)
 {
@@ -85,7 +95,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (first == "--help" || first == "-h" || first == "help") {
         if (first == "help" && args.size() > 1) {
             const std::string usage = CommandUsage(args[1]);
-            if (usage.empty()) return usageError(err, {}, "no command '" + args[1] + "'");
+            if (usage.empty()) return usageError(err, {}, Filled(kNoCommand, {args[1]}));
             out << usage;
             return kExitOk;
         }
@@ -97,8 +107,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     if (findCommand(first) == nullptr) {
-        if (optionWord(first) || first.starts_with('-')) return usageError(err, {}, "unknown option '" + first + "'");
-        return usageError(err, {}, "unknown command '" + first + "'");
+        if (optionWord(first) || first.starts_with('-')) return usageError(err, {}, Filled(kUnknownOption, {first}));
+        return usageError(err, {}, Filled(kUnknownCommand, {first}));
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (asksForHelp(rest)) {

@@ -12,7 +12,10 @@ namespace {
 constexpr std::string_view kCommandName = "ports";
 constexpr std::string_view kCommand = "harwick ports: ";
 constexpr std::string_view kNoComName = "-";
-constexpr std::string_view kOk = "ok";
+constexpr harwick::UiText kMapped = "%1 is %2";
+constexpr harwick::UiText kNoPorts = "no serial ports found";
+constexpr harwick::UiText kJsonIsForTheList = "--json is for the list";
+constexpr harwick::UiText kMapTakes = "map takes a COM name and a DEVICE";
 
 } // namespace
 
@@ -22,7 +25,7 @@ std::string PortLine(const platform::PresentPort& port)
     line += std::string(kColumnGap) + port.device + std::string(kColumnGap) + port.Description();
     if (!port.byId.empty()) line += std::string(kColumnGap) + port.byId;
     line += std::string(kColumnGap);
-    if (port.access.ok) return line + std::string(kOk);
+    if (port.access.ok) return line + std::string(kUsable);
     line += std::string(kNotUsable) + port.access.reason;
     if (!port.access.fix.empty()) line += "; " + port.access.fix;
     return line;
@@ -63,12 +66,12 @@ int ports(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     if (!read.problem.empty()) return usageError(err, kCommandName, read.problem);
     const bool json = read.has("--json");
     if (!read.words.empty()) {
-        if (read.words[0] != "map") return usageError(err, kCommandName, "unexpected '" + read.words[0] + "'");
-        if (json) return usageError(err, kCommandName, "--json is for the list");
-        if (read.words.size() != 3) return usageError(err, kCommandName, "map takes a COM name and a DEVICE");
+        if (read.words[0] != "map") return usageError(err, kCommandName, Filled(kUnexpectedWord, {read.words[0]}));
+        if (json) return usageError(err, kCommandName, kJsonIsForTheList);
+        if (read.words.size() != 3) return usageError(err, kCommandName, kMapTakes);
         std::string error;
         if (!platform::MapPort(read.words[1], read.words[2], error)) return failLine(err, kCommand, error);
-        out << read.words[1] << " is " << read.words[2] << '\n';
+        out << Filled(kMapped, {read.words[1], read.words[2]}) << '\n';
         return kExitOk;
     }
     const std::vector<platform::PresentPort> present = platform::ListPresentPorts();
@@ -76,7 +79,7 @@ int ports(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         out << PortsJson(present);
         return kExitOk;
     }
-    if (present.empty()) out << "no serial ports found\n";
+    if (present.empty()) out << kNoPorts << '\n';
     for (const platform::PresentPort& port : present) out << PortLine(port) << '\n';
     return kExitOk;
 }

@@ -3,6 +3,7 @@
 // whether this user may open them.
 #pragma once
 
+#include "language/ui_text.h"
 #include "comports/discovery.h"
 
 #include <ostream>
@@ -12,7 +13,7 @@
 
 namespace harwick::cli {
 
-inline constexpr std::string_view kPortsUsage =
+inline constexpr harwick::UiText kPortsUsage =
     "usage: harwick ports [--json]\n"
     "       harwick ports map COMn DEVICE\n"
     "\n"

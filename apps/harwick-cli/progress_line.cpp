@@ -1,5 +1,6 @@
 #include "progress_line.h"
 
+#include "language/ui_text.h"
 #include "text/text.h"
 
 #include <sys/ioctl.h>
@@ -10,6 +11,11 @@ namespace harwick::cli {
 namespace {
 
 using Milliseconds = std::chrono::milliseconds;
+
+// The units done, of how many where known, are followed by the unit's word.
+constexpr harwick::UiText kOfTotal = "%1 of %2";
+constexpr harwick::UiText kElapsed = "%1 elapsed";
+constexpr harwick::UiText kLeft = "about %1 left";
 
 // 0:07, 12:30, 1:05:00
 std::string clockText(long long seconds)
@@ -44,12 +50,13 @@ ProgressTerminal StderrTerminal()
 
 std::string ProgressText(std::string_view unit, const ProgressCounts& counts, Milliseconds elapsed)
 {
-    std::string line = std::to_string(counts.units);
-    if (counts.totalUnits) line += " of " + std::to_string(*counts.totalUnits);
+    std::string line = counts.totalUnits
+                           ? Filled(kOfTotal, {std::to_string(counts.units), std::to_string(*counts.totalUnits)})
+                           : std::to_string(counts.units);
     line += " " + std::string(unit) + ", " + bytesText(static_cast<double>(counts.bytes));
     const double seconds = static_cast<double>(elapsed.count()) / 1000;
     if (seconds >= 1) line += ", " + bytesText(static_cast<double>(counts.bytes) / seconds) + "/s";
-    line += ", " + clockText(elapsed.count() / 1000) + " elapsed";
+    line += ", " + Filled(kElapsed, {clockText(elapsed.count() / 1000)});
     // The part done so far, by bytes where their total is known (blocks and
     // lines differ in length), else by units.
     double done = -1;
@@ -59,7 +66,7 @@ std::string ProgressText(std::string_view unit, const ProgressCounts& counts, Mi
         done = static_cast<double>(counts.units) / static_cast<double>(*counts.totalUnits);
     }
     if (done > 0 && done < 1 && seconds >= 1) {
-        line += ", about " + clockText(static_cast<long long>(seconds * (1 - done) / done + 0.5)) + " left";
+        line += ", " + Filled(kLeft, {clockText(static_cast<long long>(seconds * (1 - done) / done + 0.5))});
     }
     return line;
 }

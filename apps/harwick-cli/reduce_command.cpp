@@ -14,7 +14,22 @@ namespace harwick::cli {
 namespace {
 
 constexpr std::string_view kCommand = "harwick reduce: ";
-constexpr std::string_view kJobKind = "GSI job";
+constexpr harwick::UiText kJobKind = "GSI job";
+constexpr harwick::UiText kReduced = "reduced %1 point(s) from %2 '%3' to %4 '%5' (precision %6)";
+// The comparison's table: the names' column, then the differences (whose
+// symbols and unit read the same in every language), then what they mean.
+constexpr harwick::UiText kPointColumn = "point";
+constexpr harwick::UiText kDistanceColumn = "dist (m)";
+constexpr harwick::UiText kComputedMinusInstrument = "   computed minus instrument";
+constexpr harwick::UiText kLargestInPosition = "largest difference over %1 point(s): %2 m in position (%3)";
+constexpr harwick::UiText kLargestInHeight = ", %1 m in height (%2)";
+constexpr harwick::UiText kJsonIsForCompare = "--json is for --compare";
+constexpr harwick::UiText kJsonNoOutput = "--compare --json prints the comparison alone: no OUTPUT";
+constexpr harwick::UiText kCompareTakes = "reduce --compare takes an INPUT and, if it is to be written, an OUTPUT";
+constexpr harwick::UiText kReduceTakes = "reduce takes an INPUT and an OUTPUT file";
+constexpr harwick::UiText kNoPoints = "'%1': no points: it holds no measured blocks that give one";
+constexpr harwick::UiText kNothingToCompare =
+    "'%1': nothing to compare: no block carries both measurements and the instrument's coordinates";
 constexpr int kCompareDecimals = 4; // a tenth of a millimetre
 constexpr int kNameWidth = 16;
 constexpr int kValueWidth = 11;
@@ -80,18 +95,18 @@ Comparison compareWithInstrument(const reduce::Reduction& reduction)
 
 void printComparison(const Comparison& c, std::ostream& out)
 {
-    out << std::left << std::setw(kNameWidth) << "point" << std::right << std::setw(kValueWidth) << "dE (m)"
-        << std::setw(kValueWidth) << "dN (m)" << std::setw(kValueWidth) << "dH (m)" << std::setw(kValueWidth)
-        << "dist (m)" << "   computed minus instrument\n";
+    out << std::left << std::setw(kNameWidth) << kPointColumn.View() << std::right << std::setw(kValueWidth)
+        << "dE (m)" << std::setw(kValueWidth) << "dN (m)" << std::setw(kValueWidth) << "dH (m)"
+        << std::setw(kValueWidth) << kDistanceColumn.View() << kComputedMinusInstrument << '\n';
     for (const Difference& d : c.rows) {
         out << std::left << std::setw(kNameWidth) << d.name << std::right << std::setw(kValueWidth) << signedFixed(d.dE)
             << std::setw(kValueWidth) << signedFixed(d.dN) << std::setw(kValueWidth) << (d.dH ? signedFixed(*d.dH) : "-")
             << std::setw(kValueWidth) << text::formatFixed(d.distance, kCompareDecimals) << '\n';
     }
-    out << "largest difference over " << c.rows.size() << " point(s): "
-        << text::formatFixed(c.horizontal.value, kCompareDecimals) << " m in position (" << c.horizontal.name << ")";
+    out << Filled(kLargestInPosition, {std::to_string(c.rows.size()),
+                                       text::formatFixed(c.horizontal.value, kCompareDecimals), c.horizontal.name});
     if (c.height.value >= 0) {
-        out << ", " << text::formatFixed(c.height.value, kCompareDecimals) << " m in height (" << c.height.name << ")";
+        out << Filled(kLargestInHeight, {text::formatFixed(c.height.value, kCompareDecimals), c.height.name});
     }
     out << '\n';
 }
@@ -143,11 +158,10 @@ int reduceUsage(std::ostream& err, std::string_view problem) { return usageError
 int reduceCommand(const ConvertRequest& given, bool compare, bool json, const std::vector<std::string>& files,
                   const text::LocalDateTime& now, std::ostream& out, std::ostream& err)
 {
-    if (json && !compare) return reduceUsage(err, "--json is for --compare");
-    if (json && files.size() != 1) return reduceUsage(err, "--compare --json prints the comparison alone: no OUTPUT");
+    if (json && !compare) return reduceUsage(err, kJsonIsForCompare);
+    if (json && files.size() != 1) return reduceUsage(err, kJsonNoOutput);
     if (files.size() != 2 && !(compare && files.size() == 1)) {
-        return reduceUsage(err, compare ? "reduce --compare takes an INPUT and, if it is to be written, an OUTPUT"
-                                        : "reduce takes an INPUT and an OUTPUT file");
+        return reduceUsage(err, compare ? kCompareTakes : kReduceTakes);
     }
     ConvertRequest request = given;
     request.input = files[0];
@@ -166,7 +180,7 @@ int reduceCommand(const ConvertRequest& given, bool compare, bool json, const st
         warnLine(err, kCommand, pointlist::skippedText(skipped));
     }
     if (reduction.points.empty()) {
-        return failLine(err, kCommand, "'" + request.input + "': no points: it holds no measured blocks that give one");
+        return failLine(err, kCommand, Filled(kNoPoints, {request.input}));
     }
     const std::vector<std::string> notes = pointlist::reductionNotes(reduction);
     if (!json) {
@@ -177,10 +191,7 @@ int reduceCommand(const ConvertRequest& given, bool compare, bool json, const st
     if (compare) {
         const Comparison comparison = compareWithInstrument(reduction);
         if (comparison.rows.empty()) {
-            return failLine(err, kCommand,
-                            "'" + request.input +
-                                "': nothing to compare: no block carries both measurements and the instrument's "
-                                "coordinates");
+            return failLine(err, kCommand, Filled(kNothingToCompare, {request.input}));
         }
         if (json) out << comparisonJson(request.input, notes, comparison);
         else printComparison(comparison, out);
@@ -188,7 +199,7 @@ int reduceCommand(const ConvertRequest& given, bool compare, bool json, const st
     if (writing) {
         pointlist::Table table;
         pointlist::takeReduction(table, reduction, request.precision);
-        const int written = writeList(request, *plan, table, ListDone{kCommand, "reduced", std::string(kJobKind)}, now,
+        const int written = writeList(request, *plan, table, ListDone{kCommand, kReduced, std::string(kJobKind)}, now,
                                       out, err);
         if (written != kExitOk) return written;
     }

@@ -3,6 +3,7 @@
 // instrument computed itself.
 #pragma once
 
+#include "language/ui_text.h"
 #include "convert.h"
 
 #include <ostream>
@@ -12,7 +13,7 @@
 
 namespace harwick::cli {
 
-inline constexpr std::string_view kReduceUsage =
+inline constexpr harwick::UiText kReduceUsage =
     "usage: harwick reduce [OPTIONS] INPUT OUTPUT\n"
     "       harwick reduce --compare [OPTIONS] INPUT [OUTPUT]\n"
     "\n"

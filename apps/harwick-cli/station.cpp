@@ -29,7 +29,34 @@ using namespace stationmate;
 
 constexpr std::string_view kCommand = "harwick station: ";
 constexpr std::string_view kCommandName = "station";
-constexpr std::string_view kBlocksUnit = "blocks";
+constexpr harwick::UiText kBlocksUnit = "blocks";
+
+constexpr harwick::UiText kSayWhichJob = "say which job receives the fixpoints with --job N";
+constexpr harwick::UiText kNoSuchJob = "the instrument has no job %1";
+constexpr harwick::UiText kJobIsEmpty = "job %1 is empty: give it a name with --name";
+constexpr harwick::UiText kDoesNotAnswer = "%1: the instrument does not answer";
+constexpr harwick::UiText kDidNotAnswer = "%1: the instrument did not answer '%2'";
+constexpr harwick::UiText kUnexpectedReply = "%1: unexpected reply '%2'";
+constexpr harwick::UiText kNothingToDo = "nothing to do";
+constexpr harwick::UiText kStoppedAnswering = "%1: the instrument stopped answering";
+constexpr harwick::UiText kUnexpectedIdentification = "unexpected identification reply '%1'";
+constexpr harwick::UiText kDownloadedTo = "downloaded to %1";
+constexpr harwick::UiText kUploaded = "uploaded %1";
+constexpr harwick::UiText kErased = "erased";
+constexpr harwick::UiText kNameDownloadObject =
+    "name the object to download as: job N fixpoints|job N measurements|codelist N|hal N|val N";
+constexpr harwick::UiText kNameEraseObject =
+    "name the object to erase as: job N [fixpoints|measurements]|codelist|hal N|val N";
+constexpr harwick::UiText kAddYes = "erasing cannot be undone: add --yes";
+constexpr harwick::UiText kNoStationCommand = "no station command given (list, download, upload or erase)";
+constexpr harwick::UiText kTakesPositive = "%1 takes a positive whole number, not '%2'";
+constexpr harwick::UiText kUnknownStationCommand = "unknown station command '%1'";
+constexpr harwick::UiText kNamePort = "name the port, for example COM1";
+constexpr harwick::UiText kNotPortName = "'%1' is not a port name (COM1 ... COM256)";
+constexpr harwick::UiText kListTakes = "list takes only the PORT";
+constexpr harwick::UiText kDownloadTakes = "download takes the PORT, an OBJECT and a FILE";
+constexpr harwick::UiText kUploadTakes = "upload takes the PORT and one FILE";
+constexpr harwick::UiText kEraseTakes = "erase takes the PORT and an OBJECT";
 
 // Collects what the engine would show in message boxes.
 class CollectingPrompter : public Prompter {
@@ -94,19 +121,19 @@ public:
     std::optional<UploadAnswer> AskUploadJob(const UploadQuestion& q) override
     {
         if (!job) {
-            problem = "say which job receives the fixpoints with --job N";
+            problem = kSayWhichJob;
             return std::nullopt;
         }
         const int position = *job - 1;
         if (position < 0 || position >= static_cast<int>(q.jobs.size())) {
-            problem = "the instrument has no job " + std::to_string(*job);
+            problem = Filled(kNoSuchJob, {std::to_string(*job)});
             return std::nullopt;
         }
         return UploadAnswer{position, q.jobs[static_cast<std::size_t>(position)]};
     }
     std::optional<std::string> AskNewName() override
     {
-        if (!newName) problem = "job " + std::to_string(*job) + " is empty: give it a name with --name";
+        if (!newName) problem = Filled(kJobIsEmpty, {std::to_string(*job)});
         return newName;
     }
 };
@@ -170,19 +197,19 @@ std::string whyFailed(const TransferResult& r, const CollectingPrompter& p, cons
         return p.messages.front();
     }
     switch (r.outcome) {
-    case TransferOutcome::PortFailed: return port + ": the instrument does not answer";
+    case TransferOutcome::PortFailed: return Filled(kDoesNotAnswer, {port});
     case TransferOutcome::NoAnswer: {
         std::string command = r.detail;
         text::removeChars(command, "\r\n");
-        return port + ": the instrument did not answer '" + command + "'";
+        return Filled(kDidNotAnswer, {port, command});
     }
     case TransferOutcome::WrongReply: {
         std::string reply = r.detail;
         text::removeChars(reply, "\r\n");
-        return port + ": unexpected reply '" + reply + "'";
+        return Filled(kUnexpectedReply, {port, reply});
     }
     case TransferOutcome::FileFailed: return r.detail;
-    case TransferOutcome::NothingToDo: return r.detail.empty() ? "nothing to do" : r.detail;
+    case TransferOutcome::NothingToDo: return r.detail.empty() ? std::string(kNothingToDo) : r.detail;
     case TransferOutcome::Cancelled: return r.detail;
     case TransferOutcome::Done: break;
     }
@@ -280,8 +307,7 @@ public:
         const std::vector<std::string> object(r.words.begin(), r.words.end() - 1);
         std::optional<ObjectNode> o = objectNode(object, port, false);
         if (!o) {
-            return usageError(err, kCommandName,
-                              "name the object to download as: job N fixpoints|job N measurements|codelist N|hal N|val N");
+            return usageError(err, kCommandName, kNameDownloadObject);
         }
         const std::filesystem::path file = std::filesystem::absolute(r.words.back());
         dialogs_.fileName = file.filename().string();
@@ -294,7 +320,7 @@ public:
             result = d.DownloadSelected(*o->node, file.parent_path().string() + "/");
         }
         if (result.outcome != TransferOutcome::Done) return fail(err, whyFailed(result, prompter_, name));
-        out << "downloaded to " << result.detail << '\n';
+        out << Filled(kDownloadedTo, {result.detail}) << '\n';
         return kExitOk;
     }
 
@@ -318,7 +344,7 @@ public:
         if (result.outcome != TransferOutcome::Done) {
             return fail(err, dialogs_.problem.empty() ? whyFailed(result, prompter_, name) : dialogs_.problem);
         }
-        out << "uploaded " << file << '\n';
+        out << Filled(kUploaded, {file}) << '\n';
         return kExitOk;
     }
 
@@ -326,15 +352,14 @@ public:
     {
         std::optional<ObjectNode> o = objectNode(r.words, port, true);
         if (!o) {
-            return usageError(err, kCommandName,
-                              "name the object to erase as: job N [fixpoints|measurements]|codelist|hal N|val N");
+            return usageError(err, kCommandName, kNameEraseObject);
         }
-        if (!r.yes) return usageError(err, kCommandName, "erasing cannot be undone: add --yes");
+        if (!r.yes) return usageError(err, kCommandName, kAddYes);
         link_.SetPortNumber(port);
         Eraser e(link_, prompter_, dialogs_);
         TransferResult result = e.DeleteSelected(*o->node);
         if (result.outcome != TransferOutcome::Done) return fail(err, whyFailed(result, prompter_, name));
-        out << "erased\n";
+        out << kErased << '\n';
         return kExitOk;
     }
 
@@ -368,15 +393,17 @@ private:
         if (prompter_.messages.size() >= 2 && prompter_.messages.back() == kPortInitialFailed) {
             return prompter_.messages.front();
         }
-        if (!prompter_.messages.empty() && prompter_.messages.back() == kTimeOut) return name + ": the instrument stopped answering";
-        return name + ": the instrument does not answer";
+        if (!prompter_.messages.empty() && prompter_.messages.back() == kTimeOut) {
+            return Filled(kStoppedAnswering, {name});
+        }
+        return Filled(kDoesNotAnswer, {name});
     }
     void warnings(std::ostream& err, std::size_t from) const
     {
         for (std::size_t i = from; i < prompter_.messages.size(); ++i) {
             std::string m = prompter_.messages[i];
             text::removeChars(m, "\r\n");
-            warnLine(err, kCommand, "unexpected identification reply '" + m + "'");
+            warnLine(err, kCommand, Filled(kUnexpectedIdentification, {m}));
         }
     }
 
@@ -408,7 +435,7 @@ std::variant<Request, int> parse(const std::vector<std::string>& args, std::ostr
     const OptionReader::Read read = reader.read(args);
     if (!read.problem.empty()) return usageError(err, kCommandName, read.problem);
     Request r;
-    if (read.words.empty()) return usageError(err, kCommandName, "no station command given (list, download, upload or erase)");
+    if (read.words.empty()) return usageError(err, kCommandName, kNoStationCommand);
     r.verb = read.words.front();
     r.words.assign(read.words.begin() + 1, read.words.end());
     for (const auto& [option, value] : read.values) {
@@ -418,7 +445,7 @@ std::variant<Request, int> parse(const std::vector<std::string>& args, std::ostr
             r.log = value;
         } else {
             const std::optional<long> n = positive(value);
-            if (!n) return usageError(err, kCommandName, option + " takes a positive whole number, not '" + value + "'");
+            if (!n) return usageError(err, kCommandName, Filled(kTakesPositive, {option, value}));
             if (option == "--job") r.job = static_cast<int>(*n);
             else r.timeout = std::chrono::milliseconds(*n);
         }
@@ -426,7 +453,7 @@ std::variant<Request, int> parse(const std::vector<std::string>& args, std::ostr
     r.yes = read.has("--yes");
     r.quiet = read.has("--quiet");
     r.json = read.has("--json");
-    if (r.json && r.verb != "list") return usageError(err, kCommandName, "--json is for list");
+    if (r.json && r.verb != "list") return usageError(err, kCommandName, kJsonIsForList);
     return r;
 }
 
@@ -438,20 +465,20 @@ int station(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (const int* exit = std::get_if<int>(&parsed)) return *exit;
     Request& r = std::get<Request>(parsed);
     if (r.verb != "list" && r.verb != "download" && r.verb != "upload" && r.verb != "erase") {
-        return usageError(err, kCommandName, "unknown station command '" + r.verb + "'");
+        return usageError(err, kCommandName, Filled(kUnknownStationCommand, {r.verb}));
     }
-    if (r.words.empty()) return usageError(err, kCommandName, "name the port, for example COM1");
+    if (r.words.empty()) return usageError(err, kCommandName, kNamePort);
     const std::string port = r.words.front();
     const std::optional<int> n = platform::PortNumber(port);
-    if (!n) return usageError(err, kCommandName, "'" + port + "' is not a port name (COM1 ... COM256)");
+    if (!n) return usageError(err, kCommandName, Filled(kNotPortName, {port}));
     r.words.erase(r.words.begin());
     const bool complete = (r.verb == "list" && r.words.empty()) || (r.verb == "download" && r.words.size() >= 2) ||
                           (r.verb == "upload" && r.words.size() == 1) || (r.verb == "erase" && !r.words.empty());
     if (!complete) {
-        const std::string_view needs = r.verb == "list"       ? "list takes only the PORT"
-                                       : r.verb == "download" ? "download takes the PORT, an OBJECT and a FILE"
-                                       : r.verb == "upload"   ? "upload takes the PORT and one FILE"
-                                                              : "erase takes the PORT and an OBJECT";
+        const harwick::UiText needs = r.verb == "list"       ? kListTakes
+                                      : r.verb == "download" ? kDownloadTakes
+                                      : r.verb == "upload"   ? kUploadTakes
+                                                             : kEraseTakes;
         return usageError(err, kCommandName, needs);
     }
 

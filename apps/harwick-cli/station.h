@@ -3,6 +3,7 @@
 // arguments and turns every failure into one line on stderr.
 #pragma once
 
+#include "language/ui_text.h"
 #include "progress_line.h"
 #include "traffic.h"
 
@@ -13,7 +14,7 @@
 
 namespace harwick::cli {
 
-inline constexpr std::string_view kStationUsage =
+inline constexpr harwick::UiText kStationUsage =
     "usage: harwick station list PORT [--json] [--timeout MS] [--log FILE]\n"
     "       harwick station download PORT OBJECT FILE [--quiet] [--timeout MS] [--log FILE]\n"
     "       harwick station upload PORT FILE [--job N] [--name NAME] [--quiet] [--timeout MS] [--log FILE]\n"

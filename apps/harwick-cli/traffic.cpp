@@ -1,6 +1,14 @@
 #include "traffic.h"
 
+#include "command_line.h"
+
 namespace harwick::cli {
+
+namespace {
+
+constexpr harwick::UiText kGoesOnWithout = "%1; the transfer goes on without it";
+
+} // namespace
 
 std::shared_ptr<platform::TrafficLog> OpenTrafficLog(const std::string& path, std::string_view command,
                                                       std::ostream& err)
@@ -8,10 +16,10 @@ std::shared_ptr<platform::TrafficLog> OpenTrafficLog(const std::string& path, st
     std::string error;
     std::shared_ptr<platform::TrafficLog> log = platform::TrafficLog::Open(path, error);
     if (!log) {
-        err << command << "warning: " << error << "; the transfer goes on without it\n";
+        warnLine(err, command, Filled(kGoesOnWithout, {error}));
         return nullptr;
     }
-    log->SetNotice([&err, command](const std::string& message) { err << command << "warning: " << message << '\n'; });
+    log->SetNotice([&err, command](const std::string& message) { warnLine(err, command, message); });
     return log;
 }
 

@@ -1,6 +1,7 @@
 // The --log switch of the transfer commands.
 #pragma once
 
+#include "language/ui_text.h"
 #include "traffic/traffic_log.h"
 
 #include <memory>
@@ -11,7 +12,7 @@
 namespace harwick::cli {
 
 inline constexpr std::string_view kLogOption = "--log";
-inline constexpr std::string_view kLogUsage =
+inline constexpr harwick::UiText kLogUsage =
     "--log FILE writes every chunk that crosses the cable to FILE: milliseconds since\n"
     "the start, out (to the instrument) or in, the bytes in hex and as text.\n";
 

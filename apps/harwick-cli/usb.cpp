@@ -24,7 +24,42 @@ namespace {
 
 constexpr std::string_view kCommand = "harwick usb: ";
 constexpr std::string_view kCommandName = "usb";
-constexpr std::string_view kUsedMark = "ok (transfers use it)";
+constexpr harwick::UiText kUsedMark = "ok (transfers use it)";
+constexpr harwick::UiText kNamesNeedAccess = "names need access";
+constexpr harwick::UiText kNoNames = "no names";
+constexpr harwick::UiText kStale =
+    "stale, passed over: nobody holds its pipes (left by a simulator that ended; remove the folder)";
+constexpr harwick::UiText kNoPipes = "passed over: PIPE00 and PIPE01 are not both FIFOs in it";
+constexpr harwick::UiText kPathTooLong = "passed over: its path is too long for the library's 256 characters";
+constexpr harwick::UiText kRefused = "passed over: PIPE01 does not open: %1";
+constexpr harwick::UiText kPassedOverBecause = "passed over: %1";
+constexpr harwick::UiText kPassedOver = "passed over";
+constexpr harwick::UiText kEmulated = "emulated";
+constexpr harwick::UiText kBusAddress = "bus %1 address %2";
+constexpr harwick::UiText kListed = "listed";
+constexpr harwick::UiText kNotListed = "not listed (harwick usb add %1)";
+constexpr harwick::UiText kUdevFix =
+    "; fix: install the udev rule that harwick usb add %1 prints (as root it writes it), then plug the device in again";
+constexpr harwick::UiText kLibusbDoesNotStart = "libusb does not start: %1";
+constexpr harwick::UiText kNoUsbInstruments =
+    "no USB instruments found: no emulated interface and no USB device with one bulk IN and one bulk OUT endpoint";
+constexpr harwick::UiText kCannotLookAt = "cannot look at %1: %2";
+constexpr harwick::UiText kNoUsbId = "'%1' is no USB id: give VID:PID, four hexadecimal digits each, e.g. 0a1b:c2d3";
+constexpr harwick::UiText kAddedTo = "%1 added to %2";
+constexpr harwick::UiText kCannotGive = "cannot give %1 to its user: %2";
+constexpr harwick::UiText kAlreadyIn = "%1 is already in %2";
+constexpr harwick::UiText kCannotAdd = "cannot add %1 to the list: %2";
+constexpr harwick::UiText kPutRuleAsRoot = "To let the logged-in user open it, put this line into %1 as root:\n";
+constexpr harwick::UiText kThenReload = "then reload the rules: sudo sh -c '%1'\n";
+constexpr harwick::UiText kSudoWritesIt = "(sudo harwick usb add %1 writes the rule itself.)\n";
+constexpr harwick::UiText kRuleAdded = "udev rule added to %1:\n";
+constexpr harwick::UiText kRuleAlreadyThere = "the udev rule is already in %1:\n";
+constexpr harwick::UiText kCannotWriteRule = "cannot write the udev rule: %1\n";
+constexpr harwick::UiText kPutRuleYourself = "put this line into %1 yourself:\n";
+constexpr harwick::UiText kReload = "reload the rules: %1\n";
+constexpr harwick::UiText kListOrAdd = "list or add?";
+constexpr harwick::UiText kListTakesNothing = "list takes nothing more";
+constexpr harwick::UiText kAddTakes = "add takes one VID:PID";
 constexpr std::string_view kRulesHeader =
     "# USB instruments the logged-in user may open, for the Harwick suite's cable\n"
     "# transfers. Written by harwick usb add; reload with\n"
@@ -62,29 +97,38 @@ std::string threeDigits(int number)
 
 std::string deviceNames(const usbpipe::UsbDeviceReport& report)
 {
-    if (!report.opens) return "names need access";
+    if (!report.opens) return std::string(kNamesNeedAccess);
     if (report.manufacturer && report.product) return *report.manufacturer + " / " + *report.product;
     if (report.manufacturer) return *report.manufacturer;
     if (report.product) return *report.product;
-    return "no names";
+    return std::string(kNoNames);
 }
 
-std::string emulatedState(const usbpipe::EmulatedInterfaceReport& report)
+// The listing is read by a person, in their language; the JSON is read by
+// scripts, which get the source wording whatever the language.
+enum class Reader { Person, Script };
+
+std::string_view worded(harwick::UiText text, Reader reader)
+{
+    return reader == Reader::Person ? text.View() : text.Source();
+}
+
+std::string emulatedState(const usbpipe::EmulatedInterfaceReport& report, Reader reader)
 {
     using usbpipe::EmulatedState;
+    const auto said = [reader](harwick::UiText text) { return std::string(worded(text, reader)); };
     switch (report.state) {
-    case EmulatedState::kUsable: return "ok";
-    case EmulatedState::kStale:
-        return "stale, passed over: nobody holds its pipes (left by a simulator that ended; remove the folder)";
-    case EmulatedState::kNoPipes: return "passed over: PIPE00 and PIPE01 are not both FIFOs in it";
-    case EmulatedState::kPathTooLong: return "passed over: its path is too long for the library's 256 characters";
-    case EmulatedState::kRefused: return "passed over: PIPE01 does not open: " + report.reason;
-    case EmulatedState::kUnsafe: return "passed over: " + report.reason;
+    case EmulatedState::kUsable: return said(kUsable);
+    case EmulatedState::kStale: return said(kStale);
+    case EmulatedState::kNoPipes: return said(kNoPipes);
+    case EmulatedState::kPathTooLong: return said(kPathTooLong);
+    case EmulatedState::kRefused: return Filled(worded(kRefused, reader), {report.reason});
+    case EmulatedState::kUnsafe: return Filled(worded(kPassedOverBecause, reader), {report.reason});
     }
-    return "passed over";
+    return said(kPassedOver);
 }
 
-int badUsage(std::ostream& err, const std::string& problem) { return usageError(err, kCommandName, problem); }
+int badUsage(std::ostream& err, std::string_view problem) { return usageError(err, kCommandName, problem); }
 
 // The user who ran sudo, when this run is theirs through it.
 struct SudoUser {
@@ -166,7 +210,7 @@ RuleAddition AddUdevRule(const std::filesystem::path& path, const usbpipe::UsbDe
         if (!existing) return RuleAddition::kFailed;
         text = std::move(*existing);
     } else if (ec) {
-        error = "cannot look at " + path.string() + ": " + ec.message();
+        error = Filled(kCannotLookAt, {path.string(), ec.message()});
         return RuleAddition::kFailed;
     } else {
         text = kRulesHeader;
@@ -182,23 +226,21 @@ RuleAddition AddUdevRule(const std::filesystem::path& path, const usbpipe::UsbDe
 
 std::string EmulatedInterfaceLine(const usbpipe::EmulatedInterfaceReport& report, bool used)
 {
-    std::string line = "emulated" + std::string(kColumnGap) + report.name + std::string(kColumnGap) + report.path;
-    return line + std::string(kColumnGap) + (used ? std::string(kUsedMark) : emulatedState(report));
+    std::string line =
+        std::string(kEmulated) + std::string(kColumnGap) + report.name + std::string(kColumnGap) + report.path;
+    return line + std::string(kColumnGap) + (used ? std::string(kUsedMark) : emulatedState(report, Reader::Person));
 }
 
 std::string UsbDeviceLine(const usbpipe::UsbDeviceReport& report, bool used)
 {
     const std::string id = usbpipe::FormatUsbDeviceId(report.id);
     std::string line = "usb" + std::string(kColumnGap) + id + std::string(kColumnGap) + deviceNames(report);
-    line += std::string(kColumnGap) + "bus " + threeDigits(report.bus) + " address " + threeDigits(report.address);
-    line += std::string(kColumnGap) + (report.listed ? "listed" : "not listed (harwick usb add " + id + ")");
+    line += std::string(kColumnGap) + Filled(kBusAddress, {threeDigits(report.bus), threeDigits(report.address)});
+    line += std::string(kColumnGap) + (report.listed ? std::string(kListed) : Filled(kNotListed, {id}));
     line += std::string(kColumnGap);
-    if (report.opens) return line + (used ? std::string(kUsedMark) : "ok");
+    if (report.opens) return line + std::string(used ? kUsedMark : kUsable);
     line += std::string(kNotUsable) + report.openError;
-    if (report.accessDenied) {
-        line += "; fix: install the udev rule that harwick usb add " + id +
-                " prints (as root it writes it), then plug the device in again";
-    }
+    if (report.accessDenied) line += Filled(kUdevFix, {id});
     return line;
 }
 
@@ -212,20 +254,17 @@ int PrintUsbList(const UsbListing& listing, std::ostream& out, std::ostream& err
         out << UsbDeviceLine(listing.devices.devices[i], used.device == i) << '\n';
     }
     if (!listing.devices.started) {
-        err << kCommand << "libusb does not start: " << listing.devices.error << '\n';
+        err << kCommand << Filled(kLibusbDoesNotStart, {listing.devices.error}) << '\n';
         return kExitFailed;
     }
-    if (listing.emulated.empty() && listing.devices.devices.empty()) {
-        out << "no USB instruments found: no emulated interface and no USB device with one bulk IN and one bulk OUT "
-               "endpoint\n";
-    }
+    if (listing.emulated.empty() && listing.devices.devices.empty()) out << kNoUsbInstruments << '\n';
     return kExitOk;
 }
 
 int PrintUsbJson(const UsbListing& listing, std::ostream& out, std::ostream& err)
 {
     if (!listing.devices.started) {
-        err << kCommand << "libusb does not start: " << listing.devices.error << '\n';
+        err << kCommand << Filled(kLibusbDoesNotStart, {listing.devices.error}) << '\n';
         return kExitFailed;
     }
     const Used used = usedOf(listing);
@@ -243,7 +282,7 @@ int PrintUsbJson(const UsbListing& listing, std::ostream& out, std::ostream& err
         json.key("name").string(report.name);
         json.key("path").string(report.path);
         json.key("usable").boolean(usable);
-        if (!usable) json.key("reason").string(emulatedState(report));
+        if (!usable) json.key("reason").string(emulatedState(report, Reader::Script));
         json.key("used").boolean(used.emulated == i);
         json.endObject();
     }
@@ -286,49 +325,46 @@ int UsbAdd(std::string_view idText, const UsbAddPlaces& places, std::ostream& ou
     }
     const std::optional<usbpipe::UsbDeviceId> id = usbpipe::ParseUsbDeviceId(idText);
     if (!id) {
-        return badUsage(err, "'" + std::string(idText) +
-                                 "' is no USB id: give VID:PID, four hexadecimal digits each, e.g. 0a1b:c2d3");
+        return badUsage(err, Filled(kNoUsbId, {idText}));
     }
     const std::string name = usbpipe::FormatUsbDeviceId(*id);
     std::string error;
     switch (usbpipe::AddToUsbDeviceList(places.list, *id, error)) {
     case usbpipe::ListAddition::kAdded:
-        out << name << " added to " << places.list.string() << '\n';
+        out << Filled(kAddedTo, {name, places.list.string()}) << '\n';
         if (places.owner) {
             made.push_back(places.list);
             for (const std::filesystem::path& path : made) {
                 if (::chown(path.c_str(), places.owner->uid, places.owner->gid) != 0) {
-                    warnLine(err, kCommand, "cannot give " + path.string() + " to its user: " + std::strerror(errno));
+                    warnLine(err, kCommand, Filled(kCannotGive, {path.string(), std::strerror(errno)}));
                 }
             }
         }
         break;
     case usbpipe::ListAddition::kAlreadyListed:
-        out << name << " is already in " << places.list.string() << '\n';
+        out << Filled(kAlreadyIn, {name, places.list.string()}) << '\n';
         break;
     case usbpipe::ListAddition::kFailed:
-        err << kCommand << "cannot add " << name << " to the list: " << error << '\n';
+        err << kCommand << Filled(kCannotAdd, {name, error}) << '\n';
         return kExitFailed;
     }
 
     const std::string rule = UdevRule(*id);
     if (!places.rules) {
-        out << "To let the logged-in user open it, put this line into " << kUdevRulesFile << " as root:\n"
-            << "  " << rule << '\n'
-            << "then reload the rules: sudo sh -c '" << kUdevReload << "'\n"
-            << "(sudo harwick usb add " << name << " writes the rule itself.)\n";
+        out << Filled(kPutRuleAsRoot, {kUdevRulesFile}) << "  " << rule << '\n'
+            << Filled(kThenReload, {kUdevReload}) << Filled(kSudoWritesIt, {name});
         return kExitOk;
     }
     const std::string rulesPath = places.rules->string();
     switch (AddUdevRule(*places.rules, *id, error)) {
-    case RuleAddition::kAdded: out << "udev rule added to " << rulesPath << ":\n"; break;
-    case RuleAddition::kAlreadyThere: out << "the udev rule is already in " << rulesPath << ":\n"; break;
+    case RuleAddition::kAdded: out << Filled(kRuleAdded, {rulesPath}); break;
+    case RuleAddition::kAlreadyThere: out << Filled(kRuleAlreadyThere, {rulesPath}); break;
     case RuleAddition::kFailed:
-        err << kCommand << "cannot write the udev rule: " << error << "\n"
-            << "put this line into " << rulesPath << " yourself:\n  " << rule << '\n';
+        err << kCommand << Filled(kCannotWriteRule, {error}) << Filled(kPutRuleYourself, {rulesPath}) << "  " << rule
+            << '\n';
         return kExitFailed;
     }
-    out << "  " << rule << '\n' << "reload the rules: " << kUdevReload << '\n';
+    out << "  " << rule << '\n' << Filled(kReload, {kUdevReload});
     return kExitOk;
 }
 
@@ -341,14 +377,14 @@ int usb(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const OptionReader::Read read = OptionReader({}, {"--json"}).read(args);
     if (!read.problem.empty()) return badUsage(err, read.problem);
     const std::vector<std::string>& words = read.words;
-    if (words.empty()) return badUsage(err, "list or add?");
+    if (words.empty()) return badUsage(err, kListOrAdd);
     if (words[0] == "list") {
-        if (words.size() != 1) return badUsage(err, "list takes nothing more");
+        if (words.size() != 1) return badUsage(err, kListTakesNothing);
         return list(read.has("--json"), out, err);
     }
     if (words[0] == "add") {
-        if (read.has("--json")) return badUsage(err, "--json is for list");
-        if (words.size() != 2) return badUsage(err, "add takes one VID:PID");
+        if (read.has("--json")) return badUsage(err, kJsonIsForList);
+        if (words.size() != 2) return badUsage(err, kAddTakes);
         UsbAddPlaces places{platform::UsbDevicesListFile(), std::nullopt, std::nullopt};
         if (::geteuid() == 0) {
             places.rules = kUdevRulesFile;
@@ -361,7 +397,7 @@ int usb(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         return UsbAdd(words[1], places, out, err);
     }
-    return badUsage(err, "unexpected '" + words[0] + "'");
+    return badUsage(err, Filled(kUnexpectedWord, {words[0]}));
 }
 
 } // namespace harwick::cli

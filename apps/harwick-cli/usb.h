@@ -4,6 +4,7 @@
 // the udev rule that lets the logged-in user open it.
 #pragma once
 
+#include "language/ui_text.h"
 #include "usb_device_list.h"
 #include "usb_survey.h"
 
@@ -17,7 +18,7 @@
 
 namespace harwick::cli {
 
-inline constexpr std::string_view kUsbUsage =
+inline constexpr harwick::UiText kUsbUsage =
     "usage: harwick usb list [--json]\n"
     "       harwick usb add VID:PID\n"
     "\n"

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "csv/csv.h"
 
 #include "memory/large_buffer.h"
@@ -10,36 +11,36 @@
 namespace harwick::csv {
 namespace {
 
-constexpr std::string_view kAcceptedColumns =
+constexpr harwick::UiText kAcceptedColumns =
     "Accepted columns: name, e or easting, n or northing, z or elevation, code (for example name,n,e,z,code).";
-constexpr std::string_view kNoColumns = "No columns given.";
-constexpr std::string_view kUnknownColumn = "Unknown column \"";
-constexpr std::string_view kColumnTwicePrefix = "The column \"";
-constexpr std::string_view kColumnTwiceSuffix = "\" is given twice.";
-constexpr std::string_view kBadDelimiter = "The delimiter must be \",\", \";\" or tab.";
-constexpr std::string_view kDecimalCommaNeedsDelimiter =
+constexpr harwick::UiText kNoColumns = "No columns given.";
+constexpr harwick::UiText kUnknownColumn = "Unknown column \"";
+constexpr harwick::UiText kColumnTwicePrefix = "The column \"";
+constexpr harwick::UiText kColumnTwiceSuffix = "\" is given twice.";
+constexpr harwick::UiText kBadDelimiter = "The delimiter must be \",\", \";\" or tab.";
+constexpr harwick::UiText kDecimalCommaNeedsDelimiter =
     "A decimal comma needs the delimiter \";\" or tab: with \",\" the decimals of a coordinate would be a column "
     "of their own.";
-constexpr std::string_view kChoices = "Pass the columns (for example name,n,e,z,code), the delimiter (\",\", \";\" "
+constexpr harwick::UiText kChoices = "Pass the columns (for example name,n,e,z,code), the delimiter (\",\", \";\" "
                                       "or tab) and whether the coordinates have a decimal comma.";
-constexpr std::string_view kNoLines = "The file holds no lines.";
-constexpr std::string_view kNoDelimiter =
+constexpr harwick::UiText kNoLines = "The file holds no lines.";
+constexpr harwick::UiText kNoDelimiter =
     "No delimiter (\",\", \";\" or tab) splits the lines into the same number of fields.";
-constexpr std::string_view kManyDelimiters = "More than one delimiter splits the lines into columns that fit.";
-constexpr std::string_view kColumnsUnknown =
+constexpr harwick::UiText kManyDelimiters = "More than one delimiter splits the lines into columns that fit.";
+constexpr harwick::UiText kColumnsUnknown =
     "The columns cannot be told apart: no header row names them (name, easting, northing, elevation, code), and "
     "the rows are not five columns of name, easting, northing, elevation and code with numbers in the second to "
     "fourth.";
-constexpr std::string_view kGivenColumnsPrefix = "The columns given name ";
-constexpr std::string_view kGivenColumnsMiddle = " fields, but the rows hold ";
-constexpr std::string_view kLinePrefix = "Line ";
-constexpr std::string_view kUnclosedQuote = ": a quoted field is not closed.";
-constexpr std::string_view kTextAfterQuote = ": a quoted field goes on after its closing quote.";
+constexpr harwick::UiText kGivenColumnsPrefix = "The columns given name ";
+constexpr harwick::UiText kGivenColumnsMiddle = " fields, but the rows hold ";
+constexpr harwick::UiText kLinePrefix = "Line ";
+constexpr harwick::UiText kUnclosedQuote = ": a quoted field is not closed.";
+constexpr harwick::UiText kTextAfterQuote = ": a quoted field goes on after its closing quote.";
 constexpr std::string_view kFieldCountMiddle = ": ";
-constexpr std::string_view kFieldCountSuffix = " fields where the rows before it have ";
-constexpr std::string_view kCellPrefix = ": the ";
-constexpr std::string_view kNotANumber = "\" is not a number.";
-constexpr std::string_view kNotANumberWithComma = "\" is not a number with a decimal comma.";
+constexpr harwick::UiText kFieldCountSuffix = " fields where the rows before it have ";
+constexpr harwick::UiText kCellPrefix = ": the ";
+constexpr harwick::UiText kNotANumber = "\" is not a number.";
+constexpr harwick::UiText kNotANumberWithComma = "\" is not a number with a decimal comma.";
 constexpr std::string_view kSentenceEnd = ".";
 constexpr std::string_view kSpace = " ";
 constexpr std::string_view kQuoteOpen = " \"";

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "dxf/dxf.h"
 
 #include "dxf_out.h"
@@ -23,21 +24,21 @@ namespace word = drawmap::word;
 
 // ---- What the user reads ------------------------------------------------------
 
-constexpr std::string_view kBadTextHeight = "the text height must be a positive number";
-constexpr std::string_view kCodeOnLayerBefore = "the code \"";
-constexpr std::string_view kCodeOnLayerMiddle = "\" is drawn on layer \"";
+constexpr harwick::UiText kBadTextHeight = "the text height must be a positive number";
+constexpr harwick::UiText kCodeOnLayerBefore = "the code \"";
+constexpr harwick::UiText kCodeOnLayerMiddle = "\" is drawn on layer \"";
 constexpr std::string_view kCodeOnLayerAfter = "\"";
-constexpr std::string_view kNoCodeAfter = "\", the layer of points without a code";
-constexpr std::string_view kSharedLayerBefore = "codes that differ only in letter case share layer \"";
-constexpr std::string_view kNameTooLongBefore = "the name of row ";
-constexpr std::string_view kNameTooLongAfter = " is too long for a label and is not shown";
+constexpr harwick::UiText kNoCodeAfter = "\", the layer of points without a code";
+constexpr harwick::UiText kSharedLayerBefore = "codes that differ only in letter case share layer \"";
+constexpr harwick::UiText kNameTooLongBefore = "the name of row ";
+constexpr harwick::UiText kNameTooLongAfter = " is too long for a label and is not shown";
 
-constexpr std::string_view kBinary = "this is a binary drawing: save it as an ASCII DXF drawing to read it";
-constexpr std::string_view kNotDxf = "the file is not a DXF drawing: it does not start with a SECTION";
-constexpr std::string_view kNoEntities = "the drawing has no ENTITIES section";
-constexpr std::string_view kBadCode = "a group code (a whole number) was expected here";
-constexpr std::string_view kCutOff = "the drawing ends between a group code and its value";
-constexpr std::string_view kBadValue = "this coordinate is not a number";
+constexpr harwick::UiText kBinary = "this is a binary drawing: save it as an ASCII DXF drawing to read it";
+constexpr harwick::UiText kNotDxf = "the file is not a DXF drawing: it does not start with a SECTION";
+constexpr harwick::UiText kNoEntities = "the drawing has no ENTITIES section";
+constexpr harwick::UiText kBadCode = "a group code (a whole number) was expected here";
+constexpr harwick::UiText kCutOff = "the drawing ends between a group code and its value";
+constexpr harwick::UiText kBadValue = "this coordinate is not a number";
 
 constexpr std::string_view kBinarySentinel = "AutoCAD Binary DXF";
 

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "geojson/geojson.h"
 
 #include "memory/large_buffer.h"
@@ -13,25 +14,25 @@ namespace {
 // ---- What the user reads ------------------------------------------------------
 
 
-constexpr std::string_view kBadCrs = "the coordinate system must be given as EPSG:n, for example EPSG:25832";
+constexpr harwick::UiText kBadCrs = "the coordinate system must be given as EPSG:n, for example EPSG:25832";
 
-constexpr std::string_view kNotGeoJson = "the file is not GeoJSON: it holds no FeatureCollection or Feature";
-constexpr std::string_view kBareGeometry = "the file holds a bare geometry, not a Feature or FeatureCollection";
-constexpr std::string_view kNoFeatures = "the FeatureCollection has no \"features\" array";
-constexpr std::string_view kNotAFeature = "this member of \"features\" is not a Feature";
-constexpr std::string_view kBadPosition = "a Point's coordinates must be an array of two or three numbers";
-constexpr std::string_view kExpectedValue = "a JSON value was expected here";
-constexpr std::string_view kExpectedKey = "a member name in double quotes was expected here";
-constexpr std::string_view kExpectedColon = "a colon was expected after the member name";
-constexpr std::string_view kExpectedObjectNext = "a comma or a closing brace was expected here";
-constexpr std::string_view kExpectedArrayNext = "a comma or a closing bracket was expected here";
-constexpr std::string_view kUnfinishedString = "the string is not closed";
-constexpr std::string_view kControlInString = "a control character must be escaped inside a string";
-constexpr std::string_view kBadEscape = "this backslash escape is not JSON";
-constexpr std::string_view kBadUnicode = "this \\u escape is half a surrogate pair";
-constexpr std::string_view kBadNumber = "this number is not written as JSON writes numbers";
-constexpr std::string_view kTooDeep = "the values are nested too deeply";
-constexpr std::string_view kTrailing = "there is more text after the GeoJSON object";
+constexpr harwick::UiText kNotGeoJson = "the file is not GeoJSON: it holds no FeatureCollection or Feature";
+constexpr harwick::UiText kBareGeometry = "the file holds a bare geometry, not a Feature or FeatureCollection";
+constexpr harwick::UiText kNoFeatures = "the FeatureCollection has no \"features\" array";
+constexpr harwick::UiText kNotAFeature = "this member of \"features\" is not a Feature";
+constexpr harwick::UiText kBadPosition = "a Point's coordinates must be an array of two or three numbers";
+constexpr harwick::UiText kExpectedValue = "a JSON value was expected here";
+constexpr harwick::UiText kExpectedKey = "a member name in double quotes was expected here";
+constexpr harwick::UiText kExpectedColon = "a colon was expected after the member name";
+constexpr harwick::UiText kExpectedObjectNext = "a comma or a closing brace was expected here";
+constexpr harwick::UiText kExpectedArrayNext = "a comma or a closing bracket was expected here";
+constexpr harwick::UiText kUnfinishedString = "the string is not closed";
+constexpr harwick::UiText kControlInString = "a control character must be escaped inside a string";
+constexpr harwick::UiText kBadEscape = "this backslash escape is not JSON";
+constexpr harwick::UiText kBadUnicode = "this \\u escape is half a surrogate pair";
+constexpr harwick::UiText kBadNumber = "this number is not written as JSON writes numbers";
+constexpr harwick::UiText kTooDeep = "the values are nested too deeply";
+constexpr harwick::UiText kTrailing = "there is more text after the GeoJSON object";
 
 // ---- Writing ----------------------------------------------------------------
 

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "landxml/landxml.h"
 
 #include "memory/large_buffer.h"
@@ -17,25 +18,25 @@ namespace {
 // ---- What the user reads ------------------------------------------------------
 
 
-constexpr std::string_view kControlInText = "the name or code holds a control character XML cannot carry";
+constexpr harwick::UiText kControlInText = "the name or code holds a control character XML cannot carry";
 
-constexpr std::string_view kNotLandXml = "the file is not LandXML: its first element is not LandXML";
-constexpr std::string_view kNotXml = "the file is not XML: it does not start with markup";
-constexpr std::string_view kUnknownUnitBefore = "the linear unit \"";
-constexpr std::string_view kUnknownUnitAfter = "\" is not one this reader knows";
-constexpr std::string_view kBadCgPoint = "a CgPoint's text must be two or three numbers: northing easting [elevation]";
-constexpr std::string_view kEncoding = "only UTF-8 files are read; this file names another encoding";
-constexpr std::string_view kDoctype = "document type declarations are not read";
-constexpr std::string_view kTooDeep = "the elements are nested too deeply";
-constexpr std::string_view kBadName = "an element or attribute name was expected here";
-constexpr std::string_view kBadAttribute = "an attribute must be written name=\"value\"";
-constexpr std::string_view kLessThanInValue = "a \"<\" must be written &lt; inside an attribute value";
-constexpr std::string_view kUnclosedValue = "the attribute value is not closed";
-constexpr std::string_view kBadReference = "this & starts no known entity or character reference";
-constexpr std::string_view kUnclosedMarkup = "this markup is not closed";
-constexpr std::string_view kMismatchedEnd = "this end tag does not close the element that is open";
-constexpr std::string_view kUnclosedElement = "the file ends before its elements are closed";
-constexpr std::string_view kTrailing = "there is more after the LandXML element";
+constexpr harwick::UiText kNotLandXml = "the file is not LandXML: its first element is not LandXML";
+constexpr harwick::UiText kNotXml = "the file is not XML: it does not start with markup";
+constexpr harwick::UiText kUnknownUnitBefore = "the linear unit \"";
+constexpr harwick::UiText kUnknownUnitAfter = "\" is not one this reader knows";
+constexpr harwick::UiText kBadCgPoint = "a CgPoint's text must be two or three numbers: northing easting [elevation]";
+constexpr harwick::UiText kEncoding = "only UTF-8 files are read; this file names another encoding";
+constexpr harwick::UiText kDoctype = "document type declarations are not read";
+constexpr harwick::UiText kTooDeep = "the elements are nested too deeply";
+constexpr harwick::UiText kBadName = "an element or attribute name was expected here";
+constexpr harwick::UiText kBadAttribute = "an attribute must be written name=\"value\"";
+constexpr harwick::UiText kLessThanInValue = "a \"<\" must be written &lt; inside an attribute value";
+constexpr harwick::UiText kUnclosedValue = "the attribute value is not closed";
+constexpr harwick::UiText kBadReference = "this & starts no known entity or character reference";
+constexpr harwick::UiText kUnclosedMarkup = "this markup is not closed";
+constexpr harwick::UiText kMismatchedEnd = "this end tag does not close the element that is open";
+constexpr harwick::UiText kUnclosedElement = "the file ends before its elements are closed";
+constexpr harwick::UiText kTrailing = "there is more after the LandXML element";
 
 // ---- Writing ----------------------------------------------------------------
 

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "pointlist/exchange.h"
 
 #include "dxf/dxf.h"
@@ -15,12 +16,12 @@ constexpr std::string_view kCsvName = "CSV";
 constexpr std::string_view kGeoJsonName = "GeoJSON";
 constexpr std::string_view kLandXmlName = "LandXML";
 constexpr std::string_view kDxfName = "DXF";
-constexpr std::string_view kNumbered = " point(s) had no name label beside them and are named by their place in the drawing.";
-constexpr std::string_view kNotPoints = " feature(s) that are not points were passed over.";
-constexpr std::string_view kNoCoordinates = " point(s) without both plan coordinates were passed over.";
-constexpr std::string_view kLeftOut = " row(s) lack an easting or a northing, which ";
-constexpr std::string_view kLeftOutSuffix = " cannot hold: they are left out.";
-constexpr std::string_view kNoUnits = "The file names no units; its values are taken as metres.";
+constexpr harwick::UiText kNumbered = " point(s) had no name label beside them and are named by their place in the drawing.";
+constexpr harwick::UiText kNotPoints = " feature(s) that are not points were passed over.";
+constexpr harwick::UiText kNoCoordinates = " point(s) without both plan coordinates were passed over.";
+constexpr harwick::UiText kLeftOut = " row(s) lack an easting or a northing, which ";
+constexpr harwick::UiText kLeftOutSuffix = " cannot hold: they are left out.";
+constexpr harwick::UiText kNoUnits = "The file names no units; its values are taken as metres.";
 
 struct Named {
     std::string_view word;

@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "pointlist/reduced.h"
 
 #include "text/text.h"
@@ -8,15 +9,15 @@ namespace harwick::pointlist {
 
 namespace {
 
-constexpr std::string_view kComputed = " computed from measurements";
-constexpr std::string_view kFromOrigin =
+constexpr harwick::UiText kComputed = " computed from measurements";
+constexpr harwick::UiText kFromOrigin =
     " measured before any station block, computed from the origin with instrument height 0";
-constexpr std::string_view kAsGiven = " with the instrument's own coordinates";
-constexpr std::string_view kPoint = " point";
-constexpr std::string_view kPoints = " points";
-constexpr std::string_view kSkippedBlock = " measured block skipped";
-constexpr std::string_view kSkippedBlocks = " measured blocks skipped";
-constexpr std::string_view kLinePrefix = "line ";
+constexpr harwick::UiText kAsGiven = " with the instrument's own coordinates";
+constexpr harwick::UiText kPoint = " point";
+constexpr harwick::UiText kPoints = " points";
+constexpr harwick::UiText kSkippedBlock = " measured block skipped";
+constexpr harwick::UiText kSkippedBlocks = " measured blocks skipped";
+constexpr harwick::UiText kLinePrefix = "line ";
 constexpr std::string_view kLineSeparator = ": ";
 
 std::string counted(std::size_t n, std::string_view one, std::string_view many, std::string_view what)

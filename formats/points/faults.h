@@ -4,6 +4,7 @@
 // a place in a file that cannot be read.
 #pragma once
 
+#include "language/ui_text.h"
 #include "text/text.h"
 
 #include <cstddef>
@@ -13,6 +14,10 @@
 
 namespace harwick::points {
 
+inline constexpr UiText kRowFault = "row %1: %2";
+inline constexpr UiText kPlaceFault = "line %1, column %2: %3";
+inline constexpr UiText kNotANumberFault = "the %1 is not a number: %2";
+
 // The 1-based row a write failed on; 0 when the reason is not about a row.
 struct RowFault {
     std::string reason;
@@ -21,18 +26,18 @@ struct RowFault {
     std::string message() const
     {
         if (row == 0) return reason;
-        return text::concat({"row ", std::to_string(row), ": ", reason});
+        return Filled(kRowFault, {std::to_string(row), reason});
     }
 };
 
 // A coordinate text a writer could not take as a number, named as the user
 // knows the column: "row 3: the northing is not a number: 12,5".
-inline constexpr std::string_view kEastingWord = "easting";
-inline constexpr std::string_view kNorthingWord = "northing";
-inline constexpr std::string_view kElevationWord = "elevation";
+inline constexpr UiText kEastingWord = "easting";
+inline constexpr UiText kNorthingWord = "northing";
+inline constexpr UiText kElevationWord = "elevation";
 inline RowFault notANumber(std::size_t row, std::string_view what, std::string_view value)
 {
-    return RowFault{text::concat({"the ", what, " is not a number: ", value}), row};
+    return RowFault{Filled(kNotANumberFault, {what, value}), row};
 }
 
 // The 1-based place a read failed at; line 0 when the reason is about the
@@ -45,7 +50,7 @@ struct PlaceFault {
     std::string message() const
     {
         if (line == 0) return reason;
-        return text::concat({"line ", std::to_string(line), ", column ", std::to_string(column), ": ", reason});
+        return Filled(kPlaceFault, {std::to_string(line), std::to_string(column), reason});
     }
 
     // The fault at byte offset at of content, its line and column counted as

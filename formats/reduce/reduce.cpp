@@ -1,3 +1,4 @@
+#include "language/ui_text.h"
 #include "reduce/reduce.h"
 
 #include "text/text.h"
@@ -12,13 +13,13 @@ namespace harwick::reduce {
 namespace {
 
 // ---- What the user reads ------------------------------------------------------
-constexpr std::string_view kNoDistance = "a direction but no distance";
-constexpr std::string_view kNoAngles = "a distance without its angles";
-constexpr std::string_view kNoName = "a measurement without a point name (word 11)";
-constexpr std::string_view kBadDirection = "its horizontal direction (word 21) cannot be read";
-constexpr std::string_view kBadZenith = "its zenith angle (word 22) cannot be read";
-constexpr std::string_view kBadStation = "a station block without a readable easting and northing (84, 85)";
-constexpr std::string_view kNoStation = "its station block has no readable easting and northing";
+constexpr harwick::UiText kNoDistance = "a direction but no distance";
+constexpr harwick::UiText kNoAngles = "a distance without its angles";
+constexpr harwick::UiText kNoName = "a measurement without a point name (word 11)";
+constexpr harwick::UiText kBadDirection = "its horizontal direction (word 21) cannot be read";
+constexpr harwick::UiText kBadZenith = "its zenith angle (word 22) cannot be read";
+constexpr harwick::UiText kBadStation = "a station block without a readable easting and northing (84, 85)";
+constexpr harwick::UiText kNoStation = "its station block has no readable easting and northing";
 
 // ---- Angles --------------------------------------------------------------------
 constexpr double kAngleSteps = 100000.0;

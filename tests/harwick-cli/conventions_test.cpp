@@ -272,7 +272,9 @@ TEST(ProgressLine, DrawsInPlaceOnATerminalAndWipesItselfAtTheEnd)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
     // Whatever was drawn after it is wiped at the end: the terminal is left clean.
     const std::string after = text.substr(message + 10);
-    if (!after.empty()) EXPECT_TRUE(after.ends_with(" \r")) << after;
+    if (!after.empty()) {
+        EXPECT_TRUE(after.ends_with(" \r")) << after;
+    }
 }
 
 TEST(ProgressLine, NothingIsWrittenWhereItIsNotAskedForOrIsNoTerminal)

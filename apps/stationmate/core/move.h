@@ -17,6 +17,7 @@ inline constexpr harwick::UiText kMoveNothingToCopy =
     "Only a code list, a job's fixpoints or measurement data, or a road alignment can be moved. "
     "Nothing was copied and nothing was erased.";
 inline constexpr harwick::UiText kMoveKeptOnInstrument = "Nothing was erased on the instrument. ";
+inline constexpr harwick::UiText kMoveNoLongerListed = "the object is no longer listed.";
 
 // Whether the node is something Move can copy (and so erase afterwards).
 bool CanMove(const DeviceNode& node);

@@ -1,11 +1,29 @@
 #include "port_settings.h"
 
+#include "language/ui_text.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace stationmate {
 
 namespace {
+
+constexpr harwick::UiText kPortListLabel = "Port:";
+constexpr harwick::UiText kInstrumentListLabel = "Instrument:";
+constexpr harwick::UiText kBaudRateListLabel = "Baudrate:";
+constexpr harwick::UiText kParityListLabel = "Parity";
+constexpr harwick::UiText kStopBitsListLabel = "Stopbits:";
+constexpr harwick::UiText kDataBitsListLabel = "Databits:";
+constexpr harwick::UiText kEndmarkListLabel = "Endmark:";
+// The parity values stay these words (the link's settings are made from
+// them); the list shows them in the user's language.
+constexpr std::string_view kEven = "Even";
+constexpr std::string_view kNone = "None";
+constexpr std::string_view kOdd = "Odd";
+constexpr harwick::UiText kEvenEntry = "Even";
+constexpr harwick::UiText kNoneEntry = "None";
+constexpr harwick::UiText kOddEntry = "Odd";
 
 SettingsList sortedList(std::string label, std::vector<std::string> entries, std::string_view selected)
 {
@@ -30,24 +48,28 @@ SettingsDialogModel MakeSettingsDialog(const std::vector<PresentPort>& present)
     }
     std::sort(ports.begin(), ports.end());
     SettingsDialogModel m;
-    m.port.label = "Port:";
+    m.port.label = std::string(kPortListLabel);
     for (auto& [entry, name] : ports) {
         m.port.entries.push_back(std::move(entry));
         m.port.values.push_back(std::move(name));
     }
     m.port.selected = 0; // the first entry, after sorting
-    m.instrument = sortedList("Instrument:", {"QRX700"}, "QRX700");
-    m.baudRate = sortedList("Baudrate:", {"1200", "19200", "2400", "4800", "9600"}, "19200");
-    m.parity = sortedList("Parity", {"Even", "None", "Odd"}, "None");
-    m.stopBits = sortedList("Stopbits:", {"1"}, "1");
-    m.dataBits = sortedList("Databits:", {"7", "8"}, "8");
-    m.endmark = sortedList("Endmark:", {"CR", "CRLF"}, "CRLF");
+    m.instrument = sortedList(std::string(kInstrumentListLabel), {"QRX700"}, "QRX700");
+    m.baudRate = sortedList(std::string(kBaudRateListLabel), {"1200", "19200", "2400", "4800", "9600"}, "19200");
+    m.parity = sortedList(std::string(kParityListLabel), {std::string(kEven), std::string(kNone), std::string(kOdd)}, kNone);
+    m.parity.values = m.parity.entries;
+    for (std::string& entry : m.parity.entries) {
+        entry = std::string(entry == kEven ? kEvenEntry : entry == kOdd ? kOddEntry : kNoneEntry);
+    }
+    m.stopBits = sortedList(std::string(kStopBitsListLabel), {"1"}, "1");
+    m.dataBits = sortedList(std::string(kDataBitsListLabel), {"7", "8"}, "8");
+    m.endmark = sortedList(std::string(kEndmarkListLabel), {"CR", "CRLF"}, "CRLF");
     return m;
 }
 
 std::string PortSettingsFrom(const SettingsChoices& c)
 {
-    const char parity = c.parity == "Even" ? 'e' : c.parity == "Odd" ? 'o' : 'n';
+    const char parity = c.parity == kEven ? 'e' : c.parity == kOdd ? 'o' : 'n';
     return c.baudRate + "," + parity + "," + c.dataBits + "," + c.stopBits;
 }
 

@@ -259,30 +259,30 @@ void CMainFrame::connectViews()
         // Rename, Update and New Folder have nothing behind them in the
         // instrument pane: shown, as people know the menu, but disabled.
         popup(*devices_, at,
-              {{"&Copy", [this] { CopyDeviceNode(); }},
-               {"&Move", [this] { MoveDeviceNode(); }},
-               {"&Delete", [this] { DeleteDeviceNode(); }},
-               {"&Rename...", {}},
-               {"&Update...", {}},
-               {"&New Folder", {}},
-               {"&Port Setting", [this] { PortSetting(); }}});
+              {{kCopyEntry, [this] { CopyDeviceNode(); }},
+               {kMoveEntry, [this] { MoveDeviceNode(); }},
+               {kDeleteEntry, [this] { DeleteDeviceNode(); }},
+               {kRenameAskEntry, {}},
+               {kUpdateAskEntry, {}},
+               {kNewFolderEntry, {}},
+               {kPortSettingEntry, [this] { PortSetting(); }}});
     });
     connect(drives_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PcNode* node = drives_->SelectedNode();
         const bool renamable = node && CanRename(*node);
         const bool hasInfo = node && CanShowInfo(*node);
         popup(*drives_, at,
-              {{"&Rename...", renamable ? std::function<void()>([this] {
+              {{kRenameAskEntry, renamable ? std::function<void()>([this] {
                                               if (drives_->currentItem()) drives_->editItem(drives_->currentItem());
                                           })
                                         : std::function<void()>()},
-               {"&Copy", [this] { UploadPcItem(); }},
-               {"&Delete", [this] { DeletePcItem(); }},
-               {"&Update", [this] { UpdatePcTree(); }},
-               {"&New folder", [this] { NewPcFolder(); }},
-               {"&File Info", hasInfo ? std::function<void()>([this] { ShowPcFileInfo(); }) : std::function<void()>()},
-               {"&View", hasInfo ? std::function<void()>([this] { ViewPcItem(); }) : std::function<void()>()},
-               {"&Move", {}}});
+               {kCopyEntry, [this] { UploadPcItem(); }},
+               {kDeleteEntry, [this] { DeletePcItem(); }},
+               {kUpdatePcEntry, [this] { UpdatePcTree(); }},
+               {kNewPcFolderEntry, [this] { NewPcFolder(); }},
+               {kFileInfoEntry, hasInfo ? std::function<void()>([this] { ShowPcFileInfo(); }) : std::function<void()>()},
+               {kViewEntry, hasInfo ? std::function<void()>([this] { ViewPcItem(); }) : std::function<void()>()},
+               {kMoveEntry, {}}});
     });
 }
 
@@ -291,7 +291,7 @@ void CMainFrame::popup(PaneView& pane, const QPoint& at, const std::vector<Popup
     QMenu menu(this);
     std::vector<QAction*> actions;
     for (const PopupEntry& entry : entries) {
-        QAction* action = menu.addAction(QString::fromUtf8(entry.text));
+        QAction* action = menu.addAction(Q(entry.text));
         action->setEnabled(static_cast<bool>(entry.run));
         actions.push_back(action);
     }
@@ -357,7 +357,7 @@ void CMainFrame::MoveDeviceNode()
     if (!verdict.erase) return;
     DeviceNode* copiedNode = app_.devices.FindByTreePath(path);
     if (copiedNode == nullptr) {
-        app_.ui.prompter.ShowMessage(std::string(kMoveKeptOnInstrument) + "the object is no longer listed.");
+        app_.ui.prompter.ShowMessage(std::string(kMoveKeptOnInstrument) + std::string(kMoveNoLongerListed));
         return;
     }
     TransferResult erased{TransferOutcome::Cancelled, {}};

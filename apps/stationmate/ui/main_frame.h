@@ -4,6 +4,8 @@
 // models again afterwards.
 #pragma once
 
+#include "language/ui_text.h"
+
 #include "outcome_texts.h"
 #include "qtkit/dialog_runner.h"
 #include "qtkit/traffic_log_entry.h"
@@ -76,7 +78,7 @@ private:
     bool pcPaneActive() const;
     // A pane's pop-up menu: each entry with what it does; none: disabled.
     struct PopupEntry {
-        const char* text;
+        harwick::UiText text;
         std::function<void()> run;
     };
     void popup(PaneView& pane, const QPoint& at, const std::vector<PopupEntry>& entries);
