@@ -8,6 +8,7 @@
 #include "progress_line.h"
 #include "suite_version.h"
 
+#include "language_scope.h"
 #include "scratch.h"
 #include "wait.h"
 
@@ -59,6 +60,29 @@ TEST(CommandLineHelp, OneHelpListsEveryCommandAndNothingIsAnError)
     EXPECT_EQ(nothing.exit, kExitUsage);
     EXPECT_EQ(nothing.out, "");
     EXPECT_EQ(nothing.err, help.out);
+}
+
+// The help, every command's usage and a wrong command line in each language:
+// English without a Chinese character, Chinese in Chinese, and the command
+// and option names the same in both.
+TEST(CommandLineHelp, HelpAndErrorsSpeakTheUsersLanguage)
+{
+    using harwick::testing::HasChinese;
+    for (const harwick::Language language : {harwick::Language::English, harwick::Language::Chinese}) {
+        const harwick::testing::LanguageScope scope(language);
+        std::vector<Ran> said{harwick({"--help"}), harwick({"station", "COM1", "fly"}), harwick({"convert", "a.gsi"})};
+        for (const std::string& name : kCommandNames) said.push_back(harwick({name, "--help"}));
+        for (const Ran& ran : said) {
+            const std::string text = ran.out + ran.err;
+            EXPECT_FALSE(text.empty());
+            EXPECT_EQ(HasChinese(text), language == harwick::Language::Chinese) << text;
+        }
+        for (const std::string& name : kCommandNames) {
+            EXPECT_NE(said[0].out.find("\n  " + name + " "), std::string::npos) << said[0].out;
+        }
+        EXPECT_NE(said[1].err.find("'harwick station --help'"), std::string::npos) << said[1].err;
+        EXPECT_EQ(said[1].exit, kExitUsage);
+    }
 }
 
 TEST(CommandLineHelp, EachCommandGivesItsUsageWhereverHelpIsAsked)

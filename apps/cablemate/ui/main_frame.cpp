@@ -15,6 +15,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -86,6 +87,14 @@ constexpr CommandEntry kToolsEntries[] = {
     {kCorrectionEntry, command::kCorrection},
 };
 
+// A toolbar button shows a menu entry's label alone: without the shortcut
+// after the tab and without its accelerator, whether that is marked inside
+// the word ("Cu&t") or after it ("剪切(&T)").
+QString ButtonText(const QString& entry) {
+    static const QRegularExpression kBracketedAccelerator(QStringLiteral("\\(&.\\)"));
+    return entry.left(entry.indexOf(u'\t')).remove(kBracketedAccelerator).remove(u'&');
+}
+
 // A menu text "Label\tCtrl+X" shows the shortcut beside the entry. Only the
 // framework's entries get the key itself; the command table's texts show
 // keys that have no accelerator behind them.
@@ -94,8 +103,7 @@ QAction* MakeAction(QWidget* owner, std::string_view text, bool bindShortcut) {
     const qsizetype tab = full.indexOf(u'\t');
     auto* action = new QAction(full, owner);
     if (bindShortcut && tab >= 0) action->setShortcut(QKeySequence(full.mid(tab + 1)));
-    // A toolbar button shows the label alone.
-    action->setIconText(full.left(tab).remove(u'&'));
+    action->setIconText(ButtonText(full));
     return action;
 }
 
@@ -147,6 +155,7 @@ void CMainFrame::BuildFileMenu() {
     QStyle* look = style();
     QAction* create = file->addAction(look->standardIcon(QStyle::SP_FileIcon), {});
     create->setText(ToQ(kNewEntry));
+    create->setIconText(ButtonText(create->text()));
     create->setShortcut(QKeySequence::New);
     connect(create, &QAction::triggered, this, [this] { app_->Doc().New(); });
     QAction* open = MakeAction(this, kOpenEntry, true);
@@ -252,6 +261,7 @@ void CMainFrame::BuildHelpMenu() {
     help->addSeparator();
     toolbar_->addAction(print_);
     QAction* about = help->addAction(style()->standardIcon(QStyle::SP_MessageBoxQuestion), ToQ(kAboutEntry));
+    about->setIconText(ButtonText(about->text()));
     connect(about, &QAction::triggered, this, &CMainFrame::About);
     toolbar_->addAction(about);
 }

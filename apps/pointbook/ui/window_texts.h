@@ -11,8 +11,13 @@ namespace pointbook {
 inline constexpr std::string_view kWindowTitle = "Harwick Coordinate Editer";
 
 // The title row over the columns, after the row-number column.
-inline constexpr std::array<std::string_view, 5> kColumnTitles = {"Name", "Y(Easting)", "X(Northing)",
-                                                                  "H(Elevation)", "Code"};
+inline constexpr harwick::UiText kNameColumn = "Name";
+inline constexpr harwick::UiText kEastingColumn = "Y(Easting)";
+inline constexpr harwick::UiText kNorthingColumn = "X(Northing)";
+inline constexpr harwick::UiText kElevationColumn = "H(Elevation)";
+inline constexpr harwick::UiText kCodeColumn = "Code";
+inline constexpr std::array<harwick::UiText, 5> kColumnTitles = {kNameColumn, kEastingColumn, kNorthingColumn,
+                                                                 kElevationColumn, kCodeColumn};
 
 // ---- Menus ---------------------------------------------------------------------
 inline constexpr harwick::UiText kFileMenu = "File";

@@ -16,9 +16,13 @@
 #include "instrument-sim/emulated_usb.h"
 #include "instrument-sim/serial_cable.h"
 
+#include "language_scope.h"
 #include "scratch.h"
 
 #include <QAction>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -167,6 +171,31 @@ TEST_F(CablemateWindow, StartsMaximisedWithItsTitleAndEveryCommandInAMenu) {
         EXPECT_FALSE(at.isEmpty()) << menu->text().toStdString();
         EXPECT_LE(at.right(), normal.width()) << menu->text().toStdString();
     }
+}
+
+// In Chinese every menu and entry is Chinese, the toolbar's buttons show
+// their words without the accelerator's "(T)", and the menus still fit.
+TEST_F(CablemateWindow, InChineseMenusAndButtonsAreChineseAndFit) {
+    using harwick::testing::HasChinese;
+    const harwick::testing::LanguageScope scope(harwick::Language::Chinese);
+    ASSERT_TRUE(Start());
+    CMainFrame& frame = program_->Frame();
+    for (QAction* menu : frame.menuBar()->actions()) {
+        EXPECT_TRUE(HasChinese(menu->text().toStdString())) << menu->text().toStdString();
+        for (const QAction* entry : menu->menu()->actions()) {
+            if (entry->isSeparator() || entry->text().isEmpty()) continue;
+            EXPECT_TRUE(HasChinese(entry->text().toStdString())) << entry->text().toStdString();
+        }
+    }
+    int buttons = 0;
+    for (const QToolButton* button : frame.findChildren<QToolButton*>()) {
+        if (button->defaultAction() == nullptr || button->defaultAction()->isSeparator()) continue;
+        ++buttons;
+        EXPECT_FALSE(button->text().contains(QRegularExpression(QStringLiteral("\\(.\\)|&")))) << button->text().toStdString();
+    }
+    EXPECT_GT(buttons, 5);
+    frame.setWindowState(Qt::WindowNoState);
+    EXPECT_GE(frame.normalGeometry().width(), frame.menuBar()->sizeHint().width());
 }
 
 TEST_F(CablemateWindow, SecondInstanceEndsSilently) {

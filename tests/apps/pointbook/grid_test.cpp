@@ -3,7 +3,10 @@
 // OPTIONS dialog, and a typed cell that Save and Setting must not miss.
 #include "window_fixture.h"
 
+#include "language_scope.h"
+
 #include <QHeaderView>
+#include <QMenuBar>
 
 namespace pointbook::testing {
 namespace {
@@ -24,6 +27,29 @@ TEST_F(PointbookTest, StartsWithTitlesNumbersAndOneEntryRow)
     runner.Then(std::string(kAboutTitle), harwick::testing::Press(kOkButtonName));
     Trigger(kAboutAction);
     EXPECT_EQ(runner.Titles(), std::vector<std::string>{std::string(kAboutTitle)});
+}
+
+// A window made in a language shows its menus and column titles in it alone.
+TEST_F(PointbookTest, MenusAndTitlesSpeakOneLanguage)
+{
+    using harwick::Language;
+    using harwick::testing::HasChinese;
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const harwick::testing::LanguageScope scope(language);
+        PointbookWindow window(Interactions{prompter, files, runner}, drawmap::LibrarySearch{DRAWMAP_DIR, false});
+        std::vector<QString> words;
+        for (const QAction* menu : window.menuBar()->actions()) {
+            words.push_back(menu->text());
+            for (const QAction* entry : menu->menu()->actions()) {
+                if (!entry->isSeparator()) words.push_back(entry->text());
+            }
+        }
+        for (int c = 0; c < 5; ++c) words.push_back(window.Model().headerData(c, Qt::Horizontal).toString());
+        EXPECT_GE(words.size(), 10u);
+        for (const QString& word : words) {
+            EXPECT_EQ(HasChinese(word.toStdString()), language == Language::Chinese) << word.toStdString();
+        }
+    }
 }
 
 TEST_F(PointbookTest, TypingANameIntoTheEntryRowGrowsTheGrid)
