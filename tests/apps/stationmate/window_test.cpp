@@ -9,10 +9,12 @@
 #include "main_frame.h"
 #include "qt_serial_port.h"
 
+#include "language_scope.h"
 #include "pty.h"
 #include "scratch.h"
 #include "scripted_runner.h"
 
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -231,6 +233,30 @@ TEST_F(WindowTest, CopyDownloadsIntoTheSelectedFolder)
     runner_.Then(std::string(kDownloadCaption), NameTheFile("north.gsi"));
     frame_->DownloadInto(*frame_->DeviceView()->SelectedNode(), *frame_->DriveView()->NodeOf(pcItem("jobs")));
     EXPECT_TRUE(fs::exists(home_ / "jobs" / "north.gsi"));
+}
+
+// In Chinese the window's menus are Chinese, while the instrument's catalogue
+// keeps the instrument's words, which a download reads its object from: the
+// copy still fetches the right job's fixpoints.
+TEST_F(WindowTest, InChineseTheMenusAreChineseAndTheCatalogueStillDownloads)
+{
+    const harwick::testing::LanguageScope scope(harwick::Language::Chinese);
+    makeWindow(PortSource{});
+    for (QAction* menu : frame_->menuBar()->actions()) {
+        EXPECT_TRUE(harwick::testing::HasChinese(menu->text().toStdString())) << menu->text().toStdString();
+        for (const QAction* entry : menu->menu()->actions()) {
+            if (entry->isSeparator()) continue;
+            EXPECT_TRUE(harwick::testing::HasChinese(entry->text().toStdString())) << entry->text().toStdString();
+        }
+    }
+    listInstrument();
+    homeItem()->setExpanded(true);
+    settle();
+    frame_->DriveView()->setCurrentItem(homeItem());
+    frame_->DeviceView()->setCurrentItem(deviceItem("Fixpoints: 1 Blocks"));
+    runner_.Then(std::string(kDownloadCaption), NameTheFile("north.dat"));
+    frame_->CopyDeviceNode();
+    EXPECT_EQ(harwick::testing::ReadFile(home_ / "north.dat"), "STN1,,2150.000,4820.000,112.450\r\n");
 }
 
 TEST_F(WindowTest, DroppingAPcFileOnFixpointsUploadsIntoThatJob)
