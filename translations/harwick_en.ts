@@ -992,8 +992,9 @@ Plain-text transfers with the total station over USB or a serial port, and their
     </message>
     <message>
         <location filename="../apps/featurebook/core/feature_texts.h"/>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
         <source>Code</source>
-        <extracomment>kCodeSheetPrefix kCodeTitle</extracomment>
+        <extracomment>kCodeSheetPrefix kCodeTitle kCodeColumn</extracomment>
         <translation>Code</translation>
     </message>
     <message>
@@ -2383,6 +2384,30 @@ Save anyway?</translation>
         <source> point(s).</source>
         <extracomment>kPointsSuffix</extracomment>
         <translation> point(s).</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>Name</source>
+        <extracomment>kNameColumn</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>Y(Easting)</source>
+        <extracomment>kEastingColumn</extracomment>
+        <translation>Y(Easting)</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>X(Northing)</source>
+        <extracomment>kNorthingColumn</extracomment>
+        <translation>X(Northing)</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>H(Elevation)</source>
+        <extracomment>kElevationColumn</extracomment>
+        <translation>H(Elevation)</translation>
     </message>
     <message>
         <location filename="../apps/pointbook/ui/window_texts.h"/>

@@ -993,8 +993,9 @@ Plain-text transfers with the total station over USB or a serial port, and their
     </message>
     <message>
         <location filename="../apps/featurebook/core/feature_texts.h"/>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
         <source>Code</source>
-        <extracomment>kCodeSheetPrefix kCodeTitle</extracomment>
+        <extracomment>kCodeSheetPrefix kCodeTitle kCodeColumn</extracomment>
         <translation>编码</translation>
     </message>
     <message>
@@ -2373,6 +2374,30 @@ Save anyway?</source>
         <source> point(s).</source>
         <extracomment>kPointsSuffix</extracomment>
         <translation> 个点。</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>Name</source>
+        <extracomment>kNameColumn</extracomment>
+        <translation>点名</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>Y(Easting)</source>
+        <extracomment>kEastingColumn</extracomment>
+        <translation>Y(东坐标)</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>X(Northing)</source>
+        <extracomment>kNorthingColumn</extracomment>
+        <translation>X(北坐标)</translation>
+    </message>
+    <message>
+        <location filename="../apps/pointbook/ui/window_texts.h"/>
+        <source>H(Elevation)</source>
+        <extracomment>kElevationColumn</extracomment>
+        <translation>H(高程)</translation>
     </message>
     <message>
         <location filename="../apps/pointbook/ui/window_texts.h"/>
